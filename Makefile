@@ -1,0 +1,31 @@
+# Set-up and everyday commands. `make run` builds and starts the editor, `make test` installs
+# what is missing, builds with sanitizers and runs every test through CTest.
+JOBS ?= $(shell nproc)
+
+.PHONY: run build test bench deps clean format
+
+deps:
+	scripts/install-deps
+
+build: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEKTRA_TESTS=OFF
+	cmake --build build -j $(JOBS)
+
+run: build
+	build/app/vektra32 $(ARGS)
+
+test: deps
+	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVEKTRA_SANITIZE=ON
+	cmake --build build-test -j $(JOBS)
+	cd build-test && ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVEKTRA_TESTS=OFF -DVEKTRA_BENCH=ON
+	cmake --build build-bench -j $(JOBS)
+	for b in build-bench/bench/bench_*; do QT_QPA_PLATFORM=offscreen $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+
+format:
+	find core app convert tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-test build-bench

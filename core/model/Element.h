@@ -1,0 +1,42 @@
+#pragma once
+// One drawing element: a line, an arrowhead stroke, a circle or a text, in drawing units.
+#include <cstdint>
+#include <string>
+
+namespace vektra {
+
+enum Elementart : std::uint8_t { Linie = 0, Text = 1, Kreis = 2, Pfeilspitze = 3 };
+
+// Draw and export order classes the program gives new elements.
+constexpr std::int32_t EbeneLinie = 3;
+constexpr std::int32_t EbeneKreis = 5;
+constexpr std::int32_t EbeneText = 8;
+
+// Longest text an element holds; longer texts are cut when stored.
+constexpr std::size_t MaxTextLaenge = 255;
+
+struct TElement {
+    std::uint8_t Art = Linie;
+    bool gepickt = false;
+    bool Kandidat = false;
+    bool geloescht = false;
+    std::int32_t Farbe = 0; // 0x00BBGGRR
+    std::int32_t Ebene = EbeneLinie;
+    double x1 = 0, y1 = 0;
+    // Linie and Pfeilspitze.
+    double x2 = 0, y2 = 0;
+    // Kreis.
+    double Durchmesser = 0;
+    bool gefuellt = false;
+    // Linie, Pfeilspitze and Kreis: line-width class -1..2.
+    std::int16_t Breite = 1;
+    // Text: alignment (vertical letter, horizontal letter) and the text as cp1252 bytes.
+    std::string Ausrichtung = "cc";
+    std::string Text;
+
+    bool istStrich() const { return Art == Linie || Art == Pfeilspitze; }
+    // Stores the text cut to MaxTextLaenge bytes.
+    void TextSetzen(std::string_view t) { Text.assign(t.substr(0, MaxTextLaenge)); }
+};
+
+} // namespace vektra

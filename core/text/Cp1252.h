@@ -1,0 +1,12 @@
+#pragma once
+// Conversion between the cp1252 bytes kept in drawings and files and the UTF-8 shown to people.
+#include <string>
+#include <string_view>
+
+namespace vektra {
+
+std::string Cp1252NachUtf8(std::string_view bytes);
+// Characters cp1252 cannot hold become '?'; malformed UTF-8 bytes are taken as Latin-1.
+std::string Utf8NachCp1252(std::string_view utf8);
+
+} // namespace vektra

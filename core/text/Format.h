@@ -1,0 +1,27 @@
+#pragma once
+// Number formats that ignore the locale, and a safe filler for format texts a user may edit.
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace vektra {
+
+// Like printf("%W.Pf"): at least `breite` characters, right-aligned, `stellen` decimals, ".".
+std::string Festkomma(double wert, int breite, int stellen);
+// Round half to even, as the whole program rounds.
+long long Runden(double wert);
+
+using Formatwert = std::variant<long long, double, std::string>;
+
+// Fills %d, %s and %W.Pf placeholders of `muster` in order with `werte`. Everything else is
+// copied literally; placeholders beyond the given values, or of a kind that does not match the
+// value, stay as they are. "%%" is one "%". Never hands the text to printf.
+std::string Formatieren(std::string_view muster, const std::vector<Formatwert>& werte);
+
+// Parses a decimal number with "." as separator (an optional sign, digits, fraction, exponent);
+// the whole text must be the number, blanks around it allowed. False when it is not one.
+bool ZahlLesen(std::string_view text, double& wert);
+bool GanzzahlLesen(std::string_view text, long long& wert);
+
+} // namespace vektra

@@ -1,0 +1,132 @@
+#include "text/Texte.h"
+
+#include <map>
+
+namespace vektra {
+namespace {
+
+const std::vector<Texteintrag> Eintraege{
+    {"sn", "N", Anwendung::Wert},
+    {"sj", "J", Anwendung::Wert},
+    {"s11", " Elemente", Anwendung::LeerPlusWert},
+    {"s12", "Linien zeichnen ", Anwendung::Wert},
+    {"s13", "Rechtecke zeichnen ", Anwendung::Wert},
+    {"s14", "Pfeil zeichnen ", Anwendung::Wert},
+    {"s15", "Gefüllte Kreise zeichnen", Anwendung::Wert},
+    {"s16", "Kreise zeichnen", Anwendung::Wert},
+    {"s17", "Große Kreise zeichnen", Anwendung::Wert},
+    {"s18", "Text platzieren", Anwendung::Wert},
+    {"s19", "Auswahl ", Anwendung::Wert},
+    {"s20", "Kurven zeichnen", Anwendung::Wert},
+    {"s21", "Auswahl", Anwendung::Wert},
+    {"s22", "Verschieben mit der Maus", Anwendung::Wert},
+    {"s23", "Verschieben. Verschiebevektor: Zweiter Punkt", Anwendung::Wert},
+    {"s24", "Zoomfläche auswählen", Anwendung::Wert},
+    {"s25", "Pickfläche auswählen", Anwendung::Wert},
+    {"s26", "Element auswählen", Anwendung::Wert},
+    {"s27", "modus: Auswahl ", Anwendung::Wert},
+    {"s28", "Elemente", Anwendung::LeerPlusWert},
+    {"s29", "Alle gepickten Objekte löschen?", Anwendung::Wert},
+    {"s30", "Alle gepickten Objekte entlöschen?", Anwendung::Wert},
+    {"s31", "Alle gepickten Objekte um (", Anwendung::Wert},
+    {"s32", ")verschieben?", Anwendung::Wert},
+    {"s33", "Breite  der gewählten Linien ändern?", Anwendung::Wert},
+    {"s34", "Vektra32 Version", Anwendung::WertPlusLeer},
+    {"s35", "Kompiliert am ", Anwendung::DreiLeerUmWert},
+    {"s36", "Änderungen speichern?", Anwendung::Wert},
+    {"s37", "Elemente", Anwendung::LeerPlusWert},
+    {"s38", "Änderungen speichern?", Anwendung::Wert},
+    {"s39", "Änderungen verwerfen?", Anwendung::Wert},
+    {"s40", "Vkx- und Pic-Dateien | *.vkx; *.pic", Anwendung::LeerPlusWert},
+    {"s41", "Vektra/EmTeX | *.vkx", Anwendung::Wert},
+    {"s42", "Postscript/Pdf und Treiber | *.vkp", Anwendung::Wert},
+    {"s43", ": Datei existiert schon. Ueberschreiben?", Anwendung::Wert},
+    {"s44", "Keine Zeichnung", Anwendung::Wert},
+    {"s45", "Zeichnungen|*.vks", Anwendung::Wert},
+    {"s46", ": Datei existiert schon. Ueberschreiben?", Anwendung::Wert},
+    {"s47", "Falsche Version", Anwendung::Wert},
+    {"s48", "Farbe der gewählten Elemente ändern?", Anwendung::Wert},
+    {"s49", "Vektra-Datei hat Version >3. Datenverlust möglich", Anwendung::Wert},
+    {"s50", "unbekanntes Kommando", Anwendung::Wert},
+    {"s51", "ungültiger Format", Anwendung::Wert},
+    {"s52", "Typumwandlungsfehler", Anwendung::Wert},
+    {"s53", "in Zeile ", Anwendung::LeerPlusWert},
+    {"s54", "im y-Text", Anwendung::Wert},
+    {"s55", "im z-Text", Anwendung::Wert},
+    {"s56", "in x", Anwendung::LeerPlusWert},
+    {"s57", "in y", Anwendung::LeerPlusWert},
+    {"s58", "im Sekantenverfahren ", Anwendung::Wert},
+    {"s59", "Clip: u: %d o: %d l: %d r: %d", Anwendung::Wert},
+    {"s60", "Clip aus", Anwendung::Wert},
+    {"s61", "Auswahl für %d Elemente aufheben?", Anwendung::Wert},
+    {"s62", "Fehler %s bei n:string=%d und t:string= %6.2f", Anwendung::Wert},
+    {"s63", "Fehler ", Anwendung::Wert},
+    {"s64", "Zu große Werte aufgetreten", Anwendung::Wert},
+    {"s65", "im x-Text", Anwendung::Wert},
+    {"s66", "Klick für Bezugspunkt", Anwendung::Wert},
+    {"s67", " gewählt", Anwendung::Wert},
+    {"s68", "gelöscht", Anwendung::Wert},
+    {"sm1", "&Datei", Anwendung::Wert},
+    {"sm2", "&Neu", Anwendung::Wert},
+    {"sm3", "&Oeffnen", Anwendung::Wert},
+    {"sm4", "&Pic/Vkx Import", Anwendung::Wert},
+    {"sm5", "Speichern", Anwendung::Wert},
+    {"sm6", "Speichern unter...", Anwendung::Wert},
+    {"sm7", "Vkx-Export", Anwendung::Wert},
+    {"sm8", "Vkx-Export als...", Anwendung::Wert},
+    {"sm9", "Vkp/Ps-Export", Anwendung::Wert},
+    {"sm40", "&Macro einfügen", Anwendung::Wert},
+    {"sm41", "als Macro speichern", Anwendung::Wert},
+    {"sm42", "Vkp/Ps-Export als...", Anwendung::Wert},
+    {"sm10", "Bearbeiten", Anwendung::Wert},
+    {"sm11", "Kopieren (Strg C)", Anwendung::Wert},
+    {"sm12", "Ausschneiden (Strg X)", Anwendung::Wert},
+    {"sm13", "Einfügen (Strg V)", Anwendung::Wert},
+    {"sm14", "Skalieren", Anwendung::Wert},
+    {"sm15", "Aufräumen", Anwendung::Wert},
+    {"sm30", "Drehen", Anwendung::Wert},
+    {"sm31", "Rückgängig (Strg Z)", Anwendung::Wert},
+    {"sm16", "Ansicht", Anwendung::Wert},
+    {"sm17", "Gitter (Ctrl G)", Anwendung::Wert},
+    {"sm18", "Protokoll", Anwendung::Wert},
+    {"sm19", "E&instellungen", Anwendung::Wert},
+    {"sm20", "Clip", Anwendung::Wert},
+    {"sm21", "Zoom", Anwendung::Wert},
+    {"sm22", "Info", Anwendung::Wert},    // Texts of this program that no language file names.
+    {"v.Titel", "Vektra32", Anwendung::Wert},
+    {"v.Anwendungstitel", "Vektra32 ", Anwendung::Wert},
+    {"v.Version", "4.4.1.7", Anwendung::Wert},
+    {"v.Datum", "07.05.04", Anwendung::Wert},
+};
+
+std::map<std::string, std::string, std::less<>>& Tabelle() {
+    static std::map<std::string, std::string, std::less<>> t = [] {
+        std::map<std::string, std::string, std::less<>> m;
+        for (const auto& e : Eintraege) m.emplace(e.schluessel, e.eingebaut);
+        return m;
+    }();
+    return t;
+}
+
+} // namespace
+
+const std::vector<Texteintrag>& Texteintraege() { return Eintraege; }
+
+const std::string& T(std::string_view schluessel) {
+    auto& t = Tabelle();
+    auto it = t.find(schluessel);
+    if (it == t.end()) it = t.emplace(std::string(schluessel), std::string(schluessel)).first;
+    return it->second;
+}
+
+void TextSetzen(std::string_view schluessel, std::string wert) {
+    Tabelle().insert_or_assign(std::string(schluessel), std::move(wert));
+}
+
+void TexteZuruecksetzen() {
+    auto& t = Tabelle();
+    t.clear();
+    for (const auto& e : Eintraege) t.emplace(e.schluessel, e.eingebaut);
+}
+
+} // namespace vektra
