@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -303,4 +305,266 @@ TEST(Zeichnungsdatei, FremdeKennungIstFalscheVersion) {
         EXPECT_EQ(fehler, "Falsche Version");
         EXPECT_EQ(z.Elemente.Anzahl(), 0);
     }
+}
+
+namespace {
+
+// A temporary folder removed at the end of the test.
+struct Ordner {
+    std::filesystem::path pfad;
+    Ordner() {
+        pfad = std::filesystem::temp_directory_path() /
+               ("vks-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(pfad);
+    }
+    ~Ordner() { std::filesystem::remove_all(pfad); }
+    std::string Datei(std::string_view name) const { return (pfad / name).string(); }
+};
+
+void Ablegen(const std::string& pfad, const Bytes& b) {
+    std::ofstream aus(pfad, std::ios::binary | std::ios::trunc);
+    aus.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+}
+
+Bytes Laden(const std::string& pfad) {
+    std::ifstream ein(pfad, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(ein), {});
+}
+
+// A drawing already open in the program, to see it survive a failed read.
+Zeichnung Vorhandene() {
+    Zeichnung z;
+    z.Elemente.Anhaengen(Strich(Linie, 1, 1, 2, 2, 1));
+    z.Kopf.Zoomstufe = 7;
+    z.Dialog.Unitlength = "2mm";
+    z.Dateiname = "alt.vks";
+    z.Geaendert = true;
+    return z;
+}
+
+void Unveraendert(const Zeichnung& z) {
+    ASSERT_EQ(z.Elemente.Anzahl(), 1);
+    EXPECT_EQ(z.Elemente[1].x2, 2);
+    EXPECT_EQ(z.Kopf.Zoomstufe, 7);
+    EXPECT_EQ(z.Dialog.Unitlength, "2mm");
+    EXPECT_TRUE(z.Geaendert);
+}
+
+} // namespace
+
+TEST(Zeichnungsdatei, AbgeschnitteneDateiBeiJedemByteAbgelehnt) {
+    Zeichnung quelle;
+    quelle.Elemente.Anhaengen(Strich(Linie, 0, 0, 1, 1, 0));
+    quelle.Elemente.Anhaengen(Textelement("abc", "tl"));
+    quelle.Elemente.Anhaengen(Kreiselement(1, 1, 2, false));
+    const Bytes voll = Schreiben(quelle);
+    ASSERT_EQ(voll.size(), 182u + 46 + 37 + 39);
+
+    Ordner o;
+    const std::string pfad = o.Datei("kurz.vks");
+    for (std::size_t n = 0; n < voll.size(); ++n) {
+        SCOPED_TRACE(n);
+        Ablegen(pfad, Bytes(voll.begin(), voll.begin() + static_cast<std::ptrdiff_t>(n)));
+        Zeichnung z = Vorhandene();
+        Aufnahme m;
+        ASSERT_EQ(ZeichnungLesenDatei(pfad, z, m), Leseergebnis::Fehler);
+        Unveraendert(z);
+        ASSERT_EQ(m.meldungen.size(), 1u);
+        EXPECT_EQ(m.meldungen[0].first, Meldungsart::Fehler);
+        EXPECT_EQ(m.meldungen[0].second,
+                  pfad + ": Die Datei endet unerwartet nach " + std::to_string(n) + " Bytes.");
+    }
+    Ablegen(pfad, voll);
+    Zeichnung z = Vorhandene();
+    Aufnahme m;
+    ASSERT_EQ(ZeichnungLesenDatei(pfad, z, m), Leseergebnis::Ok);
+    EXPECT_TRUE(m.meldungen.empty());
+    EXPECT_EQ(z.Elemente.Anzahl(), 3);
+    EXPECT_EQ(z.Dialog.Unitlength, "1");
+    EXPECT_FALSE(z.Geaendert);
+    EXPECT_EQ(z.Dateiname, "alt.vks"); // the caller names the drawing
+}
+
+TEST(Zeichnungsdatei, UngueltigeAnzahlenUndTextlaengen) {
+    const auto fehlerVon = [](const Bytes& b) {
+        Zeichnung z;
+        std::string fehler;
+        EXPECT_EQ(Lesen(b, z, fehler), Leseergebnis::Fehler);
+        return fehler;
+    };
+    EXPECT_EQ(fehlerVon(Anfang("VEKTRA42  ", -1)), "Ungültige Elementzahl -1 (erlaubt sind 0 bis 32000).");
+    EXPECT_EQ(fehlerVon(Anfang("VEKTRA42  ", 32001)),
+              "Ungültige Elementzahl 32001 (erlaubt sind 0 bis 32000).");
+    EXPECT_EQ(fehlerVon(Anfang("VEKTRA40  ", 0x7FFFFFFF)),
+              "Ungültige Elementzahl 2147483647 (erlaubt sind 0 bis 32000).");
+
+    const auto mitText = [](std::int32_t laenge) {
+        Bytes b = Anfang("VEKTRA42  ", 2);
+        for (int i = 0; i < 2; ++i) {
+            Bytes s{Text, 0, 0, 0, 0, 0, 0, 0, 8, 0, 0, 0};
+            F64(s, 0);
+            F64(s, 0);
+            Txt(s, "cc");
+            I32(s, i == 0 ? 1 : laenge);
+            s.resize(s.size() + (i == 0 ? 1 : static_cast<std::size_t>(std::clamp(laenge, 0, 300))), 'a');
+            b.insert(b.end(), s.begin(), s.end());
+        }
+        return b;
+    };
+    EXPECT_EQ(fehlerVon(mitText(-1)), "Element 2 hat die ungültige Textlänge -1 (erlaubt sind 0 bis 255).");
+    EXPECT_EQ(fehlerVon(mitText(256)), "Element 2 hat die ungültige Textlänge 256 (erlaubt sind 0 bis 255).");
+
+    // The limits themselves are fine, and an empty drawing is a valid file.
+    for (std::int32_t laenge : {0, 255}) {
+        Zeichnung z;
+        std::string fehler;
+        ASSERT_EQ(Lesen(mitText(laenge), z, fehler), Leseergebnis::Ok) << fehler;
+        EXPECT_EQ(z.Elemente[2].Text, std::string(static_cast<std::size_t>(laenge), 'a'));
+    }
+    Zeichnung leer;
+    std::string fehler;
+    EXPECT_EQ(Lesen(Anfang("VEKTRA42  ", 0), leer, fehler), Leseergebnis::Ok);
+    EXPECT_EQ(leer.Elemente.Anzahl(), 0);
+}
+
+TEST(Zeichnungsdatei, DateiFehlerBehaltenDieZeichnung) {
+    Ordner o;
+    Zeichnung z = Vorhandene();
+    Aufnahme m;
+    const std::string fehlt = o.Datei("fehlt.vks");
+    EXPECT_EQ(ZeichnungLesenDatei(fehlt, z, m), Leseergebnis::Fehler);
+    Unveraendert(z);
+    ASSERT_EQ(m.meldungen.size(), 1u);
+    EXPECT_EQ(m.meldungen[0].second.rfind(fehlt + ": Die Datei lässt sich nicht öffnen (", 0), 0u);
+
+    const std::string fremd = o.Datei("fremd.vks");
+    Ablegen(fremd, Anfang("VEKTRA41  ", 0));
+    m.meldungen.clear();
+    EXPECT_EQ(ZeichnungLesenDatei(fremd, z, m), Leseergebnis::FalscheVersion);
+    Unveraendert(z);
+    ASSERT_EQ(m.meldungen.size(), 1u);
+    EXPECT_EQ(m.meldungen[0], std::make_pair(Meldungsart::Information, std::string("Falsche Version")));
+
+    // Saving into a folder that does not exist names the file and leaves nothing behind.
+    const std::string ziel = o.Datei("nicht/da.vks");
+    m.meldungen.clear();
+    EXPECT_FALSE(ZeichnungSchreibenDatei(ziel, z, m));
+    ASSERT_EQ(m.meldungen.size(), 1u);
+    EXPECT_EQ(m.meldungen[0].first, Meldungsart::Fehler);
+    EXPECT_EQ(m.meldungen[0].second.rfind(ziel + ": Die Datei lässt sich nicht schreiben (", 0), 0u);
+}
+
+TEST(Zeichnungsdatei, SpeichernRaeumtAufUndErsetztAtomar) {
+    Ordner o;
+    const std::string pfad = o.Datei("bild.vks");
+    Ablegen(pfad, Bytes{1, 2, 3});
+
+    // Everything deleted: nothing to save, the old file stays as it was.
+    Zeichnung z;
+    z.Elemente.Anhaengen(Strich(Linie, 0, 0, 1, 1, 1))->geloescht = true;
+    z.Elemente.Anhaengen(Kreiselement(0, 0, 1, true))->geloescht = true;
+    Aufnahme m;
+    EXPECT_FALSE(ZeichnungSchreibenDatei(pfad, z, m));
+    EXPECT_EQ(z.Elemente.Anzahl(), 0);
+    ASSERT_EQ(m.meldungen.size(), 1u);
+    EXPECT_EQ(m.meldungen[0], std::make_pair(Meldungsart::Information, std::string("Keine Zeichnung")));
+    EXPECT_EQ(Laden(pfad), (Bytes{1, 2, 3}));
+    std::ostringstream aus;
+    EXPECT_FALSE(ZeichnungSchreiben(aus, z));
+    EXPECT_TRUE(aus.str().empty());
+
+    // Deleted elements are dropped and the rest renumbered before writing.
+    z.Elemente.Anhaengen(Strich(Linie, 0, 0, 1, 1, 1))->geloescht = true;
+    z.Elemente.Anhaengen(Kreiselement(5, 5, 1, true));
+    z.Elemente.Anhaengen(Strich(Linie, 0, 0, 1, 1, 1))->geloescht = true;
+    z.Elemente.Anhaengen(Textelement("t", "cc"));
+    m.meldungen.clear();
+    ASSERT_TRUE(ZeichnungSchreibenDatei(pfad, z, m));
+    EXPECT_TRUE(m.meldungen.empty());
+    ASSERT_EQ(z.Elemente.Anzahl(), 2);
+    EXPECT_EQ(z.Elemente[1].Art, Kreis);
+    const Bytes b = Laden(pfad);
+    ASSERT_EQ(b.size(), 182u + 39 + 35);
+    EXPECT_EQ(b[178], 2);
+    EXPECT_EQ(std::filesystem::directory_iterator(o.pfad)->path().filename(), "bild.vks");
+}
+
+TEST(Zeichnungsdatei, EinstellungstexteAufZehnZeichenGekuerzt) {
+    Zeichnung z;
+    z.Elemente.Anhaengen(Strich(Linie, 0, 0, 1, 1, 1));
+    z.Dialog.Unitlength = "0.12345678901mm";
+    z.Dialog.TeXBreite = {"", "0.1", "1234567890", "12345678901"};
+    z.Dialog.y_off = "sin(t)*1000";
+    z.Dialog.PixelBreiteDialog = {4, 5, 6, 7};
+    z.Dialog.Clipaktiv = false;
+    z.Dialog.ClipLinks = -50;
+    const Bytes b = Schreiben(z);
+    EXPECT_EQ(b[14 + 24], 10);
+    EXPECT_EQ(std::string(b.begin() + 14 + 25, b.begin() + 14 + 35), "0.12345678");
+    EXPECT_EQ(b[14 + 35], 0);
+    EXPECT_EQ(b[14 + 99], 0);
+
+    Zeichnung gelesen;
+    std::string fehler;
+    ASSERT_EQ(Lesen(b, gelesen, fehler), Leseergebnis::Ok) << fehler;
+    const Dialogwerte& d = gelesen.Dialog;
+    EXPECT_EQ(d.Unitlength, "0.12345678");
+    EXPECT_EQ(d.TeXBreite, (std::array<std::string, 4>{"", "0.1", "1234567890", "1234567890"}));
+    EXPECT_EQ(d.y_off, "sin(t)*100");
+    EXPECT_EQ(d.PixelBreiteDialog, (std::array<std::int16_t, 4>{4, 5, 6, 7}));
+    EXPECT_FALSE(d.Clipaktiv);
+    EXPECT_EQ(d.ClipLinks, -50);
+}
+
+TEST(Zeichnungsdatei, ErweiterungErsetzen) {
+    EXPECT_EQ(Zeichnungspfad("bild"), "bild.vks");
+    EXPECT_EQ(Zeichnungspfad("bild.vkx"), "bild.vks");
+    EXPECT_EQ(Zeichnungspfad("bild.VKS"), "bild.vks");
+    EXPECT_EQ(Zeichnungspfad("a.b.c"), "a.b.vks");
+    EXPECT_EQ(Zeichnungspfad("/home/x.d/bild"), "/home/x.d/bild.vks");
+    EXPECT_EQ(Zeichnungspfad("C:\\x.d\\bild"), "C:\\x.d\\bild.vks");
+    EXPECT_EQ(Zeichnungspfad("C:bild"), "C:bild.vks");
+    EXPECT_EQ(Zeichnungspfad("bild."), "bild.vks");
+    EXPECT_EQ(Zeichnungspfad(""), ".vks");
+    EXPECT_EQ(ErweiterungErsetzen("ordner/bild.vks", ".vkx"), "ordner/bild.vkx");
+}
+
+TEST(Zeichnungsdatei, UnveraenderteDateiKommtByteGleichZurueck) {
+    // A settings record with something in every reserved byte and behind every text.
+    Bytes b;
+    I32(b, 10);
+    Txt(b, "VEKTRA42  ");
+    for (std::size_t i = 0; i < KopfsatzGroesse; ++i)
+        b.push_back(static_cast<std::uint8_t>(i * 53 + 7));
+    for (std::size_t off : {24u, 35u, 46u, 57u, 68u, 124u, 135u})
+        b[14 + off] = 4;
+    b[14 + 97] = 1;
+    b[14 + 99] = 0;
+    I32(b, 3);
+    const auto kopf = [&b](std::uint8_t art, std::uint8_t gepickt) {
+        b.insert(b.end(), {art, gepickt, 0, 0});
+        I32(b, 0x00A0B0C0);
+        I32(b, 4);
+        if (art > 3) return;
+        F64(b, -0.0);
+        F64(b, 1.0 / 3);
+    };
+    kopf(Text, 1);
+    Txt(b, "bx"); // any two bytes as alignment
+    I32(b, 3);
+    Txt(b, "\x80\x9f\xff");
+    kopf(Kreis, 0);
+    F64(b, 1e-9);
+    I16(b, 32767);
+    b.push_back(0);
+    kopf(200, 1);
+
+    Zeichnung z;
+    std::string fehler;
+    ASSERT_EQ(Lesen(b, z, fehler), Leseergebnis::Ok) << fehler;
+    EXPECT_EQ(z.Elemente[1].Ausrichtung, "bx");
+    const Bytes neu = Schreiben(z);
+    ASSERT_EQ(neu.size(), b.size());
+    for (std::size_t i = 0; i < b.size(); ++i) EXPECT_EQ(neu[i], b[i]) << "Byte " << i;
 }
