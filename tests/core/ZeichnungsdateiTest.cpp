@@ -238,7 +238,7 @@ TEST(Zeichnungsdatei, GoldeneBytesJederSatzart) {
 }
 
 TEST(Zeichnungsdatei, AeltereFassungMit288ByteSaetzen) {
-    Bytes b = Anfang("VEKTRA40  ", 4);
+    Bytes b = Anfang("VEKTRA40  ", 5);
     const auto satz = [&b](std::uint8_t art, const std::function<void(Bytes&)>& rest) {
         Bytes s{art, 1, 0, 0};
         I32(s, 0x0000FF);
@@ -266,11 +266,16 @@ TEST(Zeichnungsdatei, AeltereFassungMit288ByteSaetzen) {
         Txt(s, "Hallo");
     });
     satz(9, [](Bytes&) {});
+    satz(Text, [](Bytes& s) {
+        s.push_back(1); // a one-letter alignment
+        Txt(s, "bx");
+        s.push_back(0);
+    });
 
     Zeichnung z;
     std::string fehler;
     ASSERT_EQ(Lesen(b, z, fehler), Leseergebnis::Ok) << fehler;
-    ASSERT_EQ(z.Elemente.Anzahl(), 4);
+    ASSERT_EQ(z.Elemente.Anzahl(), 5);
     const TElement& l = z.Elemente[1];
     EXPECT_EQ(l.Art, Linie);
     EXPECT_TRUE(l.gepickt);
@@ -289,11 +294,15 @@ TEST(Zeichnungsdatei, AeltereFassungMit288ByteSaetzen) {
     EXPECT_EQ(t.Text, "Hallo");
     EXPECT_EQ(t.Ebene, 8);
     EXPECT_EQ(z.Elemente[4].Art, 9);
+    EXPECT_EQ(z.Elemente[5].Ausrichtung, "b");
+    EXPECT_EQ(z.Elemente[5].Text, "");
 
-    // Written back in the current layout.
+    // Written back in the current layout; the short alignment is filled up with the default.
     const Bytes neu = Schreiben(z);
     EXPECT_EQ(neu[11], '2');
-    EXPECT_EQ(neu.size(), 182u + 46 + 39 + 34 + 5 + 12);
+    ASSERT_EQ(neu.size(), 182u + 46 + 39 + 34 + 5 + 12 + 34);
+    EXPECT_EQ(neu[neu.size() - 6], 'b');
+    EXPECT_EQ(neu[neu.size() - 5], 'c');
 }
 
 TEST(Zeichnungsdatei, FremdeKennungIstFalscheVersion) {
@@ -566,5 +575,6 @@ TEST(Zeichnungsdatei, UnveraenderteDateiKommtByteGleichZurueck) {
     EXPECT_EQ(z.Elemente[1].Ausrichtung, "bx");
     const Bytes neu = Schreiben(z);
     ASSERT_EQ(neu.size(), b.size());
-    for (std::size_t i = 0; i < b.size(); ++i) EXPECT_EQ(neu[i], b[i]) << "Byte " << i;
+    for (std::size_t i = 0; i < b.size(); ++i)
+        EXPECT_EQ(neu[i], b[i]) << "Byte " << i;
 }
