@@ -228,8 +228,11 @@ void TEinstellungen::Fuellen() {
     for (auto* b : textanzeige_->buttons())
         b->setChecked(textanzeige_->id(b) == k.Textanzeige);
     textanzeige_->setExclusive(true);
-    for (std::size_t i = 0; i < 4; ++i)
+    // The up-downs show the live widths, and their positions are what a save writes.
+    for (std::size_t i = 0; i < 4; ++i) {
         linie_[i]->setValue(k.PixelBreite[i]);
+        z_.Dialog.PixelBreiteDialog[i] = static_cast<std::int16_t>(linie_[i]->value());
+    }
     pickedit_->setValue(k.Pickabstand);
     nullx_->setText(QString::number(ansicht_.NullX));
     nully_->setText(QString::number(ansicht_.NullY));

@@ -179,7 +179,9 @@ class TEinstellungenTest : public QObject {
         d.FelderAusDokument();
         QCOMPARE(Feld(d, "TeX_dick")->text(), QStringLiteral("1.2µ"));
         QCOMPARE(z.Dialog.TeXBreite[3], std::string("1.2\xb5"));
+        z.Dialog.PixelBreiteDialog[2] = 9; // set behind the dialog's back
         d.show();
+        QCOMPARE(z.Dialog.PixelBreiteDialog[2], std::int16_t{4});
         QCOMPARE(Aufab(d, "pickedit")->value(), 15);
         QCOMPARE(Aufab(d, "Linieunsichtbar")->value(), 1);
         QCOMPARE(Aufab(d, "Liniedick")->value(), 6);
