@@ -9,6 +9,7 @@
 #include <bit>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 
@@ -17,8 +18,13 @@ namespace {
 
 constexpr std::string_view Kennung42 = "VEKTRA42  ";
 constexpr std::string_view Kennung40 = "VEKTRA40  ";
-constexpr std::size_t AltSatzGroesse = 288;
+// Record lengths: the part every record starts with, lines and arrowhead strokes, circles, a
+// text without its characters, and an element of the older version.
 constexpr std::size_t KopfTeil = 12;
+constexpr std::size_t StrichSatz = 46;
+constexpr std::size_t KreisSatz = 39;
+constexpr std::size_t TextSatz = 34;
+constexpr std::size_t AltSatzGroesse = 288;
 
 // Little-endian values from a byte buffer.
 std::uint16_t U16(const std::uint8_t* p) {
@@ -86,21 +92,21 @@ void KreisLesen(const std::uint8_t* p, TElement& e) {
 }
 
 bool ElementLesen42(Leser& l, TElement& e, int nummer, std::string& fehler) {
-    std::array<std::uint8_t, 46> p{};
+    std::array<std::uint8_t, StrichSatz> p{};
     if (!l.Holen(p.data(), KopfTeil, fehler)) return false;
     GemeinsamesLesen(p.data(), e);
     switch (e.Art) {
     case Linie:
     case Pfeilspitze:
-        if (!l.Holen(p.data() + KopfTeil, 46 - KopfTeil, fehler)) return false;
+        if (!l.Holen(p.data() + KopfTeil, StrichSatz - KopfTeil, fehler)) return false;
         StrichLesen(p.data(), e);
         return true;
     case Kreis:
-        if (!l.Holen(p.data() + KopfTeil, 39 - KopfTeil, fehler)) return false;
+        if (!l.Holen(p.data() + KopfTeil, KreisSatz - KopfTeil, fehler)) return false;
         KreisLesen(p.data(), e);
         return true;
     case Text: {
-        if (!l.Holen(p.data() + KopfTeil, 34 - KopfTeil, fehler)) return false;
+        if (!l.Holen(p.data() + KopfTeil, TextSatz - KopfTeil, fehler)) return false;
         e.x1 = F64(p.data() + 12);
         e.y1 = F64(p.data() + 20);
         e.Ausrichtung.assign(reinterpret_cast<const char*>(p.data() + 28), 2);
@@ -252,7 +258,7 @@ bool ZeichnungSchreiben(std::ostream& aus, Zeichnung& z) {
     z.KopfsatzAuffrischen();
 
     Schreiber s;
-    s.Reservieren(182 + static_cast<std::size_t>(z.Elemente.Anzahl()) * 46);
+    s.Reservieren(182 + static_cast<std::size_t>(z.Elemente.Anzahl()) * StrichSatz);
     s.I32(static_cast<std::int32_t>(Kennung42.size()));
     s.Roh(Kennung42.data(), Kennung42.size());
     const KopfsatzBild& bild = z.Kopf.Packen();
@@ -269,8 +275,12 @@ Leseergebnis ZeichnungLesenDatei(const std::string& pfad, Zeichnung& z, Meldunge
     Leseergebnis ergebnis = Leseergebnis::Fehler;
     auto frisch = std::make_unique<Zeichnung>();
     std::ifstream ein(pfad, std::ios::binary);
-    if (!ein) {
-        fehler = Formatieren(T("v.Zeichnungsdatei.Oeffnen"), {std::string(std::strerror(errno))});
+    int grund = ein ? 0 : errno;
+    // A folder opens as a stream here but is no file to read.
+    std::error_code ec;
+    if (grund == 0 && std::filesystem::is_directory(pfad, ec)) grund = EISDIR;
+    if (grund != 0) {
+        fehler = Formatieren(T("v.Zeichnungsdatei.Oeffnen"), {std::string(std::strerror(grund))});
     } else {
         ergebnis = ZeichnungLesen(ein, *frisch, fehler);
     }

@@ -345,6 +345,13 @@ TEST(Zeichnungsdatei, DateiFehlerBehaltenDieZeichnung) {
     ASSERT_EQ(m.meldungen.size(), 1u);
     EXPECT_EQ(m.meldungen[0].second.rfind(fehlt + ": Die Datei lässt sich nicht öffnen (", 0), 0u);
 
+    m.meldungen.clear();
+    EXPECT_EQ(ZeichnungLesenDatei(o.pfad.string(), z, m), Leseergebnis::Fehler);
+    Unveraendert(z);
+    ASSERT_EQ(m.meldungen.size(), 1u);
+    EXPECT_EQ(m.meldungen[0].second,
+              o.pfad.string() + ": Die Datei lässt sich nicht öffnen (Is a directory).");
+
     const std::string fremd = o.Datei("fremd.vks");
     Ablegen(fremd, Anfang("VEKTRA41  ", 0).b);
     m.meldungen.clear();
