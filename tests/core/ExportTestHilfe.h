@@ -32,7 +32,7 @@ class Protokoll : public vektra::Meldungen {
     }
 };
 
-inline vektra::TElement& Strich(vektra::Zeichnung& z, double x1, double y1, double x2, double y2,
+inline vektra::TElement& NeuerStrich(vektra::Zeichnung& z, double x1, double y1, double x2, double y2,
                                 int breite = 1, std::int32_t farbe = 0, std::uint8_t art = vektra::Linie) {
     vektra::TElement& e = *z.Elemente.NeuesElement();
     e.Art = art;
@@ -46,7 +46,7 @@ inline vektra::TElement& Strich(vektra::Zeichnung& z, double x1, double y1, doub
     return e;
 }
 
-inline vektra::TElement& Kreis(vektra::Zeichnung& z, double x, double y, double d, bool gefuellt,
+inline vektra::TElement& NeuerKreis(vektra::Zeichnung& z, double x, double y, double d, bool gefuellt,
                                int breite = 1, std::int32_t farbe = 0) {
     vektra::TElement& e = *z.Elemente.NeuesElement();
     e.Art = vektra::Kreis;
@@ -60,7 +60,7 @@ inline vektra::TElement& Kreis(vektra::Zeichnung& z, double x, double y, double 
     return e;
 }
 
-inline vektra::TElement& Text(vektra::Zeichnung& z, double x, double y, const std::string& text,
+inline vektra::TElement& NeuerText(vektra::Zeichnung& z, double x, double y, const std::string& text,
                               const std::string& ausrichtung = "cc", std::int32_t farbe = 0) {
     vektra::TElement& e = *z.Elemente.NeuesElement();
     e.Art = vektra::Text;
@@ -79,24 +79,24 @@ inline vektra::TElement& Text(vektra::Zeichnung& z, double x, double y, const st
 inline vektra::Zeichnung Beispielzeichnung() {
     using namespace vektra;
     Zeichnung z;
-    Text(z, 10, 40, "Hallo", "cc", 0x0000FF);
-    Strich(z, 0, 0, 50, 0, 0);
-    Kreis(z, 25, 25, 10, false, 1, 0xFF0000);
-    Strich(z, 0, 0, 0, 40, 2, 0x00FF00);
-    Strich(z, 60, -5, 70, 45, -1, 0x0000FF);
-    Kreis(z, 40, 10, 4, true, 2);
-    Strich(z, 10, 10, 30, 30, 1);
-    Strich(z, 30, 30, 28.2, 29.3, 1, 0, Pfeilspitze);
-    Strich(z, 29.3, 28.2, 30, 30, 1, 0, Pfeilspitze);
-    Strich(z, 100, 100, 120, 120, 1).geloescht = true;
-    Kreis(z, 50, 30, 6, false, -1, 0x808080);
-    Text(z, 45, 5, "$x^2$", "tl");
-    Text(z, 60, 20,
+    NeuerText(z, 10, 40, "Hallo", "cc", 0x0000FF);
+    NeuerStrich(z, 0, 0, 50, 0, 0);
+    NeuerKreis(z, 25, 25, 10, false, 1, 0xFF0000);
+    NeuerStrich(z, 0, 0, 0, 40, 2, 0x00FF00);
+    NeuerStrich(z, 60, -5, 70, 45, -1, 0x0000FF);
+    NeuerKreis(z, 40, 10, 4, true, 2);
+    NeuerStrich(z, 10, 10, 30, 30, 1);
+    NeuerStrich(z, 30, 30, 28.2, 29.3, 1, 0, Pfeilspitze);
+    NeuerStrich(z, 29.3, 28.2, 30, 30, 1, 0, Pfeilspitze);
+    NeuerStrich(z, 100, 100, 120, 120, 1).geloescht = true;
+    NeuerKreis(z, 50, 30, 6, false, -1, 0x808080);
+    NeuerText(z, 45, 5, "$x^2$", "tl");
+    NeuerText(z, 60, 20,
          "Gr\xF6\xDF"
          "e",
          "br");
-    Strich(z, 5, 35, 15, 35, 0, 0xFF00FF).Ebene = 0;
-    Strich(z, 80, 2, 81, 2, 1).Ebene = 11;
+    NeuerStrich(z, 5, 35, 15, 35, 0, 0xFF00FF).Ebene = 0;
+    NeuerStrich(z, 80, 2, 81, 2, 1).Ebene = 11;
     return z;
 }
 

@@ -40,7 +40,7 @@ const std::vector<std::string> Kopfzeilen(const std::string& groesse) {
 
 TEST(LatexExport, EineDuenneLinieGibtKopfBreiteUndLinie) {
     Zeichnung z;
-    Strich(z, 0, 0, 10, 5, 0);
+    NeuerStrich(z, 0, 0, 10, 5, 0);
     Protokoll p;
     auto erwartet = Kopfzeilen("10.00, 5.00");
     erwartet.insert(erwartet.end(), {"\\special{em:linewidth \\duenn}",
@@ -57,18 +57,18 @@ TEST(LatexExport, BeispielzeichnungGleichtDerGoldenenDatei) {
 TEST(LatexExport, BildgroesseAusDurchmesserUndNieNegativ) {
     Protokoll p;
     Zeichnung kreis;
-    Kreis(kreis, 10, 10, 4, false);
+    NeuerKreis(kreis, 10, 10, 4, false);
     EXPECT_NE(Export(kreis, p).find("\\begin{picture}(14.00,14.00)\r\n"), std::string::npos);
 
     Zeichnung negativ;
-    Strich(negativ, -10, -3, -1, -20);
-    Text(negativ, -5, -5, "x");
+    NeuerStrich(negativ, -10, -3, -1, -20);
+    NeuerText(negativ, -5, -5, "x");
     EXPECT_NE(Export(negativ, p).find("\\begin{picture}( 0.00, 0.00)\r\n"), std::string::npos);
 
     // A deleted element neither counts nor enlarges the picture.
     Zeichnung geloescht;
-    Strich(geloescht, 0, 0, 1, 1);
-    Strich(geloescht, 0, 0, 500, 500).geloescht = true;
+    NeuerStrich(geloescht, 0, 0, 1, 1);
+    NeuerStrich(geloescht, 0, 0, 500, 500).geloescht = true;
     const std::string s = Export(geloescht, p);
     EXPECT_NE(s.find("( 1.00, 1.00)"), std::string::npos);
     EXPECT_EQ(s.find("500"), std::string::npos);
@@ -76,10 +76,10 @@ TEST(LatexExport, BildgroesseAusDurchmesserUndNieNegativ) {
 
 TEST(LatexExport, FarbenUndBreitenNurBeiWechsel) {
     Zeichnung z;
-    Strich(z, 0, 0, 1, 1, 1, 0x00FFFFFF);
-    Strich(z, 1, 1, 2, 2, 1, 0x00FFFFFF);
-    Strich(z, 2, 2, 3, 3, -1, 0x00336699);
-    Strich(z, 3, 3, 4, 4, 1, 0x00336699);
+    NeuerStrich(z, 0, 0, 1, 1, 1, 0x00FFFFFF);
+    NeuerStrich(z, 1, 1, 2, 2, 1, 0x00FFFFFF);
+    NeuerStrich(z, 2, 2, 3, 3, -1, 0x00336699);
+    NeuerStrich(z, 3, 3, 4, 4, 1, 0x00336699);
     Protokoll p;
     const std::string s = Export(z, p);
     const auto nach = s.substr(s.find("\\begin{picture}"));
@@ -92,10 +92,10 @@ TEST(LatexExport, FarbenUndBreitenNurBeiWechsel) {
 TEST(LatexExport, UnsichtbareUndUngueltigeBreitenBleibenAus) {
     // Invisible circles are left out like invisible lines; so are classes no width belongs to.
     Zeichnung z;
-    Kreis(z, 5, 5, 2, false, -1);
-    Kreis(z, 5, 5, 2, true, 7);
-    Strich(z, 0, 0, 3, 3, -5);
-    Strich(z, 0, 0, 3, 3, 3, 0, Pfeilspitze);
+    NeuerKreis(z, 5, 5, 2, false, -1);
+    NeuerKreis(z, 5, 5, 2, true, 7);
+    NeuerStrich(z, 0, 0, 3, 3, -5);
+    NeuerStrich(z, 0, 0, 3, 3, 3, 0, Pfeilspitze);
     Protokoll p;
     const std::string s = Export(z, p);
     EXPECT_EQ(s.substr(s.find("\\begin{picture}")),
@@ -106,7 +106,7 @@ TEST(LatexExport, TexteUndEinstellungenUnveraendert) {
     Zeichnung z;
     z.Dialog.Unitlength = "0.5";
     z.Dialog.TeXBreite = {"0", "0.2", "0.6", "1.5"};
-    Text(z, 1.005, 2.5, "{\\bf \xE4} 100%", "b");
+    NeuerText(z, 1.005, 2.5, "{\\bf \xE4} 100%", "b");
     Protokoll p;
     const std::string s = Export(z, p);
     EXPECT_NE(
@@ -124,7 +124,7 @@ TEST(LatexExport, OhneZeichnungOderMitFalscherUnitlengthKeineDatei) {
     std::ofstream(ziel) << "alt";
 
     Zeichnung leer;
-    Strich(leer, 0, 0, 1, 1).geloescht = true;
+    NeuerStrich(leer, 0, 0, 1, 1).geloescht = true;
     Protokoll p;
     std::ostringstream aus;
     EXPECT_FALSE(LatexExportieren(leer, aus, p));
@@ -135,7 +135,7 @@ TEST(LatexExport, OhneZeichnungOderMitFalscherUnitlengthKeineDatei) {
     EXPECT_EQ(p.liste[0].art, Meldungsart::Information);
 
     Zeichnung komma;
-    Strich(komma, 0, 0, 1, 1);
+    NeuerStrich(komma, 0, 0, 1, 1);
     komma.Dialog.Unitlength = "1,5";
     EXPECT_FALSE(LatexExportDatei(komma, ziel.string(), p));
     EXPECT_EQ(p.liste.back().text, T("v.UnitlengthKeineZahl") + "1,5");
@@ -144,7 +144,7 @@ TEST(LatexExport, OhneZeichnungOderMitFalscherUnitlengthKeineDatei) {
     // A target in a folder that does not exist is reported, naming the file.
     const std::string fehlt = (ordner / "fehlt" / "bild.vkx").string();
     Zeichnung gut;
-    Strich(gut, 0, 0, 1, 1);
+    NeuerStrich(gut, 0, 0, 1, 1);
     EXPECT_FALSE(LatexExportDatei(gut, fehlt, p));
     EXPECT_EQ(p.liste.back().text.rfind(fehlt, 0), 0u);
     EXPECT_EQ(p.liste.back().art, Meldungsart::Fehler);

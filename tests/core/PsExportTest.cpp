@@ -49,7 +49,7 @@ TEST(PsExport, BeispielzeichnungGleichtDenGoldenenDateien) {
 
 TEST(PsExport, GefuellterKreisInPunkten) {
     Zeichnung z;
-    Kreis(z, 5, 5, 10, true, 2);
+    NeuerKreis(z, 5, 5, 10, true, 2);
     Protokoll p;
     const PsAusgabe a = Export(z, p);
     EXPECT_EQ(a.ps.substr(0, Zeilen(PsKopf).size()), Zeilen(PsKopf));
@@ -63,9 +63,9 @@ TEST(PsExport, GefuellterKreisInPunkten) {
 
 TEST(PsExport, PfeilGibtLinieUndGefuelltesDreieck) {
     Zeichnung z;
-    Strich(z, 0, 0, 10, 0, 0);
-    Strich(z, 10, 0, 9, 1, 0, 0, Pfeilspitze);
-    Strich(z, 9, -1, 10, 0, 0, 0, Pfeilspitze);
+    NeuerStrich(z, 0, 0, 10, 0, 0);
+    NeuerStrich(z, 10, 0, 9, 1, 0, 0, Pfeilspitze);
+    NeuerStrich(z, 9, -1, 10, 0, 0, 0, Pfeilspitze);
     Protokoll p;
     EXPECT_EQ(NachKopf(Export(z, p).ps),
               Zeilen({"duenn", " 0.00  0.00 moveto", "28.35  0.00 lineto", "stroke", "28.35  0.00 moveto",
@@ -73,24 +73,24 @@ TEST(PsExport, PfeilGibtLinieUndGefuelltesDreieck) {
 
     // A lone stroke at the end of the store, or the heads of an invisible arrow, fill nothing.
     Zeichnung einzeln;
-    Strich(einzeln, 10, 0, 9, 1, 0, 0, Pfeilspitze);
+    NeuerStrich(einzeln, 10, 0, 9, 1, 0, 0, Pfeilspitze);
     EXPECT_EQ(NachKopf(Export(einzeln, p).ps), "");
     Zeichnung unsichtbar;
-    Strich(unsichtbar, 10, 0, 9, 1, -1, 0, Pfeilspitze);
-    Strich(unsichtbar, 9, -1, 10, 0, -1, 0, Pfeilspitze);
+    NeuerStrich(unsichtbar, 10, 0, 9, 1, -1, 0, Pfeilspitze);
+    NeuerStrich(unsichtbar, 9, -1, 10, 0, -1, 0, Pfeilspitze);
     EXPECT_EQ(NachKopf(Export(unsichtbar, p).ps), "");
 
     // The partner is the next element in the store, even when it is deleted.
     Zeichnung geloescht;
-    Strich(geloescht, 10, 0, 9, 1, 0, 0, Pfeilspitze);
-    Strich(geloescht, 9, -1, 10, 0, 0, 0, Pfeilspitze).geloescht = true;
+    NeuerStrich(geloescht, 10, 0, 9, 1, 0, 0, Pfeilspitze);
+    NeuerStrich(geloescht, 9, -1, 10, 0, 0, 0, Pfeilspitze).geloescht = true;
     EXPECT_NE(Export(geloescht, p).ps.find("25.51 -2.83 lineto"), std::string::npos);
 }
 
 TEST(PsExport, NurTexteGebenKopfFarbenUndTreibertexte) {
     Zeichnung z;
-    Text(z, 10, 20, "rot", "tl", 0x0000FF);
-    Text(z, 1.5, 2, "\\LaTeX{}", "cc");
+    NeuerText(z, 10, 20, "rot", "tl", 0x0000FF);
+    NeuerText(z, 1.5, 2, "\\LaTeX{}", "cc");
     Protokoll p;
     const PsAusgabe a = Export(z, p, "nur");
     EXPECT_EQ(NachKopf(a.ps), Zeilen({"1.000 0.000 0.000 setrgbcolor", "0.000 0.000 0.000 setrgbcolor"}));
@@ -107,7 +107,7 @@ TEST(PsExport, DateienNebeneinanderMitNamenOhneOrdner) {
     fs::remove_all(ordner.parent_path());
     fs::create_directories(ordner);
     Zeichnung z;
-    Strich(z, 0, 0, 3, 4);
+    NeuerStrich(z, 0, 0, 3, 4);
     Protokoll p;
     const fs::path treiber = ordner / "mein.bild.vkp";
     std::ofstream(ordner / "mein.bild.ps") << "alt";
