@@ -352,10 +352,15 @@ bool PicImportieren(const std::string& pfad, Zeichnung& z, Meldungen& m, Importe
     z.Elemente.AllesLoeschen();
     std::error_code ec;
     std::ifstream ein;
-    if (!std::filesystem::is_directory(pfad, ec)) ein.open(pfad, std::ios::binary);
-    if (!ein) {
-        const std::string grund =
-            std::filesystem::is_directory(pfad, ec) ? std::strerror(EISDIR) : std::strerror(errno);
+    std::string grund;
+    if (std::filesystem::is_directory(pfad, ec)) {
+        grund = std::strerror(EISDIR);
+    } else {
+        errno = 0;
+        ein.open(pfad, std::ios::binary);
+        if (!ein.is_open()) grund = std::strerror(errno != 0 ? errno : ENOENT);
+    }
+    if (!grund.empty()) {
         m.Melden(Meldungsart::Fehler, pfad + ": " + T("v.LesenFehlgeschlagen") + " (" + grund + ")");
         return false;
     }
