@@ -14,8 +14,10 @@ namespace {
 
 bool EndetAuf(std::string_view name, std::string_view endung) {
     if (name.size() < endung.size()) return false;
-    return std::equal(endung.begin(), endung.end(), name.end() - static_cast<std::ptrdiff_t>(endung.size()),
-                      [](char a, char b) { return a == b || (b >= 'a' && b <= 'z' && a == b - 'a' + 'A'); });
+    const std::string_view ende = name.substr(name.size() - endung.size());
+    return std::equal(endung.begin(), endung.end(), ende.begin(), [](char klein, char c) {
+        return c == klein || (klein >= 'a' && klein <= 'z' && c == klein - 'a' + 'A');
+    });
 }
 
 } // namespace
