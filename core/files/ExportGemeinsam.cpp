@@ -82,29 +82,12 @@ const std::string& Programmversion() {
     return T("v.Version");
 }
 
-namespace {
-
-// Start of the file name: just after the last folder separator or drive colon.
-std::size_t NamensAnfang(std::string_view pfad) {
-    const auto p = pfad.find_last_of("/\\:");
-    return p == std::string_view::npos ? 0 : p + 1;
-}
-
-} // namespace
-
 std::string Grundname(std::string_view pfad) {
-    std::string_view name = pfad.substr(NamensAnfang(pfad));
+    const auto trenner = pfad.find_last_of("/\\:");
+    std::string_view name = trenner == std::string_view::npos ? pfad : pfad.substr(trenner + 1);
     const auto punkt = name.rfind('.');
     if (punkt != std::string_view::npos) name = name.substr(0, punkt);
     return std::string(name);
-}
-
-std::string MitErweiterung(std::string_view pfad, std::string_view neu) {
-    const std::size_t anfang = NamensAnfang(pfad);
-    const auto punkt = pfad.rfind('.');
-    std::string ergebnis(punkt != std::string_view::npos && punkt >= anfang ? pfad.substr(0, punkt) : pfad);
-    ergebnis += neu;
-    return ergebnis;
 }
 
 bool InhaltSchreiben(const std::string& pfad, const std::string& inhalt, Meldungen& m) {

@@ -52,8 +52,6 @@ const std::string& Programmversion();
 
 // A file name without folder and without extension ("a/b/bild.vkp" gives "bild").
 std::string Grundname(std::string_view pfad);
-// `pfad` with its extension replaced by `neu` (".ps"); a name without one gets `neu` appended.
-std::string MitErweiterung(std::string_view pfad, std::string_view neu);
 
 // Writes `inhalt` to `pfad` atomically; a failure is reported through `m` naming the file.
 bool InhaltSchreiben(const std::string& pfad, const std::string& inhalt, Meldungen& m);

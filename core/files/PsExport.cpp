@@ -1,5 +1,6 @@
 #include "files/PsExport.h"
 
+#include "files/Dateinamen.h"
 #include "files/ExportGemeinsam.h"
 
 #include <sstream>
@@ -106,7 +107,7 @@ bool PsExportieren(const Zeichnung& z, std::ostream& ps, std::ostream& treiber, 
 bool PsExportDatei(const Zeichnung& z, const std::string& treiberpfad, Meldungen& m) {
     std::ostringstream ps, treiber;
     if (!PsExportieren(z, ps, treiber, Grundname(treiberpfad), m)) return false;
-    return InhaltSchreiben(MitErweiterung(treiberpfad, ".ps"), ps.str(), m) &&
+    return InhaltSchreiben(ErweiterungErsetzen(treiberpfad, ".ps"), ps.str(), m) &&
            InhaltSchreiben(treiberpfad, treiber.str(), m);
 }
 

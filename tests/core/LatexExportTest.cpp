@@ -74,21 +74,6 @@ TEST(LatexExport, BildgroesseAusDurchmesserUndNieNegativ) {
     EXPECT_EQ(s.find("500"), std::string::npos);
 }
 
-TEST(LatexExport, FarbenUndBreitenNurBeiWechsel) {
-    Zeichnung z;
-    NeuerStrich(z, 0, 0, 1, 1, 1, 0x00FFFFFF);
-    NeuerStrich(z, 1, 1, 2, 2, 1, 0x00FFFFFF);
-    NeuerStrich(z, 2, 2, 3, 3, -1, 0x00336699);
-    NeuerStrich(z, 3, 3, 4, 4, 1, 0x00336699);
-    Protokoll p;
-    const std::string s = Export(z, p);
-    const auto nach = s.substr(s.find("\\begin{picture}"));
-    EXPECT_EQ(nach, Zeilen({"\\begin{picture}( 4.00, 4.00)", "\\color[rgb]{1.000,1.000,1.000}",
-                            "\\special{em:linewidth \\normal}", "\\emline{ 0.00}{ 0.00}{1}{ 1.00}{ 1.00}{2}",
-                            "\\emline{ 1.00}{ 1.00}{1}{ 2.00}{ 2.00}{2}", "\\color[rgb]{0.600,0.400,0.200}",
-                            "\\emline{ 3.00}{ 3.00}{1}{ 4.00}{ 4.00}{2}", "\\end{picture}"}));
-}
-
 TEST(LatexExport, UnsichtbareUndUngueltigeBreitenBleibenAus) {
     // Invisible circles are left out like invisible lines; so are classes no width belongs to.
     Zeichnung z;
@@ -100,19 +85,6 @@ TEST(LatexExport, UnsichtbareUndUngueltigeBreitenBleibenAus) {
     const std::string s = Export(z, p);
     EXPECT_EQ(s.substr(s.find("\\begin{picture}")),
               Zeilen({"\\begin{picture}( 7.00, 7.00)", "\\end{picture}"}));
-}
-
-TEST(LatexExport, TexteUndEinstellungenUnveraendert) {
-    Zeichnung z;
-    z.Dialog.Unitlength = "0.5";
-    z.Dialog.TeXBreite = {"0", "0.2", "0.6", "1.5"};
-    NeuerText(z, 1.005, 2.5, "{\\bf \xE4} 100%", "b");
-    Protokoll p;
-    const std::string s = Export(z, p);
-    EXPECT_NE(
-        s.find("\\def\\dick{1.5pt}\r\n\\def\\normal{0.6pt}\r\n\\def\\duenn{0.2pt}\r\n\\unitlength 0.5mm\r\n"),
-        std::string::npos);
-    EXPECT_NE(s.find("\\put( 1.00, 2.50){\\makebox(0,0)[b]{{\\bf \xE4} 100%}}\r\n"), std::string::npos);
 }
 
 TEST(LatexExport, OhneZeichnungOderMitFalscherUnitlengthKeineDatei) {
