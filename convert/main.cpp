@@ -1,6 +1,10 @@
-#include <cstdio>
+#include "Konverter.h"
 
-int main() {
-    std::fputs("usage: vektra32-convert INPUT OUTPUT\n", stderr);
-    return 2;
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return vektra::Konvertieren(args, std::cout, std::cerr);
 }

@@ -105,6 +105,33 @@ const std::vector<Texteintrag> Eintraege{
      Anwendung::Wert},
     {"v.Zeichnungsdatei.Oeffnen", "Die Datei lässt sich nicht öffnen (%s).", Anwendung::Wert},
     {"v.Zeichnungsdatei.Schreiben", "Die Datei lässt sich nicht schreiben (%s).", Anwendung::Wert},
+    // Exports, picture import and the command-line converter.
+    {"v.UnitlengthKeineZahl", "Unitlength ist keine Zahl: ", Anwendung::Wert},
+    {"v.SchreibenFehlgeschlagen", "Datei kann nicht geschrieben werden", Anwendung::Wert},
+    {"v.LesenFehlgeschlagen", "Datei kann nicht gelesen werden", Anwendung::Wert},
+    {"v.ImportVoll", "Zeichnung voll (32000 Elemente): der Rest der Datei wird nicht gelesen", Anwendung::Wert},
+    {"v.KonvAufruf", "Aufruf: vektra32-convert EINGABE AUSGABE (mehr mit --help)", Anwendung::Wert},
+    {"v.KonvHilfe",
+     "Aufruf: vektra32-convert EINGABE AUSGABE\n"
+     "\n"
+     "Wandelt eine Zeichnung in ein anderes Format um.\n"
+     "\n"
+     "EINGABE   eine Zeichnung: endet der Name auf \".vks\" (gleich in welcher Schreibung),\n"
+     "          wird sie als Vektra-Zeichnung gelesen, sonst als Bilddatei (.vkx, .pic)\n"
+     "          importiert.\n"
+     "AUSGABE   die Endung bestimmt das Format:\n"
+     "            .vks  Vektra-Zeichnung (gelöschte Elemente entfallen)\n"
+     "            .vkx  LaTeX-Bild mit emTeX-Linien\n"
+     "            .vkp  LaTeX-Treiber und daneben die PostScript-Datei .ps\n"
+     "          Eine vorhandene Datei wird ersetzt.\n"
+     "\n"
+     "Die Exporte nehmen Unitlength und TeX-Linienbreiten der Zeichnung.\n"
+     "Meldungen erscheinen auf der Fehlerausgabe als \"EINGABE:ZEILE: Text\".\n"
+     "\n"
+     "Rückgabewert: 0 bei Erfolg, 1 wenn die Eingabe nicht gelesen oder nichts\n"
+     "geschrieben werden konnte, 2 bei falschem Aufruf.\n",
+     Anwendung::Wert},
+    {"v.KonvAusgabeUnbekannt", "unbekanntes Ausgabeformat (erwartet .vks, .vkx oder .vkp): ", Anwendung::Wert},
 };
 
 std::map<std::string, std::string, std::less<>>& Tabelle() {

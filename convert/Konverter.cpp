@@ -1,0 +1,94 @@
+#include "Konverter.h"
+
+#include "files/LatexExport.h"
+#include "files/PsExport.h"
+#include "files/VektraLesen.h"
+#include "files/Zeichnungsdatei.h"
+#include "text/Texte.h"
+
+#include <algorithm>
+
+namespace vektra {
+
+namespace {
+
+bool EndetAuf(std::string_view name, std::string_view endung) {
+    if (name.size() < endung.size()) return false;
+    const std::string_view ende = name.substr(name.size() - endung.size());
+    return std::equal(endung.begin(), endung.end(), ende.begin(), [](char klein, char c) {
+        return c == klein || (klein >= 'a' && klein <= 'z' && c == klein - 'a' + 'A');
+    });
+}
+
+} // namespace
+
+Ausgabeart AusgabeartVon(std::string_view pfad) {
+    if (EndetAuf(pfad, ".vks")) return Ausgabeart::Zeichnung;
+    if (EndetAuf(pfad, ".vkx")) return Ausgabeart::Bild;
+    if (EndetAuf(pfad, ".vkp")) return Ausgabeart::PostScript;
+    return Ausgabeart::Unbekannt;
+}
+
+int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m) {
+    bool geschrieben = false;
+    switch (AusgabeartVon(ausgabe)) {
+    case Ausgabeart::Zeichnung:
+        geschrieben = ZeichnungSchreibenDatei(ausgabe, z, m);
+        break;
+    case Ausgabeart::Bild:
+        geschrieben = LatexExportDatei(z, ausgabe, m);
+        break;
+    case Ausgabeart::PostScript:
+        geschrieben = PsExportDatei(z, ausgabe, m);
+        break;
+    case Ausgabeart::Unbekannt:
+        m.Melden(Meldungsart::Fehler, T("v.KonvAusgabeUnbekannt") + ausgabe);
+        return FalscherAufruf;
+    }
+    return geschrieben ? KonvertiertOk : KonvertiertNicht;
+}
+
+void Strommeldungen::Melden(Meldungsart, const std::string& text, int zeile) {
+    // A text that already begins with the input's name is not prefixed twice.
+    if (text.starts_with(quelle_ + ": "))
+        err_ << text << '\n';
+    else if (zeile > 0)
+        err_ << quelle_ << ':' << zeile << ": " << text << '\n';
+    else
+        err_ << quelle_ << ": " << text << '\n';
+}
+
+Antwort Strommeldungen::Fragen(Meldungsart art, const std::string& text, Knoepfe knoepfe) {
+    Melden(art, text);
+    return knoepfe == Knoepfe::Ok ? Antwort::Ok : Antwort::Ja;
+}
+
+int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostream& err) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        aus << T("v.KonvHilfe");
+        return KonvertiertOk;
+    }
+    const bool option =
+        std::any_of(args.begin(), args.end(), [](const std::string& a) { return a.starts_with("-"); });
+    if (args.size() != 2 || option || args[0].empty() || args[1].empty()) {
+        err << T("v.KonvAufruf") << '\n';
+        return FalscherAufruf;
+    }
+    const std::string& eingabe = args[0];
+    const std::string& ausgabe = args[1];
+    Strommeldungen m(eingabe, err);
+    if (AusgabeartVon(ausgabe) == Ausgabeart::Unbekannt) {
+        err << T("v.KonvAusgabeUnbekannt") << ausgabe << '\n' << T("v.KonvAufruf") << '\n';
+        return FalscherAufruf;
+    }
+
+    Zeichnung z;
+    if (EndetAuf(eingabe, ".vks")) {
+        if (ZeichnungLesenDatei(eingabe, z, m) != Leseergebnis::Ok) return KonvertiertNicht;
+    } else if (!PicImportieren(eingabe, z, m)) {
+        return KonvertiertNicht;
+    }
+    return AusgabeSchreiben(z, ausgabe, m);
+}
+
+} // namespace vektra

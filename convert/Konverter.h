@@ -1,0 +1,46 @@
+#pragma once
+// The command-line converter: reads a drawing (native or imported) and writes it in the format
+// its output name asks for. A library, so tests drive it in-process; main() only calls it.
+#include "model/Zeichnung.h"
+#include "text/Meldungen.h"
+
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vektra {
+
+enum class Ausgabeart { Unbekannt, Zeichnung, Bild, PostScript };
+
+// The output kind by the name's extension, in any letter case: ".vks", ".vkx", ".vkp".
+Ausgabeart AusgabeartVon(std::string_view pfad);
+
+// Exit codes of the converter.
+constexpr int KonvertiertOk = 0;
+constexpr int KonvertiertNicht = 1; // input unreadable or nothing written
+constexpr int FalscherAufruf = 2;
+
+// Writes `z` to `ausgabe` in the format its extension names: native drawing (compacted),
+// picture code, or wrapper plus PostScript file beside it. An existing file is replaced.
+// Returns an exit code; failures are reported through `m`.
+int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m);
+
+// Runs the converter with the arguments after the program name. Help goes to `aus`, messages
+// to `err` as "INPUT:LINE: text" or "INPUT: text". Returns the exit code.
+int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostream& err);
+
+// Messages as lines on a stream, each prefixed with the input's name and, where one belongs
+// to it, the line number. Questions are answered Yes: the converter replaces what exists.
+class Strommeldungen : public Meldungen {
+  public:
+    Strommeldungen(std::string quelle, std::ostream& err) : quelle_(std::move(quelle)), err_(err) {}
+    void Melden(Meldungsart art, const std::string& text, int zeile = 0) override;
+    Antwort Fragen(Meldungsart art, const std::string& text, Knoepfe knoepfe) override;
+
+  private:
+    std::string quelle_;
+    std::ostream& err_;
+};
+
+} // namespace vektra

@@ -1,0 +1,59 @@
+#pragma once
+// What the picture export and the PostScript export share: the preparation (scale, picture size,
+// element count), the pass order over the draw-order classes, the colour split, CR LF lines and
+// the atomic file write with its messages.
+#include "model/Zeichnung.h"
+#include "text/Format.h"
+#include "text/Meldungen.h"
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace vektra {
+
+// Result of the shared preparation.
+struct Exportmass {
+    double k = 0; // PostScript points per drawing unit
+    double W = 0; // picture width and height in drawing units, never below 0
+    double H = 0;
+    int Anzahl = 0; // live elements
+};
+
+// Converts the unit length, measures the picture and counts the live elements. Reports
+// "Keine Zeichnung" or a unit length that is no number through `m` and returns false then.
+bool ExportVorbereiten(const Zeichnung& z, Exportmass& mass, Meldungen& m);
+
+// Calls `tun(i, e)` for every live element whose `Ebene` is 0..10, class by class, each class in
+// store order.
+void InEbenenFolge(const Elementspeicher& s, const std::function<void(int, const TElement&)>& tun);
+
+// The width class names "duenn", "normal", "dick" of classes 0..2; empty for any other class,
+// which has no width and is not drawn.
+std::string_view Breitenname(int klasse);
+
+// The three colour components 0..1 of a colour 0x00BBGGRR, each written with "%5.3f".
+struct Farbanteile {
+    std::string rot, gruen, blau;
+};
+Farbanteile FarbeZerlegen(std::int32_t farbe);
+
+// Writes `text` and CR LF.
+void Zeile(std::ostream& aus, std::string_view text);
+
+// "%5.2f".
+inline std::string F52(double wert) {
+    return Festkomma(wert, 5, 2);
+}
+
+// The program's version as written into file headers.
+const std::string& Programmversion();
+
+// A file name without folder and without extension ("a/b/bild.vkp" gives "bild").
+std::string Grundname(std::string_view pfad);
+
+// Writes `inhalt` to `pfad` atomically; a failure is reported through `m` naming the file.
+bool InhaltSchreiben(const std::string& pfad, const std::string& inhalt, Meldungen& m);
+
+} // namespace vektra

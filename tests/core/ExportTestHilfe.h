@@ -1,0 +1,111 @@
+#pragma once
+// Shared by the export, import and converter tests: a message recorder and element builders.
+#include "model/Zeichnung.h"
+#include "text/Meldungen.h"
+
+#include <string>
+#include <vector>
+
+namespace exporttest {
+
+struct Meldung {
+    vektra::Meldungsart art;
+    std::string text;
+    int zeile;
+};
+
+class Protokoll : public vektra::Meldungen {
+  public:
+    std::vector<Meldung> liste;
+    void Melden(vektra::Meldungsart art, const std::string& text, int zeile) override {
+        liste.push_back({art, text, zeile});
+    }
+    vektra::Antwort Fragen(vektra::Meldungsart, const std::string& text, vektra::Knoepfe) override {
+        liste.push_back({vektra::Meldungsart::Schlicht, text, 0});
+        return vektra::Antwort::Ja;
+    }
+    std::vector<std::string> Texte() const {
+        std::vector<std::string> t;
+        for (const auto& m : liste)
+            t.push_back(m.text);
+        return t;
+    }
+};
+
+inline vektra::TElement& NeuerStrich(vektra::Zeichnung& z, double x1, double y1, double x2, double y2,
+                                int breite = 1, std::int32_t farbe = 0, std::uint8_t art = vektra::Linie) {
+    vektra::TElement& e = *z.Elemente.NeuesElement();
+    e.Art = art;
+    e.Ebene = vektra::EbeneLinie;
+    e.x1 = x1;
+    e.y1 = y1;
+    e.x2 = x2;
+    e.y2 = y2;
+    e.Breite = static_cast<std::int16_t>(breite);
+    e.Farbe = farbe;
+    return e;
+}
+
+inline vektra::TElement& NeuerKreis(vektra::Zeichnung& z, double x, double y, double d, bool gefuellt,
+                               int breite = 1, std::int32_t farbe = 0) {
+    vektra::TElement& e = *z.Elemente.NeuesElement();
+    e.Art = vektra::Kreis;
+    e.Ebene = vektra::EbeneKreis;
+    e.x1 = x;
+    e.y1 = y;
+    e.Durchmesser = d;
+    e.gefuellt = gefuellt;
+    e.Breite = static_cast<std::int16_t>(breite);
+    e.Farbe = farbe;
+    return e;
+}
+
+inline vektra::TElement& NeuerText(vektra::Zeichnung& z, double x, double y, const std::string& text,
+                              const std::string& ausrichtung = "cc", std::int32_t farbe = 0) {
+    vektra::TElement& e = *z.Elemente.NeuesElement();
+    e.Art = vektra::Text;
+    e.Ebene = vektra::EbeneText;
+    e.x1 = x;
+    e.y1 = y;
+    e.Ausrichtung = ausrichtung;
+    e.TextSetzen(text);
+    e.Farbe = farbe;
+    return e;
+}
+
+// A drawing with every kind, width class and several colours, created in mixed order, with a
+// deleted element and elements outside the usual draw-order classes. The golden files hold its
+// exports.
+inline vektra::Zeichnung Beispielzeichnung() {
+    using namespace vektra;
+    Zeichnung z;
+    NeuerText(z, 10, 40, "Hallo", "cc", 0x0000FF);
+    NeuerStrich(z, 0, 0, 50, 0, 0);
+    NeuerKreis(z, 25, 25, 10, false, 1, 0xFF0000);
+    NeuerStrich(z, 0, 0, 0, 40, 2, 0x00FF00);
+    NeuerStrich(z, 60, -5, 70, 45, -1, 0x0000FF);
+    NeuerKreis(z, 40, 10, 4, true, 2);
+    NeuerStrich(z, 10, 10, 30, 30, 1);
+    NeuerStrich(z, 30, 30, 28.2, 29.3, 1, 0, Pfeilspitze);
+    NeuerStrich(z, 29.3, 28.2, 30, 30, 1, 0, Pfeilspitze);
+    NeuerStrich(z, 100, 100, 120, 120, 1).geloescht = true;
+    NeuerKreis(z, 50, 30, 6, false, -1, 0x808080);
+    NeuerText(z, 45, 5, "$x^2$", "tl");
+    NeuerText(z, 60, 20,
+         "Gr\xF6\xDF"
+         "e",
+         "br");
+    NeuerStrich(z, 5, 35, 15, 35, 0, 0xFF00FF).Ebene = 0;
+    NeuerStrich(z, 80, 2, 81, 2, 1).Ebene = 11;
+    return z;
+}
+
+// Joins lines with CR LF, each line ended.
+inline std::string Zeilen(const std::vector<std::string>& zeilen) {
+    std::string s;
+    for (const auto& z : zeilen)
+        s += z + "\r\n";
+    return s;
+}
+
+} // namespace exporttest
