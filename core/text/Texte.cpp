@@ -97,6 +97,18 @@ const std::vector<Texteintrag> Eintraege{
     {"v.Anwendungstitel", "Vektra32 ", Anwendung::Wert},
     {"v.Version", "4.4.1.7", Anwendung::Wert},
     {"v.Datum", "07.05.04", Anwendung::Wert},
+    // Formulas and the curve plotter.
+    {"v.FehlerImBaum", "Fehler im Baum", Anwendung::Wert},
+    {"v.Rechenfehler", "Rechenfehler in %s %s bei n = %d und t = %6.2f", Anwendung::Wert},
+    {"v.RechenfehlerOhneStelle", "Rechenfehler %s bei n = %d und t = %6.2f", Anwendung::Wert},
+    {"v.Fehlerstelle", " an Stelle %d (Fehlercode %d)", Anwendung::Wert},
+    {"v.imt0Text", "im t_0-Text", Anwendung::Wert},
+    {"v.imt1Text", "im t_1-Text", Anwendung::Wert},
+    {"v.StrichlaengeUngueltig", "Die Strichlänge muss größer als 0 sein.", Anwendung::Wert},
+    {"v.WinkelUngueltig", "Die Winkeldifferenz muss größer als 0 sein.", Anwendung::Wert},
+    {"v.DeltaUngueltig", "Delta t muss größer als 0 sein.", Anwendung::Wert},
+    {"v.ZuVieleStuecke", "Mehr als %d Kurvenstücke bei n = %d: die Kurve endet bei t = %6.2f.", Anwendung::Wert},
+    {"v.KurveSpeicherVoll", "Der Elementspeicher ist voll: die Kurve ist nur zum Teil gespeichert.", Anwendung::Wert},
 };
 
 std::map<std::string, std::string, std::less<>>& Tabelle() {
