@@ -107,8 +107,28 @@ const std::vector<Texteintrag> Eintraege{
     {"v.StrichlaengeUngueltig", "Die Strichlänge muss größer als 0 sein.", Anwendung::Wert},
     {"v.WinkelUngueltig", "Die Winkeldifferenz muss größer als 0 sein.", Anwendung::Wert},
     {"v.DeltaUngueltig", "Delta t muss größer als 0 sein.", Anwendung::Wert},
-    {"v.ZuVieleStuecke", "Mehr als %d Kurvenstücke bei n = %d: die Kurve endet bei t = %6.2f.", Anwendung::Wert},
-    {"v.KurveSpeicherVoll", "Der Elementspeicher ist voll: die Kurve ist nur zum Teil gespeichert.", Anwendung::Wert},
+    {"v.ZuVieleStuecke", "Mehr als %d Kurvenstücke bei n = %d: die Kurve endet bei t = %6.2f.",
+     Anwendung::Wert},
+    {"v.KurveSpeicherVoll", "Der Elementspeicher ist voll: die Kurve ist nur zum Teil gespeichert.",
+     Anwendung::Wert},
+    {"v.KurveAufruf",
+     "Aufruf: vektra32-convert --curve X Y [--z Z] [--axis-front] [--t0 T0] [--t1 T1] [--n0 N0] [--n1 N1] "
+     "[--control length|direction|none] [--chord L] [--angle GRAD] [--dt D] [--pattern P1,P2,P3,P4] "
+     "[--offset X,Y] [--clip U,O,L,R | --no-clip] AUSGABE",
+     Anwendung::Wert},
+    {"v.KurveFormelnFehlen", "--curve braucht die Formeln X und Y.", Anwendung::Wert},
+    {"v.KurveUeberzaehlig", "Überzähliges Argument: %s", Anwendung::Wert},
+    {"v.KurveUnbekannt", "Unbekannte Option: %s", Anwendung::Wert},
+    {"v.KurveWertFehlt", "Nach %s fehlt ein Wert.", Anwendung::Wert},
+    {"v.KurveGanzzahl", "%s erwartet eine ganze Zahl, nicht „%s“.", Anwendung::Wert},
+    {"v.KurveZahl", "%s erwartet eine Zahl größer als 0, nicht „%s“.", Anwendung::Wert},
+    {"v.KurveKontrolle", "--control erwartet length, direction oder none, nicht „%s“.", Anwendung::Wert},
+    {"v.KurveMuster", "--pattern erwartet vier ganze Zahlen ab 0 mit Kommas dazwischen, nicht „%s“.",
+     Anwendung::Wert},
+    {"v.KurveListe", "%s erwartet %d ganze Zahlen mit Kommas dazwischen, nicht „%s“.", Anwendung::Wert},
+    {"v.KurveClipKonflikt", "--clip und --no-clip schließen einander aus.", Anwendung::Wert},
+    {"v.KurveAusgabeFehlt", "Die Ausgabedatei fehlt.", Anwendung::Wert},
+    {"v.KurveAusgabeEndung", "Die Ausgabedatei muss auf .vks, .vkx oder .vkp enden: %s", Anwendung::Wert},
 };
 
 std::map<std::string, std::string, std::less<>>& Tabelle() {
