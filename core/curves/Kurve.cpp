@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace vektra {
 namespace {
@@ -30,6 +31,16 @@ struct Rechenabbruch {
 
 enum Textnummer { XText, YText, ZText, T0Text, T1Text };
 
+// t as a double for messages; an extended t may lie beyond the double range.
+double Anzeigewert(Extended t) {
+    constexpr Extended grenze = std::numeric_limits<double>::max();
+    return static_cast<double>(std::clamp(t, -grenze, grenze));
+}
+
+long long AlsGanzzahl(Extended n) {
+    return Runden(static_cast<double>(n));
+}
+
 } // namespace
 
 Extended Kurvenplotter::Auswerten(const Formelbaum& baum, const std::string& textname, Extended t) {
@@ -37,8 +48,8 @@ Extended Kurvenplotter::Auswerten(const Formelbaum& baum, const std::string& tex
     const Extended w = FormelAuswerten(baum.get(), t, n_);
     if (Rechenfehler() || !std::isfinite(w)) {
         const std::string quelle = Fehlerquelle(baum.get(), t, n_);
-        const auto nr = static_cast<long long>(Runden(static_cast<double>(n_)));
-        const auto tt = static_cast<double>(t);
+        const long long nr = AlsGanzzahl(n_);
+        const double tt = Anzeigewert(t);
         throw Rechenabbruch{quelle.empty() ? Formatieren(T("v.RechenfehlerOhneStelle"), {textname, nr, tt})
                                            : Formatieren(T("v.Rechenfehler"), {quelle, textname, nr, tt})};
     }
@@ -61,11 +72,10 @@ Extended Kurvenplotter::KurvenpunktX(Extended t) {
 }
 
 Extended Kurvenplotter::KurvenpunktY(Extended t) {
-    const Extended y = Auswerten(y_, T("s54"), t);
-    if (!dreiD_) return Begrenzt(y);
+    if (!dreiD_) return Begrenzt(Auswerten(y_, T("s54"), t));
     const Extended z = Auswerten(z_, T("s55"), t);
     if (achseVorn_) return Begrenzt(z - TiefeY * Auswerten(x_, T("s65"), t));
-    return Begrenzt(z + TiefeY * y);
+    return Begrenzt(z + TiefeY * Auswerten(y_, T("s54"), t));
 }
 
 bool Kurvenplotter::Parsen(std::string& text, Formelbaum& baum, const std::string& textname, Meldungen& m) {
@@ -137,9 +147,7 @@ void Kurvenplotter::KurveVorbereiten(Kurvenparameter& p, Meldungen& m) {
 }
 
 void Kurvenplotter::Bericht(const std::string& fehlertext, Extended t, Meldungen& m) const {
-    m.Melden(Meldungsart::Fehler,
-             Formatieren(T("s62"), {fehlertext, static_cast<long long>(Runden(static_cast<double>(n_))),
-                                    static_cast<double>(t)}));
+    m.Melden(Meldungsart::Fehler, Formatieren(T("s62"), {fehlertext, AlsGanzzahl(n_), Anzeigewert(t)}));
 }
 
 Extended Kurvenplotter::Abstand(Extended t, Extended h, Extended xc, Extended yc) {
@@ -152,7 +160,8 @@ Extended Kurvenplotter::Richtungswinkel(Extended t) {
     const Extended d1 = KurvenpunktX(t + Startschritt) - KurvenpunktX(t);
     const Extended d2 = KurvenpunktY(t + Startschritt) - KurvenpunktY(t);
     const Extended nenner = std::sqrt((bezugX_ * bezugX_ + bezugY_ * bezugY_) * (d1 * d1 + d2 * d2));
-    // Without a direction on either side no turn can be measured.
+    // Without a direction on either side no turn can be measured. The clamp keeps the sign of
+    // c: a reversal is the largest turn there is.
     if (!(nenner > 0) || !std::isfinite(nenner)) return 0;
     const Extended c = std::clamp((bezugX_ * d1 + bezugY_ * d2) / nenner, -MaxKosinus, MaxKosinus);
     return ArcCos(c);
@@ -238,11 +247,9 @@ Kurvenende Kurvenplotter::Schritte(Meldungen& m) {
             return Kurvenende::Gemeldet;
         }
         if (stuecke_.size() >= MaxKurvenstuecke) {
-            m.Melden(
-                Meldungsart::Information,
-                Formatieren(T("v.ZuVieleStuecke"), {static_cast<long long>(MaxKurvenstuecke),
-                                                    static_cast<long long>(Runden(static_cast<double>(n_))),
-                                                    static_cast<double>(t)}));
+            m.Melden(Meldungsart::Information,
+                     Formatieren(T("v.ZuVieleStuecke"), {static_cast<long long>(MaxKurvenstuecke),
+                                                         AlsGanzzahl(n_), Anzeigewert(t)}));
             return Kurvenende::Gemeldet;
         }
         const double s = Skala;

@@ -332,3 +332,17 @@ TEST(Kurve, SehnenspeicherHaeltHoechstens32000) {
     p.Deltat = 1e-30;
     EXPECT_EQ(Berechnen(p, r).size(), static_cast<std::size_t>(MaxKurvenstuecke));
 }
+
+TEST(Kurve, OhneVorbereitungMeldetFehlendenBaum) {
+    // Stepping after a failed preparation finds no x tree and reports instead of faulting.
+    Rekorder r;
+    Kurvenplotter k;
+    Kurvenparameter p = Parameter("t+", "t");
+    k.KurveVorbereiten(p, r);
+    ASSERT_TRUE(p.Fehler);
+    k.StueckeLeeren();
+    EXPECT_EQ(k.KurveBerechnen(r), Kurvenende::Gemeldet);
+    EXPECT_TRUE(k.Stuecke().empty());
+    ASSERT_EQ(r.meldungen.size(), 2u);
+    EXPECT_EQ(r.meldungen[1].text, "Fehler in x bei n:string=1 und t:string=   0.00");
+}
