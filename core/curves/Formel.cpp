@@ -274,7 +274,12 @@ Extended Wert(const FormelKnoten* k, Extended t, Extended n, std::string* quelle
             Wert(k->Links.get(), t, n, quelle));
         break;
     }
-    if (quelle && quelle->empty() && Rechenfehler()) *quelle = Knotenname(k->Knotenart);
+    if (quelle && quelle->empty()) {
+        // The volatile store keeps the operation ahead of the flag test.
+        volatile Extended fertig = w;
+        static_cast<void>(fertig);
+        if (Rechenfehler()) *quelle = Knotenname(k->Knotenart);
+    }
     return w;
 }
 

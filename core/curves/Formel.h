@@ -12,7 +12,7 @@ namespace vektra {
 using Extended = long double;
 
 // Node kinds; a function call has the code 64 + its index in the function table.
-enum Knotenart : std::uint8_t {
+enum Knotenarten : std::uint8_t {
     KnotenZahl = 0,
     KnotenT = 1,
     KnotenN = 2,

@@ -26,30 +26,27 @@ std::string Lesen(const std::vector<std::string>& args, Kurvenkommando& k) {
 
 } // namespace
 
-TEST(Kurvenkommando, VorgabenWieImKurvendialog) {
-    Kurvenkommando k;
-    ASSERT_EQ(Lesen(Args({"--curve", "cos(t)", "sin(t)", "aus.vks"}), k), "");
-    EXPECT_EQ(k.Parameter.xText, "cos(t)");
-    EXPECT_EQ(k.Parameter.yText, "sin(t)");
-    EXPECT_FALSE(k.Parameter.dreiD);
-    EXPECT_EQ(k.Parameter.t0Text, "0");
-    EXPECT_EQ(k.Parameter.t1Text, "1");
-    EXPECT_EQ(k.n0, 1);
-    EXPECT_EQ(k.n1, 1);
-    EXPECT_EQ(k.Parameter.Kontrollart, KontrolleLaenge);
-    EXPECT_EQ(k.Parameter.Strichlaenge, 1.0);
-    EXPECT_DOUBLE_EQ(k.Parameter.Winkeldifferenz, 5 * std::numbers::pi / 180);
-    EXPECT_EQ(k.Parameter.Deltat, 0.1);
-    EXPECT_EQ(k.Parameter.Grenzwert, 10000.0);
-    EXPECT_EQ(k.Muster, (Phasenlaengen{1, 0, 0, 0}));
-    EXPECT_EQ(k.VersatzX, 0);
-    EXPECT_EQ(k.VersatzY, 0);
-    EXPECT_TRUE(k.Clipaktiv);
-    EXPECT_EQ(k.ClipUnten, -1);
-    EXPECT_EQ(k.ClipOben, 200);
-    EXPECT_EQ(k.ClipLinks, -1);
-    EXPECT_EQ(k.ClipRechts, 200);
-    EXPECT_EQ(k.Ausgabe, "aus.vks");
+TEST(Kurvenkommando, VorgabenZeichnenDieDiagonale) {
+    // x = t, y = t with the defaults: one chain of chords from (0, 0) to (10, 10), all drawn and
+    // selected, inside the clip area of a new drawing.
+    Zeichnung z;
+    Rekorder r;
+    std::string ausgabe;
+    ASSERT_EQ(KurvenkommandoAusfuehren(Args({"--curve", "t", "t", "aus.vks"}), z, r, ausgabe), 0);
+    EXPECT_EQ(ausgabe, "aus.vks");
+    EXPECT_TRUE(r.meldungen.empty()) << r.Alle();
+    const int n = z.Elemente.Anzahl();
+    ASSERT_NEAR(n, 14, 1);
+    EXPECT_EQ(z.Elemente[1].x1, 0);
+    EXPECT_EQ(z.Elemente[n].x2, 10);
+    EXPECT_EQ(z.Elemente[n].y2, 10);
+    for (const auto& e : z.Elemente) {
+        EXPECT_TRUE(e.gepickt);
+        EXPECT_EQ(e.Breite, 1);
+    }
+    EXPECT_TRUE(z.Dialog.Clipaktiv);
+    EXPECT_EQ(z.Dialog.ClipUnten, -1);
+    EXPECT_EQ(z.Dialog.ClipRechts, 200);
 }
 
 TEST(Kurvenkommando, AlleOptionen) {
