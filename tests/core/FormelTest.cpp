@@ -248,3 +248,12 @@ TEST(Formel, RechenfehlerWerdenErkanntUndBenannt) {
         EXPECT_EQ(Fehlerquelle(e.baum.get(), 1, 0), "") << text;
     }
 }
+
+TEST(Formel, UnbekannteKnotenartIstEinRechenfehler) {
+    auto k = std::make_unique<FormelKnoten>();
+    k->Knotenart = 200;
+    RechenflagsLoeschen();
+    EXPECT_TRUE(std::isnan(FormelAuswerten(k.get(), 0, 0)));
+    EXPECT_TRUE(Rechenfehler());
+    EXPECT_EQ(Fehlerquelle(k.get(), 0, 0), "Fehler im Baum");
+}
