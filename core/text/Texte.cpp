@@ -92,7 +92,8 @@ const std::vector<Texteintrag> Eintraege{
     {"sm19", "E&instellungen", Anwendung::Wert},
     {"sm20", "Clip", Anwendung::Wert},
     {"sm21", "Zoom", Anwendung::Wert},
-    {"sm22", "Info", Anwendung::Wert},    // Texts of this program that no language file names.
+    {"sm22", "Info", Anwendung::Wert},
+    // Texts of this program that no language file names.
     {"v.Titel", "Vektra32", Anwendung::Wert},
     {"v.Anwendungstitel", "Vektra32 ", Anwendung::Wert},
     {"v.Version", "4.4.1.7", Anwendung::Wert},
@@ -132,6 +133,39 @@ const std::vector<Texteintrag> Eintraege{
      "geschrieben werden konnte, 2 bei falschem Aufruf.\n",
      Anwendung::Wert},
     {"v.KonvAusgabeUnbekannt", "unbekanntes Ausgabeformat (erwartet .vks, .vkx oder .vkp): ", Anwendung::Wert},
+
+    // Formulas and the curve plotter.
+    {"v.FehlerImBaum", "Fehler im Baum", Anwendung::Wert},
+    {"v.Rechenfehler", "Rechenfehler in %s %s bei n = %d und t = %6.2f", Anwendung::Wert},
+    {"v.RechenfehlerOhneStelle", "Rechenfehler %s bei n = %d und t = %6.2f", Anwendung::Wert},
+    {"v.Fehlerstelle", " an Stelle %d (Fehlercode %d)", Anwendung::Wert},
+    {"v.imt0Text", "im t_0-Text", Anwendung::Wert},
+    {"v.imt1Text", "im t_1-Text", Anwendung::Wert},
+    {"v.StrichlaengeUngueltig", "Die Strichlänge muss größer als 0 sein.", Anwendung::Wert},
+    {"v.WinkelUngueltig", "Die Winkeldifferenz muss größer als 0 sein.", Anwendung::Wert},
+    {"v.DeltaUngueltig", "Delta t muss größer als 0 sein.", Anwendung::Wert},
+    {"v.ZuVieleStuecke", "Mehr als %d Kurvenstücke bei n = %d: die Kurve endet bei t = %6.2f.",
+     Anwendung::Wert},
+    {"v.KurveSpeicherVoll", "Der Elementspeicher ist voll: die Kurve ist nur zum Teil gespeichert.",
+     Anwendung::Wert},
+    {"v.KurveAufruf",
+     "Aufruf: vektra32-convert --curve X Y [--z Z] [--axis-front] [--t0 T0] [--t1 T1] [--n0 N0] [--n1 N1] "
+     "[--control length|direction|none] [--chord L] [--angle GRAD] [--dt D] [--pattern P1,P2,P3,P4] "
+     "[--offset X,Y] [--clip U,O,L,R | --no-clip] AUSGABE",
+     Anwendung::Wert},
+    {"v.KurveFormelnFehlen", "--curve braucht die Formeln X und Y.", Anwendung::Wert},
+    {"v.KurveUeberzaehlig", "Überzähliges Argument: %s", Anwendung::Wert},
+    {"v.KurveUnbekannt", "Unbekannte Option: %s", Anwendung::Wert},
+    {"v.KurveWertFehlt", "Nach %s fehlt ein Wert.", Anwendung::Wert},
+    {"v.KurveGanzzahl", "%s erwartet eine ganze Zahl, nicht „%s“.", Anwendung::Wert},
+    {"v.KurveZahl", "%s erwartet eine Zahl größer als 0, nicht „%s“.", Anwendung::Wert},
+    {"v.KurveKontrolle", "--control erwartet length, direction oder none, nicht „%s“.", Anwendung::Wert},
+    {"v.KurveMuster", "--pattern erwartet vier ganze Zahlen ab 0 mit Kommas dazwischen, nicht „%s“.",
+     Anwendung::Wert},
+    {"v.KurveListe", "%s erwartet %d ganze Zahlen mit Kommas dazwischen, nicht „%s“.", Anwendung::Wert},
+    {"v.KurveClipKonflikt", "--clip und --no-clip schließen einander aus.", Anwendung::Wert},
+    {"v.KurveAusgabeFehlt", "Die Ausgabedatei fehlt.", Anwendung::Wert},
+    {"v.KurveAusgabeEndung", "Die Ausgabedatei muss auf .vks, .vkx oder .vkp enden: %s", Anwendung::Wert},
 };
 
 std::map<std::string, std::string, std::less<>>& Tabelle() {

@@ -1,0 +1,120 @@
+#include "KurvenTesthilfe.h"
+
+#include "curves/Musterformeln.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace vektra;
+using kurventest::OhneClip;
+using kurventest::Rekorder;
+
+namespace {
+
+// Plots the formula pair for t from t0 to t1 into the plotter's chord store.
+void Plotten(Kurvenplotter& k, const Formelpaar& f, Rekorder& r, const char* t0 = MusterStart,
+             const char* t1 = MusterEnde) {
+    Kurvenparameter p;
+    p.xText = f.x;
+    p.yText = f.y;
+    p.t0Text = t0;
+    p.t1Text = t1;
+    p.n = 0;
+    k.KurveVorbereiten(p, r);
+    ASSERT_FALSE(p.Fehler) << r.Alle();
+    EXPECT_EQ(k.KurveBerechnen(r), Kurvenende::Fertig) << r.Alle();
+}
+
+} // namespace
+
+TEST(Musterformeln, LinieMitSechsStellen) {
+    const Formelpaar f = LinienFormeln(0, 0, 20, 10, 10);
+    EXPECT_EQ(f.x, " 0.000 +  2.000 * t");
+    EXPECT_EQ(f.y, " 0.000 +  1.000 * t");
+    Rekorder r;
+    Kurvenplotter k;
+    Plotten(k, f, r);
+    const auto& s = k.Stuecke();
+    EXPECT_NEAR(static_cast<double>(s.size()), 22, 1);
+    for (std::size_t i = 0; i + 1 < s.size(); ++i)
+        EXPECT_NEAR(std::hypot(s[i].x2 - s[i].x1, s[i].y2 - s[i].y1), 1, 0.1);
+    EXPECT_EQ(s.back().x2, 20);
+    EXPECT_EQ(s.back().y2, 10);
+    // Backwards, with negative numbers in the text.
+    const Formelpaar g = LinienFormeln(20, 10, -5.5, 0, 10);
+    EXPECT_EQ(g.x, " 2.000 + -2.550 * t");
+    k.StueckeLeeren();
+    Plotten(k, g, r);
+    EXPECT_DOUBLE_EQ(k.Stuecke().back().x2, -5.5);
+    EXPECT_DOUBLE_EQ(k.Stuecke().back().y2, 0);
+}
+
+TEST(Musterformeln, MassstabUndSeinErsatzwert) {
+    EXPECT_EQ(WirksamerMassstab(10), 10);
+    EXPECT_EQ(WirksamerMassstab(4), 4);
+    EXPECT_EQ(WirksamerMassstab(0), 10);
+    EXPECT_EQ(WirksamerMassstab(-3), 10);
+    // With a plotter scale equal to the formulas' scale the figure keeps its drawing units.
+    const Formelpaar f = LinienFormeln(4, 8, 24, 8, 4);
+    EXPECT_EQ(f.x, " 1.000 +  5.000 * t");
+    EXPECT_EQ(f.y, " 2.000 +  0.000 * t");
+    Rekorder r;
+    Kurvenplotter k;
+    k.Skala = 4;
+    Plotten(k, f, r);
+    EXPECT_EQ(k.Stuecke().front().x1, 4);
+    EXPECT_EQ(k.Stuecke().back().x2, 24);
+    EXPECT_EQ(k.Stuecke().back().y2, 8);
+}
+
+TEST(Musterformeln, RechteckMusterLaeuftUmDieEcken) {
+    const auto seiten = RechteckFormeln(0, 0, 3, 2, 10);
+    EXPECT_EQ(seiten[0].x, " 0.000 +  0.300 * t");
+    EXPECT_EQ(seiten[0].y, " 0.000");
+    EXPECT_EQ(seiten[1].x, " 0.300");
+    EXPECT_EQ(seiten[1].y, " 0.000 +  0.200 * t");
+    EXPECT_EQ(seiten[2].x, " 0.300 + -0.300 * t");
+    EXPECT_EQ(seiten[2].y, " 0.200");
+    EXPECT_EQ(seiten[3].x, " 0.000");
+    EXPECT_EQ(seiten[3].y, " 0.200 + -0.200 * t");
+    // The sides go into one chord store and one output pass, so the pattern runs on.
+    Rekorder r;
+    Kurvenplotter k;
+    k.StueckeLeeren();
+    for (const auto& s : seiten)
+        Plotten(k, s, r);
+    const auto& st = k.Stuecke();
+    ASSERT_EQ(st.size(), 10u);
+    for (std::size_t i = 0; i < st.size(); ++i) {
+        const auto& naechste = st[(i + 1) % st.size()];
+        EXPECT_NEAR(st[i].x2, naechste.x1, 1e-12) << "closed outline at " << i;
+        EXPECT_NEAR(st[i].y2, naechste.y1, 1e-12) << i;
+    }
+    Zeichnung z = OhneClip();
+    k.MusterZuruecksetzen();
+    k.KurveAusgeben(z, {2, 1, 0, 0}, r);
+    ASSERT_EQ(z.Elemente.Anzahl(), 10);
+    for (int i = 1; i <= 10; ++i)
+        EXPECT_EQ(z.Elemente[i].Breite, i % 3 == 0 ? -1 : 1) << i;
+}
+
+TEST(Musterformeln, BogenUmDenMittelpunkt) {
+    const Formelpaar f = BogenFormeln(10, 10, 30, 15, 10);
+    EXPECT_EQ(f.x, " 1.000 +  2.000 * cos(t)");
+    EXPECT_EQ(f.y, " 1.000 +  2.000 * sin(t)");
+    // A release that differs from the centre only in y: the radius is that difference.
+    EXPECT_EQ(BogenFormeln(10, 10, 10, -25, 10).x, " 1.000 +  3.500 * cos(t)");
+    // The quarter from 90 to 180 degrees is the upper left one.
+    Rekorder r;
+    Kurvenplotter k;
+    Plotten(k, f, r, "1.5708", "3.1416");
+    for (const auto& s : k.Stuecke()) {
+        EXPECT_LE(s.x2, 10 + 1e-3);
+        EXPECT_GE(s.y2, 10 - 1e-3);
+        EXPECT_NEAR(std::hypot(s.x2 - 10, s.y2 - 10), 20, 1e-9);
+    }
+    EXPECT_NEAR(k.Stuecke().front().x1, 10, 1e-3);
+    EXPECT_NEAR(k.Stuecke().front().y1, 30, 1e-3);
+    EXPECT_NEAR(k.Stuecke().back().x2, -10, 1e-3);
+}
