@@ -1,5 +1,7 @@
 #include "Konverter.h"
 
+#include "Kurvenkommando.h"
+
 #include "files/LatexExport.h"
 #include "files/PsExport.h"
 #include "files/VektraLesen.h"
@@ -67,6 +69,15 @@ int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostr
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         aus << T("v.KonvHilfe");
         return KonvertiertOk;
+    }
+    if (!args.empty() && args[0] == "--curve") {
+        // A plotted curve has no input file; its messages carry the option's name instead.
+        Strommeldungen m("--curve", err);
+        Zeichnung z;
+        std::string ausgabe;
+        const int ergebnis = KurvenkommandoAusfuehren(args, z, m, ausgabe);
+        if (ergebnis != 0) return ergebnis == 2 ? FalscherAufruf : KonvertiertNicht;
+        return AusgabeSchreiben(z, ausgabe, m);
     }
     const bool option =
         std::any_of(args.begin(), args.end(), [](const std::string& a) { return a.starts_with("-"); });

@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 using namespace vektra;
@@ -147,4 +149,28 @@ TEST_F(Konverter, AusgabeSchreibenNachEndung) {
     EXPECT_EQ(AusgabeSchreiben(z, Pfad("b.txt"), p), FalscherAufruf);
     EXPECT_EQ(AusgabeSchreiben(z, Pfad("fehlt/b.vkp"), p), KonvertiertNicht);
     EXPECT_EQ(p.liste.size(), 2u);
+}
+
+TEST_F(Konverter, KurveWirdGezeichnetUndGeschrieben) {
+    // A quarter circle plotted into a native drawing and read back; the plotter scales formula
+    // values by its curve scale 10, so radius 5 lands at 50 drawing units.
+    EXPECT_EQ(Aufruf({"--curve", "5*cos(t)", "5*sin(t)", "--t1", "1.5707963", "--chord", "2", Pfad("k.vks")}),
+              KonvertiertOk)
+        << err_.str();
+    Zeichnung z;
+    ASSERT_EQ(ZeichnungLesenDatei(Pfad("k.vks"), z, *std::make_unique<Strommeldungen>("k", err_)),
+              Leseergebnis::Ok);
+    ASSERT_GT(z.Elemente.Anzahl(), 30);
+    for (const TElement& e : z.Elemente) {
+        ASSERT_EQ(e.Art, Linie);
+        EXPECT_NEAR(std::hypot(e.x2, e.y2), 50, 0.1);
+    }
+    EXPECT_NEAR(z.Elemente[1].x1, 50, 1e-9);
+    EXPECT_NEAR(z.Elemente[z.Elemente.Anzahl()].y2, 50, 1e-6);
+
+    // Usage errors exit 2, a formula syntax error exits 1 and writes nothing.
+    EXPECT_EQ(Aufruf({"--curve", "t", Pfad("x.vkx")}), FalscherAufruf);
+    EXPECT_EQ(Aufruf({"--curve", "t+", "t", Pfad("y.vkx")}), KonvertiertNicht);
+    EXPECT_NE(err_.str().find("--curve: "), std::string::npos) << err_.str();
+    EXPECT_FALSE(fs::exists(Pfad("y.vkx")));
 }
