@@ -228,6 +228,8 @@ const std::vector<Texteintrag> Eintraege{
     {"v.Exit", "E&xit", Anwendung::Wert},
     {"v.Zeichengruppe", "Pfeile Zeichnen", Anwendung::Wert},
     {"v.Snapstufen", "1/3|1/2|1|2|3|4|5|6|8|10", Anwendung::Wert},
+    // Painting layer: the cursor position in the status line.
+    {"v.Position", "(%d,%d)", Anwendung::Wert},
 };
 
 std::map<std::string, std::string, std::less<>>& Tabelle() {
