@@ -164,9 +164,10 @@ void TForm1::FormShow() {
 void TForm1::FensterWiederherstellen() {
     const Fensterspeicher speicher;
     if (!speicher.Vorhanden()) return;
+    // A value that cannot be read ends the restoring there; the macro dialogs then start in
+    // the program's folder.
     const auto maximiert = speicher.WahrheitLesen(QStringLiteral("Form1_Maximized"));
-    const auto ordner = speicher.TextLesen(QStringLiteral("Macro_Directory"));
-    if (!maximiert || !ordner) {
+    if (!maximiert) {
         Makroordner = QCoreApplication::applicationDirPath();
         return;
     }
@@ -180,7 +181,8 @@ void TForm1::FensterWiederherstellen() {
         move(links, oben);
         resize(breite, hoehe);
     }
-    Makroordner = *ordner;
+    Makroordner = speicher.TextLesen(QStringLiteral("Macro_Directory"))
+                      .value_or(QCoreApplication::applicationDirPath());
 }
 
 void TForm1::FensterSpeichern() {

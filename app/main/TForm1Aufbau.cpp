@@ -23,6 +23,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int Linealbreite = 34;
@@ -252,6 +254,14 @@ void TForm1::WerkzeugleisteAnlegen(QWidget* Panel1) {
         zeile->addWidget(P[i]);
     }
     zeile->addStretch(1);
+
+    // As tall as its tallest control, also while the dash fields are hidden, so showing them
+    // does not resize the surface.
+    int hoehe = 0;
+    for (const QWidget* w : Panel1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        hoehe = std::max(hoehe, w->sizeHint().height());
+    const QMargins rand = zeile->contentsMargins();
+    Panel1->setFixedHeight(hoehe + rand.top() + rand.bottom());
 }
 
 void TForm1::FlaecheAnlegen(QWidget* mitte) {

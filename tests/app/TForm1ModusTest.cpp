@@ -206,8 +206,14 @@ class TForm1ModusTest : public QObject {
             QVERIFY(!f->findChild<QWidget*>("Deltaedit")->isVisibleTo(f.get()));
             QVERIFY2(f->Doc.Geaendert == (Aendernde.count(m) > 0), qPrintable(QString::number(m)));
         }
+        // Showing the dash fields does not resize the surface.
+        f->ModusSetzen(6);
+        QCoreApplication::processEvents();
+        const QSize flaeche = f->Zeichenflaeche()->size();
         // The step fields share one place: the chosen control's field shows.
         f->ModusSetzen(16);
+        QCoreApplication::processEvents();
+        QCOMPARE(f->Zeichenflaeche()->size(), flaeche);
         kontrolle->setCurrentIndex(1);
         QVERIFY(f->findChild<QWidget*>("Winkeldiffedit")->isVisibleTo(f.get()));
         QVERIFY(!f->findChild<QWidget*>("Strichlangedit")->isVisibleTo(f.get()));

@@ -121,10 +121,19 @@ class TForm1StartTest : public QObject {
             QCOMPARE(f.width(), Vollbild().width() - 100);
             QCOMPARE(f.height(), 300);
         }
-        // Without the maximised flag the rest is skipped and the macro folder is the program's.
+        // Without a macro folder the geometry still applies; the folder is the program's.
+        Speicher().remove("Macro_Directory");
+        {
+            Skriptfenster f;
+            f.show();
+            QCOMPARE(f.pos(), QPoint(30, 40));
+            QCOMPARE(f.Makroordner, QCoreApplication::applicationDirPath());
+        }
+        // Without the maximised flag the rest is skipped.
         {
             auto s = Speicher();
             s.remove("Form1_Maximized");
+            s.setValue("Macro_Directory", "/m");
         }
         Skriptfenster f;
         f.show();
