@@ -100,10 +100,11 @@ void Maler::GitterZeichnen() {
     const QColor rot(255, 0, 0), grau(128, 128, 128);
     L.Zustand.Breite = 1;
 
-    const auto oben = static_cast<int>(vektra::Runden(view_.PixelNachY(1) + 0.5));
-    const auto unten = static_cast<int>(vektra::Runden(view_.PixelNachY(hoehe) + 0.5));
-    for (int v = unten; v <= oben; ++v) {
-        const int zeile = view_.YNachPixel(v);
+    // 64-bit values, so an origin near the end of the 32-bit range cannot overflow the loops.
+    const long long oben = vektra::Runden(view_.PixelNachY(1) + 0.5);
+    const long long unten = vektra::Runden(view_.PixelNachY(hoehe) + 0.5);
+    for (long long v = unten; v <= oben; ++v) {
+        const int zeile = view_.YNachPixel(static_cast<double>(v));
         if (v % z.Haupt == 0) {
             L.Zustand.Farbe = rot;
             const QString zahl = QString::number(v);
@@ -117,11 +118,11 @@ void Maler::GitterZeichnen() {
         }
     }
 
-    const auto links = static_cast<int>(vektra::Runden(view_.PixelNachX(0) + 0.5));
-    const auto rechts = static_cast<int>(vektra::Runden(view_.PixelNachX(breite) - 0.5));
+    const long long links = vektra::Runden(view_.PixelNachX(0) + 0.5);
+    const long long rechts = vektra::Runden(view_.PixelNachX(breite) - 0.5);
     const int versatz = vLineal_.width();
-    for (int v = links; v <= rechts; ++v) {
-        const int spalte = view_.XNachPixel(v);
+    for (long long v = links; v <= rechts; ++v) {
+        const int spalte = view_.XNachPixel(static_cast<double>(v));
         if (v % z.Haupt == 0) {
             L.Zustand.Farbe = rot;
             const QString zahl = QString::number(v);
@@ -145,7 +146,6 @@ void Maler::ElementStift(const TElement& e) {
     s.Schriftfarbe = farbe;
     if (e.Art == vektra::Text) return;
     s.Breite = Bildbreite(doc_.Kopf, e.Breite);
-    s.Gepunktet = false;
     if (e.istStrich() && e.Breite == -1) s.Farbe = UnsichtbarFarbe;
 }
 
@@ -157,15 +157,20 @@ void Maler::ElementZeichnen(int i) {
     const TElement& e = doc_.Elemente[i];
     if (e.geloescht) return;
 
+    // Elements are always solid, even while a tool has a dotted pen set for its rubber band.
+    const bool gepunktet = s.Gepunktet;
     if (e.istStrich()) {
         if (Bildbreite(doc_.Kopf, e.Breite) == 0) return;
         ElementStift(e);
+        s.Gepunktet = false;
         Figur = FigurLinie;
         FigurZeichnen(QPoint(view_.XNachPixel(e.x1), view_.YNachPixel(e.y1)),
                       QPoint(view_.XNachPixel(e.x2), view_.YNachPixel(e.y2)), XorModus);
+        s.Gepunktet = gepunktet;
     } else if (e.Art == vektra::Kreis) {
         if (Bildbreite(doc_.Kopf, e.Breite) == 0) return;
         ElementStift(e);
+        s.Gepunktet = false;
         s.PinselKlar = !e.gefuellt;
         if (e.gefuellt) s.Pinselfarbe = s.Farbe;
         Figur = FigurEllipse;
@@ -173,6 +178,7 @@ void Maler::ElementZeichnen(int i) {
         FigurZeichnen(QPoint(view_.XNachPixel(e.x1 + r), view_.YNachPixel(e.y1 + r)),
                       QPoint(view_.XNachPixel(e.x1 - r), view_.YNachPixel(e.y1 - r)), XorModus);
         s.PinselKlar = true;
+        s.Gepunktet = gepunktet;
     } else if (e.Art == vektra::Text) {
         ElementStift(e);
         const bool fettVorher = s.Fett;

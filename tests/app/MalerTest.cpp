@@ -222,6 +222,14 @@ void MalerTest::gitterUndLineale() {
     QVERIFY(Zaehlen(a.v.Flaeche().Image(), qRgb(0, 0, 0), QRect(0, 300 - 45 - 10, 40, 20)) > 0);
     QVERIFY(Tinte(a.v.Flaeche().Image().copy(0, 300 - 45 - 10, 40, 20)).width() > null.width()); // "-20"
 
+    // An origin at the ends of the 32-bit range still gives a finite grid in the right places.
+    a.view.NullX = 2147483627;
+    a.view.NullY = -2147483647 - 1;
+    a.Neu();
+    QCOMPARE(a.Bild().pixel(9 * 3, 100), rot);    // x = 2147483630
+    QCOMPARE(a.Bild().pixel(200, 300 - 72), rot); // y = -2147483640
+    QCOMPARE(a.Bild().pixel(9 * 3 + 9, 100), grau);
+
     // Grid off: surface and rulers blank, whatever they showed before.
     a.m.Gitter = false;
     a.Neu();
@@ -268,9 +276,14 @@ void MalerTest::neuzeichnenBehaeltStiftUndFigur() {
     QCOMPARE(a.m.Figur, Maler::FigurEllipse);
     QCOMPARE(a.view.Zoomfaktor, 20.0);
     QCOMPARE(a.view.Hoehe, 300);
-    // A dotted tool pen does not make the elements dotted: the line runs unbroken.
+    // A dotted tool pen does not make the elements dotted, and stays set for the tool.
     a.doc.Kopf.Zoomstufe = 4;
+    a.doc.Elemente[1].geloescht = true;
     a.Neu();
+    a.doc.Elemente[1].geloescht = false;
+    L.Zustand.Gepunktet = true;
+    a.m.ElementZeichnen(1);
+    QVERIFY(L.Zustand.Gepunktet);
     QCOMPARE(Zaehlen(a.Bild(), qRgb(0, 0, 0), QRect(Sx(0), Sy(10) - 3, Sx(30) - Sx(0), 7)),
              2 * (Sx(30) - Sx(0)));
 }
