@@ -144,7 +144,10 @@ void TForm1::ModusSetzen(int m) {
         letzteKreuzposition = QPoint(-10000, -10000);
     }
     if (m == 4) maler->FadenkreuzLoeschen();
-    if (m == 6) maler->FadenkreuzLoeschen();
+    if (m == 6) {
+        if (QWidget::mouseGrabber() == ZF) ZF->releaseMouse();
+        maler->FadenkreuzLoeschen();
+    }
 
     if (m == 18 || m == 19) stift.Gepunktet = true;
 

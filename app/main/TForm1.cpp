@@ -161,6 +161,20 @@ void TForm1::FormShow() {
     FensterWiederherstellen();
 }
 
+namespace {
+
+// True when at least a 50-pixel square of the rectangle lies on some screen.
+bool AufBildschirm(const QRect& r) {
+    const auto schirme = QGuiApplication::screens();
+    for (const QScreen* schirm : schirme) {
+        const QRect sichtbar = schirm->availableGeometry().intersected(r);
+        if (sichtbar.width() >= 50 && sichtbar.height() >= 50) return true;
+    }
+    return false;
+}
+
+} // namespace
+
 void TForm1::FensterWiederherstellen() {
     const Fensterspeicher speicher;
     if (!speicher.Vorhanden()) return;
@@ -178,8 +192,11 @@ void TForm1::FensterWiederherstellen() {
         const int links = speicher.ZahlLesen(QStringLiteral("Form1_Left")).value_or(x());
         const int hoehe = speicher.ZahlLesen(QStringLiteral("Form1_Height")).value_or(height());
         const int breite = speicher.ZahlLesen(QStringLiteral("Form1_Width")).value_or(width());
-        move(links, oben);
-        resize(breite, hoehe);
+        // A place no screen shows any more (a screen was removed) would hide the window.
+        if (AufBildschirm(QRect(links, oben, breite, hoehe))) {
+            move(links, oben);
+            resize(breite, hoehe);
+        }
     }
     Makroordner = speicher.TextLesen(QStringLiteral("Macro_Directory"))
                       .value_or(QCoreApplication::applicationDirPath());

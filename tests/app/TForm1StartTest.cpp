@@ -103,6 +103,23 @@ class TForm1StartTest : public QObject {
         QCOMPARE(f.Makroordner, QStringLiteral("/tmp/makros"));
     }
 
+    void lageAusserhalbJedesBildschirms() {
+        {
+            auto s = Speicher();
+            s.setValue("Form1_Maximized", false);
+            s.setValue("Form1_Top", 20000);
+            s.setValue("Form1_Left", -30000);
+            s.setValue("Form1_Width", 500);
+            s.setValue("Form1_Height", 300);
+            s.setValue("Macro_Directory", "/m");
+        }
+        Skriptfenster f;
+        f.show();
+        QCOMPARE(f.pos(), QPoint(18, 20));
+        QCOMPARE(f.size(), Vollbild() - QSize(100, 100));
+        QCOMPARE(f.Makroordner, QStringLiteral("/m"));
+    }
+
     void unlesbareWerte() {
         // An unreadable size keeps the start size; the other values still apply.
         {
