@@ -20,7 +20,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QMouseEvent;
 class QSpinBox;
 class QToolButton;
