@@ -51,6 +51,8 @@ void MalerTextTest::eckenLiegenAmBezugspunkt() {
     const QRect tl = Tinte(a.Bild());
     QVERIFY(!tl.isNull());
     QVERIFY(QRect(QPoint(rx, ry), masse).contains(tl));
+    // Drawn without antialiasing: only the text colour, no blended pixels.
+    QCOMPARE(Zaehlen(a.Bild(), qRgb(0, 0, 0)) + Zaehlen(a.Bild(), Weiss), 400 * 300);
     // "br" puts the same ink exactly one text box up and to the left.
     a.doc.Elemente[1].Ausrichtung = "br";
     a.Neu();
@@ -66,10 +68,7 @@ void MalerTextTest::eckenLiegenAmBezugspunkt() {
 void MalerTextTest::anzeigeArten() {
     const int rx = 9 * 22, ry = 300 - 9 * 22;
     Malaufbau a;
-    vektra::TElement& t = a.Text(20, 20,
-                                 "Gr\xF6\xDF"
-                                 "e",
-                                 "bl");
+    vektra::TElement& t = a.Text(20, 20, "Gr\xF6\xDF\x65", "bl");
     t.gepickt = true;
     const QColor gepickt(255, 0, 255);
     a.doc.Kopf.Textanzeige = 0;
