@@ -92,11 +92,11 @@ void BM_EinfacherQPainter(benchmark::State& state) {
             const QColor farbe(e.Farbe & 0xFF, (e.Farbe >> 8) & 0xFF, (e.Farbe >> 16) & 0xFF);
             const int breite = doc.Kopf.PixelBreiteVon(e.Breite);
             if (e.Art == vektra::Linie) {
-                p.setPen(QPen(farbe, breite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                p.setPen(QPen(farbe, breite, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
                 p.drawLine(view.XNachPixel(e.x1), view.YNachPixel(e.y1), view.XNachPixel(e.x2),
                            view.YNachPixel(e.y2));
             } else if (e.Art == vektra::Kreis) {
-                p.setPen(QPen(farbe, breite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                p.setPen(QPen(farbe, breite, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
                 p.setBrush(e.gefuellt ? QBrush(farbe) : QBrush());
                 const double r = e.Durchmesser / 2;
                 p.drawEllipse(QRect(QPoint(view.XNachPixel(e.x1 - r), view.YNachPixel(e.y1 + r)),

@@ -78,7 +78,7 @@ void Leinwand::Anwenden(QPainter& p, Art art) {
         p.setFont(Zustand.Fett ? schriftFett_ : schrift_);
     } else {
         QPen stift(Zustand.Farbe, std::max(Zustand.Breite, 1),
-                   Zustand.Gepunktet ? Qt::DotLine : Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+                   Zustand.Gepunktet ? Qt::DotLine : Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
         p.setPen(stift);
     }
     if (art == Art::Flaeche && !Zustand.PinselKlar)
