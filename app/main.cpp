@@ -1,10 +1,12 @@
+#include "main/Programmstart.h"
 #include "main/TForm1.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    TForm1 w;
-    w.show();
+    ProgrammEinrichten();
+    TForm1 Form1;
+    Form1.show();
     return app.exec();
 }

@@ -1,3 +1,237 @@
 #include "main/TForm1.h"
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {}
+#include "main/Fensterspeicher.h"
+#include "text/Qtext.h"
+#include "view/Lineal.h"
+#include "view/Maler.h"
+#include "view/MyDraw.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
+#include <QVBoxLayout>
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(Tq("v.Titel"));
+
+    auto* mitte = new QWidget(this);
+    auto* spalte = new QVBoxLayout(mitte);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(0);
+    auto* Panel1 = new QWidget(mitte);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    // Tool bar and status line are cut off in a narrow window rather than widening it.
+    Panel1->setMinimumWidth(1);
+    spalte->addWidget(Panel1);
+    MenuesAnlegen();
+    WerkzeugleisteAnlegen(Panel1);
+    FlaecheAnlegen(mitte);
+    StatuszeileAnlegen(mitte);
+    setCentralWidget(mitte);
+
+    maler = std::make_unique<Maler>(Doc, View, *ZF, *PaintBoxv, *PaintBoxh);
+    maler->Positionsanzeige = [this](const QString& text) { Panel[1]->setText(text); };
+    connect(ZF, &MyDraw::neuZeichnen, this, &TForm1::zeichneneu);
+    connect(PaintBoxv, &Lineal::neuZeichnen, this, &TForm1::zeichneneu);
+    connect(PaintBoxh, &Lineal::neuZeichnen, this, &TForm1::zeichneneu);
+    connect(ZF, &MyDraw::mausBewegt, this, &TForm1::BoxMouseMove);
+    ZF->installEventFilter(this);
+
+    // Window: the full-screen client area less 100 pixels each way, near the top-left corner.
+    const QScreen* schirm = QGuiApplication::primaryScreen();
+    const QSize voll = schirm ? schirm->availableGeometry().size() : QSize(800, 600);
+    move(18, 20);
+    resize(voll.width() - 100, voll.height() - 100);
+
+    ModusSetzen(6);
+    Doc.Geaendert = false;
+    Doc.Kopf.aktuelleFarbe = 0;
+    Doc.aktuelleBreite = 1;
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::zeichneneu() {
+    maler->zeichneneu([this] { ModusSetzen(Modus); });
+}
+
+void TForm1::Melden(vektra::Meldungsart art, const std::string& text, int) {
+    QMessageBox::Icon symbol = QMessageBox::NoIcon;
+    switch (art) {
+    case vektra::Meldungsart::Information:
+        symbol = QMessageBox::Information;
+        break;
+    case vektra::Meldungsart::Warnung:
+        symbol = QMessageBox::Warning;
+        break;
+    case vektra::Meldungsart::Fehler:
+        symbol = QMessageBox::Critical;
+        break;
+    case vektra::Meldungsart::Schlicht:
+        break;
+    }
+    QMessageBox box(symbol, QCoreApplication::applicationName(), QString::fromStdString(text),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+vektra::Antwort TForm1::Fragen(vektra::Meldungsart art, const std::string& text, vektra::Knoepfe knoepfe) {
+    QMessageBox::StandardButtons tasten = QMessageBox::Ok;
+    if (knoepfe == vektra::Knoepfe::JaNein) tasten = QMessageBox::Yes | QMessageBox::No;
+    if (knoepfe == vektra::Knoepfe::JaNeinAbbruch)
+        tasten = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    const QMessageBox::Icon symbol = art == vektra::Meldungsart::Warnung  ? QMessageBox::Warning
+                                     : art == vektra::Meldungsart::Fehler ? QMessageBox::Critical
+                                                                          : QMessageBox::Question;
+    QMessageBox box(symbol, QCoreApplication::applicationName(), QString::fromStdString(text), tasten, this);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return vektra::Antwort::Ja;
+    case QMessageBox::No:
+        return vektra::Antwort::Nein;
+    case QMessageBox::Cancel:
+        return vektra::Antwort::Abbruch;
+    default:
+        return knoepfe == vektra::Knoepfe::Ok ? vektra::Antwort::Ok : vektra::Antwort::Abbruch;
+    }
+}
+
+bool TForm1::SpeichernFuerSchliessen() {
+    return false;
+}
+
+QString TForm1::Infotext() {
+    return Tq("s34") + QLatin1Char(' ') + Tq("v.Version") + QLatin1Char(' ') + Tq("s35") + QLatin1Char(' ') +
+           Tq("v.Datum");
+}
+
+void TForm1::Info1Click() {
+    Melden(vektra::Meldungsart::Information, Infotext().toStdString());
+}
+
+void TForm1::Gitter1Click() {
+    maler->Gitter = Gitter1->isChecked();
+    zeichneneu();
+}
+
+void TForm1::zoommenuclick(int stufe) {
+    const auto aktionen = Zoomgruppe->actions();
+    for (QAction* a : aktionen)
+        a->setChecked(a->data().toInt() == stufe);
+    if (stufe == Doc.Kopf.Zoomstufe) return;
+    Doc.Kopf.Zoomstufe = static_cast<std::int16_t>(stufe);
+    zeichneneu();
+}
+
+void TForm1::snapcheckClick() {
+    Doc.Kopf.Snap = snapcheck->isChecked();
+    View.Snap = Doc.Kopf.Snap;
+}
+
+void TForm1::SnapboxChange(int index) {
+    Doc.Kopf.Snapstufe = static_cast<std::int16_t>(index);
+    if (index >= 0 && index <= 9) View.Schritt = vektra::SnapschrittFuer(index);
+    ZF->setFocus();
+}
+
+// The first showing restores the stored state before the window appears, so a maximised
+// window opens maximised.
+void TForm1::setVisible(bool sichtbar) {
+    if (sichtbar && !gezeigt) {
+        gezeigt = true;
+        FormShow();
+    }
+    QMainWindow::setVisible(sichtbar);
+}
+
+void TForm1::FormShow() {
+    Kontrolle->setCurrentIndex(0);
+    ClipanzeigeSetzen();
+    Doc.Dateiname.clear();
+    Doc.Exportname.clear();
+    Doc.Treibername.clear();
+    FensterWiederherstellen();
+}
+
+namespace {
+
+// True when at least a 50-pixel square of the rectangle lies on some screen.
+bool AufBildschirm(const QRect& r) {
+    const auto schirme = QGuiApplication::screens();
+    for (const QScreen* schirm : schirme) {
+        const QRect sichtbar = schirm->availableGeometry().intersected(r);
+        if (sichtbar.width() >= 50 && sichtbar.height() >= 50) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void TForm1::FensterWiederherstellen() {
+    const Fensterspeicher speicher;
+    if (!speicher.Vorhanden()) return;
+    // A value that cannot be read ends the restoring there; the macro dialogs then start in
+    // the program's folder.
+    const auto maximiert = speicher.WahrheitLesen(QStringLiteral("Form1_Maximized"));
+    if (!maximiert) {
+        Makroordner = QCoreApplication::applicationDirPath();
+        return;
+    }
+    if (*maximiert) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else {
+        const int oben = speicher.ZahlLesen(QStringLiteral("Form1_Top")).value_or(y());
+        const int links = speicher.ZahlLesen(QStringLiteral("Form1_Left")).value_or(x());
+        const int hoehe = speicher.ZahlLesen(QStringLiteral("Form1_Height")).value_or(height());
+        const int breite = speicher.ZahlLesen(QStringLiteral("Form1_Width")).value_or(width());
+        // A place no screen shows any more (a screen was removed) would hide the window.
+        if (AufBildschirm(QRect(links, oben, breite, hoehe))) {
+            move(links, oben);
+            resize(breite, hoehe);
+        }
+    }
+    Makroordner = speicher.TextLesen(QStringLiteral("Macro_Directory"))
+                      .value_or(QCoreApplication::applicationDirPath());
+}
+
+void TForm1::FensterSpeichern() {
+    Fensterspeicher speicher;
+    const bool maximiert = isMaximized();
+    speicher.Schreiben(QStringLiteral("Form1_Maximized"), maximiert);
+    if (!maximiert) {
+        speicher.Schreiben(QStringLiteral("Form1_Top"), y());
+        speicher.Schreiben(QStringLiteral("Form1_Left"), x());
+        speicher.Schreiben(QStringLiteral("Form1_Width"), width());
+        speicher.Schreiben(QStringLiteral("Form1_Height"), height());
+    }
+    speicher.Schreiben(QStringLiteral("Macro_Directory"), Makroordner);
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    bool schliessen = true;
+    if (Doc.Geaendert) {
+        switch (Fragen(vektra::Meldungsart::Information, vektra::T("s36"), vektra::Knoepfe::JaNeinAbbruch)) {
+        case vektra::Antwort::Ja:
+            schliessen = SpeichernFuerSchliessen();
+            break;
+        case vektra::Antwort::Nein:
+            break;
+        default:
+            schliessen = false;
+            break;
+        }
+    }
+    FensterSpeichern();
+    if (schliessen)
+        e->accept();
+    else
+        e->ignore();
+}

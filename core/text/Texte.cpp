@@ -50,7 +50,7 @@ const std::vector<Texteintrag> Eintraege{
     {"s50", "unbekanntes Kommando", Anwendung::Wert},
     {"s51", "ungültiger Format", Anwendung::Wert},
     {"s52", "Typumwandlungsfehler", Anwendung::Wert},
-    {"s53", "in Zeile ", Anwendung::LeerPlusWert},
+    {"s53", " in Zeile ", Anwendung::LeerPlusWert},
     {"s54", "im y-Text", Anwendung::Wert},
     {"s55", "im z-Text", Anwendung::Wert},
     {"s56", "in x", Anwendung::LeerPlusWert},
@@ -93,6 +93,133 @@ const std::vector<Texteintrag> Eintraege{
     {"sm20", "Clip", Anwendung::Wert},
     {"sm21", "Zoom", Anwendung::Wert},
     {"sm22", "Info", Anwendung::Wert},
+    // Main window: hints, captions and list entries of the tool bar.
+    {"sf1", "Linienfarbe", Anwendung::Wert},
+    {"sf2", "Kurvenart wählen", Anwendung::Wert},
+    {"sf3", "Linie", Anwendung::Wert},
+    {"sf4", "Kreis", Anwendung::Wert},
+    {"sf5", "Gefüllter Kreis", Anwendung::Wert},
+    {"sf6", "Texteingabe", Anwendung::Wert},
+    {"sf7", "Kreis beliebiger Größe", Anwendung::Wert},
+    {"sf8", "Linie", Anwendung::Wert},
+    {"sf9", "Pfeil", Anwendung::Wert},
+    {"sf10", "Rechteck", Anwendung::Wert},
+    {"sf11", "Kurve", Anwendung::Wert},
+    {"sf12", "Lösche gewählte Objekte", Anwendung::Wert},
+    {"sf13", "Verschieben", Anwendung::Wert},
+    {"sf14", "Text editieren", Anwendung::Wert},
+    {"sf15", "Auswählen", Anwendung::Wert},
+    {"sf16", "Fläche auswählen", Anwendung::Wert},
+    {"sf17", "Auswahl aufheben (ESC)", Anwendung::Wert},
+    {"sf18", "Zoom", Anwendung::Wert},
+    {"sf19", "letzten Zoom rückgängig", Anwendung::Wert},
+    {"sf20", "Neu zeichnen", Anwendung::Wert},
+    {"sf21", "(0,0) in linke untere Ecke", Anwendung::Wert},
+    {"sf22", "Snap ein und aus", Anwendung::Wert},
+    {"sf23", "Snap", Anwendung::Wert},
+    {"sf24", "Snapfaktor", Anwendung::Wert},
+    {"sf25", "Phase 1", Anwendung::Wert},
+    {"sf26", "Phase 2", Anwendung::Wert},
+    {"sf27", "Phase 3", Anwendung::Wert},
+    {"sf28", "Phase 4", Anwendung::Wert},
+    {"sf29", "Linienfarbe", Anwendung::Wert},
+    {"sf30", "Linienbreite", Anwendung::Wert},
+    {"sf31", "unsichtbar", Anwendung::Wert},
+    {"sf32", "dünne", Anwendung::Wert},
+    {"sf33", "normal", Anwendung::Wert},
+    {"sf34", "dick", Anwendung::Wert},
+    {"sf35", "normal", Anwendung::Wert},
+    {"sf36", "Länge", Anwendung::Wert},
+    {"sf37", "Richtung", Anwendung::Wert},
+    {"sf38", "keine", Anwendung::Wert},
+    {"sf39", "Status", Anwendung::Wert},
+    // Clip dialog.
+    {"sf100", "Clipbereich", Anwendung::Wert},
+    {"sf101", "oben", Anwendung::Wert},
+    {"sf102", "rechts", Anwendung::Wert},
+    {"sf103", "unten", Anwendung::Wert},
+    {"sf104", "links", Anwendung::Wert},
+    {"sf105", "Clip aktiv", Anwendung::Wert},
+    {"sf106", "OK", Anwendung::Wert},
+    // Settings dialog.
+    {"sf110", "Einstellungen", Anwendung::Wert},
+    {"sf111", "Pickabstand (in Pixel)", Anwendung::Wert},
+    {"sf112", "x-Nullpunkt ", Anwendung::Wert},
+    {"sf113", "y-Nullpunkt ", Anwendung::Wert},
+    {"sf114", "Linienbreite ", Anwendung::Wert},
+    {"sf115", "Bildschirm", Anwendung::Wert},
+    {"sf116", "Pixel", Anwendung::Wert},
+    {"sf117", "Unsichtbar", Anwendung::Wert},
+    {"sf136", "Faktor", Anwendung::Wert},
+    {"sf118", "Dünn", Anwendung::Wert},
+    {"sf119", "Normal", Anwendung::Wert},
+    {"sf120", "Dick", Anwendung::Wert},
+    {"sf121", "TeX", Anwendung::Wert},
+    {"sf123", "pt", Anwendung::Wert},
+    {"sf124", "Unitlength", Anwendung::Wert},
+    {"sf125", "mm", Anwendung::Wert},
+    {"sf126", "Pfeilwinkel", Anwendung::Wert},
+    {"sf127", "Pfeillänge", Anwendung::Wert},
+    {"sf128", "Massstab", Anwendung::Wert},
+    {"sf129", "Richtungskontrolle", Anwendung::Wert},
+    {"sf130", "Startschritt", Anwendung::Wert},
+    {"sf122", "Fertig", Anwendung::Wert},
+    {"sf131", "Text sichtbar", Anwendung::Wert},
+    {"sf132", "als \"T\"", Anwendung::Wert},
+    {"sf133", "wie vorhanden", Anwendung::Wert},
+    {"sf134", "gar nicht", Anwendung::Wert},
+    {"sf135", "Ausrichtungssymbol", Anwendung::Wert},
+    // Arc dialog.
+    {"sf150", "Kreis", Anwendung::Wert},
+    {"sf151", "von", Anwendung::Wert},
+    {"sf152", "bis", Anwendung::Wert},
+    {"sf153", "Fertig", Anwendung::Wert},
+    // Curve dialog.
+    {"sf170", "Kurvenzeichnen", Anwendung::Wert},
+    {"sf171", "Strichlänge", Anwendung::Wert},
+    {"sf172", "Winkeldifferenz", Anwendung::Wert},
+    {"sf173", "Delta t", Anwendung::Wert},
+    {"sf174", "Muster", Anwendung::Wert},
+    {"sf175", "x-Offset", Anwendung::Wert},
+    {"sf176", "y-Offset", Anwendung::Wert},
+    {"sf177", "Kontrolle", Anwendung::Wert},
+    {"sf178", "Länge", Anwendung::Wert},
+    {"sf179", "Richtung", Anwendung::Wert},
+    {"sf180", "ohne", Anwendung::Wert},
+    {"sf181", "3-dimensionale Kurven", Anwendung::Wert},
+    {"sf182", "Winkeldifferenz in Grad", Anwendung::Wert},
+    {"sf183", "Strichlänge", Anwendung::Wert},
+    {"sf184", "Phase 1", Anwendung::Wert},
+    {"sf185", "Phase 2", Anwendung::Wert},
+    {"sf186", "Phase 3", Anwendung::Wert},
+    {"sf187", "Phase 4", Anwendung::Wert},
+    {"sf188", "t-Startwert", Anwendung::Wert},
+    {"sf189", "t-Endwert", Anwendung::Wert},
+    {"sf190", "Die X-Achse wird nach vorne oder nach rechrs gezeichnet", Anwendung::Wert},
+    {"sf191", "X-Achse vorn", Anwendung::Wert},
+    {"sf192", "n-Startwert", Anwendung::Wert},
+    {"sf193", "n-Endwert", Anwendung::Wert},
+    {"sf194", "x-Verschiebung bei gezeichneten Kurven in Bildschirmkoordinaten", Anwendung::Wert},
+    {"sf195", "y-Verschiebung von gezeichneten Kurven in Bildschirmkoordinaten", Anwendung::Wert},
+    {"sf196", "OK", Anwendung::Wert},
+    {"sf198", "Abbruch", Anwendung::Wert},
+    {"sf197", "Rückwärts", Anwendung::Wert},
+    // Scaling dialog.
+    {"sf210", "Skalieren", Anwendung::Wert},
+    {"sf211", "Mittelpunkt", Anwendung::Wert},
+    {"sf212", "x-Faktor", Anwendung::Wert},
+    {"sf213", "y-Faktor", Anwendung::Wert},
+    {"sf214", "OK", Anwendung::Wert},
+    {"sf215", "Abbruch", Anwendung::Wert},
+    // Text-entry dialog.
+    {"sf220", "Text", Anwendung::Wert},
+    {"sf221", "Ausrichtung", Anwendung::Wert},
+    // Rotation dialog.
+    {"sf230", "Rotieren", Anwendung::Wert},
+    {"sf231", "Zentrum", Anwendung::Wert},
+    {"sf232", "Winkel", Anwendung::Wert},
+    {"sf233", "OK", Anwendung::Wert},
+    {"sf234", "Abbruch", Anwendung::Wert},
     // Texts of this program that no language file names.
     {"v.Titel", "Vektra32", Anwendung::Wert},
     {"v.Anwendungstitel", "Vektra32 ", Anwendung::Wert},
@@ -127,6 +254,10 @@ const std::vector<Texteintrag> Eintraege{
      "          Eine vorhandene Datei wird ersetzt.\n"
      "\n"
      "Die Exporte nehmen Unitlength und TeX-Linienbreiten der Zeichnung.\n"
+     "Meldungen erscheinen auf der Fehlerausgabe als \"EINGABE:ZEILE: Text\".\n"
+     "\n"
+     "Rückgabewert: 0 bei Erfolg, 1 wenn die Eingabe nicht gelesen oder nichts\n"
+     "geschrieben werden konnte, 2 bei falschem Aufruf.\n"
      "\n"
      "vektra32-convert --curve X Y [--z Z] [--axis-front] [--t0 T0] [--t1 T1]\n"
      "    [--n0 N0] [--n1 N1] [--control length|direction|none] [--chord L]\n"
@@ -137,11 +268,7 @@ const std::vector<Texteintrag> Eintraege{
      "n von 1 bis 1, Längenkontrolle mit Strichlänge 1, Winkel 5 Grad, Delta t 0.1,\n"
      "Muster 1,0,0,0, Versatz 0,0. Die Kurve wird auf den Clipbereich einer neuen\n"
      "Zeichnung (unten -1, oben 200, links -1, rechts 200) beschnitten; --clip setzt\n"
-     "einen anderen, --no-clip schaltet das Beschneiden ab.\n"
-     "Meldungen erscheinen auf der Fehlerausgabe als \"EINGABE:ZEILE: Text\".\n"
-     "\n"
-     "Rückgabewert: 0 bei Erfolg, 1 wenn die Eingabe nicht gelesen oder nichts\n"
-     "geschrieben werden konnte, 2 bei falschem Aufruf.\n",
+     "einen anderen, --no-clip schaltet das Beschneiden ab.\n",
      Anwendung::Wert},
     {"v.KonvAusgabeUnbekannt", "unbekanntes Ausgabeformat (erwartet .vks, .vkx oder .vkp): ", Anwendung::Wert},
 
@@ -177,12 +304,18 @@ const std::vector<Texteintrag> Eintraege{
     {"v.KurveClipKonflikt", "--clip und --no-clip schließen einander aus.", Anwendung::Wert},
     {"v.KurveAusgabeFehlt", "Die Ausgabedatei fehlt.", Anwendung::Wert},
     {"v.KurveAusgabeEndung", "Die Ausgabedatei muss auf .vks, .vkx oder .vkp enden: %s", Anwendung::Wert},
+    {"v.Exit", "E&xit", Anwendung::Wert},
+    {"v.Zeichengruppe", "Pfeile Zeichnen", Anwendung::Wert},
+    {"v.Snapstufen", "1/3|1/2|1|2|3|4|5|6|8|10", Anwendung::Wert},
+    // Painting layer: the cursor position in the status line.
+    {"v.Position", "(%d,%d)", Anwendung::Wert},
 };
 
 std::map<std::string, std::string, std::less<>>& Tabelle() {
     static std::map<std::string, std::string, std::less<>> t = [] {
         std::map<std::string, std::string, std::less<>> m;
-        for (const auto& e : Eintraege) m.emplace(e.schluessel, e.eingebaut);
+        for (const auto& e : Eintraege)
+            m.emplace(e.schluessel, e.eingebaut);
         return m;
     }();
     return t;
@@ -190,7 +323,9 @@ std::map<std::string, std::string, std::less<>>& Tabelle() {
 
 } // namespace
 
-const std::vector<Texteintrag>& Texteintraege() { return Eintraege; }
+const std::vector<Texteintrag>& Texteintraege() {
+    return Eintraege;
+}
 
 const std::string& T(std::string_view schluessel) {
     auto& t = Tabelle();
@@ -206,7 +341,8 @@ void TextSetzen(std::string_view schluessel, std::string wert) {
 void TexteZuruecksetzen() {
     auto& t = Tabelle();
     t.clear();
-    for (const auto& e : Eintraege) t.emplace(e.schluessel, e.eingebaut);
+    for (const auto& e : Eintraege)
+        t.emplace(e.schluessel, e.eingebaut);
 }
 
 } // namespace vektra

@@ -1,0 +1,311 @@
+// Building the main window: menu bar, tool bar, drawing surface with rulers, status line.
+#include "main/Symbole.h"
+#include "main/TForm1.h"
+#include "text/Qtext.h"
+#include "view/Lineal.h"
+#include "view/Maler.h"
+#include "view/MyDraw.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int Linealbreite = 34;
+constexpr int Linealhoehe = 18;
+constexpr std::array<int, 4> Panelbreiten{200, 80, 240, 80};
+
+QAction* Eintrag(QMenu* menue, const char* name, const char* schluessel) {
+    QAction* a = menue->addAction(Tq(schluessel));
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+}
+
+QFrame* Trenner(QWidget* eltern) {
+    auto* f = new QFrame(eltern);
+    f->setFrameShape(QFrame::VLine);
+    f->setFrameShadow(QFrame::Sunken);
+    return f;
+}
+
+} // namespace
+
+void TForm1::MenuesAnlegen() {
+    QMenuBar* leiste = menuBar();
+
+    QMenu* File1 = leiste->addMenu(Tq("sm1"));
+    File1->setObjectName(QStringLiteral("File1"));
+    Eintrag(File1, "New1", "sm2");
+    Eintrag(File1, "Open1", "sm3");
+    Eintrag(File1, "PicVkp1", "sm4");
+    Eintrag(File1, "Speichern1", "sm5");
+    Eintrag(File1, "Speichernunter1", "sm6");
+    File1->addSeparator();
+    Eintrag(File1, "Vkxexp1", "sm7");
+    Eintrag(File1, "Vkxexpals", "sm8");
+    Eintrag(File1, "VkpPsExport1", "sm9");
+    Eintrag(File1, "VkpPsExportals1", "sm42");
+    File1->addSeparator();
+    Eintrag(File1, "macroladen1", "sm40");
+    Eintrag(File1, "Macrospeichern1", "sm41");
+    File1->addSeparator();
+    connect(Eintrag(File1, "Exit1", "v.Exit"), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* Bearbeiten2 = leiste->addMenu(Tq("sm10"));
+    Bearbeiten2->setObjectName(QStringLiteral("Bearbeiten2"));
+    Eintrag(Bearbeiten2, "Bearbeiten1", "sm11");
+    Eintrag(Bearbeiten2, "AusschneidenStrgX1", "sm12");
+    Eintrag(Bearbeiten2, "EinfgenStrgV1", "sm13");
+    Eintrag(Bearbeiten2, "Skalieren1", "sm14");
+    Eintrag(Bearbeiten2, "Aufrumen1", "sm15");
+    Eintrag(Bearbeiten2, "Drehen1", "sm30");
+    Eintrag(Bearbeiten2, "Rckgngig1", "sm31");
+
+    QMenu* Ansicht = leiste->addMenu(Tq("sm16"));
+    Ansicht->setObjectName(QStringLiteral("Ansicht"));
+    Gitter1 = Eintrag(Ansicht, "Gitter1", "sm17");
+    Gitter1->setCheckable(true);
+    Gitter1->setChecked(true);
+    connect(Gitter1, &QAction::triggered, this, &TForm1::Gitter1Click);
+    Eintrag(Ansicht, "Protokoll", "sm18")->setVisible(false);
+    Eintrag(Ansicht, "Ansicht1", "sm19");
+
+    QAction* Clip1 = leiste->addAction(Tq("sm20"));
+    Clip1->setObjectName(QStringLiteral("Clip1"));
+
+    QMenu* Zoom1 = leiste->addMenu(Tq("sm21"));
+    Zoom1->setObjectName(QStringLiteral("Zoom1"));
+    Zoomgruppe = new QActionGroup(this);
+    Zoomgruppe->setExclusive(true);
+    for (int stufe = 0; stufe <= 8; ++stufe) {
+        QAction* a = Zoom1->addAction(QString::number(stufe));
+        a->setObjectName(QStringLiteral("Zoom%1").arg(stufe));
+        a->setCheckable(true);
+        a->setChecked(stufe == Doc.Kopf.Zoomstufe);
+        a->setData(stufe);
+        Zoomgruppe->addAction(a);
+        connect(a, &QAction::triggered, this, [this, stufe] { zoommenuclick(stufe); });
+    }
+
+    QAction* Info1 = leiste->addAction(Tq("sm22"));
+    Info1->setObjectName(QStringLiteral("Info1"));
+    connect(Info1, &QAction::triggered, this, &TForm1::Info1Click);
+}
+
+QToolButton* TForm1::Knopf(QWidget* eltern, const char* name, Glyphe glyphe, const char* hinweis,
+                           bool rastend) {
+    auto* k = new QToolButton(eltern);
+    k->setObjectName(QString::fromLatin1(name));
+    k->setIcon(Symbol(glyphe));
+    k->setIconSize(QSize(Glyphengroesse, Glyphengroesse));
+    k->setToolTip(Tq(hinweis));
+    k->setAutoRaise(true);
+    k->setCheckable(rastend);
+    k->setFocusPolicy(Qt::NoFocus);
+    eltern->layout()->addWidget(k);
+    return k;
+}
+
+void TForm1::WerkzeugleisteAnlegen(QWidget* Panel1) {
+    auto* zeile = new QHBoxLayout(Panel1);
+    zeile->setContentsMargins(4, 2, 4, 2);
+    zeile->setSpacing(4);
+
+    auto* Label1 = new QLabel(Panel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFixedSize(24, 24);
+    Label1->setFrameShape(QFrame::Box);
+    Label1->setAutoFillBackground(true);
+    QPalette farbe = Label1->palette();
+    farbe.setColor(QPalette::Window, Qt::black);
+    Label1->setPalette(farbe);
+    Label1->setToolTip(Tq("sf29"));
+    zeile->addWidget(Label1);
+    zeile->addWidget(Trenner(Panel1));
+
+    // The drawing tools: at most one of them is down.
+    auto* zg = new QWidget(Panel1);
+    zg->setObjectName(QStringLiteral("Zeichengruppe"));
+    zg->setToolTip(Tq("v.Zeichengruppe"));
+    auto* zgl = new QHBoxLayout(zg);
+    zgl->setContentsMargins(0, 0, 0, 0);
+    zgl->setSpacing(1);
+    Zeichengruppe = new QButtonGroup(this);
+    Zeichengruppe->setExclusive(true);
+    const auto werkzeug = [&](const char* name, Glyphe g, const char* hinweis, std::uint8_t figur,
+                              int modus) {
+        QToolButton* k = Knopf(zg, name, g, hinweis, true);
+        Zeichengruppe->addButton(k);
+        connect(k, &QToolButton::clicked, this, [this, figur, modus] {
+            if (figur <= 2) Painter().Figur = figur;
+            ModusSetzen(modus);
+        });
+    };
+    constexpr std::uint8_t unveraendert = 255;
+    werkzeug("LineButton", Glyphe::Linie, "sf3", 0, 0);
+    werkzeug("Textbutton", Glyphe::Text, "sf6", unveraendert, 1);
+    werkzeug("Circbutton", Glyphe::Kreis, "sf4", 2, 2);
+    werkzeug("Fillcircbutton", Glyphe::GefuellterKreis, "sf5", 2, 3);
+    werkzeug("Pfeil1", Glyphe::Pfeil, "sf9", 0, 15);
+    werkzeug("Linie2", Glyphe::Strichlinie, "sf8", 0, 16);
+    werkzeug("Kreis2", Glyphe::GrosserKreis, "sf7", 2, 17);
+    werkzeug("rechteck1", Glyphe::Rechteck, "sf10", 1, 22);
+    // The curve command starts in pick mode; its dialog comes with the curve tools.
+    werkzeug("Kurve", Glyphe::Kurve, "sf11", unveraendert, 4);
+    zeile->addWidget(zg);
+    zeile->addWidget(Trenner(Panel1));
+
+    auto* eg = new QWidget(Panel1);
+    eg->setObjectName(QStringLiteral("Editiergruppe"));
+    auto* egl = new QHBoxLayout(eg);
+    egl->setContentsMargins(0, 0, 0, 0);
+    egl->setSpacing(1);
+    const auto befehl = [&](const char* name, Glyphe g, const char* hinweis) {
+        return Knopf(eg, name, g, hinweis, false);
+    };
+    befehl("Delete", Glyphe::Loeschen, "sf12");
+    connect(befehl("Movebutton", Glyphe::Verschieben, "sf13"), &QToolButton::clicked, this,
+            [this] { ModusSetzen(10); });
+    connect(befehl("Textedit", Glyphe::TextEditieren, "sf14"), &QToolButton::clicked, this,
+            [this] { ModusSetzen(21); });
+    connect(befehl("Pickbutton", Glyphe::Auswahl, "sf15"), &QToolButton::clicked, this,
+            [this] { ModusSetzen(4); });
+    connect(befehl("Pickareabutton", Glyphe::Auswahlflaeche, "sf16"), &QToolButton::clicked, this, [this] {
+        Painter().Figur = 1;
+        ModusSetzen(19);
+    });
+    befehl("Unpick", Glyphe::AuswahlAufheben, "sf17");
+    connect(befehl("ZoomAreaButton", Glyphe::Zoomflaeche, "sf18"), &QToolButton::clicked, this, [this] {
+        Painter().Figur = 1;
+        ModusSetzen(18);
+    });
+    befehl("unzoombutton", Glyphe::Unzoom, "sf19")->setEnabled(false);
+    connect(befehl("repaint", Glyphe::NeuZeichnen, "sf20"), &QToolButton::clicked, this, [this] {
+        ModusSetzen(6);
+        zeichneneu();
+    });
+    befehl("gotozero", Glyphe::Nullpunkt, "sf21");
+    zeile->addWidget(eg);
+    zeile->addWidget(Trenner(Panel1));
+
+    snapcheck = new QCheckBox(Tq("sf23"), Panel1);
+    snapcheck->setObjectName(QStringLiteral("snapcheck"));
+    snapcheck->setToolTip(Tq("sf22"));
+    snapcheck->setChecked(true);
+    connect(snapcheck, &QCheckBox::clicked, this, &TForm1::snapcheckClick);
+    zeile->addWidget(snapcheck);
+
+    Snapbox = new QComboBox(Panel1);
+    Snapbox->setObjectName(QStringLiteral("Snapbox"));
+    Snapbox->setToolTip(Tq("sf24"));
+    Snapbox->addItems(Tq("v.Snapstufen").split(QLatin1Char('|')));
+    Snapbox->setCurrentIndex(2);
+    connect(Snapbox, &QComboBox::activated, this, &TForm1::SnapboxChange);
+    zeile->addWidget(Snapbox);
+
+    Linienbreite = new QComboBox(Panel1);
+    Linienbreite->setObjectName(QStringLiteral("Linienbreite"));
+    Linienbreite->setToolTip(Tq("sf30"));
+    Linienbreite->addItems({Tq("sf31"), Tq("sf32"), Tq("sf33"), Tq("sf34")});
+    Linienbreite->setCurrentIndex(Linienbreite->findText(Tq("sf35")));
+    zeile->addWidget(Linienbreite);
+    zeile->addWidget(Trenner(Panel1));
+
+    Kontrolle = new QComboBox(Panel1);
+    Kontrolle->setObjectName(QStringLiteral("Kontrolle"));
+    Kontrolle->addItems({Tq("sf36"), Tq("sf37"), Tq("sf38")});
+    connect(Kontrolle, &QComboBox::currentIndexChanged, this, &TForm1::KontrolleChange);
+    zeile->addWidget(Kontrolle);
+
+    const auto feld = [&](const char* name, const char* text) {
+        auto* e = new QLineEdit(QString::fromLatin1(text), Panel1);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setFixedWidth(50);
+        zeile->addWidget(e);
+        return e;
+    };
+    Strichlangedit = feld("Strichlangedit", "1.0");
+    Winkeldiffedit = feld("Winkeldiffedit", "5");
+    Deltaedit = feld("Deltaedit", "0.1");
+
+    constexpr std::array<const char*, 4> hinweise{"sf25", "sf26", "sf27", "sf28"};
+    for (std::size_t i = 0; i < P.size(); ++i) {
+        P[i] = new QSpinBox(Panel1);
+        P[i]->setObjectName(QStringLiteral("P%1").arg(i + 1));
+        P[i]->setRange(0, 9999);
+        P[i]->setValue(i == 0 ? 1 : 0);
+        P[i]->setToolTip(Tq(hinweise[i]));
+        zeile->addWidget(P[i]);
+    }
+    zeile->addStretch(1);
+
+    // As tall as its tallest control, also while the dash fields are hidden, so showing them
+    // does not resize the surface.
+    int hoehe = 0;
+    for (const QWidget* w : Panel1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        hoehe = std::max(hoehe, w->sizeHint().height());
+    const QMargins rand = zeile->contentsMargins();
+    Panel1->setFixedHeight(hoehe + rand.top() + rand.bottom());
+}
+
+void TForm1::FlaecheAnlegen(QWidget* mitte) {
+    auto* raster = new QGridLayout;
+    raster->setContentsMargins(0, 0, 0, 0);
+    raster->setSpacing(0);
+    PaintBoxv = new Lineal(mitte);
+    PaintBoxv->setObjectName(QStringLiteral("PaintBoxv"));
+    PaintBoxv->setFixedWidth(Linealbreite);
+    ZF = new MyDraw(mitte);
+    ZF->setObjectName(QStringLiteral("ZF"));
+    ZF->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    PaintBoxh = new Lineal(mitte);
+    PaintBoxh->setObjectName(QStringLiteral("PaintBoxh"));
+    PaintBoxh->setFixedHeight(Linealhoehe);
+    raster->addWidget(PaintBoxv, 0, 0);
+    raster->addWidget(ZF, 0, 1);
+    raster->addWidget(PaintBoxh, 1, 0, 1, 2);
+    static_cast<QVBoxLayout*>(mitte->layout())->addLayout(raster, 1);
+}
+
+void TForm1::StatuszeileAnlegen(QWidget* mitte) {
+    auto* Status = new QWidget(mitte);
+    Status->setObjectName(QStringLiteral("Status"));
+    Status->setAccessibleName(Tq("sf39"));
+    Status->setMinimumWidth(1);
+    auto* sl = new QVBoxLayout(Status);
+    sl->setContentsMargins(0, 0, 0, 0);
+    auto* StatusBar1 = new QStatusBar(Status);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    for (std::size_t i = 0; i < Panel.size(); ++i) {
+        Panel[i] = new QLabel(StatusBar1);
+        Panel[i]->setObjectName(QStringLiteral("Panel%1").arg(i));
+        Panel[i]->setFrameShape(QFrame::Panel);
+        Panel[i]->setFrameShadow(QFrame::Sunken);
+        // The last panel takes the rest of the line, so the whole clip state shows.
+        const bool letztes = i + 1 == Panel.size();
+        if (letztes)
+            Panel[i]->setMinimumWidth(Panelbreiten[i]);
+        else
+            Panel[i]->setFixedWidth(Panelbreiten[i]);
+        StatusBar1->addWidget(Panel[i], letztes ? 1 : 0);
+    }
+    sl->addWidget(StatusBar1);
+    mitte->layout()->addWidget(Status);
+}

@@ -1,0 +1,180 @@
+#include "view/Leinwand.h"
+
+#include <QPainterPath>
+#include <QPainterPathStroker>
+#include <QPen>
+
+#include <algorithm>
+
+namespace {
+
+QFont OhneKantenglaettung(QFont f) {
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+// The box of a shape: corners in any order, right and bottom edge one pixel inside.
+QRect Kasten(int x1, int y1, int x2, int y2) {
+    const int l = std::min(x1, x2), r = std::max(x1, x2);
+    const int t = std::min(y1, y2), b = std::max(y1, y2);
+    return QRect(l, t, r - l - 1, b - t - 1);
+}
+
+} // namespace
+
+// What the open painter is set up for: pen lines, filled shapes or text.
+enum class Leinwand::Art { Linie, Flaeche, Schrift };
+
+Leinwand::Leinwand() {
+    SchriftSetzen(QFont());
+    Resize(1, 1);
+}
+
+Leinwand::~Leinwand() = default;
+
+void Leinwand::Resize(int w, int h) {
+    painter_.reset();
+    bild_ = QImage(std::max(w, 1), std::max(h, 1), QImage::Format_RGB32);
+    bild_.fill(Qt::white);
+    // Measure on the image so metrics match what is painted, whatever the screen's resolution.
+    metrik_.emplace(schrift_, &bild_);
+    metrikFett_.emplace(schriftFett_, &bild_);
+}
+
+void Leinwand::SchriftSetzen(const QFont& schrift) {
+    schrift_ = OhneKantenglaettung(schrift);
+    schrift_.setBold(false);
+    schriftFett_ = schrift_;
+    schriftFett_.setBold(true);
+    metrik_.emplace(schrift_, &bild_);
+    metrikFett_.emplace(schriftFett_, &bild_);
+    angewandt_.reset();
+}
+
+QPainter& Leinwand::Maler() {
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&bild_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->setRenderHint(QPainter::TextAntialiasing, false);
+        angewandt_.reset();
+    }
+    return *painter_;
+}
+
+void Leinwand::Fertig() {
+    veraendert_ = true;
+    if (stapelTiefe_ > 0) return;
+    painter_.reset();
+    veraendert_ = false;
+    if (Geaendert) Geaendert();
+}
+
+void Leinwand::Anwenden(QPainter& p, Art art) {
+    if (angewandt_ && *angewandt_ == Zustand && angewandteArt_ == art) return;
+    p.setCompositionMode(Zustand.NichtXor ? QPainter::RasterOp_NotSourceXorDestination
+                                          : QPainter::CompositionMode_SourceOver);
+    if (art == Art::Schrift) {
+        p.setPen(Zustand.Schriftfarbe);
+        p.setFont(Zustand.Fett ? schriftFett_ : schrift_);
+    } else {
+        QPen stift(Zustand.Farbe, std::max(Zustand.Breite, 1),
+                   Zustand.Gepunktet ? Qt::DotLine : Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+        p.setPen(stift);
+    }
+    if (art == Art::Flaeche && !Zustand.PinselKlar)
+        p.setBrush(Zustand.Pinselfarbe);
+    else
+        p.setBrush(Qt::NoBrush);
+    angewandt_ = Zustand;
+    angewandteArt_ = art;
+}
+
+void Leinwand::MoveTo(int x, int y) {
+    position_ = QPoint(x, y);
+}
+
+void Leinwand::LineTo(int x, int y) {
+    QPainter& p = Maler();
+    Anwenden(p, Art::Linie);
+    p.drawLine(position_, QPoint(x, y));
+    position_ = QPoint(x, y);
+    Fertig();
+}
+
+void Leinwand::Form(const QPainterPath& umriss) {
+    QPainter& p = Maler();
+    Anwenden(p, Art::Flaeche);
+    if (Zustand.NichtXor && !Zustand.PinselKlar) {
+        // Filling and outlining separately would invert the outline pixels twice; split the
+        // shape so every pixel is inverted once.
+        QPainterPathStroker rand(p.pen());
+        const QPainterPath randFlaeche = rand.createStroke(umriss);
+        p.setPen(Qt::NoPen);
+        p.fillPath(umriss.subtracted(randFlaeche), Zustand.Pinselfarbe);
+        p.fillPath(randFlaeche, Zustand.Farbe);
+        angewandt_.reset();
+    } else {
+        p.drawPath(umriss);
+    }
+    Fertig();
+}
+
+void Leinwand::Rectangle(int x1, int y1, int x2, int y2) {
+    const QRect r = Kasten(x1, y1, x2, y2);
+    if (r.width() < 0 || r.height() < 0) return;
+    QPainterPath umriss;
+    umriss.addRect(r);
+    Form(umriss);
+}
+
+void Leinwand::Ellipse(int x1, int y1, int x2, int y2) {
+    const QRect r = Kasten(x1, y1, x2, y2);
+    if (r.width() < 0 || r.height() < 0) return;
+    if (!(Zustand.NichtXor && !Zustand.PinselKlar)) {
+        QPainter& p = Maler();
+        Anwenden(p, Art::Flaeche);
+        p.drawEllipse(r);
+        Fertig();
+        return;
+    }
+    QPainterPath umriss;
+    umriss.addEllipse(r);
+    Form(umriss);
+}
+
+void Leinwand::TextOut(int x, int y, const QString& s) {
+    if (s.isEmpty()) return;
+    QPainter& p = Maler();
+    Anwenden(p, Art::Schrift);
+    p.drawText(QPoint(x, y + Metrik(Zustand.Fett).ascent()), s);
+    Fertig();
+}
+
+QSize Leinwand::TextExtent(const QString& s) const {
+    const QFontMetrics& m = Metrik(Zustand.Fett);
+    return QSize(m.horizontalAdvance(s), m.height());
+}
+
+const QFontMetrics& Leinwand::Metrik(bool fett) const {
+    return fett ? *metrikFett_ : *metrik_;
+}
+
+void Leinwand::FillRect(const QRect& r) {
+    QPainter& p = Maler();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(r, Zustand.Pinselfarbe);
+    angewandt_.reset();
+    Fertig();
+}
+
+Leinwand::Stapel::Stapel(Leinwand& l) : l_(l) {
+    ++l_.stapelTiefe_;
+}
+
+Leinwand::Stapel::~Stapel() {
+    if (--l_.stapelTiefe_ > 0) return;
+    l_.painter_.reset();
+    if (!l_.veraendert_) return;
+    l_.veraendert_ = false;
+    if (l_.Geaendert) l_.Geaendert();
+}

@@ -1,0 +1,105 @@
+#pragma once
+// A pixel canvas with the drawing state of a classic GDI canvas: pen colour, width, style and
+// mode, brush colour and style, font colour and boldness, and a current position. Everything is
+// drawn without antialiasing, so a figure drawn twice in not-xor mode restores every pixel.
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+// Pen, brush and font state; plain data so callers can save and restore it.
+struct Stift {
+    QColor Farbe{Qt::black}; // pen colour
+    int Breite = 1;          // pen width in pixels; 0 and 1 both draw one pixel wide
+    bool Gepunktet = false;  // dotted instead of solid
+    bool NichtXor = false;   // pen mode not-xor instead of copy
+    QColor Pinselfarbe{Qt::white};
+    bool PinselKlar = false; // clear brush: shapes stay unfilled
+    QColor Schriftfarbe{Qt::black};
+    bool Fett = false;
+
+    bool operator==(const Stift&) const = default;
+};
+
+class Leinwand {
+  public:
+    Leinwand();
+    ~Leinwand();
+    Leinwand(const Leinwand&) = delete;
+    Leinwand& operator=(const Leinwand&) = delete;
+
+    // The current drawing state; every primitive draws with it.
+    Stift Zustand;
+
+    // Reallocates the image (white) at the given size.
+    void Resize(int w, int h);
+    int Breite() const { return bild_.width(); }
+    int Hoehe() const { return bild_.height(); }
+    const QImage& Image() const { return bild_; }
+
+    // The font texts are drawn and measured in (its boldness comes from Zustand.Fett).
+    void SchriftSetzen(const QFont& schrift);
+
+    void MoveTo(int x, int y);
+    // Draws from the current position to (x, y), which becomes the current position.
+    void LineTo(int x, int y);
+    QPoint Position() const { return position_; }
+    // Outline with the pen, inside with the brush, in the box (x1,y1)-(x2,y2); the corners may
+    // come in any order, the right and bottom edges lie one pixel inside the box.
+    void Rectangle(int x1, int y1, int x2, int y2);
+    // The ellipse inscribed in the box, with the same box rules as Rectangle.
+    void Ellipse(int x1, int y1, int x2, int y2);
+    // Text with its top-left corner at (x, y), in the font colour, no background.
+    void TextOut(int x, int y, const QString& s);
+    // Width and height the text takes in the current font.
+    QSize TextExtent(const QString& s) const;
+    // Fills the rectangle with the brush colour in copy mode, without an outline.
+    void FillRect(const QRect& r);
+
+    // Called after drawing changed the image (once per batch), so a widget can repaint.
+    std::function<void()> Geaendert;
+
+    // Keeps one painter open on the image while it lives, so a long run of primitives does not
+    // set up a painter each time. Batches nest.
+    class Stapel {
+      public:
+        explicit Stapel(Leinwand& l);
+        ~Stapel();
+        Stapel(const Stapel&) = delete;
+        Stapel& operator=(const Stapel&) = delete;
+
+      private:
+        Leinwand& l_;
+    };
+
+  private:
+    enum class Art;
+    QPainter& Maler();
+    void Fertig();
+    void Anwenden(QPainter& p, Art art);
+    void Form(const QPainterPath& umriss);
+    const QFontMetrics& Metrik(bool fett) const;
+
+    QImage bild_;
+    QPoint position_;
+    QFont schrift_;
+    QFont schriftFett_;
+    std::optional<QFontMetrics> metrik_;
+    std::optional<QFontMetrics> metrikFett_;
+    std::unique_ptr<QPainter> painter_;
+    int stapelTiefe_ = 0;
+    bool veraendert_ = false;
+    // What the open painter was last set to, so unchanged state is not set again.
+    std::optional<Stift> angewandt_;
+    Art angewandteArt_{};
+};

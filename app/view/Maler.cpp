@@ -1,0 +1,275 @@
+#include "view/Maler.h"
+
+#include "text/Cp1252.h"
+#include "text/Format.h"
+#include "text/Texte.h"
+#include "view/Lineal.h"
+#include "view/MyDraw.h"
+
+#include <algorithm>
+
+using vektra::TElement;
+
+double Ausrichtungsfaktor(char c) {
+    if (c == 'b' || c == 'r') return 1.0;
+    if (c == 'l' || c == 't') return 0.0;
+    return 0.5;
+}
+
+namespace {
+
+QColor WindowsFarbe(std::int32_t farbe) {
+    const auto f = static_cast<std::uint32_t>(farbe);
+    return QColor(static_cast<int>(f & 0xFF), static_cast<int>((f >> 8) & 0xFF),
+                  static_cast<int>((f >> 16) & 0xFF));
+}
+
+// Screen width of a line-width class; a class outside -1..2 (from a damaged file) counts as
+// the nearest valid one.
+int Bildbreite(const vektra::Kopfsatz& kopf, int klasse) {
+    return kopf.PixelBreiteVon(std::clamp(klasse, -1, 2));
+}
+
+// Makes a canvas match its widget, for widgets that have not been shown and so got no resize.
+void GroesseAbgleichen(Leinwand& l, const QWidget& w) {
+    const int b = std::max(w.width(), 1), h = std::max(w.height(), 1);
+    if (l.Breite() != b || l.Hoehe() != h) l.Resize(b, h);
+}
+
+} // namespace
+
+Maler::Maler(vektra::Zeichnung& doc, vektra::Ansicht& view, MyDraw& ZF, Lineal& PaintBoxv, Lineal& PaintBoxh)
+    : doc_(doc), view_(view), zf_(ZF), vLineal_(PaintBoxv), hLineal_(PaintBoxh) {}
+
+void Maler::zeichneneu(const std::function<void()>& modusWiederAnwenden) {
+    Leinwand& L = zf_.Flaeche();
+    const Stift gemerkt = L.Zustand;
+    const std::uint8_t figurGemerkt = Figur;
+    zeichnetGerade = true;
+
+    GroesseAbgleichen(L, zf_);
+    GroesseAbgleichen(vLineal_.Flaeche(), vLineal_);
+    GroesseAbgleichen(hLineal_.Flaeche(), hLineal_);
+    view_.Zoomfaktor = vektra::ZoomFuer(doc_.Kopf.Zoomstufe).Faktor;
+    view_.Hoehe = zf_.height();
+
+    {
+        Leinwand::Stapel s1(L), s2(vLineal_.Flaeche()), s3(hLineal_.Flaeche());
+        Stift weiss;
+        weiss.Farbe = Qt::white;
+        weiss.Pinselfarbe = Qt::white;
+        for (Leinwand* l : {&L, &vLineal_.Flaeche(), &hLineal_.Flaeche()}) {
+            l->Zustand = weiss;
+            l->FillRect(QRect(0, 0, l->Breite(), l->Hoehe() + 1));
+        }
+        vLineal_.Flaeche().Zustand.Farbe = Qt::black;
+        hLineal_.Flaeche().Zustand.Farbe = Qt::black;
+
+        if (Gitter) GitterZeichnen();
+        L.Zustand.Farbe = Qt::black;
+
+        // The picture under the cross is gone; it is drawn again once the elements are on.
+        const bool kreuz = kreuzGezeigt_;
+        kreuzGezeigt_ = false;
+        const int anzahl = doc_.Elemente.Anzahl();
+        for (int ebene = 0; ebene <= 9; ++ebene)
+            for (int i = 1; i <= anzahl; ++i)
+                if (doc_.Elemente[i].Ebene == ebene) ElementZeichnen(i);
+        if (kreuz) {
+            KreuzMalen();
+            kreuzGezeigt_ = true;
+        }
+    }
+
+    bereit = true;
+    zeichnetGerade = false;
+    if (modusWiederAnwenden) modusWiederAnwenden();
+
+    L.Zustand.Farbe = gemerkt.Farbe;
+    L.Zustand.Pinselfarbe = gemerkt.Pinselfarbe;
+    L.Zustand.Breite = gemerkt.Breite;
+    Figur = figurGemerkt;
+}
+
+void Maler::GitterZeichnen() {
+    Leinwand& L = zf_.Flaeche();
+    Leinwand& V = vLineal_.Flaeche();
+    Leinwand& H = hLineal_.Flaeche();
+    const vektra::Zoomeintrag& z = vektra::ZoomFuer(doc_.Kopf.Zoomstufe);
+    const int breite = L.Breite(), hoehe = view_.Hoehe;
+    const QColor rot(255, 0, 0), grau(128, 128, 128);
+    L.Zustand.Breite = 1;
+
+    // 64-bit values, so an origin near the end of the 32-bit range cannot overflow the loops.
+    const long long oben = vektra::Runden(view_.PixelNachY(1) + 0.5);
+    const long long unten = vektra::Runden(view_.PixelNachY(hoehe) + 0.5);
+    for (long long v = unten; v <= oben; ++v) {
+        const int zeile = view_.YNachPixel(static_cast<double>(v));
+        if (v % z.Haupt == 0) {
+            L.Zustand.Farbe = rot;
+            const QString zahl = QString::number(v);
+            V.TextOut(1, zeile - L.TextExtent(zahl).height() / 2, zahl);
+        } else {
+            L.Zustand.Farbe = grau;
+        }
+        if (v % z.Neben == 0) {
+            L.MoveTo(0, zeile);
+            L.LineTo(breite, zeile);
+        }
+    }
+
+    const long long links = vektra::Runden(view_.PixelNachX(0) + 0.5);
+    const long long rechts = vektra::Runden(view_.PixelNachX(breite) - 0.5);
+    const int versatz = vLineal_.width();
+    for (long long v = links; v <= rechts; ++v) {
+        const int spalte = view_.XNachPixel(static_cast<double>(v));
+        if (v % z.Haupt == 0) {
+            L.Zustand.Farbe = rot;
+            const QString zahl = QString::number(v);
+            H.TextOut(spalte + versatz - H.TextExtent(zahl).width() / 2, 1, zahl);
+        } else {
+            L.Zustand.Farbe = grau;
+        }
+        if (v % z.Neben == 0) {
+            L.MoveTo(spalte, 0);
+            L.LineTo(spalte, hoehe);
+        }
+    }
+}
+
+void Maler::ElementStift(const TElement& e) {
+    Stift& s = zf_.Flaeche().Zustand;
+    QColor farbe = WindowsFarbe(e.Farbe);
+    if (e.gepickt) farbe = GepicktFarbe;
+    if (e.Kandidat) farbe = KandidatFarbe;
+    s.Farbe = farbe;
+    s.Schriftfarbe = farbe;
+    if (e.Art == vektra::Text) return;
+    s.Breite = Bildbreite(doc_.Kopf, e.Breite);
+    if (e.istStrich() && e.Breite == -1) s.Farbe = UnsichtbarFarbe;
+}
+
+void Maler::ElementZeichnen(int i) {
+    if (i < 1 || i > doc_.Elemente.Anzahl()) return;
+    Leinwand& L = zf_.Flaeche();
+    Stift& s = L.Zustand;
+    s.NichtXor = XorModus;
+    const TElement& e = doc_.Elemente[i];
+    if (e.geloescht) return;
+
+    // Elements are always solid, even while a tool has a dotted pen set for its rubber band.
+    const bool gepunktet = s.Gepunktet;
+    if (e.istStrich()) {
+        if (Bildbreite(doc_.Kopf, e.Breite) == 0) return;
+        ElementStift(e);
+        s.Gepunktet = false;
+        Figur = FigurLinie;
+        FigurZeichnen(QPoint(view_.XNachPixel(e.x1), view_.YNachPixel(e.y1)),
+                      QPoint(view_.XNachPixel(e.x2), view_.YNachPixel(e.y2)), XorModus);
+        s.Gepunktet = gepunktet;
+    } else if (e.Art == vektra::Kreis) {
+        if (Bildbreite(doc_.Kopf, e.Breite) == 0) return;
+        ElementStift(e);
+        s.Gepunktet = false;
+        s.PinselKlar = !e.gefuellt;
+        if (e.gefuellt) s.Pinselfarbe = s.Farbe;
+        Figur = FigurEllipse;
+        const double r = e.Durchmesser / 2;
+        FigurZeichnen(QPoint(view_.XNachPixel(e.x1 + r), view_.YNachPixel(e.y1 + r)),
+                      QPoint(view_.XNachPixel(e.x1 - r), view_.YNachPixel(e.y1 - r)), XorModus);
+        s.PinselKlar = true;
+        s.Gepunktet = gepunktet;
+    } else if (e.Art == vektra::Text) {
+        ElementStift(e);
+        const bool fettVorher = s.Fett;
+        QString text;
+        switch (doc_.Kopf.Textanzeige) {
+        case 0:
+            text = QStringLiteral("T");
+            s.Fett = true;
+            break;
+        case 2:
+            break;
+        case 3:
+            text = QString::fromStdString(vektra::Cp1252NachUtf8(e.Ausrichtung));
+            s.Fett = true;
+            break;
+        default:
+            text = QString::fromStdString(vektra::Cp1252NachUtf8(e.Text));
+            s.Fett = false;
+            break;
+        }
+        if (!text.isEmpty()) {
+            const QSize masse = L.TextExtent(text);
+            const char senkrecht = e.Ausrichtung.size() > 0 ? e.Ausrichtung[0] : 'c';
+            const char waagrecht = e.Ausrichtung.size() > 1 ? e.Ausrichtung[1] : 'c';
+            const auto dx = vektra::Runden(masse.width() * Ausrichtungsfaktor(waagrecht));
+            const auto dy = vektra::Runden(masse.height() * Ausrichtungsfaktor(senkrecht));
+            L.TextOut(view_.XNachPixel(e.x1) - static_cast<int>(dx),
+                      view_.YNachPixel(e.y1) - static_cast<int>(dy), text);
+        }
+        s.Fett = fettVorher;
+    }
+}
+
+void Maler::FigurZeichnen(QPoint p1, QPoint p2, bool nichtXor) {
+    Leinwand& L = zf_.Flaeche();
+    L.Zustand.NichtXor = nichtXor;
+    switch (Figur) {
+    case FigurLinie: {
+        Leinwand::Stapel stapel(L);
+        const bool kreuz = kreuzGezeigt_;
+        if (kreuz) KreuzMalen();
+        L.MoveTo(p1.x(), p1.y());
+        L.LineTo(p2.x(), p2.y());
+        if (kreuz) KreuzMalen();
+        break;
+    }
+    case FigurRechteck:
+        L.Rectangle(p1.x(), p1.y(), p2.x(), p2.y());
+        break;
+    case FigurEllipse:
+        L.Ellipse(p1.x(), p1.y(), p2.x(), p2.y());
+        break;
+    default:
+        break;
+    }
+}
+
+void Maler::KreuzMalen() {
+    Leinwand& L = zf_.Flaeche();
+    const Stift gemerkt = L.Zustand;
+    const QPoint position = L.Position();
+    L.Zustand.Farbe = Qt::black;
+    L.Zustand.Breite = 2;
+    L.Zustand.Gepunktet = false;
+    L.Zustand.NichtXor = true;
+    {
+        Leinwand::Stapel stapel(L);
+        L.MoveTo(kreuz_.x() - 5, kreuz_.y());
+        L.LineTo(kreuz_.x() + 5, kreuz_.y());
+        L.MoveTo(kreuz_.x(), kreuz_.y() - 5);
+        L.LineTo(kreuz_.x(), kreuz_.y() + 5);
+    }
+    L.Zustand = gemerkt;
+    L.MoveTo(position.x(), position.y());
+}
+
+void Maler::FadenkreuzZeichnen(QPoint snapPixel) {
+    Leinwand::Stapel stapel(zf_.Flaeche());
+    if (kreuzGezeigt_) KreuzMalen();
+    kreuz_ = snapPixel;
+    KreuzMalen();
+    kreuzGezeigt_ = true;
+    if (Positionsanzeige) {
+        const long long x = vektra::Runden(view_.PixelNachX(snapPixel.x()));
+        const long long y = vektra::Runden(view_.PixelNachY(snapPixel.y()));
+        Positionsanzeige(QString::fromStdString(vektra::Formatieren(vektra::T("v.Position"), {x, y})));
+    }
+}
+
+void Maler::FadenkreuzLoeschen() {
+    if (!kreuzGezeigt_) return;
+    KreuzMalen();
+    kreuzGezeigt_ = false;
+}

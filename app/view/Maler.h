@@ -1,0 +1,77 @@
+#pragma once
+// Painting of the drawing: the full redraw with grid and rulers, single elements, the outline
+// primitive of the tools and the program's own inverting cursor cross.
+#include "model/Zeichnung.h"
+#include "view/Ansicht.h"
+
+#include <QColor>
+#include <QPoint>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+class MyDraw;
+class Lineal;
+
+// Set while a full redraw runs (and while a tool has the curve plotter working); the pointer
+// handlers of the surface return at once while it is set.
+inline bool zeichnetGerade = false;
+
+// Offset factor of one alignment letter: 1 for b and r, 0 for l and t, 0.5 for anything else.
+double Ausrichtungsfaktor(char c);
+
+class Maler {
+  public:
+    // Colours that replace an element's own colour.
+    static inline const QColor GepicktFarbe{255, 0, 255};
+    static inline const QColor KandidatFarbe{0, 128, 0};
+    static inline const QColor UnsichtbarFarbe{128, 0, 0};
+
+    // Shapes FigurZeichnen draws.
+    static constexpr std::uint8_t FigurLinie = 0;
+    static constexpr std::uint8_t FigurRechteck = 1;
+    static constexpr std::uint8_t FigurEllipse = 2;
+
+    Maler(vektra::Zeichnung& doc, vektra::Ansicht& view, MyDraw& ZF, Lineal& PaintBoxv, Lineal& PaintBoxh);
+
+    bool Gitter = true;    // "Gitter (Ctrl G)" is checked
+    bool XorModus = false; // the element painter draws in not-xor mode
+    std::uint8_t Figur = FigurLinie;
+    bool bereit = false; // set by the first full redraw
+
+    // Receives the cursor position text whenever the cross is drawn at a new place.
+    std::function<void(const QString&)> Positionsanzeige;
+
+    // Clears surface and rulers and paints grid, labels, elements and the cross again. The
+    // callback re-applies the current tool mode; the surface pen, brush colour, pen width and
+    // Figur are the same afterwards as before.
+    void zeichneneu(const std::function<void()>& modusWiederAnwenden);
+    // Paints element i (1..Anzahl) on top of the current picture.
+    void ElementZeichnen(int i);
+    // Draws the current Figur from p1 to p2 in copy or not-xor mode. A line takes the cross off
+    // first and puts it back afterwards, so it never breaks the inverted cross.
+    void FigurZeichnen(QPoint p1, QPoint p2, bool nichtXor);
+
+    // Moves the cross to the snapped pixel and reports its position in drawing units.
+    void FadenkreuzZeichnen(QPoint snapPixel);
+    // Takes the cross off the surface if it is shown.
+    void FadenkreuzLoeschen();
+    // Marks the cross as not shown without drawing, for when the picture under it is gone.
+    void FadenkreuzVergessen() { kreuzGezeigt_ = false; }
+    bool FadenkreuzGezeigt() const { return kreuzGezeigt_; }
+    QPoint FadenkreuzPosition() const { return kreuz_; }
+
+  private:
+    void KreuzMalen();
+    void GitterZeichnen();
+    void ElementStift(const vektra::TElement& e);
+
+    vektra::Zeichnung& doc_;
+    vektra::Ansicht& view_;
+    MyDraw& zf_;
+    Lineal& vLineal_;
+    Lineal& hLineal_;
+    bool kreuzGezeigt_ = false;
+    QPoint kreuz_;
+};
