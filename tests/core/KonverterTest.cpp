@@ -111,7 +111,7 @@ TEST_F(Konverter, MeldungenMitEingabeUndZeile) {
     EXPECT_EQ(Aufruf({Pfad("fehler.pic"), Pfad("aus.vkx")}), KonvertiertOk);
     const std::string f = Pfad("fehler.pic");
     EXPECT_EQ(err_.str(),
-              f + ":2: ungültiger Formatin Zeile 2\n" + f + ":2: Typumwandlungsfehlerin Zeile 2\n");
+              f + ":2: ungültiger Format in Zeile 2\n" + f + ":2: Typumwandlungsfehler in Zeile 2\n");
 
     // Nothing to write: the message and exit 1, no file.
     Schreiben("leer.pic", "\\begin{picture}(1,1)\n\\end{picture}\n");

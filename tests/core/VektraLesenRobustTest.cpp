@@ -151,8 +151,8 @@ TEST(VektraLesenRobust, AbgeschnitteneBefehleAnJederStelle) {
     Protokoll p;
     Lesen("\\emline{1}{2}{1}{3", z, p);
     EXPECT_EQ(p.Texte(),
-              (std::vector<std::string>{"ungültiger Formatin Zeile 1", "ungültiger Formatin Zeile 1",
-                                        "Typumwandlungsfehlerin Zeile 1"}));
+              (std::vector<std::string>{"ungültiger Format in Zeile 1", "ungültiger Format in Zeile 1",
+                                        "Typumwandlungsfehler in Zeile 1"}));
     ASSERT_EQ(z.Elemente.Anzahl(), 1);
     EXPECT_DOUBLE_EQ(z.Elemente[1].x2, 3);
 }
@@ -177,8 +177,8 @@ TEST(VektraLesenRobust, RiesigeZahlenZeilenUndNullbytes) {
     EXPECT_EQ(s[3].Text, std::string(255, 'x'));
     EXPECT_EQ(s[4].Text, std::string("a\0b", 3));
     EXPECT_EQ(p.Texte(),
-              (std::vector<std::string>{"ungültiger Formatin Zeile 6", "Typumwandlungsfehlerin Zeile 6",
-                                        "Typumwandlungsfehlerin Zeile 6"}));
+              (std::vector<std::string>{"ungültiger Format in Zeile 6", "Typumwandlungsfehler in Zeile 6",
+                                        "Typumwandlungsfehler in Zeile 6"}));
 }
 
 TEST(VektraLesenRobust, VollerSpeicherBeendetDenImport) {

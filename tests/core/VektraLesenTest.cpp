@@ -101,7 +101,7 @@ TEST(VektraLesen, ZahlenbreitenUndBreitennamen) {
     for (int k = 1; k <= 7; ++k)
         EXPECT_EQ(s[k].Breite, breiten[k - 1]) << k;
     // The width that is no number is reported and leaves the class as it was.
-    EXPECT_EQ(i.p.Texte(), std::vector<std::string>{"Typumwandlungsfehlerin Zeile 13"});
+    EXPECT_EQ(i.p.Texte(), std::vector<std::string>{"Typumwandlungsfehler in Zeile 13"});
     EXPECT_EQ(i.p.liste[0].zeile, 13);
 }
 
@@ -176,15 +176,15 @@ TEST(VektraLesen, TexteOhneUndMitEinbuchstabigerAusrichtung) {
 TEST(VektraLesen, VorzeichenUndExponentenGebenFehlerMitZeile) {
     Import plus = Lesen("%\n\\emline{+1}{2}{1}{3}{4}{2}\n");
     ASSERT_EQ(plus.p.liste.size(), 2u);
-    EXPECT_EQ(plus.p.liste[0].text, "ungültiger Formatin Zeile 2");
-    EXPECT_EQ(plus.p.liste[1].text, "Typumwandlungsfehlerin Zeile 2");
+    EXPECT_EQ(plus.p.liste[0].text, "ungültiger Format in Zeile 2");
+    EXPECT_EQ(plus.p.liste[1].text, "Typumwandlungsfehler in Zeile 2");
     EXPECT_EQ(plus.p.liste[0].zeile, 2);
     ASSERT_EQ(plus.z.Elemente.Anzahl(), 1);
     // x1 fails (0), then the reading goes on at "1}": y1 = 1, 2 discarded, x2 = 1, y2 = 3.
     ErwarteLinie(plus.z.Elemente[1], 0, 1, 1, 3, 1);
 
     Import exponent = Lesen("\\put(1e1,2){\\circle{3}}\n");
-    EXPECT_EQ(exponent.p.Texte(), std::vector<std::string>{"ungültiger Formatin Zeile 1"});
+    EXPECT_EQ(exponent.p.Texte(), std::vector<std::string>{"ungültiger Format in Zeile 1"});
     ASSERT_EQ(exponent.z.Elemente.Anzahl(), 0);
 
     Import kreis = Lesen("\\put(-1.5,2.){\\circle*{.5}}\n");
