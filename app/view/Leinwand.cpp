@@ -51,7 +51,7 @@ void Leinwand::SchriftSetzen(const QFont& schrift) {
     angewandt_.reset();
 }
 
-QPainter& Leinwand::Maler() {
+QPainter& Leinwand::Painter() {
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&bild_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
@@ -94,7 +94,7 @@ void Leinwand::MoveTo(int x, int y) {
 }
 
 void Leinwand::LineTo(int x, int y) {
-    QPainter& p = Maler();
+    QPainter& p = Painter();
     Anwenden(p, Art::Linie);
     p.drawLine(position_, QPoint(x, y));
     position_ = QPoint(x, y);
@@ -102,7 +102,7 @@ void Leinwand::LineTo(int x, int y) {
 }
 
 void Leinwand::Form(const QPainterPath& umriss) {
-    QPainter& p = Maler();
+    QPainter& p = Painter();
     Anwenden(p, Art::Flaeche);
     if (Zustand.NichtXor && !Zustand.PinselKlar) {
         // Filling and outlining separately would invert the outline pixels twice; split the
@@ -131,7 +131,7 @@ void Leinwand::Ellipse(int x1, int y1, int x2, int y2) {
     const QRect r = Kasten(x1, y1, x2, y2);
     if (r.width() < 0 || r.height() < 0) return;
     if (!(Zustand.NichtXor && !Zustand.PinselKlar)) {
-        QPainter& p = Maler();
+        QPainter& p = Painter();
         Anwenden(p, Art::Flaeche);
         p.drawEllipse(r);
         Fertig();
@@ -144,7 +144,7 @@ void Leinwand::Ellipse(int x1, int y1, int x2, int y2) {
 
 void Leinwand::TextOut(int x, int y, const QString& s) {
     if (s.isEmpty()) return;
-    QPainter& p = Maler();
+    QPainter& p = Painter();
     Anwenden(p, Art::Schrift);
     p.drawText(QPoint(x, y + Metrik(Zustand.Fett).ascent()), s);
     Fertig();
@@ -160,7 +160,7 @@ const QFontMetrics& Leinwand::Metrik(bool fett) const {
 }
 
 void Leinwand::FillRect(const QRect& r) {
-    QPainter& p = Maler();
+    QPainter& p = Painter();
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.fillRect(r, Zustand.Pinselfarbe);
     angewandt_.reset();

@@ -84,7 +84,7 @@ class Leinwand {
 
   private:
     enum class Art;
-    QPainter& Maler();
+    QPainter& Painter();
     void Fertig();
     void Anwenden(QPainter& p, Art art);
     void Form(const QPainterPath& umriss);
