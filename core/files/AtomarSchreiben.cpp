@@ -17,7 +17,11 @@ bool AtomarSchreiben(const std::string& pfad, const std::function<bool(std::ostr
     const fs::path ziel(pfad);
     fs::path ordner = ziel.parent_path();
     if (ordner.empty()) ordner = ".";
-    std::string muster = (ordner / ("." + ziel.filename().string() + ".XXXXXX")).string();
+    // A hidden name beside the target, so the rename stays within one file system.
+    std::string name = ".";
+    name += ziel.filename().string();
+    name += ".XXXXXX";
+    std::string muster = (ordner / name).string();
     const int fd = ::mkstemp(muster.data());
     if (fd < 0) {
         fehler = std::strerror(errno);
