@@ -1,5 +1,5 @@
 #pragma once
-// A painter with its surface and rulers, built without the main window, for the painting tests.
+// A painter with its surface (400 x 300) and rulers, built without the main window.
 #include "model/Zeichnung.h"
 #include "view/Ansicht.h"
 #include "view/Lineal.h"
@@ -13,46 +13,38 @@ struct Malaufbau {
     vektra::Zeichnung doc;
     vektra::Ansicht view;
     MyDraw zf;
-    Lineal v;
-    Lineal h;
+    Lineal v, h;
     Maler m{doc, view, zf, v, h};
 
-    explicit Malaufbau(int breite = 400, int hoehe = 300, int linealbreite = 40) {
-        zf.resize(breite, hoehe);
-        v.resize(linealbreite, hoehe);
-        h.resize(breite + linealbreite, 20);
+    explicit Malaufbau(int linealbreite = 40) {
+        zf.resize(400, 300);
+        v.resize(linealbreite, 300);
+        h.resize(400 + linealbreite, 20);
         m.Gitter = false;
     }
-
     const QImage& Bild() { return zf.Flaeche().Image(); }
     void Neu() { m.zeichneneu({}); }
 
+    vektra::TElement& Element(std::uint8_t art, double x, double y, std::int32_t ebene, std::int32_t farbe) {
+        vektra::TElement& e = *doc.Elemente.NeuesElement();
+        e.Art = art, e.x1 = x, e.y1 = y, e.Ebene = ebene, e.Farbe = farbe;
+        return e;
+    }
     vektra::TElement& Strich(double x1, double y1, double x2, double y2, int breite = 1,
                              std::int32_t farbe = 0) {
-        vektra::TElement& e = *doc.Elemente.NeuesElement();
-        e.Art = vektra::Linie;
-        e.x1 = x1, e.y1 = y1, e.x2 = x2, e.y2 = y2;
-        e.Breite = static_cast<std::int16_t>(breite);
-        e.Farbe = farbe;
-        e.Ebene = vektra::EbeneLinie;
+        vektra::TElement& e = Element(vektra::Linie, x1, y1, vektra::EbeneLinie, farbe);
+        e.x2 = x2, e.y2 = y2, e.Breite = static_cast<std::int16_t>(breite);
         return e;
     }
     vektra::TElement& Kreis(double x, double y, double d, bool gefuellt, std::int32_t farbe = 0) {
-        vektra::TElement& e = *doc.Elemente.NeuesElement();
-        e.Art = vektra::Kreis;
-        e.x1 = x, e.y1 = y, e.Durchmesser = d;
-        e.gefuellt = gefuellt;
-        e.Farbe = farbe;
-        e.Ebene = vektra::EbeneKreis;
+        vektra::TElement& e = Element(vektra::Kreis, x, y, vektra::EbeneKreis, farbe);
+        e.Durchmesser = d, e.gefuellt = gefuellt;
         return e;
     }
-    vektra::TElement& Text(double x, double y, std::string text, std::string ausrichtung = "cc") {
-        vektra::TElement& e = *doc.Elemente.NeuesElement();
-        e.Art = vektra::Text;
-        e.x1 = x, e.y1 = y;
+    vektra::TElement& Text(double x, double y, const std::string& text, std::string ausrichtung = "cc") {
+        vektra::TElement& e = Element(vektra::Text, x, y, vektra::EbeneText, 0);
         e.TextSetzen(text);
         e.Ausrichtung = std::move(ausrichtung);
-        e.Ebene = vektra::EbeneText;
         return e;
     }
 };
@@ -60,12 +52,11 @@ struct Malaufbau {
 inline constexpr QRgb Weiss = 0xFFFFFFFF;
 
 inline int Zaehlen(const QImage& bild, QRgb farbe, QRect bereich = {}) {
-    if (bereich.isNull()) bereich = bild.rect();
-    bereich &= bild.rect();
+    bereich = bereich.isNull() ? bild.rect() : bereich & bild.rect();
     int n = 0;
     for (int y = bereich.top(); y <= bereich.bottom(); ++y)
         for (int x = bereich.left(); x <= bereich.right(); ++x)
-            if (bild.pixel(x, y) == farbe) ++n;
+            n += bild.pixel(x, y) == farbe;
     return n;
 }
 
