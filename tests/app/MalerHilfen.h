@@ -16,10 +16,10 @@ struct Malaufbau {
     Lineal v, h;
     Maler m{doc, view, zf, v, h};
 
-    explicit Malaufbau(int linealbreite = 40) {
+    Malaufbau() {
         zf.resize(400, 300);
-        v.resize(linealbreite, 300);
-        h.resize(400 + linealbreite, 20);
+        v.resize(40, 300);
+        h.resize(440, 20);
         m.Gitter = false;
     }
     const QImage& Bild() { return zf.Flaeche().Image(); }

@@ -80,14 +80,13 @@ class MalerTextTest : public QObject {
         // Bold style and pen width are what they were before, whichever way the text was shown.
         Stift& s = a.zf.Flaeche().Zustand;
         s.Breite = 3;
-        for (bool fett : {false, true})
-            for (std::int16_t art : {0, 1, 3}) {
-                a.doc.Kopf.Textanzeige = art;
-                s.Fett = fett;
-                a.m.ElementZeichnen(1);
-                QCOMPARE(s.Fett, fett);
-                QCOMPARE(s.Breite, 3);
-            }
+        for (std::int16_t art : {0, 1, 3}) {
+            a.doc.Kopf.Textanzeige = art;
+            s.Fett = art == 1;
+            a.m.ElementZeichnen(1);
+            QCOMPARE(s.Fett, art == 1);
+            QCOMPARE(s.Breite, 3);
+        }
     }
 };
 

@@ -4,7 +4,6 @@
 #include "view/Maler.h"
 #include "view/MyDraw.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -17,13 +16,6 @@
 #include <set>
 
 namespace {
-
-class Fenster : public TForm1 {
-  public:
-    vektra::Antwort Fragen(vektra::Meldungsart, const std::string&, vektra::Knoepfe) override {
-        return vektra::Antwort::Nein;
-    }
-};
 
 const char* const Werkzeuge[] = {"LineButton", "Textbutton", "Circbutton", "Fillcircbutton", "Pfeil1",
                                  "Linie2",     "Kreis2",     "rechteck1",  "Kurve"};
@@ -39,7 +31,7 @@ void Bewegen(QWidget* w, QPoint p) {
 class TForm1ModusTest : public QObject {
     Q_OBJECT
     QTemporaryDir konfig;
-    std::unique_ptr<Fenster> f;
+    std::unique_ptr<TForm1> f;
 
     QToolButton* Knopf(const char* name) { return f->findChild<QToolButton*>(name); }
     bool Sichtbar(const char* name) { return f->findChild<QWidget*>(name)->isVisibleTo(f.get()); }
@@ -51,7 +43,7 @@ class TForm1ModusTest : public QObject {
         QStandardPaths::setTestModeEnabled(true);
     }
     void init() {
-        f = std::make_unique<Fenster>();
+        f = std::make_unique<TForm1>();
         f->resize(900, 600);
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
@@ -60,14 +52,8 @@ class TForm1ModusTest : public QObject {
     void cleanup() { f.reset(); }
 
     void knoepfeSetzenIhrenModus() {
-        struct Fall {
-            const char* knopf;
-            int modus;
-            const char* text; // empty: panel 0 keeps the previous text
-            int figur;        // -1: left as it was
-            bool kreuz;
-        };
-        const Fall faelle[] = {
+        // Button, mode, panel 0, figure (-1: left as it was), own cross instead of the arrow.
+        const std::tuple<const char*, int, const char*, int, bool> faelle[] = {
             {"LineButton", 0, "Linien zeichnen ", 0, true},
             {"Textbutton", 1, "Text platzieren", -1, true},
             {"Circbutton", 2, "Kreise zeichnen", 2, true},
@@ -84,27 +70,22 @@ class TForm1ModusTest : public QObject {
             {"Pickbutton", 4, "Auswahl ", -1, false},
             {"repaint", 6, " ", -1, false},
         };
-        for (const Fall& c : faelle) {
+        Stift& s = f->Zeichenflaeche()->Flaeche().Zustand;
+        for (const auto& [knopf, modus, text, figur, kreuz] : faelle) {
             f->Painter().Figur = 2;
-            QTest::mouseClick(Knopf(c.knopf), Qt::LeftButton);
-            QCOMPARE(int(f->Modus), c.modus);
-            QCOMPARE(f->Statusfeld(0)->text(), QString::fromUtf8(c.text));
-            QCOMPARE(int(f->Painter().Figur), c.figur < 0 ? 2 : c.figur);
-            QCOMPARE(f->eigenesKreuz, c.kreuz);
-            QCOMPARE(f->Zeichenflaeche()->cursor().shape(), c.kreuz ? Qt::BlankCursor : Qt::ArrowCursor);
-            // At most the tool just chosen is down; the other modes release them all.
-            for (const char* w : Werkzeuge)
-                QVERIFY2(Knopf(w)->isChecked() == (std::strcmp(w, c.knopf) == 0 && c.modus != 4), c.knopf);
-        }
-        // The area tools rubber-band with a thin dotted black pen, whatever the pen was.
-        for (const char* knopf : {"ZoomAreaButton", "Pickareabutton"}) {
-            Stift& s = f->Zeichenflaeche()->Flaeche().Zustand;
             s = Stift{};
             s.Breite = 3;
             QTest::mouseClick(Knopf(knopf), Qt::LeftButton);
-            QVERIFY(s.Gepunktet);
-            QCOMPARE(s.Breite, 1);
-            QCOMPARE(s.Farbe, QColor(Qt::black));
+            QCOMPARE(int(f->Modus), modus);
+            QCOMPARE(f->Statusfeld(0)->text(), QString::fromUtf8(text));
+            QCOMPARE(int(f->Painter().Figur), figur < 0 ? 2 : figur);
+            QCOMPARE(f->eigenesKreuz, kreuz);
+            QCOMPARE(f->Zeichenflaeche()->cursor().shape(), kreuz ? Qt::BlankCursor : Qt::ArrowCursor);
+            // The area tools rubber-band with a thin dotted pen.
+            QCOMPARE(s.Gepunktet && s.Breite == 1, modus == 18 || modus == 19);
+            // At most the tool just chosen is down; the other modes release them all.
+            for (const char* w : Werkzeuge)
+                QVERIFY2(Knopf(w)->isChecked() == (std::strcmp(w, knopf) == 0 && modus != 4), knopf);
         }
     }
 
@@ -160,21 +141,19 @@ class TForm1ModusTest : public QObject {
     }
 
     void stifteUndKreisgrenze() {
+        // Current class and mode, then the pen width, brush colour and circle limit they give.
+        const std::tuple<int, int, int, QColor, int> faelle[] = {{2, 3, 3, Qt::black, 3},
+                                                                 {2, 2, 3, Qt::white, 6},
+                                                                 {-1, 17, 0, Qt::white, 10000},
+                                                                 {-1, 13, 1, Qt::white, 10000}};
         Stift& s = f->Zeichenflaeche()->Flaeche().Zustand;
-        f->Doc.aktuelleBreite = 2;
-        f->ModusSetzen(3);
-        QCOMPARE(s.Breite, 3);
-        QCOMPARE(s.Pinselfarbe, QColor(Qt::black));
-        QCOMPARE(f->Kreisgrenze, 3);
-        f->ModusSetzen(2);
-        QCOMPARE(s.Pinselfarbe, QColor(Qt::white));
-        QCOMPARE(f->Kreisgrenze, 6);
-        f->Doc.aktuelleBreite = -1;
-        f->ModusSetzen(17);
-        QCOMPARE(s.Breite, 0);
-        QCOMPARE(f->Kreisgrenze, 10000);
-        f->ModusSetzen(13);
-        QCOMPARE(s.Breite, 1);
+        for (const auto& [klasse, modus, breite, pinsel, grenze] : faelle) {
+            f->Doc.aktuelleBreite = static_cast<std::int16_t>(klasse);
+            f->ModusSetzen(modus);
+            QCOMPARE(s.Breite, breite);
+            QCOMPARE(s.Pinselfarbe, pinsel);
+            QCOMPARE(f->Kreisgrenze, grenze);
+        }
         // Other modes leave the pen as the tools set it.
         s.Breite = 7;
         f->ModusSetzen(10);
@@ -210,24 +189,6 @@ class TForm1ModusTest : public QObject {
         QCOMPARE(Bild(), ohne);
         Bewegen(zf, QPoint(120, 120));
         QVERIFY(!f->Painter().FadenkreuzGezeigt());
-    }
-
-    void gitterUndZoomMenue() {
-        const QImage mitGitter = Bild();
-        QImage weiss = mitGitter.copy();
-        weiss.fill(Qt::white);
-        QAction* gitter = f->findChild<QAction*>("Gitter1");
-        gitter->trigger();
-        QCOMPARE(Bild(), weiss);
-        gitter->trigger();
-        QCOMPARE(Bild(), mitGitter);
-        f->findChild<QAction*>("Zoom2")->trigger();
-        QCOMPARE(f->Doc.Kopf.Zoomstufe, std::int16_t{2});
-        for (int i = 0; i <= 8; ++i)
-            QCOMPARE(f->findChild<QAction*>(QStringLiteral("Zoom%1").arg(i))->isChecked(), i == 2);
-        QVERIFY(Bild() != mitGitter);
-        f->findChild<QAction*>("Zoom4")->trigger();
-        QCOMPARE(Bild(), mitGitter);
     }
 };
 
