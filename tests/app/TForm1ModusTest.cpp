@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <cmath>
 #include <cstring>
 #include <set>
 
@@ -169,8 +170,8 @@ class TForm1ModusTest : public QObject {
         QVERIFY(f->Painter().FadenkreuzGezeigt());
         QCOMPARE(p, QPoint(f->View.SnapPixelX(100), f->View.SnapPixelY(100)));
         QCOMPARE(f->Statusfeld(1)->text(), QStringLiteral("(%1,%2)")
-                                               .arg(qRound(f->View.PixelNachX(p.x())))
-                                               .arg(qRound(f->View.PixelNachY(p.y()))));
+                                               .arg(std::nearbyint(f->View.PixelNachX(p.x())))
+                                               .arg(std::nearbyint(f->View.PixelNachY(p.y()))));
         // The same snapped pixel leaves the surface alone; a swallowed move draws nothing.
         const QImage mit = Bild();
         Bewegen(zf, QPoint(101, 101));
