@@ -74,10 +74,8 @@ class TForm1StartTest : public QObject {
                                {"Form1_Width", 500},       {"Form1_Height", 300}, {"Macro_Directory", "/m"}};
         const auto mit = [&](const QString& name, const QVariant& wert) {
             QVariantMap m = lage;
-            if (wert.isValid())
-                m[name] = wert;
-            else
-                m.remove(name);
+            m.remove(name);
+            if (wert.isValid()) m[name] = wert;
             return m;
         };
         QTest::newRow("nichts gespeichert") << QVariantMap() << Startlage() << QString();
