@@ -90,13 +90,14 @@ class TEinstellungenTest : public QObject {
         QCOMPARE(t.z.Kopf.PixelBreite[2], std::int16_t{2});
         t.d.hide();
 
-        // A loaded drawing's values show; the up-downs show the live widths.
+        // A loaded drawing's texts show as cp1252 reads.
         t.z.Dialog.TeXBreite[3] = "1.2\xb5";
         t.d.FelderAusDokument();
         QCOMPARE(t.Feld("TeX_dick")->text(), QStringLiteral("1.2µ"));
+        // Opening shows the live widths, which become what a save writes; a display kind from a
+        // damaged file checks no entry and stays as it is.
         t.z.Kopf.PixelBreite = {1, 0, 4, 6};
         t.z.Dialog.PixelBreiteDialog[2] = 9;
-        // A display kind from a damaged file checks no entry and stays as it is.
         t.z.Kopf.Textanzeige = 7;
         t.d.show();
         QCOMPARE(t.z.Dialog.PixelBreiteDialog[2], std::int16_t{4});
