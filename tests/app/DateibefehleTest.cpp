@@ -179,9 +179,13 @@ class DateibefehleTest : public QObject {
         Zeichnungsdatei(Datei(QStringLiteral("Bild.VKS")), 3);
         Skriptfenster f;
         NeueLinie(f.Doc, 0, 0, 5, 5);
+        // Opened from a drawing mode: the redraw that follows must not mark the new drawing changed.
+        f.ModusSetzen(0);
+        f.antworten = {Antwort::Ja};
         f.oeffnenAntworten = {Datei(QStringLiteral("Bild.VKS"))};
         f.Dateien().Open1Click();
         QVERIFY(f.meldungen.isEmpty());
+        QCOMPARE(int(f.Modus), 6);
         QCOMPARE(f.Doc.Elemente.Anzahl(), 3);
         QCOMPARE(f.Doc.Dateiname, std::string("Bild.vks"));
         QCOMPARE(f.windowTitle(), QStringLiteral("Vektra32 Bild.VKS"));
