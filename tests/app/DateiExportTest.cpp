@@ -20,17 +20,6 @@ namespace {
 
 using vektra::Antwort;
 
-QByteArray Inhalt(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Schreiben(const QString& pfad, const QByteArray& bytes) {
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 // A hand-written picture: unit length 0.5, one line and one circle.
 const QByteArray Bild = "\\begin{picture}(100,100)\r\n"
                         "\\unitlength 0.5mm\r\n"
@@ -141,7 +130,7 @@ class DateiExportTest : public QObject {
 
     void import() {
         const QString pfad = Datei(QStringLiteral("import.vkx"));
-        Schreiben(pfad, Bild);
+        QVERIFY(Schreiben(pfad, Bild));
         Skriptfenster f;
         NeueLinie(f.Doc, 0, 0, 5, 5);
         f.Doc.Geaendert = true;
@@ -199,7 +188,7 @@ class DateiExportTest : public QObject {
     }
 
     void startMitBild() {
-        Schreiben(Datei(QStringLiteral("b.pic")), Bild);
+        QVERIFY(Schreiben(Datei(QStringLiteral("b.pic")), Bild));
         Skriptfenster f;
         f.findChild<QAction*>(QStringLiteral("Speichern1"))->setEnabled(false);
         f.Startdatei = Datei(QStringLiteral("b.pic"));

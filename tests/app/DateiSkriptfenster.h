@@ -5,6 +5,7 @@
 #include "main/TForm1.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QStringList>
 
 #include <functional>
@@ -68,4 +69,22 @@ inline vektra::TElement& NeuerText(vektra::Zeichnung& z, double x, double y, con
     e.TextSetzen(text);
     e.Ebene = vektra::EbeneText;
     return e;
+}
+
+// A message sink for writing test files through the core.
+struct StummeMeldungen : vektra::Meldungen {
+    void Melden(vektra::Meldungsart, const std::string&, int) override {}
+    vektra::Antwort Fragen(vektra::Meldungsart, const std::string&, vektra::Knoepfe) override {
+        return vektra::Antwort::Ok;
+    }
+};
+
+inline QByteArray Inhalt(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool Schreiben(const QString& pfad, const QByteArray& bytes) {
+    QFile f(pfad);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }

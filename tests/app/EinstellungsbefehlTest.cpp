@@ -25,13 +25,6 @@ int Dicke(TForm1& f, int x) {
     return n;
 }
 
-struct Stumm : vektra::Meldungen {
-    void Melden(vektra::Meldungsart, const std::string&, int) override {}
-    vektra::Antwort Fragen(vektra::Meldungsart, const std::string&, vektra::Knoepfe) override {
-        return vektra::Antwort::Ok;
-    }
-};
-
 } // namespace
 
 class EinstellungsbefehlTest : public QObject {
@@ -90,7 +83,7 @@ class EinstellungsbefehlTest : public QObject {
             z.Kopf.Pickabstand = 15;
             z.Dialog.TeXBreite[3] = "2.5";
             z.Dialog.PixelBreiteDialog[3] = 5;
-            Stumm m;
+            StummeMeldungen m;
             QVERIFY(vektra::ZeichnungSchreibenDatei(pfad.toStdString(), z, m));
         }
         Skriptfenster f;
