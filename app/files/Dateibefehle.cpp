@@ -13,14 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace {
-
-std::string Dateisystemname(const QString& pfad) {
-    return QFile::encodeName(pfad).toStdString();
-}
-
-} // namespace
-
 Dateibefehle::Dateibefehle(TForm1& fenster)
     : Oeffnenordner(QCoreApplication::applicationDirPath()),
       Speichernordner(QCoreApplication::applicationDirPath()), Arbeitsordner(QDir::currentPath()),
@@ -29,6 +21,10 @@ Dateibefehle::Dateibefehle(TForm1& fenster)
 QString Dateibefehle::Pfad(const std::string& name) const {
     const QString n = QString::fromStdString(name);
     return QFileInfo(n).isAbsolute() ? n : QDir(Arbeitsordner).filePath(n);
+}
+
+std::string Dateibefehle::Dateisystemname(const QString& pfad) {
+    return QFile::encodeName(pfad).toStdString();
 }
 
 QString Dateibefehle::Vorschlag(const QString& ordner, const QString& name) {

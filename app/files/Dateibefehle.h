@@ -59,6 +59,8 @@ class Dateibefehle {
     void TitelSetzen(const QString& titel);
     // The save dialog's starting point: the folder, joined with the file name when there is one.
     static QString Vorschlag(const QString& ordner, const QString& name);
+    // A path as the core's file functions take it.
+    static std::string Dateisystemname(const QString& pfad);
     void DialogordnerSetzen(const QString& datei);
 
     TForm1& f_;

@@ -8,14 +8,9 @@
 #include "main/TForm1.h"
 #include "text/Qtext.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
-
-std::string Dateisystemname(const QString& pfad) {
-    return QFile::encodeName(pfad).toStdString();
-}
 
 const char* Exportendung(std::uint8_t art) {
     return art == 1 ? ".vkp" : ".vkx";

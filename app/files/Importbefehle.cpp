@@ -11,18 +11,9 @@
 #include "view/Maler.h"
 #include "view/MyDraw.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <memory>
-
-namespace {
-
-std::string Dateisystemname(const QString& pfad) {
-    return QFile::encodeName(pfad).toStdString();
-}
-
-} // namespace
 
 bool Dateibefehle::Importieren(const QString& pfad) {
     vektra::Zeichnung& z = f_.Doc;
