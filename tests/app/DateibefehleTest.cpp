@@ -204,14 +204,6 @@ class DateibefehleTest : public QObject {
         QCOMPARE(f.Doc.Dateiname, std::string("vorher.vks"));
         QCOMPARE(f.windowTitle(), QStringLiteral("Vektra32 vorher.vks"));
         QVERIFY(f.Doc.Geaendert);
-
-        // A folder chosen as a drawing is refused the same way.
-        QVERIFY(QDir(ordner.path()).mkdir(QStringLiteral("ordner.vks")));
-        f.antworten = {Antwort::Ja};
-        f.oeffnenAntworten = {Datei(QStringLiteral("ordner.vks"))};
-        f.Dateien().Open1Click();
-        QCOMPARE(f.meldungen.size(), 2);
-        QCOMPARE(f.Doc.Elemente.Anzahl(), 1);
     }
 
     void oeffnenFalscheVersion() {
@@ -247,12 +239,6 @@ class DateibefehleTest : public QObject {
         QCOMPARE(Inhalt(ziel).mid(4, 10), QByteArray("VEKTRA42  "));
         QCOMPARE(f.Dateien().Speichernordner, ordner.path());
         QVERIFY(f.ignoriereBewegung);
-
-        // With a name, saving writes without asking.
-        NeueLinie(f.Doc, 1, 1, 2, 2);
-        QVERIFY(f.Dateien().Speichern1Click());
-        QCOMPARE(f.speichernDialoge.size(), std::size_t(1));
-        QCOMPARE(Inhalt(ziel).size(), 182 + 2 * 46);
     }
 
     void speichernUnterVorhandenerDatei() {
@@ -301,12 +287,6 @@ class DateibefehleTest : public QObject {
         QVERIFY2(f.meldungen[0].startsWith(ziel), qPrintable(f.meldungen[0]));
         QVERIFY(f.Doc.Geaendert);
         QCOMPARE(Inhalt(QDir(ziel).filePath(QStringLiteral("drin"))), QByteArray("bleibt"));
-
-        // A folder that does not exist.
-        f.Doc.Dateiname = Datei(QStringLiteral("fehlt/bild.vks")).toStdString();
-        QVERIFY(!f.Dateien().Speichern1Click());
-        QCOMPARE(f.meldungen.size(), 2);
-        QVERIFY(f.Doc.Geaendert);
     }
 
     void speichernOhneZeichnung() {
