@@ -1,6 +1,8 @@
 #include "main/TForm1.h"
 
+#include "files/Dateibefehle.h"
 #include "main/Fensterspeicher.h"
+#include "main/TEinstellungen.h"
 #include "text/Qtext.h"
 #include "view/Lineal.h"
 #include "view/Maler.h"
@@ -18,7 +20,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent), dateien(std::make_unique<Dateibefehle>(*this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Tq("v.Titel"));
 
@@ -55,6 +57,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     Doc.Geaendert = false;
     Doc.Kopf.aktuelleFarbe = 0;
     Doc.aktuelleBreite = 1;
+
+    Einstellungen = new TEinstellungen(Doc, View, this);
 }
 
 TForm1::~TForm1() = default;
@@ -105,7 +109,7 @@ vektra::Antwort TForm1::Fragen(vektra::Meldungsart art, const std::string& text,
 }
 
 bool TForm1::SpeichernFuerSchliessen() {
-    return false;
+    return dateien->Speichern1Click();
 }
 
 QString TForm1::Infotext() {
@@ -159,6 +163,7 @@ void TForm1::FormShow() {
     Doc.Exportname.clear();
     Doc.Treibername.clear();
     FensterWiederherstellen();
+    if (!Startdatei.isEmpty()) dateien->MitDateiStarten(Startdatei);
 }
 
 namespace {

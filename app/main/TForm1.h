@@ -18,6 +18,7 @@ class QActionGroup;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QMouseEvent;
@@ -28,6 +29,8 @@ class Lineal;
 class Maler;
 enum class Glyphe;
 class MyDraw;
+class TEinstellungen;
+class Dateibefehle;
 
 class TForm1 : public QMainWindow, public vektra::Meldungen {
     Q_OBJECT
@@ -65,6 +68,27 @@ class TForm1 : public QMainWindow, public vektra::Meldungen {
     // The text of the version box.
     static QString Infotext();
 
+    // The settings dialog, made once after the window and shown by einstellungenclick.
+    TEinstellungen* Einstellungen = nullptr;
+    // The drawing opened when the window is shown the first time (the command-line argument).
+    QString Startdatei;
+
+    // "E&instellungen": shows the settings dialog with no tool active, then returns to the tool
+    // and redraws, so the new settings take effect.
+    void einstellungenclick();
+    // Snap check box, snap step list and zoom menu follow the settings record, as after a load.
+    void AnsichtAusDokument();
+    // Enables the menu item "Speichern".
+    void SpeichernFreigeben();
+
+    // File dialogs: the chosen file, or an empty text when cancelled. `vorschlag` is the
+    // initial folder, or a file in it.
+    virtual QString OeffnenDialog(const QString& titel, const QString& ordner, const QString& filter);
+    virtual QString SpeichernDialog(const QString& titel, const QString& vorschlag, const QString& filter);
+    // Shows a modal dialog and returns its result.
+    virtual int DialogAusfuehren(QDialog& dialog);
+
+    Dateibefehle& Dateien() { return *dateien; }
     Maler& Painter() { return *maler; }
     MyDraw* Zeichenflaeche() const { return ZF; }
     QLabel* Statusfeld(int i) const { return Panel[static_cast<std::size_t>(i)]; }
@@ -75,8 +99,8 @@ class TForm1 : public QMainWindow, public vektra::Meldungen {
                            vektra::Knoepfe knoepfe) override;
 
   protected:
-    // Saves the drawing when closing with "Yes"; false when nothing was saved, which keeps the
-    // window open so the drawing is not lost.
+    // Saves the drawing when closing with "Yes" (Save as when it is unnamed); false when the
+    // save dialog was cancelled or the write failed, which keeps the window open.
     virtual bool SpeichernFuerSchliessen();
 
     bool eventFilter(QObject* objekt, QEvent* e) override;
@@ -111,6 +135,7 @@ class TForm1 : public QMainWindow, public vektra::Meldungen {
     Lineal* PaintBoxv = nullptr;
     Lineal* PaintBoxh = nullptr;
     std::unique_ptr<Maler> maler;
+    std::unique_ptr<Dateibefehle> dateien;
     std::array<QLabel*, 4> Panel{};
 
     QButtonGroup* Zeichengruppe = nullptr;

@@ -1,4 +1,5 @@
 // Building the main window: menu bar, tool bar, drawing surface with rulers, status line.
+#include "files/Dateibefehle.h"
 #include "main/Symbole.h"
 #include "main/TForm1.h"
 #include "text/Qtext.h"
@@ -51,16 +52,19 @@ void TForm1::MenuesAnlegen() {
 
     QMenu* File1 = leiste->addMenu(Tq("sm1"));
     File1->setObjectName(QStringLiteral("File1"));
-    Eintrag(File1, "New1", "sm2");
-    Eintrag(File1, "Open1", "sm3");
-    Eintrag(File1, "PicVkp1", "sm4");
-    Eintrag(File1, "Speichern1", "sm5");
-    Eintrag(File1, "Speichernunter1", "sm6");
+    const auto befehl = [&](const char* name, const char* schluessel, auto tun) {
+        connect(Eintrag(File1, name, schluessel), &QAction::triggered, this, tun);
+    };
+    befehl("New1", "sm2", [this] { dateien->New1Click(); });
+    befehl("Open1", "sm3", [this] { dateien->Open1Click(); });
+    befehl("PicVkp1", "sm4", [this] { dateien->ImportClick(); });
+    befehl("Speichern1", "sm5", [this] { dateien->Speichern1Click(); });
+    befehl("Speichernunter1", "sm6", [this] { dateien->Speichernunter1Click(); });
     File1->addSeparator();
-    Eintrag(File1, "Vkxexp1", "sm7");
-    Eintrag(File1, "Vkxexpals", "sm8");
-    Eintrag(File1, "VkpPsExport1", "sm9");
-    Eintrag(File1, "VkpPsExportals1", "sm42");
+    befehl("Vkxexp1", "sm7", [this] { dateien->Exportieren(0); });
+    befehl("Vkxexpals", "sm8", [this] { dateien->ExportierenUnter(0); });
+    befehl("VkpPsExport1", "sm9", [this] { dateien->Exportieren(1); });
+    befehl("VkpPsExportals1", "sm42", [this] { dateien->ExportierenUnter(1); });
     File1->addSeparator();
     Eintrag(File1, "macroladen1", "sm40");
     Eintrag(File1, "Macrospeichern1", "sm41");
@@ -84,7 +88,7 @@ void TForm1::MenuesAnlegen() {
     Gitter1->setChecked(true);
     connect(Gitter1, &QAction::triggered, this, &TForm1::Gitter1Click);
     Eintrag(Ansicht, "Protokoll", "sm18")->setVisible(false);
-    Eintrag(Ansicht, "Ansicht1", "sm19");
+    connect(Eintrag(Ansicht, "Ansicht1", "sm19"), &QAction::triggered, this, &TForm1::einstellungenclick);
 
     QAction* Clip1 = leiste->addAction(Tq("sm20"));
     Clip1->setObjectName(QStringLiteral("Clip1"));

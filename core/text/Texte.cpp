@@ -309,6 +309,12 @@ const std::vector<Texteintrag> Eintraege{
     {"v.Snapstufen", "1/3|1/2|1|2|3|4|5|6|8|10", Anwendung::Wert},
     // Painting layer: the cursor position in the status line.
     {"v.Position", "(%d,%d)", Anwendung::Wert},
+    // File commands: titles of the file dialogs and the caption after an import.
+    {"v.DialogOeffnen", "Öffnen", Anwendung::Wert},
+    {"v.DialogSpeichern", "Speichern unter", Anwendung::Wert},
+    {"v.DialogExport", "Exportieren", Anwendung::Wert},
+    {"v.DialogImport", "Importieren", Anwendung::Wert},
+    {"v.Importtitel", "Vektra 32 - ", Anwendung::Wert},
 };
 
 std::map<std::string, std::string, std::less<>>& Tabelle() {

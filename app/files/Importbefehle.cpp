@@ -1,0 +1,74 @@
+// The picture import command and opening the drawing given at start.
+#include "files/Dateibefehle.h"
+
+#include "files/Dateifilter.h"
+#include "files/Dateinamen.h"
+#include "files/VektraLesen.h"
+#include "files/Zeichnungsdatei.h"
+#include "main/TEinstellungen.h"
+#include "main/TForm1.h"
+#include "text/Qtext.h"
+#include "view/Maler.h"
+#include "view/MyDraw.h"
+
+#include <QFileInfo>
+
+#include <memory>
+
+bool Dateibefehle::Importieren(const QString& pfad) {
+    vektra::Zeichnung& z = f_.Doc;
+    auto frisch = std::make_unique<vektra::Zeichnung>();
+    frisch->Dialog = z.Dialog;
+    if (!vektra::PicImportieren(Dateisystemname(pfad), *frisch, f_)) return false;
+    z.Elemente = std::move(frisch->Elemente);
+    z.Dialog = frisch->Dialog;
+    z.Geaendert = false;
+    f_.Einstellungen->FelderAusDokument();
+    f_.SpeichernFreigeben();
+    return true;
+}
+
+void Dateibefehle::ImportClick() {
+    vektra::Zeichnung& z = f_.Doc;
+    if (z.Geaendert && f_.Fragen(vektra::Meldungsart::Warnung, vektra::T("s39"), vektra::Knoepfe::JaNein) !=
+                           vektra::Antwort::Ja)
+        return;
+    const QString gewaehlt = f_.OeffnenDialog(Tq("v.DialogImport"), Oeffnenordner, QtFilter(Tq("s40")));
+    if (!gewaehlt.isEmpty()) {
+        DialogordnerSetzen(gewaehlt);
+        f_.Painter().FadenkreuzLoeschen();
+        if (Importieren(gewaehlt)) {
+            const QFileInfo info(gewaehlt);
+            z.Dateiname = vektra::Zeichnungspfad(info.fileName().toStdString());
+            Arbeitsordner = info.absolutePath();
+            TitelSetzen(Tq("v.Importtitel") + QString::fromStdString(z.Dateiname));
+        }
+    }
+    f_.ignoriereBewegung = true;
+    f_.ModusSetzen(6);
+    if (!gewaehlt.isEmpty()) f_.zeichneneu();
+}
+
+void Dateibefehle::MitDateiStarten(const QString& name) {
+    vektra::Zeichnung& z = f_.Doc;
+    DialogordnerSetzen(name);
+    f_.Zeichenflaeche()->setFocus();
+    const bool nativ = QFileInfo(name).suffix().compare(QLatin1String("vks"), Qt::CaseInsensitive) == 0;
+    bool gelesen = false;
+    if (nativ) {
+        gelesen = vektra::ZeichnungLesenDatei(Dateisystemname(name), z, f_) == vektra::Leseergebnis::Ok;
+        if (gelesen) NachLaden();
+    } else {
+        gelesen = Importieren(name);
+    }
+    // A file that could not be read gives no name, so a later save cannot overwrite it unasked.
+    if (gelesen) {
+        z.Exportname = vektra::ErweiterungErsetzen(name.toStdString(), ".vkx");
+        z.Treibername = vektra::ErweiterungErsetzen(name.toStdString(), ".vkp");
+        z.Dateiname = vektra::Zeichnungspfad(name.toStdString());
+        Speichername = QFileInfo(QString::fromStdString(z.Dateiname)).fileName();
+        TitelSetzen(Tq("v.Titel") + QLatin1Char(' ') + Speichername);
+    }
+    z.Geaendert = false;
+    f_.zeichneneu();
+}
