@@ -66,7 +66,7 @@ TEST(Clippen, KantenEckenUndGrenzen) {
     }
 }
 
-TEST(KurveAusgeben, ElementeSindGewaehlteLinienJeNMitVersatz) {
+TEST(KurveAusgeben, ElementeSindGewaehlteLinien) {
     Zeichnung z = OhneClip();
     z.Kopf.aktuelleFarbe = 0x00FF8040;
     z.aktuelleBreite = 2;
@@ -80,23 +80,6 @@ TEST(KurveAusgeben, ElementeSindGewaehlteLinienJeNMitVersatz) {
         EXPECT_TRUE(e.gepickt && !e.Kandidat && !e.geloescht);
     }
     EXPECT_EQ(z.Elemente[z.Elemente.Anzahl()].x2, 10);
-
-    Zeichnung mehrere = OhneClip();
-    Kurvenplotter k;
-    k.VersatzX = 3;
-    k.VersatzY = 4;
-    Kurvenparameter p = Fest(Parameter("t", "n"), 1);
-    EXPECT_EQ(KurvenZeichnen(k, p, 1, 3, {1, 0, 0, 0}, mehrere, r), Kurvenbefehl::Fertig);
-    ASSERT_EQ(mehrere.Elemente.Anzahl(), 3);
-    for (int i = 1; i <= 3; ++i) {
-        const TElement& e = mehrere.Elemente[i];
-        EXPECT_EQ((std::array{e.x1, e.x2, e.y1, e.y2}),
-                  (std::array<double, 4>{3, 13, 4. + 10 * i, 4. + 10 * i}));
-    }
-    EXPECT_TRUE(k.VersatzX == 0 && k.VersatzY == 0) << "the command resets the offset";
-    // n1 < n0 draws nothing.
-    EXPECT_EQ(KurvenZeichnen(k, p, 2, 1, {1, 0, 0, 0}, mehrere, r), Kurvenbefehl::Fertig);
-    EXPECT_EQ(mehrere.Elemente.Anzahl(), 3);
 }
 
 TEST(KurveAusgeben, Strichmuster) {

@@ -29,22 +29,6 @@ struct Lauf {
 
 } // namespace
 
-TEST(Kurvenkommando, VorgabenZeichnenDieDiagonale) {
-    // x = t, y = t with the defaults: one chain of chords from (0, 0) to (10, 10), all drawn and
-    // selected, inside the clip area of a new drawing.
-    Lauf l(Args({"aus.vks"}));
-    ASSERT_EQ(l.code, 0);
-    EXPECT_EQ(l.ausgabe, "aus.vks");
-    EXPECT_TRUE(l.r.liste.empty()) << l.r.Alle();
-    const int n = l.z.Elemente.Anzahl();
-    ASSERT_NEAR(n, 14, 1);
-    EXPECT_EQ(l.z.Elemente[1].x1, 0);
-    EXPECT_TRUE(l.z.Elemente[n].x2 == 10 && l.z.Elemente[n].y2 == 10);
-    for (const auto& e : l.z.Elemente)
-        EXPECT_TRUE(e.gepickt && e.Breite == 1);
-    EXPECT_TRUE(l.z.Dialog.Clipaktiv && l.z.Dialog.ClipUnten == -1 && l.z.Dialog.ClipRechts == 200);
-}
-
 TEST(Kurvenkommando, AlleOptionen) {
     Kurvenkommando k;
     std::string fehler;

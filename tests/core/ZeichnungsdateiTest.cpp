@@ -68,10 +68,6 @@ Zeichnung Gelesen(const Bytes& b) {
     return z;
 }
 
-TElement Textelement(std::string text, std::string ausrichtung) {
-    return {.Art = Text, .Ebene = EbeneText, .x1 = 3, .y1 = -4, .Ausrichtung = ausrichtung, .Text = text};
-}
-
 void Ablegen(const std::string& pfad, const Bytes& b) {
     std::ofstream(pfad, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), std::ssize(b));
 }
@@ -81,30 +77,18 @@ void Ablegen(const std::string& pfad, const Bytes& b) {
 TEST(Zeichnungsdatei, RundreiseIstByteGleich) {
     // Every kind, flag, width class, alignment and a handful of colours.
     Zeichnung z;
-    int n = 0;
-    for (std::int16_t breite : {-1, 0, 1, 2})
-        for (std::int32_t farbe : {0, 0x0000FF, 0xFF0000, 0x808080}) {
-            z.Elemente.Anhaengen({.Art = n % 2 ? Pfeilspitze : Linie,
-                                  .gepickt = n % 3 == 0,
-                                  .Kandidat = n % 5 == 0,
-                                  .Farbe = farbe,
-                                  .x1 = n * 1.0,
-                                  .y1 = -n * 0.1,
-                                  .x2 = 1e-300,
-                                  .y2 = 1e300,
-                                  .Breite = breite});
-            z.Elemente.Anhaengen({.Art = Kreis,
-                                  .Farbe = farbe,
-                                  .Ebene = EbeneKreis,
-                                  .Durchmesser = 0.125 * n,
-                                  .gefuellt = n % 2 == 0,
-                                  .Breite = breite});
-            ++n;
-        }
+    for (int n = 0; n < 16; ++n) {
+        const std::int32_t farbe = std::array{0, 0x0000FF, 0xFF0000, 0x808080}[n % 4];
+        TElement& l =
+            NeuerStrich(z, n, -n * 0.1, 1e-300, 1e300, n / 4 - 1, farbe, n % 2 ? Pfeilspitze : Linie);
+        l.gepickt = n % 3 == 0;
+        l.Kandidat = n % 5 == 0;
+        NeuerKreis(z, n * 0.5, 7, 0.125 * n, n % 2 == 0, n / 4 - 1, farbe);
+    }
     for (const char* a : {"tl", "tc", "tr", "cl", "cc", "cr", "bl", "bc", "br"})
-        z.Elemente.Anhaengen(Textelement(std::string("\\textbf{") + a + "} \xe4\xdf", a));
-    z.Elemente.Anhaengen(Textelement("", "cc"));
-    z.Elemente.Anhaengen(Textelement(std::string(255, 'x'), "bl"));
+        NeuerText(z, 3, -4, std::string("\\textbf{") + a + "} \xe4\xdf", a);
+    NeuerText(z, 0, 0, "");
+    NeuerText(z, 0, 0, std::string(255, 'x'));
     z.Kopf.Pfeilwinkel = 0.3;
     z.Dialog.Unitlength = "0.5mm";
     const Bytes erste = Schreiben(z);
@@ -115,21 +99,12 @@ TEST(Zeichnungsdatei, RundreiseIstByteGleich) {
 
 TEST(Zeichnungsdatei, GoldeneBytesJederSatzart) {
     Zeichnung z;
-    z.Elemente.Anhaengen(
-        {.Art = Linie, .gepickt = true, .Farbe = 0x00FF0080, .x1 = 1.5, .y1 = -2, .y2 = 0.25, .Breite = 2});
-    z.Elemente.Anhaengen({.Art = Kreis,
-                          .Ebene = EbeneKreis,
-                          .x1 = 1,
-                          .y1 = 2,
-                          .Durchmesser = 0.5,
-                          .gefuellt = true,
-                          .Breite = -1});
-    TElement t = Textelement("\xe4x", "br");
-    t.Kandidat = true;
-    t.Farbe = 0xFF;
-    z.Elemente.Anhaengen(t);
-    z.Elemente.Anhaengen({.Art = 7, .gepickt = true, .Farbe = -1, .Ebene = 11, .x1 = 99}); // x1 is not stored
-    z.Elemente.Anhaengen({.Art = Pfeilspitze, .x2 = 1});
+    NeuerStrich(z, 1.5, -2, 0, 0.25, 2, 0x00FF0080).gepickt = true;
+    NeuerKreis(z, 1, 2, 0.5, true, -1);
+    NeuerText(z, 3, -4, "\xe4x", "br", 0xFF).Kandidat = true;
+    TElement& fremd = NeuesElement(z, 7, 11, 99, 0, 1, -1); // x1 is not stored
+    fremd.gepickt = true;
+    NeuerStrich(z, 0, 0, 1, 0, 1, 0, Pfeilspitze);
 
     const Bytes b = Schreiben(z);
     const Bytes kennung{0x0A, 0, 0, 0, 'V', 'E', 'K', 'T', 'R', 'A', '4', '2', ' ', ' '};
@@ -265,9 +240,9 @@ void Unveraendert(const Zeichnung& z) {
 
 TEST(Zeichnungsdatei, AbgeschnitteneDateiBeiJedemByteAbgelehnt) {
     Zeichnung quelle;
-    quelle.Elemente.Anhaengen({.Art = Linie});
-    quelle.Elemente.Anhaengen(Textelement("abc", "tl"));
-    quelle.Elemente.Anhaengen({.Art = Kreis});
+    NeuerStrich(quelle, 0, 0, 0, 0);
+    NeuerText(quelle, 0, 0, "abc");
+    NeuerKreis(quelle, 0, 0, 0, false);
     const Bytes voll = Schreiben(quelle);
     ASSERT_EQ(voll.size(), 182u + 46 + 37 + 39);
 
@@ -339,7 +314,7 @@ TEST(Zeichnungsdatei, SpeichernRaeumtAufUndErsetztAtomar) {
     z.Elemente.Anhaengen({.Art = Linie, .geloescht = true});
     z.Elemente.Anhaengen({.Art = Kreis});
     z.Elemente.Anhaengen({.Art = Linie, .geloescht = true});
-    z.Elemente.Anhaengen(Textelement("t", "cc"));
+    NeuerText(z, 0, 0, "t");
     ASSERT_TRUE(ZeichnungSchreibenDatei(pfad, z, m));
     ASSERT_EQ(z.Elemente.Anzahl(), 2);
     EXPECT_EQ(z.Elemente[1].Art, Kreis);
