@@ -124,14 +124,15 @@ TEST(Formel, VereinfachenAendertKeinErgebnis) {
         const char* text;
         Extended (*erwartet)(Extended t, Extended n);
     };
+    // clang-format off
     const Fall faelle[] = {
         {"-(-t)", [](Extended t, Extended) { return t; }},
         {"t+(-n)", [](Extended t, Extended n) { return t - n; }},
         {"(-t)+n", [](Extended t, Extended n) { return n - t; }},
         {"-(-(-t))+(-n)", [](Extended t, Extended n) { return -t - n; }},
         {"-t+-n*-t", [](Extended t, Extended n) { return n * t - t; }},
-        {"-(t+n)-(-(t-n))", [](Extended t, Extended n) { return (t - n) - (t + n); }},
-    };
+        {"-(t+n)-(-(t-n))", [](Extended t, Extended n) { return (t - n) - (t + n); }}};
+    // clang-format on
     for (const Fall& f : faelle) {
         Ergebnis e = Parsen(f.text);
         ASSERT_TRUE(e.baum) << f.text;

@@ -46,9 +46,3 @@ TEST(Elementspeicher, AufraeumenBehaeltReihenfolgeUndNummeriertNeu) {
     EXPECT_TRUE(s[2].gepickt);
     EXPECT_EQ(s.GeloeschteZahl(), 0);
 }
-
-TEST(TElement, TexteWerdenAuf255ZeichenGekuerzt) {
-    TElement e;
-    e.TextSetzen(std::string(300, 'x'));
-    EXPECT_EQ(e.Text, std::string(255, 'x'));
-}
