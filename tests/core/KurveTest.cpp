@@ -78,13 +78,13 @@ TEST(Kurve, FesteSchritteUndKurzeBereiche) {
         std::size_t stuecke;
         double ende;
     };
+    // A step wider than the range, an end before the start or within the first step: one chord.
+    // A straight line under direction control ends at t1 within the first search.
     // clang-format off
     const Fall faelle[] = {
         {Fest(Parameter("t", "0"), 0.25), 4, 10}, {Fest(Parameter("t", "0"), 0.1), 10, 10},
-        {Fest(Parameter("t", "0"), 5), 1, 10},          // a step wider than the range: one chord
-        {Parameter("t", "0", "0", "-1"), 1, -10},       // an end before the start or within the
-        {Parameter("t", "0", "0", "0.0005"), 1, 0.005}, // first step: one chord
-        {Richtung(Parameter("t", "t", "0", "8")), 1, 80}}; // a line ends at t1 within the search
+        {Fest(Parameter("t", "0"), 5), 1, 10}, {Parameter("t", "0", "0", "-1"), 1, -10},
+        {Parameter("t", "0", "0", "0.0005"), 1, 0.005}, {Richtung(Parameter("t", "t", "0", "8")), 1, 80}};
     // clang-format on
     for (const Fall& f : faelle) {
         Lauf l(f.p);
