@@ -125,9 +125,10 @@ inline std::string DateiInhalt(const std::string& pfad) {
 
 // A temporary folder for the running test, removed at its end.
 struct Ordner {
-    std::filesystem::path pfad = std::filesystem::temp_directory_path() /
-                                 ("vektra-test-" + std::to_string(::getpid()) + "-" +
-                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::filesystem::path pfad =
+        std::filesystem::temp_directory_path() /
+        ("vektra-test-" + std::to_string(::getpid()) + "-" + test->test_suite_name() + "-" + test->name());
     Ordner() { std::filesystem::create_directories(pfad); }
     ~Ordner() { std::filesystem::remove_all(pfad); }
     std::string Datei(std::string_view name) const { return (pfad / name).string(); }
