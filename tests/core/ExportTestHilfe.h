@@ -1,9 +1,16 @@
 #pragma once
-// Shared by the export, import and converter tests: a message recorder and element builders.
+// Shared by the file, export, import, curve and converter tests: a message recorder and element
+// builders.
 #include "model/Zeichnung.h"
 #include "text/Meldungen.h"
 
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace exporttest {
@@ -20,8 +27,8 @@ class Protokoll : public vektra::Meldungen {
     void Melden(vektra::Meldungsart art, const std::string& text, int zeile) override {
         liste.push_back({art, text, zeile});
     }
-    vektra::Antwort Fragen(vektra::Meldungsart, const std::string& text, vektra::Knoepfe) override {
-        liste.push_back({vektra::Meldungsart::Schlicht, text, 0});
+    vektra::Antwort Fragen(vektra::Meldungsart art, const std::string& text, vektra::Knoepfe) override {
+        liste.push_back({art, text, 0});
         return vektra::Antwort::Ja;
     }
     std::vector<std::string> Texte() const {
@@ -30,46 +37,48 @@ class Protokoll : public vektra::Meldungen {
             t.push_back(m.text);
         return t;
     }
+    std::string Alle() const {
+        std::string s;
+        for (const auto& m : liste)
+            s += m.text + "\n";
+        return s;
+    }
 };
 
-inline vektra::TElement& NeuerStrich(vektra::Zeichnung& z, double x1, double y1, double x2, double y2,
-                                int breite = 1, std::int32_t farbe = 0, std::uint8_t art = vektra::Linie) {
+inline vektra::TElement& NeuesElement(vektra::Zeichnung& z, std::uint8_t art, std::int32_t ebene, double x1,
+                                      double y1, int breite, std::int32_t farbe) {
     vektra::TElement& e = *z.Elemente.NeuesElement();
     e.Art = art;
-    e.Ebene = vektra::EbeneLinie;
+    e.Ebene = ebene;
     e.x1 = x1;
     e.y1 = y1;
-    e.x2 = x2;
-    e.y2 = y2;
     e.Breite = static_cast<std::int16_t>(breite);
     e.Farbe = farbe;
+    return e;
+}
+
+inline vektra::TElement& NeuerStrich(vektra::Zeichnung& z, double x1, double y1, double x2, double y2,
+                                     int breite = 1, std::int32_t farbe = 0,
+                                     std::uint8_t art = vektra::Linie) {
+    vektra::TElement& e = NeuesElement(z, art, vektra::EbeneLinie, x1, y1, breite, farbe);
+    e.x2 = x2;
+    e.y2 = y2;
     return e;
 }
 
 inline vektra::TElement& NeuerKreis(vektra::Zeichnung& z, double x, double y, double d, bool gefuellt,
-                               int breite = 1, std::int32_t farbe = 0) {
-    vektra::TElement& e = *z.Elemente.NeuesElement();
-    e.Art = vektra::Kreis;
-    e.Ebene = vektra::EbeneKreis;
-    e.x1 = x;
-    e.y1 = y;
+                                    int breite = 1, std::int32_t farbe = 0) {
+    vektra::TElement& e = NeuesElement(z, vektra::Kreis, vektra::EbeneKreis, x, y, breite, farbe);
     e.Durchmesser = d;
     e.gefuellt = gefuellt;
-    e.Breite = static_cast<std::int16_t>(breite);
-    e.Farbe = farbe;
     return e;
 }
 
 inline vektra::TElement& NeuerText(vektra::Zeichnung& z, double x, double y, const std::string& text,
-                              const std::string& ausrichtung = "cc", std::int32_t farbe = 0) {
-    vektra::TElement& e = *z.Elemente.NeuesElement();
-    e.Art = vektra::Text;
-    e.Ebene = vektra::EbeneText;
-    e.x1 = x;
-    e.y1 = y;
+                                   const std::string& ausrichtung = "cc", std::int32_t farbe = 0) {
+    vektra::TElement& e = NeuesElement(z, vektra::Text, vektra::EbeneText, x, y, 1, farbe);
     e.Ausrichtung = ausrichtung;
     e.TextSetzen(text);
-    e.Farbe = farbe;
     return e;
 }
 
@@ -92,9 +101,9 @@ inline vektra::Zeichnung Beispielzeichnung() {
     NeuerKreis(z, 50, 30, 6, false, -1, 0x808080);
     NeuerText(z, 45, 5, "$x^2$", "tl");
     NeuerText(z, 60, 20,
-         "Gr\xF6\xDF"
-         "e",
-         "br");
+              "Gr\xF6\xDF"
+              "e",
+              "br");
     NeuerStrich(z, 5, 35, 15, 35, 0, 0xFF00FF).Ebene = 0;
     NeuerStrich(z, 80, 2, 81, 2, 1).Ebene = 11;
     return z;
@@ -107,5 +116,22 @@ inline std::string Zeilen(const std::vector<std::string>& zeilen) {
         s += z + "\r\n";
     return s;
 }
+
+// The whole content of a file, empty when it cannot be read.
+inline std::string DateiInhalt(const std::string& pfad) {
+    std::ifstream ein(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(ein), {}};
+}
+
+// A temporary folder for the running test, removed at its end.
+struct Ordner {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::filesystem::path pfad =
+        std::filesystem::temp_directory_path() /
+        ("vektra-test-" + std::to_string(::getpid()) + "-" + test->test_suite_name() + "-" + test->name());
+    Ordner() { std::filesystem::create_directories(pfad); }
+    ~Ordner() { std::filesystem::remove_all(pfad); }
+    std::string Datei(std::string_view name) const { return (pfad / name).string(); }
+};
 
 } // namespace exporttest

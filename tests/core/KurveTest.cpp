@@ -1,15 +1,14 @@
 #include "KurvenTesthilfe.h"
 
-#include "text/Texte.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 using namespace vektra;
+using kurventest::Fest;
 using kurventest::Parameter;
-using kurventest::Rekorder;
 
 namespace {
 
@@ -19,330 +18,210 @@ double Laenge(const Kurvenstueck& s) {
     return std::hypot(s.x2 - s.x1, s.y2 - s.y1);
 }
 
-// One run for p.n; the chords it computed.
-std::vector<Kurvenstueck> Berechnen(Kurvenparameter p, Rekorder& r, Kurvenende* ende = nullptr,
-                                    Kurvenplotter* plotter = nullptr) {
-    Kurvenplotter eigener;
-    Kurvenplotter& k = plotter ? *plotter : eigener;
-    k.KurveVorbereiten(p, r);
-    EXPECT_FALSE(p.Fehler) << r.Alle();
-    k.StueckeLeeren();
-    const Kurvenende e = k.KurveBerechnen(r);
-    if (ende) *ende = e;
-    return k.Stuecke();
+// One run for p.n: the messages, how it ended (nothing when the preparation failed) and the
+// chords it computed.
+struct Lauf {
+    kurventest::Rekorder r;
+    Kurvenplotter k;
+    Kurvenparameter p;
+    std::optional<Kurvenende> ende;
+    const std::vector<Kurvenstueck>& s = k.Stuecke();
+    explicit Lauf(Kurvenparameter par) : p(std::move(par)) {
+        k.KurveVorbereiten(p, r);
+        k.StueckeLeeren();
+        if (!p.Fehler) ende = k.KurveBerechnen(r);
+    }
+};
+
+template <class F> Kurvenparameter Mit(Kurvenparameter p, F aendern) {
+    aendern(p);
+    return p;
 }
 
-// Consecutive chords join up.
-void Zusammenhaengend(const std::vector<Kurvenstueck>& s) {
-    for (std::size_t i = 1; i < s.size(); ++i) {
-        EXPECT_EQ(s[i].x1, s[i - 1].x2) << i;
-        EXPECT_EQ(s[i].y1, s[i - 1].y2) << i;
-    }
+Kurvenparameter Richtung(Kurvenparameter p) {
+    return Mit(std::move(p), [](auto& p) { p.Kontrollart = KontrolleRichtung; });
+}
+
+// A clean run whose consecutive chords join up.
+void Zusammenhaengend(const Lauf& l) {
+    EXPECT_EQ(l.ende, Kurvenende::Fertig);
+    EXPECT_TRUE(l.r.liste.empty()) << l.r.Alle();
+    for (std::size_t i = 1; i < l.s.size(); ++i)
+        EXPECT_TRUE(l.s[i].x1 == l.s[i - 1].x2 && l.s[i].y1 == l.s[i - 1].y2) << i;
 }
 
 } // namespace
 
 TEST(Kurve, LaengenkontrolleTrifftStrichlaengeUndEndetBeiT1) {
     for (double L : {1.0, 0.3, 2.5}) {
-        Rekorder r;
-        Kurvenparameter p = Parameter("t", "t");
-        p.Strichlaenge = L;
-        Kurvenende ende;
-        auto s = Berechnen(p, r, &ende);
-        EXPECT_EQ(ende, Kurvenende::Fertig);
-        EXPECT_TRUE(r.meldungen.empty()) << r.Alle();
-        ASSERT_GT(s.size(), 2u);
-        EXPECT_EQ(s.front().x1, 0);
-        EXPECT_EQ(s.front().y1, 0);
-        EXPECT_EQ(s.back().x2, 10) << "the last chord ends exactly at t1";
-        EXPECT_EQ(s.back().y2, 10);
-        for (std::size_t i = 0; i + 1 < s.size(); ++i)
-            EXPECT_NEAR(Laenge(s[i]), L, 0.1 * L) << "L " << L << " #" << i;
-        Zusammenhaengend(s);
+        Lauf l(Mit(Parameter("t", "t"), [L](auto& p) { p.Strichlaenge = L; }));
+        Zusammenhaengend(l);
+        ASSERT_GT(l.s.size(), 2u);
+        EXPECT_TRUE(l.s.front().x1 == 0 && l.s.front().y1 == 0);
+        EXPECT_TRUE(l.s.back().x2 == 10 && l.s.back().y2 == 10) << "the last chord ends exactly at t1";
+        for (std::size_t i = 0; i + 1 < l.s.size(); ++i)
+            EXPECT_NEAR(Laenge(l.s[i]), L, 0.1 * L) << "L " << L << " #" << i;
     }
     // A curved path: the unit circle at scale 10 has a circumference of 62.8.
-    Rekorder r;
-    auto s = Berechnen(Parameter("cos(t)", "sin(t)", "0", "2*pi"), r);
-    EXPECT_NEAR(static_cast<double>(s.size()), 63, 4);
-    for (std::size_t i = 0; i + 1 < s.size(); ++i)
-        EXPECT_NEAR(Laenge(s[i]), 1.0, 0.1) << i;
-    EXPECT_NEAR(s.back().x2, 10, 1e-9);
-    EXPECT_NEAR(s.back().y2, 0, 1e-9);
+    Lauf l(Parameter("cos(t)", "sin(t)", "0", "2*pi"));
+    Zusammenhaengend(l);
+    EXPECT_NEAR(static_cast<double>(l.s.size()), 63, 4);
+    for (std::size_t i = 0; i + 1 < l.s.size(); ++i)
+        EXPECT_NEAR(Laenge(l.s[i]), 1.0, 0.1) << i;
+    EXPECT_NEAR(l.s.back().x2, 10, 1e-9);
+    EXPECT_NEAR(l.s.back().y2, 0, 1e-9);
 }
 
-TEST(Kurve, FesteSchritte) {
-    Rekorder r;
-    Kurvenparameter p = Parameter("t", "0");
-    p.Kontrollart = KontrolleKeine;
-    p.Deltat = 0.25;
-    auto s = Berechnen(p, r);
-    ASSERT_EQ(s.size(), 4u);
-    for (std::size_t i = 0; i < 4; ++i)
-        EXPECT_NEAR(s[i].x2, 2.5 * static_cast<double>(i + 1), 1e-3) << i;
-    EXPECT_EQ(s.back().x2, 10);
-    p.Deltat = 0.1;
-    EXPECT_EQ(Berechnen(p, r).size(), 10u);
-    // A step wider than the range: one chord to the end.
-    p.Deltat = 5;
-    s = Berechnen(p, r);
-    ASSERT_EQ(s.size(), 1u);
-    EXPECT_EQ(s[0].x2, 10);
-}
-
-TEST(Kurve, EndeVorDemAnfangGibtEineSehne) {
-    for (const char* t1 : {"-1", "0.0005"}) {
-        Rekorder r;
-        auto s = Berechnen(Parameter("t", "2*t", "0", t1), r);
-        ASSERT_EQ(s.size(), 1u) << t1;
-        EXPECT_EQ(s[0].x1, 0);
-        EXPECT_DOUBLE_EQ(s[0].x2, 10 * std::stod(t1));
-        EXPECT_DOUBLE_EQ(s[0].y2, 20 * std::stod(t1));
+TEST(Kurve, FesteSchritteUndKurzeBereiche) {
+    struct Fall {
+        Kurvenparameter p;
+        std::size_t stuecke;
+        double ende;
+    };
+    // A step wider than the range, an end before the start or within the first step: one chord.
+    // A straight line under direction control ends at t1 within the first search.
+    // clang-format off
+    const Fall faelle[] = {
+        {Fest(Parameter("t", "0"), 0.25), 4, 10}, {Fest(Parameter("t", "0"), 0.1), 10, 10},
+        {Fest(Parameter("t", "0"), 5), 1, 10}, {Parameter("t", "0", "0", "-1"), 1, -10},
+        {Parameter("t", "0", "0", "0.0005"), 1, 0.005}, {Richtung(Parameter("t", "t", "0", "8")), 1, 80}};
+    // clang-format on
+    for (const Fall& f : faelle) {
+        Lauf l(f.p);
+        Zusammenhaengend(l);
+        ASSERT_EQ(l.s.size(), f.stuecke) << f.p.t1Text << " " << f.p.Deltat;
+        EXPECT_EQ(l.s[0].x1, 0);
+        EXPECT_DOUBLE_EQ(l.s.back().x2, f.ende);
+        for (std::size_t i = 0; f.p.Kontrollart == KontrolleKeine && i < l.s.size(); ++i)
+            EXPECT_NEAR(l.s[i].x2, std::min(f.ende, (i + 1) * 10 * f.p.Deltat), 1e-3);
     }
 }
 
 TEST(Kurve, RichtungskontrolleDrehtJeSchrittUmDieWinkeldifferenz) {
-    Rekorder r;
-    Kurvenparameter p = Parameter("cos(t)", "sin(t)", "0", "pi");
-    p.Kontrollart = KontrolleRichtung;
-    p.Winkeldifferenz = 10 * Pi / 180;
-    auto s = Berechnen(p, r);
-    EXPECT_TRUE(r.meldungen.empty()) << r.Alle();
-    ASSERT_GT(s.size(), 10u);
-    EXPECT_LT(s.size(), 30u);
-    EXPECT_EQ(s.back().x2, -10);
-    Zusammenhaengend(s);
+    Lauf l(Mit(Richtung(Parameter("cos(t)", "sin(t)", "0", "pi")),
+               [](auto& p) { p.Winkeldifferenz = Pi / 18; }));
+    Zusammenhaengend(l);
+    ASSERT_GT(l.s.size(), 10u);
+    EXPECT_LT(l.s.size(), 30u);
+    EXPECT_EQ(l.s.back().x2, -10);
     // On the unit circle the point at t has the angle t and the tangent the angle t + pi/2. A
     // step ends at the first t + h, growing h by 1.2, where the tangent has turned by more than
     // the limit against the last chord, whose direction is that of its middle.
     auto winkel = [](double x, double y) { return std::atan2(y, x); };
-    for (std::size_t i = 1; i + 1 < s.size(); ++i) {
-        const double t0 = winkel(s[i - 1].x1, s[i - 1].y1);
-        const double t1 = winkel(s[i].x1, s[i].y1);
-        const double t2 = winkel(s[i].x2, s[i].y2);
-        const double sehne = (t0 + t1) / 2;
-        EXPECT_GT(t2 - sehne, p.Winkeldifferenz) << i;
-        EXPECT_LE(t1 + (t2 - t1) / 1.2 - sehne, p.Winkeldifferenz) << i;
+    for (std::size_t i = 1; i + 1 < l.s.size(); ++i) {
+        const double t1 = winkel(l.s[i].x1, l.s[i].y1);
+        const double t2 = winkel(l.s[i].x2, l.s[i].y2);
+        const double sehne = (winkel(l.s[i - 1].x1, l.s[i - 1].y1) + t1) / 2;
+        EXPECT_GT(t2 - sehne, Pi / 18) << i;
+        EXPECT_LE(t1 + (t2 - t1) / 1.2 - sehne, Pi / 18) << i;
     }
-}
 
-TEST(Kurve, RichtungskontrolleStopptNach50Versuchen) {
-    // A straight line never turns; t reaches 0.001 * 1.2^50 = 9.1 before the search gives up.
-    Rekorder r;
-    Kurvenparameter p = Parameter("t", "t", "0", "100");
-    p.Kontrollart = KontrolleRichtung;
-    Kurvenende ende;
-    auto s = Berechnen(p, r, &ende);
-    EXPECT_EQ(ende, Kurvenende::Gemeldet);
-    EXPECT_TRUE(s.empty());
-    ASSERT_EQ(r.meldungen.size(), 1u);
-    EXPECT_EQ(r.meldungen[0].art, Meldungsart::Fehler);
-    EXPECT_EQ(r.meldungen[0].text, "Fehler im Sekantenverfahren  bei n:string=1 und t:string=   0.00");
-    // A shorter line ends at t1 within the search.
-    Rekorder r2;
-    p.t1Text = "8";
-    s = Berechnen(p, r2);
-    EXPECT_TRUE(r2.meldungen.empty()) << r2.Alle();
-    ASSERT_EQ(s.size(), 1u);
-    EXPECT_EQ(s[0].x2, 80);
-}
-
-TEST(Kurve, RichtungskontrolleBemerktDieUmkehr) {
     // x runs out to 1 and back: the reversal at t = pi/2 is the largest possible turn and must
     // end a step, or the chords would skip the way out and back.
-    Rekorder r;
-    Kurvenparameter p = Parameter("sin(t)", "0", "0", "pi");
-    p.Kontrollart = KontrolleRichtung;
-    auto s = Berechnen(p, r);
-    EXPECT_TRUE(r.meldungen.empty()) << r.Alle();
+    Lauf umkehr(Richtung(Parameter("sin(t)", "0", "0", "pi")));
+    Zusammenhaengend(umkehr);
     double weitest = 0;
-    for (const auto& k : s)
+    for (const auto& k : umkehr.s)
         weitest = std::max(weitest, k.x2);
     EXPECT_GT(weitest, 9.5);
-    EXPECT_NEAR(s.back().x2, 0, 1e-9);
-}
-
-TEST(Kurve, SekantenverfahrenOhneFortschrittMeldetStattZuHaengen) {
-    // A curve that stands still never reaches the chord length.
-    Rekorder r;
-    Kurvenende ende;
-    auto s = Berechnen(Parameter("1", "2"), r, &ende);
-    EXPECT_EQ(ende, Kurvenende::Gemeldet);
-    EXPECT_TRUE(s.empty());
-    ASSERT_EQ(r.meldungen.size(), 1u);
-    EXPECT_NE(r.meldungen[0].text.find(T("s58")), std::string::npos);
+    EXPECT_NEAR(umkehr.s.back().x2, 0, 1e-9);
 }
 
 TEST(Kurve, DreiDProjektionen) {
-    Rekorder r;
-    Kurvenparameter p = Parameter("t", "0");
-    p.dreiD = true;
-    p.zText = "0";
-    auto s = Berechnen(p, r);
-    EXPECT_EQ(s.back().x2, 10);
-    EXPECT_EQ(s.back().y2, 0);
-    // y recedes up to the right at 42 degrees with half length.
-    p.xText = "0";
-    p.yText = "t";
-    s = Berechnen(p, r);
-    EXPECT_NEAR(s.back().x2, 3.7157, 1e-12);
-    EXPECT_NEAR(s.back().y2, 3.34565, 1e-12);
-    EXPECT_NEAR(std::atan2(s.back().y2, s.back().x2) * 180 / Pi, 42, 0.01);
-    // With the x axis to the front, x recedes down to the left and y runs to the right.
-    p.XAchseVorn = true;
-    s = Berechnen(p, r);
-    EXPECT_EQ(s.back().x2, 10);
-    EXPECT_EQ(s.back().y2, 0);
-    p.xText = "t";
-    p.yText = "0";
-    p.zText = "2*t";
-    s = Berechnen(p, r);
-    EXPECT_NEAR(s.back().x2, -3.7157, 1e-12);
-    EXPECT_NEAR(s.back().y2, 20 - 3.34565, 1e-12);
-    p.XAchseVorn = false;
-    s = Berechnen(p, r);
-    EXPECT_EQ(s.back().x2, 10);
-    EXPECT_EQ(s.back().y2, 20);
-    EXPECT_TRUE(r.meldungen.empty()) << r.Alle();
-}
-
-TEST(Kurve, ZuGrosseWerteBeendenDenLaufOhneFalscheSehne) {
-    for (const char* x : {"20000*t", "t*(1+19999*int(t))"}) {
-        Rekorder r;
-        Kurvenparameter p = Parameter(x, "0");
-        p.Strichlaenge = 5000;
-        Kurvenende ende;
-        auto s = Berechnen(p, r, &ende);
-        EXPECT_EQ(ende, Kurvenende::Gemeldet) << x;
-        ASSERT_EQ(r.meldungen.size(), 1u) << x;
-        EXPECT_EQ(r.meldungen[0].art, Meldungsart::Information);
-        EXPECT_EQ(r.meldungen[0].text, "Zu große Werte aufgetreten");
-        // No chord runs back to the 0 that stands in for a coordinate beyond the limit.
-        for (const auto& k : s) {
-            EXPECT_GE(k.x2, k.x1) << x;
-            EXPECT_LE(k.x2, 100000) << x;
-        }
+    // y recedes up to the right at 42 degrees with half length; with the x axis to the front,
+    // x recedes down to the left and y runs to the right.
+    struct Fall {
+        const char *x, *y, *z;
+        bool xVorn;
+        double ex, ey;
+    };
+    const Fall faelle[] = {
+        {"t", "0", "0", false, 10, 0},    {"0", "t", "0", false, 3.7157, 3.34565},
+        {"0", "t", "0", true, 10, 0},     {"t", "0", "2*t", true, -3.7157, 20 - 3.34565},
+        {"t", "0", "2*t", false, 10, 20},
+    };
+    for (const Fall& f : faelle) {
+        Lauf l(Mit(Parameter(f.x, f.y),
+                   [&f](auto& p) { p.dreiD = true, p.zText = f.z, p.XAchseVorn = f.xVorn; }));
+        Zusammenhaengend(l);
+        EXPECT_NEAR(l.s.back().x2, f.ex, 1e-12) << f.x << f.y << f.z << f.xVorn;
+        EXPECT_NEAR(l.s.back().y2, f.ey, 1e-12) << f.x << f.y << f.z << f.xVorn;
     }
 }
 
-TEST(Kurve, VersatzVerschiebtJedenPunkt) {
-    Rekorder r;
-    Kurvenplotter k;
-    k.VersatzX = 5;
-    k.VersatzY = -7;
-    auto s = Berechnen(Parameter("t", "t"), r, nullptr, &k);
-    EXPECT_EQ(s.front().x1, 5);
-    EXPECT_EQ(s.front().y1, -7);
-    EXPECT_EQ(s.back().x2, 15);
-    EXPECT_EQ(s.back().y2, 3);
-}
-
-TEST(Kurve, SyntaxfehlerUndUngueltigeWerteVerhindernDenLauf) {
+TEST(Kurve, FehlerUndBerichteBeendenDenLauf) {
     struct Fall {
         Kurvenparameter p;
+        std::optional<Kurvenende> ende; // nothing: the preparation refuses
         std::string meldung;
+        Meldungsart art = Meldungsart::Fehler;
+        std::size_t stuecke = 0;
     };
-    Kurvenparameter ohneStrich = Parameter("t", "t");
-    ohneStrich.Strichlaenge = 0;
-    Kurvenparameter ohneWinkel = Parameter("t", "t");
-    ohneWinkel.Kontrollart = KontrolleRichtung;
-    ohneWinkel.Winkeldifferenz = -1;
-    Kurvenparameter ohneDelta = Parameter("t", "t");
-    ohneDelta.Kontrollart = KontrolleKeine;
-    ohneDelta.Deltat = std::nan("");
-    Kurvenparameter z3d = Parameter("t", "t");
-    z3d.dreiD = true;
-    z3d.zText = "t+";
-    Fall faelle[] = {
-        {Parameter("t+", "t"), "Fehler im x-Text"},
-        {Parameter("t", "2t"), "Fehler im y-Text"},
-        {z3d, "Fehler im z-Text"},
-        {Parameter("t", "t", "(0"), "Fehler im t_0-Text"},
-        {Parameter("t", "t", "0", "1$"), "Fehler im t_1-Text"},
-        {ohneStrich, "Die Strichlänge muss größer als 0 sein."},
-        {ohneWinkel, "Die Winkeldifferenz muss größer als 0 sein."},
-        {ohneDelta, "Delta t muss größer als 0 sein."},
+    const auto strich = [](double L) { return [L](auto& p) { p.Strichlaenge = L; }; };
+    const Fall faelle[] = {
+        // Syntax errors and invalid values.
+        {Parameter("t+", "t"), {}, "Fehler im x-Text"},
+        {Parameter("t", "2t"), {}, "Fehler im y-Text"},
+        {Mit(Parameter("t", "t"), [](auto& p) { p.dreiD = true, p.zText = "t+"; }), {}, "Fehler im z-Text"},
+        {Parameter("t", "t", "(0"), {}, "Fehler im t_0-Text"},
+        {Parameter("t", "t", "0", "1$"), {}, "Fehler im t_1-Text"},
+        {Mit(Parameter("t", "t"), strich(0)), {}, "Die Strichlänge muss größer als 0 sein."},
+        {Mit(Richtung(Parameter("t", "t")), [](auto& p) { p.Winkeldifferenz = -1; }),
+         {},
+         "Die Winkeldifferenz muss größer als 0 sein."},
+        {Fest(Parameter("t", "t"), std::nan("")), {}, "Delta t muss größer als 0 sein."},
+        // Floating-point faults leave no chords.
+        {Parameter("sqrt(t)", "t", "-1"), Kurvenende::Rechenfehler,
+         "Rechenfehler in sqrt im x-Text bei n = 1 und t =  -1.00"},
+        {Fest(Parameter("t", "1/(t-0.5)"), 0.25), Kurvenende::Rechenfehler,
+         "Rechenfehler in / im y-Text bei n = 1 und t =   0.50"},
+        {Parameter("t", "t", "0", "ln(n-1)"), {}, "Rechenfehler in ln im t_1-Text bei n = 1 und t =   0.00"},
+        // A straight line never turns: t reaches 0.001 * 1.2^50 = 9.1 before the search gives
+        // up; a curve that stands still never reaches the chord length.
+        {Richtung(Parameter("t", "t", "0", "100")), Kurvenende::Gemeldet,
+         "Fehler im Sekantenverfahren  bei n:string=1 und t:string=   0.00"},
+        {Parameter("1", "2"), Kurvenende::Gemeldet,
+         "Fehler im Sekantenverfahren  bei n:string=1 und t:string=   0.00"},
+        // Values beyond the limit end the run without a chord back to the 0 standing in for them.
+        {Mit(Parameter("20000*t", "0"), strich(5000)), Kurvenende::Gemeldet, "Zu große Werte aufgetreten",
+         Meldungsart::Information, 19},
+        {Mit(Parameter("t*(1+19999*int(t))", "0"), strich(5000)), Kurvenende::Gemeldet,
+         "Zu große Werte aufgetreten", Meldungsart::Information},
+        // The chord store is full; a step too small to move t is caught by the same limit.
+        {Fest(Parameter("t", "0"), 1e-5), Kurvenende::Gemeldet,
+         "Mehr als 32000 Kurvenstücke bei n = 1: die Kurve endet bei t =   0.32.", Meldungsart::Information,
+         MaxKurvenstuecke},
+        {Fest(Parameter("t", "0"), 1e-30), Kurvenende::Gemeldet,
+         "Mehr als 32000 Kurvenstücke bei n = 1: die Kurve endet bei t =   0.00.", Meldungsart::Information,
+         MaxKurvenstuecke},
     };
-    for (Fall& f : faelle) {
-        Rekorder r;
-        Kurvenplotter k;
-        k.KurveVorbereiten(f.p, r);
-        EXPECT_TRUE(f.p.Fehler) << f.meldung;
-        ASSERT_EQ(r.meldungen.size(), 1u) << f.meldung;
-        EXPECT_EQ(r.meldungen[0].art, Meldungsart::Fehler);
-        EXPECT_EQ(r.meldungen[0].text, f.meldung);
+    for (const Fall& f : faelle) {
+        Lauf l(f.p);
+        EXPECT_EQ(l.ende, f.ende) << f.meldung;
+        EXPECT_EQ(l.r.Texte(), std::vector{f.meldung});
+        EXPECT_EQ(l.r.liste.at(0).art, f.art) << f.meldung;
+        EXPECT_EQ(l.s.size(), f.stuecke) << f.meldung;
+        for (const auto& k : l.s)
+            EXPECT_TRUE(k.x2 >= k.x1 && k.x2 <= 100000) << f.meldung;
     }
+}
+
+TEST(Kurve, TexteBleibenUndFehlerstelleAufWunsch) {
     // The plane curve never looks at its z text; the caller's texts stay as typed.
-    Rekorder r;
-    Kurvenplotter k;
-    Kurvenparameter p = Parameter("T", "t");
-    p.zText = "t+";
-    k.KurveVorbereiten(p, r);
-    EXPECT_FALSE(p.Fehler);
-    EXPECT_EQ(p.xText, "T");
+    Lauf l(Mit(Parameter("T", "t"), [](auto& p) { p.zText = "t+"; }));
+    EXPECT_EQ(l.ende, Kurvenende::Fertig);
+    EXPECT_EQ(l.p.xText, "T");
     // On request the message gives position and code.
-    k.FehlerstelleMelden = true;
-    p.yText = "t*(1";
-    k.KurveVorbereiten(p, r);
-    ASSERT_EQ(r.meldungen.size(), 1u);
-    EXPECT_EQ(r.meldungen[0].text, "Fehler im y-Text an Stelle 5 (Fehlercode 1)");
-    EXPECT_EQ(k.Fehlerstelle(), 5);
-    EXPECT_EQ(k.Fehlercode(), 1);
-}
-
-TEST(Kurve, RechenfehlerBrechenAbUndLassenKeineSehnen) {
-    struct Fall {
-        Kurvenparameter p;
-        std::string meldung;
-    };
-    Kurvenparameter fest = Parameter("t", "1/(t-0.5)");
-    fest.Kontrollart = KontrolleKeine;
-    fest.Deltat = 0.25;
-    Fall faelle[] = {
-        {Parameter("sqrt(t)", "t", "-1"), "Rechenfehler in sqrt im x-Text bei n = 1 und t =  -1.00"},
-        {fest, "Rechenfehler in / im y-Text bei n = 1 und t =   0.50"},
-        {Parameter("t", "t", "0", "ln(n-1)"), "Rechenfehler in ln im t_1-Text bei n = 1 und t =   0.00"},
-    };
-    for (Fall& f : faelle) {
-        Rekorder r;
-        Kurvenplotter k;
-        k.KurveVorbereiten(f.p, r);
-        if (!f.p.Fehler) {
-            k.StueckeLeeren();
-            EXPECT_EQ(k.KurveBerechnen(r), Kurvenende::Rechenfehler);
-            EXPECT_TRUE(k.Stuecke().empty());
-        }
-        ASSERT_EQ(r.meldungen.size(), 1u) << f.meldung;
-        EXPECT_EQ(r.meldungen[0].art, Meldungsart::Fehler);
-        EXPECT_EQ(r.meldungen[0].text, f.meldung);
-    }
-}
-
-TEST(Kurve, SehnenspeicherHaeltHoechstens32000) {
-    Rekorder r;
-    Kurvenparameter p = Parameter("t", "0");
-    p.Kontrollart = KontrolleKeine;
-    p.Deltat = 1e-5;
-    Kurvenende ende;
-    auto s = Berechnen(p, r, &ende);
-    EXPECT_EQ(ende, Kurvenende::Gemeldet);
-    EXPECT_EQ(s.size(), static_cast<std::size_t>(MaxKurvenstuecke));
-    ASSERT_EQ(r.meldungen.size(), 1u);
-    EXPECT_EQ(r.meldungen[0].text, "Mehr als 32000 Kurvenstücke bei n = 1: die Kurve endet bei t =   0.32.");
-    // A step too small to move t is caught by the same limit instead of looping.
-    p.Deltat = 1e-30;
-    EXPECT_EQ(Berechnen(p, r).size(), static_cast<std::size_t>(MaxKurvenstuecke));
-}
-
-TEST(Kurve, OhneVorbereitungMeldetFehlendenBaum) {
-    // Stepping after a failed preparation finds no x tree and reports instead of faulting.
-    Rekorder r;
-    Kurvenplotter k;
-    Kurvenparameter p = Parameter("t+", "t");
-    k.KurveVorbereiten(p, r);
-    ASSERT_TRUE(p.Fehler);
-    k.StueckeLeeren();
-    EXPECT_EQ(k.KurveBerechnen(r), Kurvenende::Gemeldet);
-    EXPECT_TRUE(k.Stuecke().empty());
-    ASSERT_EQ(r.meldungen.size(), 2u);
-    EXPECT_EQ(r.meldungen[1].text, "Fehler in x bei n:string=1 und t:string=   0.00");
+    l.k.FehlerstelleMelden = true;
+    l.p.yText = "t*(1";
+    l.k.KurveVorbereiten(l.p, l.r);
+    EXPECT_EQ(l.r.Texte(), std::vector<std::string>{"Fehler im y-Text an Stelle 5 (Fehlercode 1)"});
+    EXPECT_EQ(l.k.Fehlerstelle(), 5);
+    EXPECT_EQ(l.k.Fehlercode(), 1);
+    // Stepping after the failed preparation finds no y tree and reports instead of faulting.
+    l.k.StueckeLeeren();
+    EXPECT_EQ(l.k.KurveBerechnen(l.r), Kurvenende::Gemeldet);
+    EXPECT_TRUE(l.s.empty());
+    ASSERT_EQ(l.r.liste.size(), 2u);
+    EXPECT_EQ(l.r.liste[1].text, "Fehler in y bei n:string=1 und t:string=   0.00");
 }

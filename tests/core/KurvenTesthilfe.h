@@ -1,37 +1,11 @@
 #pragma once
-// Shared by the curve tests: a message recorder and a few shorthands.
+// Shared by the curve tests: the message recorder and a few shorthands.
+#include "ExportTestHilfe.h"
 #include "curves/Kurve.h"
-#include "model/Zeichnung.h"
-#include "text/Meldungen.h"
-
-#include <string>
-#include <vector>
 
 namespace kurventest {
 
-struct Meldung {
-    vektra::Meldungsart art;
-    std::string text;
-};
-
-class Rekorder : public vektra::Meldungen {
-  public:
-    std::vector<Meldung> meldungen;
-
-    void Melden(vektra::Meldungsart art, const std::string& text, int) override {
-        meldungen.push_back({art, text});
-    }
-    vektra::Antwort Fragen(vektra::Meldungsart, const std::string& text, vektra::Knoepfe) override {
-        meldungen.push_back({vektra::Meldungsart::Schlicht, text});
-        return vektra::Antwort::Ok;
-    }
-    std::string Alle() const {
-        std::string s;
-        for (const auto& m : meldungen)
-            s += m.text + "\n";
-        return s;
-    }
-};
+using Rekorder = exporttest::Protokoll;
 
 inline vektra::Kurvenparameter Parameter(std::string x, std::string y, std::string t0 = "0",
                                          std::string t1 = "1") {
@@ -40,6 +14,13 @@ inline vektra::Kurvenparameter Parameter(std::string x, std::string y, std::stri
     p.yText = std::move(y);
     p.t0Text = std::move(t0);
     p.t1Text = std::move(t1);
+    return p;
+}
+
+// Fixed steps of `deltat` instead of the length control.
+inline vektra::Kurvenparameter Fest(vektra::Kurvenparameter p, double deltat) {
+    p.Kontrollart = vektra::KontrolleKeine;
+    p.Deltat = deltat;
     return p;
 }
 

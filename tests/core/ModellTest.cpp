@@ -17,7 +17,8 @@ TElement Linienelement(double x) {
 
 TEST(Elementspeicher, VollerSpeicherSagtNeinUndBleibtStimmig) {
     Elementspeicher s;
-    for (int i = 0; i < MaxElemente; ++i) ASSERT_NE(s.Anhaengen(Linienelement(i)), nullptr);
+    for (int i = 0; i < MaxElemente; ++i)
+        ASSERT_NE(s.Anhaengen(Linienelement(i)), nullptr);
     TElement* erstes = &s[1];
     EXPECT_EQ(s.NeuesElement(), nullptr);
     EXPECT_EQ(s.Anhaengen(Linienelement(-1)), nullptr);
@@ -26,11 +27,14 @@ TEST(Elementspeicher, VollerSpeicherSagtNeinUndBleibtStimmig) {
     // The store never moves its elements while it fills up.
     EXPECT_EQ(erstes, &s[1]);
     EXPECT_EQ(s[MaxElemente].x1, MaxElemente - 1);
+    s.AllesLoeschen();
+    EXPECT_NE(s.NeuesElement(), nullptr);
 }
 
 TEST(Elementspeicher, AufraeumenBehaeltReihenfolgeUndNummeriertNeu) {
     Elementspeicher s;
-    for (int i = 1; i <= 6; ++i) s.Anhaengen(Linienelement(i));
+    for (int i = 1; i <= 6; ++i)
+        s.Anhaengen(Linienelement(i));
     s[2].geloescht = true;
     s[5].geloescht = true;
     s[3].gepickt = true;
@@ -38,45 +42,7 @@ TEST(Elementspeicher, AufraeumenBehaeltReihenfolgeUndNummeriertNeu) {
     EXPECT_EQ(s.GepickteZahl(), 1);
     s.Aufraeumen();
     ASSERT_EQ(s.Anzahl(), 4);
-    EXPECT_EQ(s[1].x1, 1);
-    EXPECT_EQ(s[2].x1, 3);
+    EXPECT_EQ((std::array{s[1].x1, s[2].x1, s[3].x1, s[4].x1}), (std::array{1.0, 3.0, 4.0, 6.0}));
     EXPECT_TRUE(s[2].gepickt);
-    EXPECT_EQ(s[3].x1, 4);
-    EXPECT_EQ(s[4].x1, 6);
     EXPECT_EQ(s.GeloeschteZahl(), 0);
-    // A full store that is compacted has room again.
-    s.AllesLoeschen();
-    EXPECT_EQ(s.Anzahl(), 0);
-    EXPECT_NE(s.NeuesElement(), nullptr);
-}
-
-TEST(TElement, TexteWerdenAuf255ZeichenGekuerzt) {
-    TElement e;
-    e.TextSetzen(std::string(300, 'x'));
-    EXPECT_EQ(e.Text.size(), 255u);
-    e.TextSetzen("kurz");
-    EXPECT_EQ(e.Text, "kurz");
-}
-
-TEST(Zeichnung, DialogwerteGehenGekuerztInDenKopfsatzUndZurueck) {
-    Zeichnung z;
-    z.Dialog.Unitlength = "0.12345678901";
-    z.Dialog.TeXBreite[3] = "2";
-    z.Dialog.Clipaktiv = false;
-    z.Dialog.ClipOben = 77;
-    z.Dialog.x_off = "5";
-    z.KopfsatzAuffrischen();
-    EXPECT_EQ(z.Kopf.Unitlength, "0.12345678");
-    EXPECT_EQ(z.Kopf.TeXBreiteDick, "2");
-    EXPECT_FALSE(z.Kopf.Clipaktiv);
-    EXPECT_EQ(z.Kopf.ClipOben, 77);
-
-    Zeichnung geladen;
-    geladen.Kopf.Entpacken(z.Kopf.Packen());
-    geladen.DialogwerteUebernehmen();
-    EXPECT_EQ(geladen.Dialog.Unitlength, "0.12345678");
-    EXPECT_EQ(geladen.Dialog.TeXBreite[3], "2");
-    EXPECT_FALSE(geladen.Dialog.Clipaktiv);
-    EXPECT_EQ(geladen.Dialog.ClipOben, 77);
-    EXPECT_EQ(geladen.Dialog.x_off, "5");
 }
