@@ -47,6 +47,10 @@ inline std::string F52(double wert) {
     return Festkomma(wert, 5, 2);
 }
 
+// The picture line that sets a text element: "\put(x,y){\makebox(0,0)[al]{text}}". Both exports
+// write texts this way, the PostScript one into its wrapper.
+std::string Textzeile(const TElement& e);
+
 // The program's version as written into file headers.
 const std::string& Programmversion();
 

@@ -60,8 +60,7 @@ bool LatexExportieren(const Zeichnung& z, std::ostream& aus, Meldungen& m) {
                                "{" + F52(e.Durchmesser) + "}}");
             break;
         case Text:
-            Zeile(aus, "\\put(" + F52(e.x1) + "," + F52(e.y1) + "){\\makebox(0,0)[" + e.Ausrichtung + "]{" +
-                           e.Text + "}}");
+            Zeile(aus, Textzeile(e));
             break;
         default:
             break;

@@ -93,8 +93,7 @@ bool PsExportieren(const Zeichnung& z, std::ostream& ps, std::ostream& treiber, 
             }
             break;
         case Text:
-            Zeile(treiber, "\\put(" + F52(e.x1) + "," + F52(e.y1) + "){\\makebox(0,0)[" + e.Ausrichtung +
-                               "]{" + e.Text + "}}");
+            Zeile(treiber, Textzeile(e));
             break;
         default:
             break;
