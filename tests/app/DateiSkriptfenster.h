@@ -1,33 +1,31 @@
 #pragma once
-// A main window whose file dialogs, modal dialogs, messages and questions are scripted, for the
-// tests of the file and settings commands.
+// A main window whose file choosers, dialogs, messages and questions are scripted, and a temporary
+// folder and settings place for the tests of the file and settings commands.
 #include "files/Dateibefehle.h"
 #include "main/TForm1.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFile>
-#include <QStringList>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
 
+#include <deque>
 #include <functional>
-#include <vector>
+
+using namespace Qt::StringLiterals;
 
 class Skriptfenster : public TForm1 {
   public:
-    // Answers in order; an exhausted list cancels.
-    QStringList oeffnenAntworten;
-    QStringList speichernAntworten;
-    std::vector<vektra::Antwort> antworten;
-    std::function<int(QDialog&)> dialogSkript;
+    // Files the choosers return and answers to questions, in order; an exhausted list cancels.
+    QStringList dateien;
+    std::deque<vektra::Antwort> antworten;
+    // Runs inside a shown modal dialog, which is then accepted; without it the dialog is cancelled.
+    std::function<void(QDialog&)> imDialog;
 
-    // What was shown.
-    QStringList meldungen;
-    QStringList fragen;
-    struct Dateidialog {
-        QString titel, start, filter;
-    };
-    std::vector<Dateidialog> oeffnenDialoge;
-    std::vector<Dateidialog> speichernDialoge;
-    int dialoge = 0;
+    QStringList meldungen, fragen;
+    int dateidialoge = 0;
 
     void Melden(vektra::Meldungsart, const std::string& text, int) override {
         meldungen << QString::fromStdString(text);
@@ -36,24 +34,26 @@ class Skriptfenster : public TForm1 {
         fragen << QString::fromStdString(text);
         if (antworten.empty()) return vektra::Antwort::Abbruch;
         const auto a = antworten.front();
-        antworten.erase(antworten.begin());
+        antworten.pop_front();
         return a;
     }
-    QString OeffnenDialog(const QString& titel, const QString& ordner, const QString& filter) override {
-        oeffnenDialoge.push_back({titel, ordner, filter});
-        return oeffnenAntworten.isEmpty() ? QString() : oeffnenAntworten.takeFirst();
-    }
-    QString SpeichernDialog(const QString& titel, const QString& vorschlag, const QString& filter) override {
-        speichernDialoge.push_back({titel, vorschlag, filter});
-        return speichernAntworten.isEmpty() ? QString() : speichernAntworten.takeFirst();
-    }
+    QString OeffnenDialog(const QString&, const QString&, const QString&) override { return Gewaehlt(); }
+    QString SpeichernDialog(const QString&, const QString&, const QString&) override { return Gewaehlt(); }
     int DialogAusfuehren(QDialog& dialog) override {
-        ++dialoge;
-        return dialogSkript ? dialogSkript(dialog) : int(QDialog::Rejected);
+        if (!imDialog) return QDialog::Rejected;
+        dialog.show();
+        imDialog(dialog);
+        dialog.accept();
+        return dialog.result();
+    }
+
+  private:
+    QString Gewaehlt() {
+        ++dateidialoge;
+        return dateien.isEmpty() ? QString() : dateien.takeFirst();
     }
 };
 
-// Test elements.
 inline vektra::TElement& NeueLinie(vektra::Zeichnung& z, double x1, double y1, double x2, double y2) {
     vektra::TElement& e = *z.Elemente.NeuesElement();
     e.Art = vektra::Linie;
@@ -61,23 +61,6 @@ inline vektra::TElement& NeueLinie(vektra::Zeichnung& z, double x1, double y1, d
     e.Ebene = vektra::EbeneLinie;
     return e;
 }
-
-inline vektra::TElement& NeuerText(vektra::Zeichnung& z, double x, double y, const std::string& text) {
-    vektra::TElement& e = *z.Elemente.NeuesElement();
-    e.Art = vektra::Text;
-    e.x1 = x, e.y1 = y;
-    e.TextSetzen(text);
-    e.Ebene = vektra::EbeneText;
-    return e;
-}
-
-// A message sink for writing test files through the core.
-struct StummeMeldungen : vektra::Meldungen {
-    void Melden(vektra::Meldungsart, const std::string&, int) override {}
-    vektra::Antwort Fragen(vektra::Meldungsart, const std::string&, vektra::Knoepfe) override {
-        return vektra::Antwort::Ok;
-    }
-};
 
 inline QByteArray Inhalt(const QString& pfad) {
     QFile f(pfad);
@@ -88,3 +71,25 @@ inline bool Schreiben(const QString& pfad, const QByteArray& bytes) {
     QFile f(pfad);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
+
+// Base of the test classes: keeps their settings away from the user's and their files in a
+// temporary folder.
+struct Testumgebung {
+    QTemporaryDir konfig, ordner;
+    Testumgebung() {
+        if (!konfig.isValid() || !ordner.isValid()) qFatal("no temporary folder");
+        qputenv("XDG_CONFIG_HOME", konfig.path().toLocal8Bit());
+        QStandardPaths::setTestModeEnabled(true);
+    }
+    QString Datei(const QString& name) const { return QDir(ordner.path()).filePath(name); }
+    // Saves a drawing of `linien` lines with zoom level 6 and unit length 2.5 as `name`.
+    void ZeichnungAnlegen(const QString& name, int linien) const {
+        Skriptfenster f;
+        for (int i = 0; i < linien; ++i)
+            NeueLinie(f.Doc, i, 0, i, 10);
+        f.Doc.Kopf.Zoomstufe = 6;
+        f.Doc.Dialog.Unitlength = "2.5";
+        f.Doc.Dateiname = Datei(name).toStdString();
+        QVERIFY(f.Dateien().Speichern1Click());
+    }
+};
