@@ -1,5 +1,5 @@
 #include "Konverter.h"
-#include "ExportTestHilfe.h"
+#include "Testhilfe.h"
 #include "files/Zeichnungsdatei.h"
 #include "text/Texte.h"
 
@@ -9,7 +9,7 @@
 #include <sstream>
 
 using namespace vektra;
-using namespace exporttest;
+using namespace testhilfe;
 namespace fs = std::filesystem;
 
 namespace {

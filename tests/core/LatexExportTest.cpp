@@ -1,5 +1,5 @@
 #include "files/LatexExport.h"
-#include "ExportTestHilfe.h"
+#include "Testhilfe.h"
 #include "text/Texte.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@
 #include <sstream>
 
 using namespace vektra;
-using namespace exporttest;
+using namespace testhilfe;
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include "files/PsExport.h"
-#include "ExportTestHilfe.h"
+#include "Testhilfe.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 using namespace vektra;
-using namespace exporttest;
+using namespace testhilfe;
 
 namespace {
 

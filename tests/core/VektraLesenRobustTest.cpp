@@ -1,4 +1,4 @@
-#include "ExportTestHilfe.h"
+#include "Testhilfe.h"
 #include "files/VektraLesen.h"
 #include "text/Texte.h"
 
@@ -8,7 +8,7 @@
 #include <sstream>
 
 using namespace vektra;
-using namespace exporttest;
+using namespace testhilfe;
 using namespace std::string_literals;
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
-// Shared by the file, export, import, curve and converter tests: a message recorder and element
-// builders.
+// Shared by the core tests: a message recorder, element builders, the sample drawing, a
+// temporary folder and curve parameters.
+#include "curves/Kurve.h"
 #include "model/Zeichnung.h"
 #include "text/Meldungen.h"
 
@@ -13,7 +14,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace exporttest {
+namespace testhilfe {
 
 struct Meldung {
     vektra::Meldungsart art;
@@ -21,6 +22,7 @@ struct Meldung {
     int zeile;
 };
 
+// Records every message; every question is answered with yes.
 class Protokoll : public vektra::Meldungen {
   public:
     std::vector<Meldung> liste;
@@ -132,6 +134,33 @@ struct Ordner {
     Ordner() { std::filesystem::create_directories(pfad); }
     ~Ordner() { std::filesystem::remove_all(pfad); }
     std::string Datei(std::string_view name) const { return (pfad / name).string(); }
+    void Ablegen(std::string_view name, std::string_view inhalt) const {
+        std::ofstream(Datei(name), std::ios::binary) << inhalt;
+    }
 };
 
-} // namespace exporttest
+inline vektra::Kurvenparameter Parameter(std::string x, std::string y, std::string t0 = "0",
+                                         std::string t1 = "1") {
+    vektra::Kurvenparameter p;
+    p.xText = std::move(x);
+    p.yText = std::move(y);
+    p.t0Text = std::move(t0);
+    p.t1Text = std::move(t1);
+    return p;
+}
+
+// Fixed steps of `deltat` instead of the length control.
+inline vektra::Kurvenparameter Fest(vektra::Kurvenparameter p, double deltat) {
+    p.Kontrollart = vektra::KontrolleKeine;
+    p.Deltat = deltat;
+    return p;
+}
+
+// A drawing whose clip area is off, so that chords stay as computed.
+inline vektra::Zeichnung OhneClip() {
+    vektra::Zeichnung z;
+    z.Dialog.Clipaktiv = false;
+    return z;
+}
+
+} // namespace testhilfe
