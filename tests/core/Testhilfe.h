@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -50,12 +51,8 @@ class Protokoll : public vektra::Meldungen {
 inline vektra::TElement& NeuesElement(vektra::Zeichnung& z, std::uint8_t art, std::int32_t ebene, double x1,
                                       double y1, int breite, std::int32_t farbe) {
     vektra::TElement& e = *z.Elemente.NeuesElement();
-    e.Art = art;
-    e.Ebene = ebene;
-    e.x1 = x1;
-    e.y1 = y1;
-    e.Breite = static_cast<std::int16_t>(breite);
-    e.Farbe = farbe;
+    std::tie(e.Art, e.Ebene, e.x1, e.y1, e.Breite, e.Farbe) =
+        std::tuple(art, ebene, x1, y1, static_cast<std::int16_t>(breite), farbe);
     return e;
 }
 
@@ -63,16 +60,14 @@ inline vektra::TElement& NeuerStrich(vektra::Zeichnung& z, double x1, double y1,
                                      int breite = 1, std::int32_t farbe = 0,
                                      std::uint8_t art = vektra::Linie) {
     vektra::TElement& e = NeuesElement(z, art, vektra::EbeneLinie, x1, y1, breite, farbe);
-    e.x2 = x2;
-    e.y2 = y2;
+    std::tie(e.x2, e.y2) = std::pair(x2, y2);
     return e;
 }
 
 inline vektra::TElement& NeuerKreis(vektra::Zeichnung& z, double x, double y, double d, bool gefuellt,
                                     int breite = 1, std::int32_t farbe = 0) {
     vektra::TElement& e = NeuesElement(z, vektra::Kreis, vektra::EbeneKreis, x, y, breite, farbe);
-    e.Durchmesser = d;
-    e.gefuellt = gefuellt;
+    std::tie(e.Durchmesser, e.gefuellt) = std::pair(d, gefuellt);
     return e;
 }
 

@@ -24,24 +24,21 @@ Import Lesen(const std::string& text) {
     return i;
 }
 
-// Kind, class, position, then second point and width, diameter and width, or alignment and text:
-// the fields a picture carries.
-std::string Kurz(const TElement& e) {
-    std::ostringstream s;
-    s << int(e.Art) << " " << e.Ebene << " " << e.x1 << "," << e.y1 << " ";
-    if (e.Art == Linie)
-        s << e.x2 << "," << e.y2 << " " << e.Breite;
-    else if (e.Art == Kreis)
-        s << e.Durchmesser << (e.gefuellt ? "* " : " ") << e.Breite;
-    else
-        s << e.Ausrichtung << " " << e.Text;
-    return s.str();
-}
-
+// Per element: kind, class, position, then second point and width, diameter and width, or
+// alignment and text, the fields a picture carries.
 std::vector<std::string> Kurz(const Elementspeicher& s) {
     std::vector<std::string> v;
-    for (const TElement& e : s)
-        v.push_back(Kurz(e));
+    for (const TElement& e : s) {
+        std::ostringstream o;
+        o << int(e.Art) << " " << e.Ebene << " " << e.x1 << "," << e.y1 << " ";
+        if (e.Art == Linie)
+            o << e.x2 << "," << e.y2 << " " << e.Breite;
+        else if (e.Art == Kreis)
+            o << e.Durchmesser << (e.gefuellt ? "* " : " ") << e.Breite;
+        else
+            o << e.Ausrichtung << " " << e.Text;
+        v.push_back(o.str());
+    }
     return v;
 }
 
