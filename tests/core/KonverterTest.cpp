@@ -100,10 +100,6 @@ TEST_F(Konverter, MeldungenUndExitcodes) {
     EXPECT_EQ(Aufruf({fehlt, o_.Datei("aus2.vkx")}), KonvertiertNicht);
     EXPECT_TRUE(err_.str().starts_with(fehlt + ": " + T("v.LesenFehlgeschlagen")));
     EXPECT_EQ(err_.str().find(fehlt + ": " + fehlt), std::string::npos);
-    o_.Ablegen("alt.vks", std::string("\x0A\0\0\0VEKTRA41  ", 14));
-    EXPECT_EQ(Aufruf({o_.Datei("alt.vks"), o_.Datei("aus2.vkx")}), KonvertiertNicht);
-    EXPECT_EQ(err_.str(), o_.Datei("alt.vks") + ": Falsche Version\n");
-    EXPECT_EQ(Aufruf({o_.Datei("fehlt.vks"), o_.Datei("aus2.vkx")}), KonvertiertNicht);
     EXPECT_FALSE(fs::exists(o_.Datei("aus2.vkx")));
 
     // An output that cannot be written is reported with exit 1.
