@@ -54,6 +54,7 @@ std::string Schreiben(Zeichnung& z) {
     return aus.str();
 }
 
+// Reads bytes into `z`; the message goes to `fehler`.
 Leseergebnis Lesen(const std::string& b, Zeichnung& z, std::string& fehler) {
     std::istringstream ein(b);
     return ZeichnungLesen(ein, z, fehler);
@@ -153,9 +154,8 @@ TEST(Zeichnungsdatei, RoheKopfsatzbytesBleibenErhalten) {
     z.Dialog.Unitlength = "9";
     z.Kopf.Snap = false;
     std::string erwartet = b.b;
-    erwartet.replace(14 + 24, 2,
-                     "\1"
-                     "9");
+    erwartet[14 + 24] = 1;
+    erwartet[14 + 25] = '9';
     erwartet[14 + 97] = 0;
     EXPECT_EQ(Schreiben(z), erwartet);
 }
