@@ -108,22 +108,14 @@ TEST(Zeichnungsdatei, GoldeneBytesVonKopfsatzUndJederSatzart) {
 }
 
 TEST(Zeichnungsdatei, RundreiseIstByteGleich) {
-    // Every kind, flag, width class, alignment and a handful of colours.
-    Zeichnung z;
-    for (int n = 0; n < 16; ++n) {
-        const std::int32_t farbe = std::array{0, 0x0000FF, 0xFF0000, 0x808080}[n % 4];
-        TElement& l =
-            NeuerStrich(z, n, -n * 0.1, 1e-300, 1e300, n / 4 - 1, farbe, n % 2 ? Pfeilspitze : Linie);
-        l.gepickt = n % 3 == 0;
-        l.Kandidat = n % 5 == 0;
-        NeuerKreis(z, n * 0.5, 7, 0.125 * n, n % 2 == 0, n / 4 - 1, farbe);
-    }
-    for (const char* a : {"tl", "tc", "tr", "cl", "cc", "cr", "bl", "bc", "br"})
-        NeuerText(z, 3, -4, std::string("\\textbf{") + a + "} \xe4\xdf", a);
-    NeuerText(z, 0, 0, "");
-    NeuerText(z, 0, 0, std::string(255, 'x'));
+    // Every kind, width class and flag, all alignments, extreme numbers and text lengths.
+    Zeichnung z = Beispielzeichnung();
+    for (const char* a : {"tl", "tc", "tr", "cl", "cr", "bl", "bc"})
+        NeuerText(z, 1e-300, -1e300, a, a).Kandidat = true;
+    NeuerText(z, -0.0, 0, "").gepickt = true;
+    NeuerText(z, 0, 1.0 / 3, std::string(255, '\xe4'));
+    NeuerKreis(z, 0, 0, 1e300, true, -1).gepickt = true;
     z.Kopf.Pfeilwinkel = 0.3;
-    z.Dialog.Unitlength = "0.5mm";
     const std::string erste = Schreiben(z);
     Zeichnung gelesen = Gelesen(erste);
     ASSERT_EQ(gelesen.Elemente.Anzahl(), z.Elemente.Anzahl());
@@ -249,16 +241,14 @@ TEST(Zeichnungsdatei, LesefehlerBehaltenDieZeichnung) {
     o.Ablegen("fremd.vks", Anfang("VEKTRA41  ", 0).b);
     scheitert(o.Datei("fremd.vks"), "Falsche Version", Meldungsart::Information);
 
+    // A good read leaves naming the drawing to the caller.
     o.Ablegen("kurz.vks", voll);
     Zeichnung z;
     z.Dateiname = "alt.vks";
     z.Geaendert = true;
     Protokoll m;
     ASSERT_EQ(ZeichnungLesenDatei(pfad, z, m), Leseergebnis::Ok);
-    EXPECT_TRUE(m.liste.empty());
-    EXPECT_EQ(z.Elemente.Anzahl(), 3);
-    EXPECT_FALSE(z.Geaendert);
-    EXPECT_EQ(z.Dateiname, "alt.vks"); // the caller names the drawing
+    EXPECT_TRUE(m.liste.empty() && z.Elemente.Anzahl() == 3 && z.Dateiname == "alt.vks" && !z.Geaendert);
 }
 
 TEST(Zeichnungsdatei, SpeichernRaeumtAufUndErsetztAtomar) {
