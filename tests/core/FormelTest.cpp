@@ -140,11 +140,9 @@ TEST(Formel, RechenfehlerWerdenErkanntUndBenannt) {
     Formelfehler = 0;
     EXPECT_EQ(FormelAuswerten(nullptr, 1, 1), 0);
     EXPECT_EQ(Formelfehler, FehlenderBaum);
-    Formelfehler = 0;
-    auto k = std::make_unique<FormelKnoten>();
-    k->Knotenart = 200;
+    FormelKnoten k;
+    k.Knotenart = 200;
     RechenflagsLoeschen();
-    EXPECT_TRUE(std::isnan(FormelAuswerten(k.get(), 0, 0)));
-    EXPECT_TRUE(Rechenfehler());
-    EXPECT_EQ(Fehlerquelle(k.get(), 0, 0), "Fehler im Baum");
+    EXPECT_TRUE(std::isnan(FormelAuswerten(&k, 0, 0)) && Rechenfehler());
+    EXPECT_EQ(Fehlerquelle(&k, 0, 0), "Fehler im Baum");
 }

@@ -42,7 +42,7 @@ Kurvenparameter Richtung(Kurvenparameter p) {
 // A clean run whose consecutive chords join up.
 void Zusammenhaengend(const Lauf& l) {
     EXPECT_EQ(l.ende, Kurvenende::Fertig);
-    EXPECT_TRUE(l.r.liste.empty()) << l.r.Alle();
+    EXPECT_TRUE(l.r.liste.empty()) << testing::PrintToString(l.r.Texte());
     for (std::size_t i = 1; i < l.s.size(); ++i)
         EXPECT_TRUE(l.s[i].x1 == l.s[i - 1].x2 && l.s[i].y1 == l.s[i - 1].y2) << i;
 }

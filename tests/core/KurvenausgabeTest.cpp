@@ -54,19 +54,6 @@ TEST(Clippen, KantenEckenUndGrenzen) {
     }
 }
 
-TEST(KurveAusgeben, ElementeSindGewaehlteLinien) {
-    Zeichnung z = OhneClip();
-    z.Kopf.aktuelleFarbe = 0x00FF8040;
-    z.aktuelleBreite = 2;
-    Protokoll r;
-    EXPECT_EQ(Zeichnen(z, r, Parameter("t", "t")), Kurvenbefehl::Fertig);
-    ASSERT_TRUE(z.Geaendert && z.Elemente.Anzahl() > 10 && r.liste.empty()) << r.Alle();
-    for (const auto& e : z.Elemente)
-        EXPECT_TRUE(e.Art == Linie && e.Ebene == EbeneLinie && e.Farbe == 0x00FF8040 && e.Breite == 2 &&
-                    e.gepickt && !e.Kandidat && !e.geloescht);
-    EXPECT_EQ(z.Elemente[z.Elemente.Anzahl()].x2, 10);
-}
-
 TEST(KurveAusgeben, Strichmuster) {
     // Drawn chords have width 1, gaps are invisible lines; every n starts the pattern afresh.
     struct Fall {
@@ -90,9 +77,12 @@ TEST(KurveAusgeben, Strichmuster) {
 }
 
 TEST(KurveAusgeben, AbgeschnitteneSehnenZaehlenNichtImMuster) {
-    // Chords at x = 0..60 in steps of 10 with y rising through the top bound at 25.
+    // Chords at x = 0..60 in steps of 10 with y rising through the top bound at 25. They become
+    // picked lines in the current colour and width.
     Zeichnung z;
     z.Dialog.ClipOben = 25;
+    z.Kopf.aktuelleFarbe = 0x00FF8040;
+    z.aktuelleBreite = 2;
     Protokoll r;
     Kurvenparameter p = Fest(Parameter("t", "t", "0", "6"), 1);
     Kurvenplotter k;
@@ -101,11 +91,13 @@ TEST(KurveAusgeben, AbgeschnitteneSehnenZaehlenNichtImMuster) {
     k.KurveBerechnen(r);
     k.MusterZuruecksetzen();
     const Kurvenausgabe aus = k.KurveAusgeben(z, {1, 1, 0, 0}, r);
-    EXPECT_TRUE(aus.NeuZeichnen);
-    ASSERT_EQ(aus.Elemente, 3);
-    ASSERT_EQ(z.Elemente.Anzahl(), 3);
+    EXPECT_TRUE(aus.NeuZeichnen && z.Geaendert);
+    ASSERT_TRUE(aus.Elemente == 3 && z.Elemente.Anzahl() == 3);
     EXPECT_TRUE(z.Elemente[3].x2 == 25 && z.Elemente[3].y2 == 25);
-    EXPECT_EQ(Breiten(z), (std::vector<int>{1, -1, 1}));
+    EXPECT_EQ(Breiten(z), (std::vector<int>{2, -1, 2}));
+    for (const auto& e : z.Elemente)
+        EXPECT_TRUE(e.Art == Linie && e.Ebene == EbeneLinie && e.Farbe == 0x00FF8040 && e.gepickt &&
+                    !e.Kandidat);
     // Without gaps and clipping no full redraw is needed.
     z.Dialog.Clipaktiv = false;
     k.MusterZuruecksetzen();

@@ -79,9 +79,9 @@ TEST(Kurvenkommando, OptionenUndFalscherAufruf) {
 TEST(Kurvenkommando, ZeichnetJedesNMitClipUndVersatz) {
     Lauf l({"--curve", "t", "n", "--n0", "1", "--n1", "3", "--control", "none", "--dt", "0.5", "--offset",
             "2,0", "--clip", "-1,25,-1,200", "kurve.vks"});
-    ASSERT_EQ(l.code, 0) << l.r.Alle();
+    ASSERT_EQ(l.code, 0) << testing::PrintToString(l.r.Texte());
     EXPECT_EQ(l.ausgabe, "kurve.vks");
-    EXPECT_TRUE(l.r.liste.empty()) << l.r.Alle();
+    EXPECT_TRUE(l.r.liste.empty()) << testing::PrintToString(l.r.Texte());
     // Heights 10 and 20 lie inside, 30 above the top bound 25.
     ASSERT_EQ(l.z.Elemente.Anzahl(), 4);
     EXPECT_EQ(l.z.Elemente[1].x1, 2);

@@ -15,7 +15,7 @@ std::string Export(const Zeichnung& z) {
     std::ostringstream aus;
     Protokoll p;
     EXPECT_TRUE(LatexExportieren(z, aus, p));
-    EXPECT_TRUE(p.liste.empty()) << p.Alle();
+    EXPECT_TRUE(p.liste.empty()) << testing::PrintToString(p.Texte());
     return aus.str();
 }
 

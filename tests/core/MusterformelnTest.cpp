@@ -14,8 +14,8 @@ void Plotten(Kurvenplotter& k, const Formelpaar& f, Protokoll& r) {
     Kurvenparameter p = Parameter(f.x, f.y, MusterStart, MusterEnde);
     p.n = 0;
     k.KurveVorbereiten(p, r);
-    ASSERT_FALSE(p.Fehler) << r.Alle();
-    EXPECT_EQ(k.KurveBerechnen(r), Kurvenende::Fertig) << r.Alle();
+    ASSERT_FALSE(p.Fehler) << testing::PrintToString(r.Texte());
+    EXPECT_EQ(k.KurveBerechnen(r), Kurvenende::Fertig) << testing::PrintToString(r.Texte());
 }
 
 } // namespace

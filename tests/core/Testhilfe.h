@@ -40,12 +40,6 @@ class Protokoll : public vektra::Meldungen {
             t.push_back(m.text);
         return t;
     }
-    std::string Alle() const {
-        std::string s;
-        for (const auto& m : liste)
-            s += m.text + "\n";
-        return s;
-    }
 };
 
 inline vektra::TElement& NeuesElement(vektra::Zeichnung& z, std::uint8_t art, std::int32_t ebene, double x1,
