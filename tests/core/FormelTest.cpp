@@ -37,24 +37,24 @@ TEST(Formel, WerteMitVorrangAssoziativitaetUndFunktionen) {
         // Precedence and associativity: ^ binds left, a sign binds weaker than ^.
         {"2^3^2", 64, 1e-15L}, {"-2^2", 4, 1e-15L}, {"-t^2", 9, 1e-15L, 3}, {"2^-1", 0.5L, 1e-15L},
         {"2*3^2", 18, 1e-15L}, {"2*-3", -6}, {"2--3", 5}, {"1+2*3", 7}, {"8/4/2", 1}, {"10-4-3", 3},
-        {"(1+2)*3", 9}, {"+t", 5, 0, 5}, {"  t  ", 4, 0, 4}, {"2*t+n/4", 6.5L, 0, 3, 2},
-        {"-t+n", 8, 0, 2, 10}, {"t-(-n)", 12, 0, 2, 10},
+        {"(1+2)*3", 9}, {"  t  ", 4, 0, 4}, {"2*t+n/4", 6.5L, 0, 3, 2}, {"t-(-n)", 12, 0, 2, 10},
+        // Signs folded into the operators around them.
+        {"-(-t)", 3, 0, 3}, {"(-t)+n", 8, 0, 2, 10}, {"-t+-n*-t", 18, 0, 2, 10},
+        {"-(t+n)-(-(t-n))", -20, 0, 2, 10},
         // Numbers and constants; literals keep extended precision.
-        {"2e1", 20}, {".5", 0.5L}, {"1.25e-2", 0.0125L}, {"3E+2", 300}, {"0.1", 0.1L},
-        {"2*e", 2 * std::exp(1.0L)}, {"pi", Pi},
+        {"2e1", 20}, {".5", 0.5L}, {"1.25e-2", 0.0125L}, {"0.1", 0.1L}, {"2*e", 2 * std::exp(1.0L)},
+        {"pi", Pi},
         // A longer function name is not taken for a shorter one it starts with.
-        {"sinh(1)", std::sinh(1.0L), 1e-15L}, {"cosh(1)", std::cosh(1.0L), 1e-15L},
-        {"tanh(1)", std::tanh(1.0L), 1e-15L}, {"coth(1)", 1 / std::tanh(1.0L), 1e-15L},
-        {"sin (t)", std::sin(1.0L), 1e-15L, 1}, {"exp(1)", std::exp(1.0L), 1e-15L},
+        {"sinh(1)", std::sinh(1.0L), 1e-15L}, {"coth(1)", 1 / std::tanh(1.0L), 1e-15L},
+        {"sin (t)", std::sin(1.0L), 1e-15L, 1},
         // Powers of negative bases: odd roots and integer exponents keep the sign; 0^x is 0.
-        {"0^0", 0}, {"0^(-1)", 0}, {"(-2)^3", -8, 1e-15L}, {"(-8)^(1/3)", 2, 1e-15L},
-        {"(-2)^2", 4, 1e-15L}, {"(-2)^2.5", std::pow(2.0L, 2.5L), 1e-15L}, {"(-2)^(-3)", -0.125L, 1e-15L},
+        {"0^0", 0}, {"0^(-1)", 0}, {"(-8)^(1/3)", 2, 1e-15L}, {"(-2)^2", 4, 1e-15L},
+        {"(-2)^2.5", std::pow(2.0L, 2.5L), 1e-15L}, {"(-2)^(-3)", -0.125L, 1e-15L},
         // Functions at their special points.
-        {"arccos(1)", 0}, {"arccos(-1)", Pi, 1e-18L}, {"arcsin(-1)", -Pi / 2}, {"arccot(0)", Pi / 2},
-        {"arccot(-1)", 3 * Pi / 4, 1e-18L}, {"arctan(1)", Pi / 4, 1e-18L}, {"arsinh(sinh(2))", 2, 1e-15L},
-        {"arcosh(cosh(2))", 2, 1e-15L}, {"artanh(tanh(0.5))", 0.5L, 1e-15L},
-        {"arcoth(coth(0.5))", 0.5L, 1e-15L}, {"cot(pi/4)", 1, 1e-15L}, {"lgt(1000)", 3, 1e-15L},
-        {"ln(e)", 1, 1e-18L}, {"sqrt(16)", 4}, {"frac(-2.75)", -0.75L}, {"int(-2.75)", -2}, {"abs(-3)", 3}};
+        {"arccos(-1)", Pi, 1e-18L}, {"arcsin(-1)", -Pi / 2}, {"arccot(0)", Pi / 2},
+        {"arccot(-1)", 3 * Pi / 4, 1e-18L},
+        {"arcosh(cosh(2))", 2, 1e-15L}, {"arcoth(coth(0.5))", 0.5L, 1e-15L}, {"lgt(1000)", 3, 1e-15L},
+        {"frac(-2.75)", -0.75L}, {"int(-2.75)", -2}};
     // clang-format on
     for (const Fall& f : faelle) {
         Ergebnis e = Parsen(f.text);
@@ -65,8 +65,6 @@ TEST(Formel, WerteMitVorrangAssoziativitaetUndFunktionen) {
         else
             EXPECT_NEAR(w, f.erwartet, f.toleranz) << f.text;
     }
-    EXPECT_EQ(Funktionstabelle()[0].Name, "arcsin");
-    EXPECT_EQ(Funktionstabelle()[KnotenLetzteFunktion - KnotenErsteFunktion].Name, "ln");
     // The parity test of a huge exponent needs no integer conversion.
     RechenflagsLoeschen();
     EXPECT_EQ(Pwr(-1, 1e30L), 1);
@@ -99,52 +97,21 @@ TEST(Formel, FehlercodesUndStellen) {
 }
 
 TEST(Formel, GrossbuchstabenUndLaengenbegrenzung) {
+    // Letters are lowered in the caller's text; the length limit and 255 cut off the rest.
     std::string text = "SIN(T)+Pi*N";
     int stelle = -1, code = -1;
     Formelbaum b = FormelParsen(text, 255, stelle, code);
-    ASSERT_TRUE(b);
     EXPECT_EQ(text, "sin(t)+pi*n");
-    EXPECT_EQ(stelle + code, 0);
+    ASSERT_TRUE(b && stelle + code == 0);
     EXPECT_NEAR(FormelAuswerten(b.get(), 1, 2), std::sin(1.0L) + 2 * Pi, 1e-15L);
-    FormelFreigeben(b);
-    EXPECT_FALSE(b);
-
     text = "t+1$";
     b = FormelParsen(text, 3, stelle, code);
     ASSERT_TRUE(b);
     EXPECT_EQ(FormelAuswerten(b.get(), 1, 0), 2);
     std::string lang(300, '1');
     b = FormelParsen(lang, 1000, stelle, code);
-    ASSERT_TRUE(b) << "only the first 255 characters are read";
+    ASSERT_TRUE(b);
     EXPECT_NEAR(FormelAuswerten(b.get(), 0, 0), std::pow(10.0L, 254) * 10 / 9, 1e240L);
-}
-
-TEST(Formel, VereinfachenAendertKeinErgebnis) {
-    struct Fall {
-        const char* text;
-        Extended (*erwartet)(Extended t, Extended n);
-    };
-    // clang-format off
-    const Fall faelle[] = {
-        {"-(-t)", [](Extended t, Extended) { return t; }},
-        {"t+(-n)", [](Extended t, Extended n) { return t - n; }},
-        {"(-t)+n", [](Extended t, Extended n) { return n - t; }},
-        {"-(-(-t))+(-n)", [](Extended t, Extended n) { return -t - n; }},
-        {"-t+-n*-t", [](Extended t, Extended n) { return n * t - t; }},
-        {"-(t+n)-(-(t-n))", [](Extended t, Extended n) { return (t - n) - (t + n); }}};
-    // clang-format on
-    for (const Fall& f : faelle) {
-        Ergebnis e = Parsen(f.text);
-        ASSERT_TRUE(e.baum) << f.text;
-        for (Extended t : {-1.5L, 0.0L, 2.25L})
-            for (Extended n : {-3.0L, 0.5L})
-                EXPECT_EQ(FormelAuswerten(e.baum.get(), t, n), f.erwartet(t, n))
-                    << f.text << " t=" << double(t);
-    }
-    // (-a)+b becomes b-a.
-    Ergebnis e = Parsen("(-t)+n");
-    EXPECT_EQ(e.baum->Knotenart, KnotenMinus);
-    EXPECT_EQ(e.baum->Links->Knotenart, KnotenN);
 }
 
 TEST(Formel, RechenfehlerWerdenErkanntUndBenannt) {
@@ -156,12 +123,10 @@ TEST(Formel, RechenfehlerWerdenErkanntUndBenannt) {
     // clang-format off
     const Fall faelle[] = {
         {"sqrt(t)", -1, "sqrt"}, {"ln(t)", 0, "ln"}, {"1/t", 0, "/"}, {"arcsin(t)", 2, "arcsin"},
-        {"arccos(t)", -1.5L, "arccos"}, {"exp(t)", 1e6L, "exp"}, {"t^t", 1e4L, "^"}, {"cot(t)", 0, "cot"},
-        {"lgt(t)", -2, "lgt"}, {"t*t*t", 1e2000L, "*"}, {"2+sqrt(t)*3", -4, "sqrt"}, {"coth(t)", 0, "coth"},
-        {"artanh(t)", 1, "artanh"}, {"arcosh(t)", 0.5L, "arcosh"},
+        {"exp(t)", 1e6L, "exp"}, {"t^t", 1e4L, "^"}, {"cot(t)", 0, "cot"}, {"t*t*t", 1e2000L, "*"},
+        {"2+sqrt(t)*3", -4, "sqrt"}, {"artanh(t)", 1, "artanh"}, {"arcosh(t)", 0.5L, "arcosh"},
         // Sound values raise nothing, also where a function has a special point.
-        {"sqrt(t)+ln(t+1)", 1, ""}, {"arcsin(t/2)", 1, ""}, {"arccot(t-1)", 1, ""}, {"0^t", 1, ""},
-        {"exp(-t*1000)", 1, ""}};
+        {"sqrt(t)+ln(t+1)", 1, ""}, {"arccot(t-1)", 1, ""}, {"0^t", 1, ""}, {"exp(-t*1000)", 1, ""}};
     // clang-format on
     for (const Fall& f : faelle) {
         Ergebnis e = Parsen(f.text);
@@ -175,11 +140,9 @@ TEST(Formel, RechenfehlerWerdenErkanntUndBenannt) {
     Formelfehler = 0;
     EXPECT_EQ(FormelAuswerten(nullptr, 1, 1), 0);
     EXPECT_EQ(Formelfehler, FehlenderBaum);
-    Formelfehler = 0;
-    auto k = std::make_unique<FormelKnoten>();
-    k->Knotenart = 200;
+    FormelKnoten k;
+    k.Knotenart = 200;
     RechenflagsLoeschen();
-    EXPECT_TRUE(std::isnan(FormelAuswerten(k.get(), 0, 0)));
-    EXPECT_TRUE(Rechenfehler());
-    EXPECT_EQ(Fehlerquelle(k.get(), 0, 0), "Fehler im Baum");
+    EXPECT_TRUE(std::isnan(FormelAuswerten(&k, 0, 0)) && Rechenfehler());
+    EXPECT_EQ(Fehlerquelle(&k, 0, 0), "Fehler im Baum");
 }

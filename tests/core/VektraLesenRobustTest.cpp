@@ -1,4 +1,4 @@
-#include "ExportTestHilfe.h"
+#include "Testhilfe.h"
 #include "files/VektraLesen.h"
 #include "text/Texte.h"
 
@@ -8,7 +8,7 @@
 #include <sstream>
 
 using namespace vektra;
-using namespace exporttest;
+using namespace testhilfe;
 using namespace std::string_literals;
 
 namespace {
@@ -18,18 +18,19 @@ Importergebnis Lesen(const std::string& text, Zeichnung& z, Protokoll& p) {
     return VektraLesen(ein, z, p);
 }
 
-// Whatever the input, the store holds only well-formed elements and every message names a
-// line of the input.
-void ErwarteHeil(const std::string& text, const Zeichnung& z, const Protokoll& p, const Importergebnis& e) {
+// Reads `text` into the emptied drawing. Whatever the input, the store then holds only
+// well-formed elements and every message names a line of the input.
+Protokoll HeilGelesen(const std::string& text, Zeichnung& z) {
+    z.Elemente.AllesLoeschen();
+    Protokoll p;
+    const Importergebnis e = Lesen(text, z, p);
     EXPECT_LE(z.Elemente.Anzahl(), MaxElemente);
     EXPECT_EQ(e.neueElemente, z.Elemente.Anzahl());
-    for (const TElement& el : z.Elemente) {
-        EXPECT_LE(el.Art, Kreis);
-        EXPECT_TRUE(el.Ebene == EbeneLinie || el.Ebene == EbeneKreis || el.Ebene == EbeneText);
-        EXPECT_LE(el.Text.size(), MaxTextLaenge);
-        EXPECT_LE(el.Ausrichtung.size(), 2u);
-        EXPECT_TRUE(el.Breite >= 0 && el.Breite <= 2);
-    }
+    for (const TElement& el : z.Elemente)
+        EXPECT_TRUE(el.Art <= Kreis &&
+                    (el.Ebene == EbeneLinie || el.Ebene == EbeneKreis || el.Ebene == EbeneText) &&
+                    el.Text.size() <= MaxTextLaenge && el.Ausrichtung.size() <= 2 && el.Breite >= 0 &&
+                    el.Breite <= 2);
     const int zeilen = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
     int fehler = 0;
     for (const Meldung& m : p.liste) {
@@ -37,6 +38,7 @@ void ErwarteHeil(const std::string& text, const Zeichnung& z, const Protokoll& p
         fehler += m.text.starts_with(T("s51")) || m.text.starts_with(T("s52"));
     }
     EXPECT_EQ(fehler, e.Fehler);
+    return p;
 }
 
 // Deterministic pseudo-random input built from command fragments and arbitrary bytes.
@@ -71,9 +73,7 @@ TEST(VektraLesenRobust, ZufaelligeEingabenBringenNurHeileElemente) {
     Zeichnung z;
     for (int runde = 0; runde < 1500; ++runde) {
         const std::string text = Zufallseingabe(saat);
-        z.Elemente.AllesLoeschen();
-        Protokoll p;
-        ErwarteHeil(text, z, p, Lesen(text, z, p));
+        HeilGelesen(text, z);
         if (HasFailure()) return ADD_FAILURE() << "Eingabe " << runde << ": " << testing::PrintToString(text);
     }
 }
@@ -83,18 +83,12 @@ TEST(VektraLesenRobust, AbgeschnitteneBefehleAnJederStelle) {
     ASSERT_FALSE(voll.empty());
     Zeichnung z;
     for (std::size_t n = 0; n <= voll.size(); ++n) {
-        const std::string teil = voll.substr(0, n);
-        z.Elemente.AllesLoeschen();
-        Protokoll p;
-        ErwarteHeil(teil, z, p, Lesen(teil, z, p));
+        HeilGelesen(voll.substr(0, n), z);
         EXPECT_LE(z.Elemente.Anzahl(), 11);
         if (HasFailure()) return;
     }
     // Cut in the middle of a number or before its delimiter: the line is reported, not lost.
-    z.Elemente.AllesLoeschen();
-    Protokoll p;
-    Lesen("\\emline{1}{2}{1}{3", z, p);
-    EXPECT_EQ(p.Texte(),
+    EXPECT_EQ(HeilGelesen("\\emline{1}{2}{1}{3", z).Texte(),
               (std::vector<std::string>{"ungültiger Format in Zeile 1", "ungültiger Format in Zeile 1",
                                         "Typumwandlungsfehler in Zeile 1"}));
     ASSERT_EQ(z.Elemente.Anzahl(), 1);
@@ -102,21 +96,19 @@ TEST(VektraLesenRobust, AbgeschnitteneBefehleAnJederStelle) {
 }
 
 TEST(VektraLesenRobust, RiesigeZahlenZeilenUndNullbytes) {
-    Zeichnung z;
-    Protokoll p;
     const std::string ziffern(100000, '7');
     const std::string text = "\\put(" + ziffern + ",2){\\circle{" + ziffern + "." + ziffern + "}}\n" +
                              std::string(1 << 20, 'a') + "\n\\put(" + std::string(1 << 20, ' ') +
                              "1,2){\\circle{3}}\n" + "\\put(1,2){\\makebox(0,0){" + std::string(1000, 'x') +
                              "}}\n" + "\\put(1,2){\\makebox(0,0){a\0b}}\n"s + "\\put(\0,2){\\circle{3}}\n"s;
-    ErwarteHeil(text, z, p, Lesen(text, z, p));
+    Zeichnung z;
+    const Protokoll p = HeilGelesen(text, z);
     const Elementspeicher& s = z.Elemente;
     // The NUL in place of a number is reported; the line after it then reads no command.
     ASSERT_EQ(s.Anzahl(), 4);
     // Number tokens are cut to 16 characters.
-    EXPECT_DOUBLE_EQ(s[1].x1, 7777777777777777.0);
-    EXPECT_DOUBLE_EQ(s[1].Durchmesser, 7777777777777777.0);
-    EXPECT_DOUBLE_EQ(s[2].Durchmesser, 3);
+    EXPECT_EQ((std::array{s[1].x1, s[1].Durchmesser, s[2].Durchmesser}),
+              (std::array{7777777777777777.0, 7777777777777777.0, 3.0}));
     EXPECT_EQ(s[3].Text, std::string(255, 'x'));
     EXPECT_EQ(s[4].Text, std::string("a\0b", 3));
     EXPECT_EQ(p.Texte(),
@@ -144,22 +136,18 @@ TEST(VektraLesenRobust, VollerSpeicherBeendetDenImport) {
 TEST(VektraLesenRobust, DateiimportMeldetUnlesbareDateien) {
     Ordner o;
     Zeichnung z;
+    Protokoll p;
+    EXPECT_FALSE(PicImportieren(o.pfad.string(), z, p));
+    ASSERT_EQ(p.liste.size(), 1u);
+    EXPECT_TRUE(p.liste[0].text.starts_with(o.pfad.string() + ": " + T("v.LesenFehlgeschlagen")));
+
+    // A good file replaces the drawing and names it after the picture.
     NeuerStrich(z, 0, 0, 1, 1);
     z.Geaendert = true;
-    Protokoll p;
-    const std::string fehlt = o.Datei("fehlt.pic");
-    EXPECT_FALSE(PicImportieren(fehlt, z, p));
-    EXPECT_EQ(z.Elemente.Anzahl(), 0);
-    ASSERT_EQ(p.liste.size(), 1u);
-    EXPECT_TRUE(p.liste[0].text.starts_with(fehlt + ": " + T("v.LesenFehlgeschlagen")));
-    EXPECT_FALSE(PicImportieren(o.pfad.string(), z, p));
-    EXPECT_EQ(p.liste.size(), 2u);
-
-    std::ofstream(o.Datei("bild.pic")) << "\\put(1,2){\\circle{3}}\r\n";
+    o.Ablegen("bild.pic", "\\put(1,2){\\circle{3}}\r\n");
     Importergebnis e;
     EXPECT_TRUE(PicImportieren(o.Datei("bild.pic"), z, p, &e));
-    EXPECT_EQ(z.Elemente.Anzahl(), 1);
-    EXPECT_EQ(e.neueElemente, 1);
+    EXPECT_TRUE(z.Elemente.Anzahl() == 1 && e.neueElemente == 1);
     EXPECT_EQ(z.Dateiname, "bild.vks");
     EXPECT_FALSE(z.Geaendert);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// Shared by the file, export, import, curve and converter tests: a message recorder and element
-// builders.
+// Shared by the core tests: a message recorder, element builders, the sample drawing, a
+// temporary folder and curve parameters.
+#include "curves/Kurve.h"
 #include "model/Zeichnung.h"
 #include "text/Meldungen.h"
 
@@ -10,10 +11,11 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
-namespace exporttest {
+namespace testhilfe {
 
 struct Meldung {
     vektra::Meldungsart art;
@@ -21,6 +23,7 @@ struct Meldung {
     int zeile;
 };
 
+// Records every message; every question is answered with yes.
 class Protokoll : public vektra::Meldungen {
   public:
     std::vector<Meldung> liste;
@@ -37,23 +40,13 @@ class Protokoll : public vektra::Meldungen {
             t.push_back(m.text);
         return t;
     }
-    std::string Alle() const {
-        std::string s;
-        for (const auto& m : liste)
-            s += m.text + "\n";
-        return s;
-    }
 };
 
 inline vektra::TElement& NeuesElement(vektra::Zeichnung& z, std::uint8_t art, std::int32_t ebene, double x1,
                                       double y1, int breite, std::int32_t farbe) {
     vektra::TElement& e = *z.Elemente.NeuesElement();
-    e.Art = art;
-    e.Ebene = ebene;
-    e.x1 = x1;
-    e.y1 = y1;
-    e.Breite = static_cast<std::int16_t>(breite);
-    e.Farbe = farbe;
+    std::tie(e.Art, e.Ebene, e.x1, e.y1, e.Breite, e.Farbe) =
+        std::tuple(art, ebene, x1, y1, static_cast<std::int16_t>(breite), farbe);
     return e;
 }
 
@@ -61,16 +54,14 @@ inline vektra::TElement& NeuerStrich(vektra::Zeichnung& z, double x1, double y1,
                                      int breite = 1, std::int32_t farbe = 0,
                                      std::uint8_t art = vektra::Linie) {
     vektra::TElement& e = NeuesElement(z, art, vektra::EbeneLinie, x1, y1, breite, farbe);
-    e.x2 = x2;
-    e.y2 = y2;
+    std::tie(e.x2, e.y2) = std::pair(x2, y2);
     return e;
 }
 
 inline vektra::TElement& NeuerKreis(vektra::Zeichnung& z, double x, double y, double d, bool gefuellt,
                                     int breite = 1, std::int32_t farbe = 0) {
     vektra::TElement& e = NeuesElement(z, vektra::Kreis, vektra::EbeneKreis, x, y, breite, farbe);
-    e.Durchmesser = d;
-    e.gefuellt = gefuellt;
+    std::tie(e.Durchmesser, e.gefuellt) = std::pair(d, gefuellt);
     return e;
 }
 
@@ -132,6 +123,33 @@ struct Ordner {
     Ordner() { std::filesystem::create_directories(pfad); }
     ~Ordner() { std::filesystem::remove_all(pfad); }
     std::string Datei(std::string_view name) const { return (pfad / name).string(); }
+    void Ablegen(std::string_view name, std::string_view inhalt) const {
+        std::ofstream(Datei(name), std::ios::binary) << inhalt;
+    }
 };
 
-} // namespace exporttest
+inline vektra::Kurvenparameter Parameter(std::string x, std::string y, std::string t0 = "0",
+                                         std::string t1 = "1") {
+    vektra::Kurvenparameter p;
+    p.xText = std::move(x);
+    p.yText = std::move(y);
+    p.t0Text = std::move(t0);
+    p.t1Text = std::move(t1);
+    return p;
+}
+
+// Fixed steps of `deltat` instead of the length control.
+inline vektra::Kurvenparameter Fest(vektra::Kurvenparameter p, double deltat) {
+    p.Kontrollart = vektra::KontrolleKeine;
+    p.Deltat = deltat;
+    return p;
+}
+
+// A drawing whose clip area is off, so that chords stay as computed.
+inline vektra::Zeichnung OhneClip() {
+    vektra::Zeichnung z;
+    z.Dialog.Clipaktiv = false;
+    return z;
+}
+
+} // namespace testhilfe
