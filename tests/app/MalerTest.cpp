@@ -2,18 +2,31 @@
 
 #include <QtTest>
 
+#include <cmath>
+
 namespace {
 
 // At level 4 with origin (-2,-2): 9 pixels per unit on a surface 300 pixels high.
-const auto Sx = [](double x) { return static_cast<int>(9 * (x + 2)); };
-const auto Sy = [](double y) { return 300 - static_cast<int>(9 * (y + 2)); };
-// Pixels of `farbe` in column x within 6 rows of row y: the thickness of a horizontal stroke.
-const auto Dicke = [](const QImage& bild, int x, int y, QRgb farbe) {
-    return Zaehlen(bild, farbe, QRect(x, y - 6, 1, 13));
-};
+int Sx(double x) {
+    return static_cast<int>(9 * (x + 2));
+}
+int Sy(double y) {
+    return 300 - static_cast<int>(9 * (y + 2));
+}
 
 const QRgb Gepickt = qRgb(255, 0, 255), Kandidat = qRgb(0, 128, 0), Unsichtbar = qRgb(128, 0, 0);
 const QRgb Rot = qRgb(255, 0, 0), Blau = qRgb(0, 0, 255), Schwarz = qRgb(0, 0, 0);
+
+// The picture of `s` alone with its bottom-left corner at the point (20, 20).
+QImage Vorlage(const Malaufbau& a, const QString& s, bool fett) {
+    Leinwand l;
+    l.SchriftSetzen(a.zf.font());
+    l.Resize(400, 300);
+    l.Zustand.Fett = fett;
+    l.Zustand.Schriftfarbe = QColor(Gepickt);
+    l.TextOut(Sx(20), Sy(20) - l.TextExtent(s).height(), s);
+    return l.Image().copy();
+}
 
 } // namespace
 
@@ -26,14 +39,14 @@ class MalerTest : public QObject {
             a.Strich(0, 5 * (klasse + 2), 30, 5 * (klasse + 2), klasse, 0xFF0000);
         a.Strich(0, 25, 30, 25, 1, 0xFF0000).Art = vektra::Pfeilspitze;
         a.Strich(0, 27, 30, 27).gepickt = true;
-        vektra::TElement& beides = a.Strich(0, 29, 30, 29);
-        beides.gepickt = beides.Kandidat = true;
+        a.Strich(0, 29, 30, 29).gepickt = true;
+        a.doc.Elemente[7].Kandidat = true;
         a.Strich(0, 31, 30, 31, -1).gepickt = true;
-        // Thickness in blue and in the invisible class's colour at y = 5, 10, ..., 25.
+        // Stroke thickness in `farbe` at y = 5, 10, ..., 25.
         const auto dicken = [&](QRgb farbe) {
             QList<int> d;
             for (int y : {5, 10, 15, 20, 25})
-                d << Dicke(a.Bild(), Sx(15), Sy(y), farbe);
+                d << Zaehlen(a.Bild(), farbe, QRect(Sx(15), Sy(y) - 6, 1, 13));
             return d;
         };
         a.Neu();
@@ -41,8 +54,7 @@ class MalerTest : public QObject {
         QCOMPARE(Zaehlen(a.Bild(), Unsichtbar), 0);
         QCOMPARE(a.Bild().pixel(Sx(15), Sy(27)), Gepickt);
         QCOMPARE(a.Bild().pixel(Sx(15), Sy(29)), Kandidat);
-        // The invisible class shows in its own colour, even when picked, once it has a screen
-        // width; a thin class of width 0 disappears.
+        // With a screen width the invisible class shows in its own colour, even when picked.
         a.doc.Kopf.PixelBreite = {2, 0, 4, 3};
         a.Neu();
         QCOMPARE(dicken(Blau), (QList<int>{0, 0, 4, 3, 4}));
@@ -62,12 +74,11 @@ class MalerTest : public QObject {
         a.Kreis(10, 25, 4, true).gepickt = true;
         a.doc.Kopf.PixelBreite = {0, 0, 2, 3};
         a.Neu();
-        // Open: a ring 45 pixels around the centre, white inside; filled: one colour edge to edge.
+        // Open: a ring 45 pixels around the centre; filled: one colour edge to edge; width 0: nothing.
         QCOMPARE(a.Bild().pixel(Sx(10), Sy(10)), Weiss);
         QVERIFY(Zaehlen(a.Bild(), Rot, QRect(Sx(10) + 40, Sy(10), 8, 1)) > 0);
         QCOMPARE(Zaehlen(a.Bild(), Rot, QRect(Sx(30) - 40, Sy(10), 80, 1)), 80);
         QCOMPARE(Zaehlen(a.Bild(), Gepickt, QRect(Sx(10) - 15, Sy(25), 30, 1)), 30);
-        // Width 0 paints nothing; the brush is clear again afterwards.
         QCOMPARE(Zaehlen(a.Bild(), Rot, QRect(Sx(20) - 50, Sy(25) - 50, 100, 100)), 0);
         QVERIFY(a.zf.Flaeche().Zustand.PinselKlar);
     }
@@ -76,16 +87,15 @@ class MalerTest : public QObject {
         Malaufbau a;
         a.doc.Kopf.PixelBreite = {1, 1, 3, 3};
         a.Text(10, 10, "WWWW");
-        a.Kreis(10, 10, 6, true, 0xFF0000);   // blue disc
-        a.Strich(10, 0, 10, 20, 1, 0x0000FF); // red line through it, created later
-        const auto oben = [&] { return a.Bild().pixel(Sx(10), Sy(8)); };
+        a.Kreis(10, 10, 6, true, 0xFF0000);
+        a.Strich(10, 0, 10, 20, 1, 0x0000FF);
         a.Neu();
-        QCOMPARE(oben(), Blau);
+        QCOMPARE(a.Bild().pixel(Sx(10), Sy(8)), Blau);
         QVERIFY(Zaehlen(a.Bild(), Schwarz) > 0);
         // Ebene decides, then creation order.
         a.doc.Elemente[3].Ebene = 5;
         a.Neu();
-        QCOMPARE(oben(), Rot);
+        QCOMPARE(a.Bild().pixel(Sx(10), Sy(8)), Rot);
         // Classes outside 0..9 and deleted elements are not painted.
         a.doc.Elemente[1].Ebene = 10;
         a.doc.Elemente[2].Ebene = -1;
@@ -168,21 +178,16 @@ class MalerTest : public QObject {
         Malaufbau a;
         a.Neu();
         const QImage leer = a.Bild().copy();
-        QString anzeige;
-        a.m.Positionsanzeige = [&](const QString& s) { anzeige = s; };
-        a.m.FadenkreuzZeichnen(QPoint(18, 282));
-        QCOMPARE(anzeige, QStringLiteral("(0,0)"));
-        QCOMPARE(a.Bild().pixel(14, 282), Schwarz);
         // Moving takes the old cross away; a redraw brings it back; erasing leaves the clean picture.
+        a.m.FadenkreuzZeichnen(QPoint(18, 282));
+        QCOMPARE(a.Bild().pixel(14, 282), Schwarz);
         a.m.FadenkreuzZeichnen(QPoint(100, 100));
         QCOMPARE(a.Bild().pixel(14, 282), Weiss);
-        QCOMPARE(anzeige, QStringLiteral("(9,20)"));
         a.Neu();
         QCOMPARE(a.Bild().pixel(96, 100), Schwarz);
         a.m.FadenkreuzLoeschen();
         a.m.FadenkreuzLoeschen();
         QCOMPARE(a.Bild(), leer);
-
         // Lines go through the cross without breaking it; rubber bands vanish when drawn again.
         a.m.Figur = Maler::FigurLinie;
         a.m.FigurZeichnen(QPoint(0, 100), QPoint(200, 100), false);
@@ -200,14 +205,70 @@ class MalerTest : public QObject {
         }
         a.m.FadenkreuzLoeschen();
         QCOMPARE(a.Bild(), nurLinie);
+        // Positions round half to even: at level 8, 60 pixels a unit, pixel 150 is x = 0.5.
+        QString anzeige;
+        a.m.Positionsanzeige = [&](const QString& s) { anzeige = s; };
+        const std::tuple<int, QPoint, const char*> faelle[] = {{4, {18, 282}, "(0,0)"},
+                                                               {4, {100, 100}, "(9,20)"},
+                                                               {8, {150, 150}, "(0,0)"},
+                                                               {8, {210, 90}, "(2,2)"}};
+        for (const auto& [stufe, p, soll] : faelle) {
+            a.doc.Kopf.Zoomstufe = static_cast<std::int16_t>(stufe);
+            a.Neu();
+            a.m.FadenkreuzZeichnen(p);
+            QCOMPARE(anzeige, QString(soll));
+        }
+    }
 
-        // Positions round half to even: at 60 pixels a unit, pixel 150 is x = 0.5.
-        a.doc.Kopf.Zoomstufe = 8;
+    void textAusrichtungen() {
+        Malaufbau a;
+        a.Text(20, 20, "Hg W\xE4", "tl").Farbe = 0xFF0000;
         a.Neu();
-        a.m.FadenkreuzZeichnen(QPoint(150, 150));
-        QCOMPARE(anzeige, QStringLiteral("(0,0)"));
-        a.m.FadenkreuzZeichnen(QPoint(210, 90));
-        QCOMPARE(anzeige, QStringLiteral("(2,2)"));
+        const QSize masse = a.zf.Flaeche().TextExtent(QStringLiteral("Hg Wä"));
+        const QRect tl = Tinte(a.Bild());
+        QVERIFY(QRect(QPoint(Sx(20), Sy(20)), masse).contains(tl));
+        // Drawn without antialiasing: only the element's colour on white.
+        QCOMPARE(Zaehlen(a.Bild(), Blau) + Zaehlen(a.Bild(), Weiss), 400 * 300);
+        // Every other alignment moves the same ink by its share of the text box, halves rounded;
+        // a short or unknown alignment centres.
+        const auto anteil = [](char c, int n) {
+            return c == 't' || c == 'l'   ? 0
+                   : c == 'b' || c == 'r' ? n
+                                          : static_cast<int>(std::nearbyint(n / 2.0));
+        };
+        const std::pair<const char*, const char*> faelle[] = {
+            {"tc", "tc"}, {"tr", "tr"}, {"cl", "cl"}, {"cc", "cc"}, {"cr", "cr"}, {"bl", "bl"},
+            {"bc", "bc"}, {"br", "br"}, {"", "cc"},   {"x", "cc"},  {"?c", "cc"}, {"c", "cc"}};
+        for (const auto& [al, wie] : faelle) {
+            a.doc.Elemente[1].Ausrichtung = al;
+            a.Neu();
+            QCOMPARE(Tinte(a.Bild()),
+                     tl.translated(-anteil(wie[1], masse.width()), -anteil(wie[0], masse.height())));
+        }
+    }
+
+    void textAnzeigeArten() {
+        Malaufbau a;
+        a.Text(20, 20, "Gr\xF6\xDF\x65", "bl").gepickt = true;
+        Stift& s = a.zf.Flaeche().Zustand;
+        s.Breite = 3;
+        // Kind, text shown, bold; an unknown kind shows the text as written. The pen keeps its
+        // bold style and width whichever way the text was shown.
+        const std::tuple<int, QString, bool> faelle[] = {
+            {0, "T", true}, {1, "Größe", false}, {3, "bl", true}, {9, "Größe", false}};
+        for (const auto& [art, text, fett] : faelle) {
+            a.doc.Kopf.Textanzeige = static_cast<std::int16_t>(art);
+            a.Neu();
+            QCOMPARE(a.Bild(), Vorlage(a, text, fett));
+            s.Fett = !fett;
+            a.m.ElementZeichnen(1);
+            QCOMPARE(s.Fett, !fett);
+            QCOMPARE(s.Breite, 3);
+        }
+        // Hidden texts leave no trace.
+        a.doc.Kopf.Textanzeige = 2;
+        a.Neu();
+        QCOMPARE(Tinte(a.Bild()), QRect());
     }
 };
 
