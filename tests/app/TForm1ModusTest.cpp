@@ -1,48 +1,26 @@
-// The mode switch of the main window driven through its real buttons: status texts and counts,
-// dash controls, pens, pointer, tool buttons, the changed flag and the cross.
-#include "main/TForm1.h"
+// The mode switch of the main window through its real buttons, its panels, dash fields and cross.
+#include "DateiSkriptfenster.h"
 #include "view/Maler.h"
 #include "view/MyDraw.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QToolButton>
-#include <QtTest>
 
 #include <cmath>
 #include <cstring>
 #include <set>
 
-namespace {
-
-const char* const Werkzeuge[] = {"LineButton", "Textbutton", "Circbutton", "Fillcircbutton", "Pfeil1",
-                                 "Linie2",     "Kreis2",     "rechteck1",  "Kurve"};
-
-void Bewegen(QWidget* w, QPoint p) {
-    QMouseEvent e(QEvent::MouseMove, QPointF(p), w->mapToGlobal(QPointF(p)), Qt::NoButton, Qt::NoButton,
-                  Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-} // namespace
-
-class TForm1ModusTest : public QObject {
+class TForm1ModusTest : public QObject, Testumgebung {
     Q_OBJECT
-    QTemporaryDir konfig;
     std::unique_ptr<TForm1> f;
 
     QToolButton* Knopf(const char* name) { return f->findChild<QToolButton*>(name); }
     bool Sichtbar(const char* name) { return f->findChild<QWidget*>(name)->isVisibleTo(f.get()); }
     const QImage& Bild() { return f->Zeichenflaeche()->Flaeche().Image(); }
+    void Bewegen(QPoint p) { QTest::mouseMove(f->Zeichenflaeche(), p); }
 
   private slots:
-    void initTestCase() {
-        qputenv("XDG_CONFIG_HOME", konfig.path().toLocal8Bit());
-        QStandardPaths::setTestModeEnabled(true);
-    }
     void init() {
         f = std::make_unique<TForm1>();
         f->resize(900, 600);
@@ -69,8 +47,7 @@ class TForm1ModusTest : public QObject {
             {"Pickareabutton", 19, "Pickfläche auswählen", 1, false},
             {"Kurve", 4, "Auswahl ", -1, false},
             {"Pickbutton", 4, "Auswahl ", -1, false},
-            {"repaint", 6, " ", -1, false},
-        };
+            {"repaint", 6, " ", -1, false}};
         Stift& s = f->Zeichenflaeche()->Flaeche().Zustand;
         for (const auto& [knopf, modus, text, figur, kreuz] : faelle) {
             f->Painter().Figur = 2;
@@ -84,7 +61,8 @@ class TForm1ModusTest : public QObject {
             // The area tools rubber-band with a thin dotted pen.
             QCOMPARE(s.Gepunktet && s.Breite == 1, modus == 18 || modus == 19);
             // At most the tool just chosen is down; the other modes release them all.
-            for (const char* w : Werkzeuge)
+            for (const char* w : {"LineButton", "Textbutton", "Circbutton", "Fillcircbutton", "Pfeil1",
+                                  "Linie2", "Kreis2", "rechteck1", "Kurve"})
                 QVERIFY2(Knopf(w)->isChecked() == (std::strcmp(w, knopf) == 0 && modus != 4), knopf);
         }
     }
@@ -138,10 +116,9 @@ class TForm1ModusTest : public QObject {
     }
 
     void kreuzFolgtDemEinrastpunkt() {
-        MyDraw* zf = f->Zeichenflaeche();
         f->ModusSetzen(0);
         const QImage ohne = Bild();
-        Bewegen(zf, QPoint(100, 100));
+        Bewegen(QPoint(100, 100));
         const QPoint p = f->Painter().FadenkreuzPosition();
         QVERIFY(f->Painter().FadenkreuzGezeigt());
         QCOMPARE(p, QPoint(f->View.SnapPixelX(100), f->View.SnapPixelY(100)));
@@ -151,18 +128,18 @@ class TForm1ModusTest : public QObject {
         // A swallowed move draws nothing.
         const QImage mit = Bild();
         f->ignoriereBewegung = true;
-        Bewegen(zf, QPoint(300, 150));
+        Bewegen(QPoint(300, 150));
         QVERIFY(!f->ignoriereBewegung);
         QCOMPARE(Bild(), mit);
         // A redraw leaves no stale cross behind; the next move draws exactly one again.
         f->zeichneneu();
         QCOMPARE(Bild(), ohne);
-        Bewegen(zf, QPoint(100, 100));
+        Bewegen(QPoint(100, 100));
         QCOMPARE(Bild(), mit);
         // Neutral mode takes the cross off and draws none.
         f->ModusSetzen(6);
         QCOMPARE(Bild(), ohne);
-        Bewegen(zf, QPoint(120, 120));
+        Bewegen(QPoint(120, 120));
         QVERIFY(!f->Painter().FadenkreuzGezeigt());
     }
 };

@@ -1,49 +1,38 @@
 // Start and close of the main window: stored geometry, the close question and the number format.
+#include "DateiSkriptfenster.h"
 #include "main/Programmstart.h"
-#include "main/TForm1.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLocale>
 #include <QScreen>
 #include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QtTest>
 
 #include <clocale>
 #include <cstdlib>
 
 namespace {
 
-// A main window that answers its questions with `antwort` and whose saving is simulated.
-class Skriptfenster : public TForm1 {
+// Saving for the close question is simulated and succeeds from attempt `gelingtAb` on.
+class Schliessfenster : public Skriptfenster {
   public:
-    vektra::Antwort antwort = vektra::Antwort::Abbruch;
-    QStringList fragen;
-    bool speichernGelingt = false;
-    int gespeichert = 0;
-
-    vektra::Antwort Fragen(vektra::Meldungsart, const std::string& text, vektra::Knoepfe) override {
-        fragen << QString::fromStdString(text);
-        return antwort;
-    }
+    int gespeichert = 0, gelingtAb = 0;
 
   protected:
-    bool SpeichernFuerSchliessen() override {
-        ++gespeichert;
-        return speichernGelingt;
-    }
+    bool SpeichernFuerSchliessen() override { return ++gespeichert >= gelingtAb; }
 };
 
 QSettings Speicher() {
-    return QSettings(QStringLiteral("Vektra32"), QStringLiteral("Vektra32"));
+    return QSettings(u"Vektra32"_s, u"Vektra32"_s);
 }
 
-void Speichern(const QVariantMap& werte) {
+QVariantMap Gespeichert(const QVariantMap& neu = {}) {
     auto s = Speicher();
-    for (auto i = werte.begin(); i != werte.end(); ++i)
+    for (auto i = neu.begin(); i != neu.end(); ++i)
         s.setValue(i.key(), i.value());
+    QVariantMap werte;
+    for (const QString& name : s.childKeys())
+        werte[name] = s.value(name);
+    return werte;
 }
 
 QRect Startlage() {
@@ -53,16 +42,9 @@ QRect Startlage() {
 
 } // namespace
 
-class TForm1StartTest : public QObject {
+class TForm1StartTest : public QObject, Testumgebung {
     Q_OBJECT
-    QTemporaryDir konfig;
-
   private slots:
-    void initTestCase() {
-        QVERIFY(konfig.isValid());
-        qputenv("XDG_CONFIG_HOME", konfig.path().toLocal8Bit());
-        QStandardPaths::setTestModeEnabled(true);
-    }
     void init() { Speicher().clear(); }
 
     void start_data() {
@@ -95,7 +77,7 @@ class TForm1StartTest : public QObject {
         QFETCH(QVariantMap, werte);
         QFETCH(QRect, lage);
         QFETCH(QString, makros);
-        Speichern(werte);
+        Gespeichert(werte);
         Skriptfenster f;
         f.show();
         QCOMPARE(QRect(f.pos(), f.size()), lage);
@@ -103,57 +85,46 @@ class TForm1StartTest : public QObject {
     }
 
     void maximiertSchreibtNurZweiWerte() {
-        Speichern({{"Form1_Maximized", false}, {"Form1_Width", 777}, {"Macro_Directory", "/m"}});
-        {
-            Skriptfenster f;
+        Gespeichert({{"Form1_Maximized", false}, {"Form1_Width", 777}, {"Macro_Directory", "/m"}});
+        for (bool wieder : {false, true}) {
+            Schliessfenster f;
             f.show();
+            QCOMPARE(f.isMaximized(), wieder);
             f.showMaximized();
             QVERIFY(f.close());
         }
-        auto s = Speicher();
-        QCOMPARE(s.value("Form1_Maximized").toBool(), true);
-        QCOMPARE(s.value("Form1_Width").toInt(), 777);
-        QVERIFY(!s.contains("Form1_Top"));
-        QCOMPARE(s.value("Macro_Directory").toString(), QStringLiteral("/m"));
-        Skriptfenster f;
-        f.show();
-        QVERIFY(f.isMaximized());
+        QCOMPARE(Gespeichert(),
+                 (QVariantMap{{"Form1_Maximized", true}, {"Form1_Width", 777}, {"Macro_Directory", "/m"}}));
     }
 
     void schliessenFragtNachAenderungen() {
         using vektra::Antwort;
-        Speichern({{"form1_top", 1}, {"macro_directory", "/alt"}});
-        Skriptfenster f;
+        Gespeichert({{"form1_top", 1}, {"macro_directory", "/alt"}});
+        Schliessfenster f;
         f.show();
         QTest::mouseClick(f.findChild<QWidget*>("LineButton"), Qt::LeftButton);
         QVERIFY(f.Doc.Geaendert);
         // Cancel keeps the window open but still writes the geometry, each value under one name.
-        f.Makroordner = QStringLiteral("/neu");
+        f.Makroordner = u"/neu"_s;
         f.move(50, 60);
         f.resize(640, 480);
         QVERIFY(!f.close());
-        QCOMPARE(f.fragen, QStringList{QStringLiteral("Änderungen speichern?")});
-        auto s = Speicher();
-        QVariantMap gespeichert;
-        for (const QString& name : s.childKeys())
-            gespeichert[name] = s.value(name);
-        QCOMPARE(gespeichert, (QVariantMap{{"Form1_Top", 60},
-                                           {"Form1_Left", 50},
-                                           {"Form1_Width", 640},
-                                           {"Form1_Height", 480},
-                                           {"Form1_Maximized", false},
-                                           {"Macro_Directory", "/neu"}}));
-        // Yes whose saving fails keeps the window open: the drawing is not lost.
-        f.antwort = Antwort::Ja;
+        QCOMPARE(f.fragen, QStringList{u"Änderungen speichern?"_s});
+        QCOMPARE(Gespeichert(), (QVariantMap{{"Form1_Top", 60},
+                                             {"Form1_Left", 50},
+                                             {"Form1_Width", 640},
+                                             {"Form1_Height", 480},
+                                             {"Form1_Maximized", false},
+                                             {"Macro_Directory", "/neu"}}));
+        // Yes whose saving fails keeps the window open: the drawing is not lost. No closes without
+        // saving, through the menu as well.
+        f.gelingtAb = 2;
+        f.antworten = {Antwort::Ja, Antwort::Ja, Antwort::Nein};
         QVERIFY(!f.close());
-        QCOMPARE(f.gespeichert, 1);
         QVERIFY(f.isVisible());
-        f.speichernGelingt = true;
         QVERIFY(f.close());
         QCOMPARE(f.gespeichert, 2);
-        // No closes without saving, through the menu as well.
         f.show();
-        f.antwort = Antwort::Nein;
         f.findChild<QAction*>("Exit1")->trigger();
         QVERIFY(!f.isVisible());
         QCOMPARE(f.gespeichert, 2);
@@ -164,9 +135,9 @@ class TForm1StartTest : public QObject {
         std::setlocale(LC_ALL, "de_DE.UTF-8");
         QLocale::setDefault(QLocale(QLocale::German));
         ProgrammEinrichten();
-        QCOMPARE(QLocale().toString(2.5), QStringLiteral("2.5"));
+        QCOMPARE(QLocale().toString(2.5), u"2.5"_s);
         QCOMPARE(std::strtod("2.5", nullptr), 2.5);
-        QCOMPARE(QString::fromLatin1(std::localeconv()->decimal_point), QStringLiteral("."));
+        QCOMPARE(QString::fromLatin1(std::localeconv()->decimal_point), u"."_s);
     }
 };
 
