@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+#include <optional>
+
 class LeinwandTest : public QObject {
     Q_OBJECT
   private slots:
@@ -58,15 +60,12 @@ class LeinwandTest : public QObject {
         l.Resize(50, 50);
         int meldungen = 0;
         l.Geaendert = [&] { ++meldungen; };
-        {
-            Leinwand::Stapel aussen(l);
-            {
-                Leinwand::Stapel innen(l);
-                l.LineTo(20, 20);
-            }
-            l.TextOut(0, 0, QStringLiteral("a"));
-            QCOMPARE(meldungen, 0);
-        }
+        std::optional<Leinwand::Stapel> aussen(std::in_place, l), innen(std::in_place, l);
+        l.LineTo(20, 20);
+        innen.reset();
+        l.TextOut(0, 0, QStringLiteral("a"));
+        QCOMPARE(meldungen, 0);
+        aussen.reset();
         QCOMPARE(meldungen, 1);
         l.LineTo(10, 10);
         QCOMPARE(meldungen, 2);

@@ -94,10 +94,9 @@ class TForm1ModusTest : public QObject, Testumgebung {
             f->Doc.Geaendert = false;
             f->ModusSetzen(m);
             for (const char* name : {"P1", "P2", "P3", "P4", "Kontrolle", "Strichlangedit"})
-                QVERIFY2(Sichtbar(name) == (strichmodi.count(m) > 0),
-                         qPrintable(QStringLiteral("%1 %2").arg(name).arg(m)));
+                QCOMPARE(std::pair(m, Sichtbar(name)), std::pair(m, strichmodi.count(m) > 0));
             QVERIFY(!Sichtbar("Winkeldiffedit") && !Sichtbar("Deltaedit"));
-            QVERIFY2(f->Doc.Geaendert == (aendernde.count(m) > 0), qPrintable(QString::number(m)));
+            QCOMPARE(std::pair(m, f->Doc.Geaendert), std::pair(m, aendernde.count(m) > 0));
         }
         // Showing the dash fields does not resize the surface; the chosen control's step field shows.
         f->ModusSetzen(6);

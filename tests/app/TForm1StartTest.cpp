@@ -47,10 +47,7 @@ class TForm1StartTest : public QObject, Testumgebung {
   private slots:
     void init() { Speicher().clear(); }
 
-    void start_data() {
-        QTest::addColumn<QVariantMap>("werte");
-        QTest::addColumn<QRect>("lage");
-        QTest::addColumn<QString>("makros");
+    void start() {
         const QString programm = QCoreApplication::applicationDirPath();
         const QVariantMap lage{{"Form1_Maximized", false}, {"Form1_Top", 40},     {"Form1_Left", 30},
                                {"Form1_Width", 500},       {"Form1_Height", 300}, {"Macro_Directory", "/m"}};
@@ -60,28 +57,27 @@ class TForm1StartTest : public QObject, Testumgebung {
             if (wert.isValid()) m[name] = wert;
             return m;
         };
-        QTest::newRow("nichts gespeichert") << QVariantMap() << Startlage() << QString();
-        QTest::newRow("andere Schreibweisen")
-            << QVariantMap{{"form1_maximized", false}, {"form1_top", 40},     {"FORM1_LEFT", 30},
-                           {"Form1_width", 500},       {"form1_height", 300}, {"macro_directory", "/m"}}
-            << QRect(30, 40, 500, 300) << "/m";
-        // Geometry that no screen shows would leave the window out of reach.
-        QTest::newRow("kein Bildschirm") << mit("Form1_Left", -30000) << Startlage() << "/m";
-        QTest::newRow("unlesbare Breite")
-            << mit("Form1_Width", "breit") << QRect(30, 40, Startlage().width(), 300) << "/m";
-        QTest::newRow("ohne Makroordner")
-            << mit("Macro_Directory", {}) << QRect(30, 40, 500, 300) << programm;
-        QTest::newRow("ohne Maximiert") << mit("Form1_Maximized", {}) << Startlage() << programm;
-    }
-    void start() {
-        QFETCH(QVariantMap, werte);
-        QFETCH(QRect, lage);
-        QFETCH(QString, makros);
-        Gespeichert(werte);
-        Skriptfenster f;
-        f.show();
-        QCOMPARE(QRect(f.pos(), f.size()), lage);
-        QCOMPARE(f.Makroordner, makros);
+        const QVariantMap schreibweisen{{"form1_maximized", false}, {"form1_top", 40},
+                                        {"FORM1_LEFT", 30},         {"Form1_width", 500},
+                                        {"form1_height", 300},      {"macro_directory", "/m"}};
+        const QRect gespeichert(30, 40, 500, 300);
+        // Stored values, window geometry, macro folder. Geometry that no screen shows would leave the
+        // window out of reach.
+        const std::tuple<QVariantMap, QRect, QString> faelle[] = {
+            {{}, Startlage(), {}},
+            {schreibweisen, gespeichert, "/m"},
+            {mit("Form1_Left", -30000), Startlage(), "/m"},
+            {mit("Form1_Width", "breit"), QRect(30, 40, Startlage().width(), 300), "/m"},
+            {mit("Macro_Directory", {}), gespeichert, programm},
+            {mit("Form1_Maximized", {}), Startlage(), programm}};
+        for (const auto& [werte, soll, makros] : faelle) {
+            Speicher().clear();
+            Gespeichert(werte);
+            Skriptfenster f;
+            f.show();
+            QCOMPARE(QRect(f.pos(), f.size()), soll);
+            QCOMPARE(f.Makroordner, makros);
+        }
     }
 
     void maximiertSchreibtNurZweiWerte() {
