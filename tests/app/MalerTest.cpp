@@ -42,7 +42,6 @@ class MalerTest : public QObject {
         a.Strich(0, 29, 30, 29).gepickt = true;
         a.doc.Elemente[7].Kandidat = true;
         a.Strich(0, 31, 30, 31, -1).gepickt = true;
-        // Stroke thickness in `farbe` at y = 5, 10, ..., 25.
         const auto dicken = [&](QRgb farbe) {
             QList<int> d;
             for (int y : {5, 10, 15, 20, 25})
@@ -161,10 +160,8 @@ class MalerTest : public QObject {
         a.m.Figur = Maler::FigurEllipse;
         int aufrufe = 0;
         a.m.zeichneneu([&] { aufrufe += !zeichnetGerade && a.m.bereit; });
-        QCOMPARE(aufrufe, 1);
-        QCOMPARE(s.Farbe, QColor(Qt::cyan));
-        QCOMPARE(s.Breite, 4);
-        QCOMPARE(a.m.Figur, Maler::FigurEllipse);
+        QCOMPARE(std::tuple(aufrufe, s.Farbe, s.Breite, a.m.Figur),
+                 std::tuple(1, QColor(Qt::cyan), 4, Maler::FigurEllipse));
         // A dotted tool pen does not make an element dotted, and stays set for the tool.
         a.Strich(0, 10, 30, 10);
         s.Gepunktet = true;
@@ -228,8 +225,8 @@ class MalerTest : public QObject {
         QVERIFY(QRect(QPoint(Sx(20), Sy(20)), masse).contains(tl));
         // Drawn without antialiasing: only the element's colour on white.
         QCOMPARE(Zaehlen(a.Bild(), Blau) + Zaehlen(a.Bild(), Weiss), 400 * 300);
-        // Every other alignment moves the same ink by its share (in halves, rounded) of the text box;
-        // a short or unknown alignment centres.
+        // Other alignments move the same ink by their share of the text box (halves, rounded); bad ones
+        // centre.
         const auto teil = [](int halbe, int n) { return static_cast<int>(std::nearbyint(n * halbe / 2.0)); };
         const std::tuple<const char*, int, int> faelle[] = {
             {"tc", 0, 1}, {"tr", 0, 2}, {"cl", 1, 0}, {"cc", 1, 1}, {"cr", 1, 2}, {"bl", 2, 0},
@@ -246,8 +243,7 @@ class MalerTest : public QObject {
         a.Text(20, 20, "Gr\xF6\xDF\x65", "bl").gepickt = true;
         Stift& s = a.zf.Flaeche().Zustand;
         s.Breite = 3;
-        // Kind, text shown, bold; an unknown kind shows the text as written. The pen keeps its
-        // bold style and width whichever way the text was shown.
+        // Kind, text, bold (an unknown kind shows the text as written); the pen keeps its bold and width.
         const std::tuple<int, QString, bool> faelle[] = {
             {0, "T", true}, {1, "Größe", false}, {3, "bl", true}, {9, "Größe", false}};
         for (const auto& [art, text, fett] : faelle) {
@@ -259,7 +255,6 @@ class MalerTest : public QObject {
             QCOMPARE(s.Fett, !fett);
             QCOMPARE(s.Breite, 3);
         }
-        // Hidden texts leave no trace.
         a.doc.Kopf.Textanzeige = 2;
         a.Neu();
         QCOMPARE(Tinte(a.Bild()), QRect());

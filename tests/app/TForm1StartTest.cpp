@@ -61,10 +61,10 @@ class TForm1StartTest : public QObject, Testumgebung {
                                         {"FORM1_LEFT", 30},         {"Form1_width", 500},
                                         {"form1_height", 300},      {"macro_directory", "/m"}};
         const QRect gespeichert(30, 40, 500, 300);
-        // Stored values, window geometry, macro folder. Geometry that no screen shows would leave the
-        // window out of reach.
+        // Stored values, geometry, macro folder; geometry no screen shows would leave the window out of
+        // reach.
         const std::tuple<QVariantMap, QRect, QString> faelle[] = {
-            {{}, Startlage(), {}},
+            {QVariantMap(), Startlage(), QString()},
             {schreibweisen, gespeichert, "/m"},
             {mit("Form1_Left", -30000), Startlage(), "/m"},
             {mit("Form1_Width", "breit"), QRect(30, 40, Startlage().width(), 300), "/m"},
@@ -106,14 +106,11 @@ class TForm1StartTest : public QObject, Testumgebung {
         f.resize(640, 480);
         QVERIFY(!f.close());
         QCOMPARE(f.fragen, QStringList{u"Änderungen speichern?"_s});
-        QCOMPARE(Gespeichert(), (QVariantMap{{"Form1_Top", 60},
-                                             {"Form1_Left", 50},
-                                             {"Form1_Width", 640},
-                                             {"Form1_Height", 480},
-                                             {"Form1_Maximized", false},
-                                             {"Macro_Directory", "/neu"}}));
-        // Yes whose saving fails keeps the window open: the drawing is not lost. No closes without
-        // saving, through the menu as well.
+        const QVariantMap soll{{"Form1_Top", 60},          {"Form1_Left", 50},
+                               {"Form1_Width", 640},       {"Form1_Height", 480},
+                               {"Form1_Maximized", false}, {"Macro_Directory", "/neu"}};
+        QCOMPARE(Gespeichert(), soll);
+        // Yes whose saving fails keeps the window and the drawing; No closes unsaved, by menu as well.
         f.gelingtAb = 2;
         f.antworten = {Antwort::Ja, Antwort::Ja, Antwort::Nein};
         QVERIFY(!f.close());
