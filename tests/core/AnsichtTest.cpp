@@ -7,17 +7,13 @@
 
 using namespace vektra;
 
-namespace {
-
-Ansicht AnsichtBei(int zoomstufe, int hoehe, int snapstufe = 2) {
+static Ansicht AnsichtBei(int zoomstufe, int hoehe, int snapstufe = 2) {
     Ansicht a;
     a.Zoomfaktor = ZoomFuer(zoomstufe).Faktor;
     a.Hoehe = hoehe;
     a.Schritt = SnapschrittFuer(snapstufe);
     return a;
 }
-
-} // namespace
 
 TEST(Ansicht, NullpunktUndStufen) {
     // Level 4, origin (-2,-2): the point (0,0) lies 18 pixels right of and above the corner.

@@ -3,11 +3,8 @@
 #include "files/Zeichnungsdatei.h"
 #include "text/Texte.h"
 
-#include <gtest/gtest.h>
-
 #include <sstream>
 
-using namespace vektra;
 using namespace testhilfe;
 namespace fs = std::filesystem;
 

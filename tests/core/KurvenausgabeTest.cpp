@@ -1,30 +1,24 @@
 #include "Testhilfe.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <optional>
 
-using namespace vektra;
 using namespace testhilfe;
 
-namespace {
-
-// Plots x, y for n = n0..n1 into z with the given pattern.
-Kurvenbefehl Zeichnen(Zeichnung& z, Protokoll& r, Kurvenparameter p, Phasenlaengen muster = {1, 0, 0, 0},
-                      std::int32_t n0 = 1, std::int32_t n1 = 1) {
+// Plots x, y for n = 1..n1 into z with the given pattern and the clip area off, so that chords
+// stay as computed.
+static Kurvenbefehl Zeichnen(Zeichnung& z, Protokoll& r, Kurvenparameter p, Phasenlaengen muster, int n1) {
     Kurvenplotter k;
-    return KurvenZeichnen(k, p, n0, n1, muster, z, r);
+    z.Dialog.Clipaktiv = false;
+    return KurvenZeichnen(k, p, 1, n1, muster, z, r);
 }
 
-std::vector<int> Breiten(const Zeichnung& z) {
+static std::vector<int> Breiten(const Zeichnung& z) {
     std::vector<int> b;
     for (const auto& e : z.Elemente)
         b.push_back(e.Breite);
     return b;
 }
-
-} // namespace
 
 TEST(Clippen, KantenEckenUndGrenzen) {
     // The area: top 200, bottom -1, right 200, left -1. A chord is {x1, x2, y1, y2}.
@@ -69,9 +63,9 @@ TEST(KurveAusgeben, Strichmuster) {
         {{1, 1, 2, 1}, {1, -1, 1, 1, -1, 1, 1, -1, 1, 1, -1, 1}, 2}};
     // clang-format on
     for (const Fall& f : faelle) {
-        Zeichnung z = OhneClip();
+        Zeichnung z;
         Protokoll r;
-        Zeichnen(z, r, Fest(Parameter("t", "0", "0", "6"), 1), f.muster, 1, f.n1);
+        Zeichnen(z, r, Fest(Parameter("t", "0", "0", "6"), 1), f.muster, f.n1);
         EXPECT_EQ(Breiten(z), f.breiten) << f.muster[0] << f.muster[1] << f.muster[2] << f.muster[3];
     }
 }
@@ -91,8 +85,7 @@ TEST(KurveAusgeben, AbgeschnitteneSehnenZaehlenNichtImMuster) {
     k.KurveBerechnen(r);
     k.MusterZuruecksetzen();
     const Kurvenausgabe aus = k.KurveAusgeben(z, {1, 1, 0, 0}, r);
-    EXPECT_TRUE(aus.NeuZeichnen && z.Geaendert);
-    ASSERT_TRUE(aus.Elemente == 3 && z.Elemente.Anzahl() == 3);
+    ASSERT_TRUE(aus.NeuZeichnen && z.Geaendert && aus.Elemente == 3 && z.Elemente.Anzahl() == 3);
     EXPECT_TRUE(z.Elemente[3].x2 == 25 && z.Elemente[3].y2 == 25);
     EXPECT_EQ(Breiten(z), (std::vector<int>{2, -1, 2}));
     for (const auto& e : z.Elemente)
@@ -105,11 +98,11 @@ TEST(KurveAusgeben, AbgeschnitteneSehnenZaehlenNichtImMuster) {
 }
 
 TEST(KurveAusgeben, VollerSpeicherBehaeltWasPasst) {
-    Zeichnung z = OhneClip();
+    Zeichnung z;
     for (int i = 0; i < MaxElemente - 4; ++i)
         z.Elemente.NeuesElement();
     Protokoll r;
-    EXPECT_EQ(Zeichnen(z, r, Fest(Parameter("t", "0"), 0.1), {1, 0, 0, 0}, 1, 5), Kurvenbefehl::SpeicherVoll);
+    EXPECT_EQ(Zeichnen(z, r, Fest(Parameter("t", "0"), 0.1), {1, 0, 0, 0}, 5), Kurvenbefehl::SpeicherVoll);
     EXPECT_EQ(z.Elemente.Anzahl(), MaxElemente);
     EXPECT_EQ(z.Elemente[MaxElemente].x2, 4);
     ASSERT_EQ(r.liste.size(), 1u) << "the command stops at the first full store";
@@ -118,7 +111,8 @@ TEST(KurveAusgeben, VollerSpeicherBehaeltWasPasst) {
 
 TEST(KurveAusgeben, FehlerBeendenDenBefehlBerichteNurDasEineN) {
     // n = 1 and 2 plot, n = 3 takes the root of a negative number.
-    Zeichnung z = OhneClip();
+    Zeichnung z;
+    z.Dialog.Clipaktiv = false;
     Protokoll r;
     Kurvenplotter k;
     k.VersatzX = 7;

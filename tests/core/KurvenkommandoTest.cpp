@@ -2,11 +2,9 @@
 
 #include "Kurvenkommando.h"
 
-#include <gtest/gtest.h>
-
 #include <numbers>
 
-using namespace vektra;
+using namespace testhilfe;
 
 namespace {
 
@@ -19,7 +17,7 @@ std::vector<std::string> Args(std::initializer_list<const char*> a) {
 
 struct Lauf {
     Zeichnung z;
-    testhilfe::Protokoll r;
+    Protokoll r;
     std::string ausgabe;
     int code;
     explicit Lauf(const std::vector<std::string>& args)

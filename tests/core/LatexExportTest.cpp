@@ -2,16 +2,11 @@
 #include "Testhilfe.h"
 #include "text/Texte.h"
 
-#include <gtest/gtest.h>
-
 #include <sstream>
 
-using namespace vektra;
 using namespace testhilfe;
 
-namespace {
-
-std::string Export(const Zeichnung& z) {
+static std::string Export(const Zeichnung& z) {
     std::ostringstream aus;
     Protokoll p;
     EXPECT_TRUE(LatexExportieren(z, aus, p));
@@ -20,12 +15,10 @@ std::string Export(const Zeichnung& z) {
 }
 
 // The lines from the picture on.
-std::string Bild(const Zeichnung& z) {
+static std::string Bild(const Zeichnung& z) {
     const std::string s = Export(z);
     return s.substr(s.find("\\begin{picture}"));
 }
-
-} // namespace
 
 TEST(LatexExport, BeispielzeichnungGleichtDerGoldenenDatei) {
     EXPECT_EQ(Export(Beispielzeichnung()), DateiInhalt(VEKTRA_TESTDATA "/beispiel.vkx"));

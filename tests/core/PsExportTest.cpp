@@ -1,25 +1,18 @@
 #include "files/PsExport.h"
 #include "Testhilfe.h"
 
-#include <gtest/gtest.h>
-
 #include <sstream>
 
-using namespace vektra;
 using namespace testhilfe;
 
-namespace {
-
 // The PostScript after the fixed head, which ends by choosing the normal width.
-std::string NachKopf(const Zeichnung& z) {
+static std::string NachKopf(const Zeichnung& z) {
     std::ostringstream ps, treiber;
     Protokoll p;
     EXPECT_TRUE(PsExportieren(z, ps, treiber, "bild", p));
     const std::string s = ps.str();
     return s.substr(s.find("\r\nnormal\r\n") + 10);
 }
-
-} // namespace
 
 TEST(PsExport, BeispielzeichnungGleichtDenGoldenenDateien) {
     std::ostringstream ps, treiber;
