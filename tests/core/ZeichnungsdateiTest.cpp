@@ -48,18 +48,12 @@ std::string Schreiben(Zeichnung& z) {
     return aus.str();
 }
 
-// Reads bytes into `z`; the message goes to `fehler`.
-Leseergebnis Lesen(const std::string& b, Zeichnung& z, std::string& fehler) {
+// Reads bytes that must give `erwartet`: the drawing and the message.
+std::pair<Zeichnung, std::string> Lesen(const std::string& b, Leseergebnis erwartet = Leseergebnis::Ok) {
+    std::pair<Zeichnung, std::string> e;
     std::istringstream ein(b);
-    return ZeichnungLesen(ein, z, fehler);
-}
-
-// Reads bytes that must be a good file.
-Zeichnung Gelesen(const std::string& b) {
-    Zeichnung z;
-    std::string fehler;
-    EXPECT_EQ(Lesen(b, z, fehler), Leseergebnis::Ok) << fehler;
-    return z;
+    EXPECT_EQ(ZeichnungLesen(ein, e.first, e.second), erwartet) << e.second;
+    return e;
 }
 
 } // namespace
@@ -107,7 +101,7 @@ TEST(Zeichnungsdatei, RundreiseIstByteGleich) {
     NeuerKreis(z, 0, 0, 1e300, true, -1).gepickt = true;
     z.Kopf.Pfeilwinkel = 0.3;
     const std::string erste = Schreiben(z);
-    Zeichnung gelesen = Gelesen(erste);
+    Zeichnung gelesen = Lesen(erste).first;
     ASSERT_EQ(gelesen.Elemente.Anzahl(), z.Elemente.Anzahl());
     EXPECT_EQ(Schreiben(gelesen), erste);
 }
@@ -127,7 +121,7 @@ TEST(Zeichnungsdatei, RoheKopfsatzbytesBleibenErhalten) {
     b.Satz(Kreis, 0, 4).F64(-0.0).F64(1.0 / 3).F64(1e-9).I16(32767).U8(0);
     b.Satz(200, 1, 2);
 
-    Zeichnung z = Gelesen(b.b);
+    Zeichnung z = Lesen(b.b).first;
     EXPECT_EQ(z.Elemente[1].Ausrichtung, "bx"); // any two bytes
     EXPECT_EQ(z.Dialog.TeXBreite[0].size(), 10u);
     EXPECT_EQ(Schreiben(z), b.b);
@@ -152,7 +146,7 @@ TEST(Zeichnungsdatei, AeltereFassungMit288ByteSaetzen) {
           Bau().Satz(Text, 0, 8).F64(1).F64(2).U8(1).Txt("bx").U8(0)}) // one-letter alignment
         b.Txt(satz.b).Txt(std::string(288 - satz.b.size(), '\xCC'));
 
-    Zeichnung z = Gelesen(b.b);
+    Zeichnung z = Lesen(b.b).first;
     ASSERT_EQ(z.Elemente.Anzahl(), 5);
     const TElement& l = z.Elemente[1];
     EXPECT_TRUE(l.gepickt && l.Farbe == 0xFF && l.Breite == 2);
@@ -168,17 +162,11 @@ TEST(Zeichnungsdatei, AeltereFassungMit288ByteSaetzen) {
 }
 
 TEST(Zeichnungsdatei, FehlerhafteInhalteAbgelehnt) {
-    const auto fehlerVon = [](const Bau& b, Leseergebnis erwartet = Leseergebnis::Fehler) {
-        Zeichnung z;
-        std::string fehler;
-        EXPECT_EQ(Lesen(b.b, z, fehler), erwartet);
-        return fehler;
-    };
     for (std::string_view tag : {"", "VEKTRA41  ", "vektra42  ", "VEKTRA42 ", "VEKTRA42   "})
-        EXPECT_EQ(fehlerVon(Anfang(tag, 0), Leseergebnis::FalscheVersion), "Falsche Version") << tag;
+        EXPECT_EQ(Lesen(Anfang(tag, 0).b, Leseergebnis::FalscheVersion).second, "Falsche Version") << tag;
     for (const auto& [tag, n] :
          {std::pair{"VEKTRA42  ", -1}, {"VEKTRA42  ", 32001}, {"VEKTRA40  ", 0x7FFFFFFF}})
-        EXPECT_EQ(fehlerVon(Anfang(tag, n)),
+        EXPECT_EQ(Lesen(Anfang(tag, n).b, Leseergebnis::Fehler).second,
                   "Ungültige Elementzahl " + std::to_string(n) + " (erlaubt sind 0 bis 32000).");
 
     const auto mitText = [](std::int32_t laenge) {
@@ -188,23 +176,21 @@ TEST(Zeichnungsdatei, FehlerhafteInhalteAbgelehnt) {
         return b.Txt(std::string(static_cast<std::size_t>(std::clamp(laenge, 0, 300)), 'a'));
     };
     for (std::int32_t n : {-1, 256})
-        EXPECT_EQ(fehlerVon(mitText(n)), "Element 2 hat die ungültige Textlänge " + std::to_string(n) +
-                                             " (erlaubt sind 0 bis 255).");
+        EXPECT_EQ(Lesen(mitText(n).b, Leseergebnis::Fehler).second, "Element 2 hat die ungültige Textlänge " +
+                                                                        std::to_string(n) +
+                                                                        " (erlaubt sind 0 bis 255).");
     // The limits themselves are fine, and so is an empty drawing.
-    EXPECT_EQ(Gelesen(mitText(0).b).Elemente[2].Text, "");
-    EXPECT_EQ(Gelesen(mitText(255).b).Elemente[2].Text, std::string(255, 'a'));
-    EXPECT_EQ(Gelesen(Anfang("VEKTRA42  ", 0).b).Elemente.Anzahl(), 0);
+    EXPECT_EQ(Lesen(mitText(0).b).first.Elemente[2].Text, "");
+    EXPECT_EQ(Lesen(mitText(255).b).first.Elemente[2].Text, std::string(255, 'a'));
+    EXPECT_EQ(Lesen(Anfang("VEKTRA42  ", 0).b).first.Elemente.Anzahl(), 0);
 }
 
 TEST(Zeichnungsdatei, LesefehlerBehaltenDieZeichnung) {
     // Reading `pfad` fails with one message starting with `meldung`; the open drawing stays as it was.
     const auto scheitert = [](const std::string& pfad, const std::string& meldung,
                               Meldungsart art = Meldungsart::Fehler) {
-        Zeichnung z;
+        Zeichnung z{.Kopf = {.Zoomstufe = 7}, .Dialog = {.Unitlength = "2mm"}, .Geaendert = true};
         z.Elemente.Anhaengen({.x2 = 2});
-        z.Kopf.Zoomstufe = 7;
-        z.Dialog.Unitlength = "2mm";
-        z.Geaendert = true;
         Protokoll m;
         EXPECT_NE(ZeichnungLesenDatei(pfad, z, m), Leseergebnis::Ok);
         EXPECT_TRUE(z.Elemente.Anzahl() == 1 && z.Elemente[1].x2 == 2 && z.Kopf.Zoomstufe == 7);
