@@ -1,5 +1,6 @@
 #include "Testhilfe.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <optional>
@@ -74,11 +75,9 @@ TEST(Kurve, SchritteTreffenStrichlaengeUndEndenBeiT1) {
 }
 
 TEST(Kurve, RichtungskontrolleDrehtJeSchrittUmDieWinkeldifferenz) {
-    Lauf l({.xText = "cos(t)",
-            .yText = "sin(t)",
-            .t1Text = "pi",
-            .Kontrollart = KontrolleRichtung,
-            .Winkeldifferenz = Pi / 18});
+    Kurvenparameter p = Parameter("cos(t)", "sin(t)", "0", "pi");
+    p.Kontrollart = KontrolleRichtung, p.Winkeldifferenz = Pi / 18;
+    Lauf l(p);
     Zusammenhaengend(l);
     ASSERT_GT(l.s.size(), 10u);
     EXPECT_EQ(l.s.back().x2, -10);
@@ -97,10 +96,7 @@ TEST(Kurve, RichtungskontrolleDrehtJeSchrittUmDieWinkeldifferenz) {
     // end a step, or the chords would skip the way out and back.
     Lauf umkehr({.xText = "sin(t)", .yText = "0", .t1Text = "pi", .Kontrollart = KontrolleRichtung});
     Zusammenhaengend(umkehr);
-    double weitest = 0;
-    for (const auto& k : umkehr.s)
-        weitest = std::max(weitest, k.x2);
-    EXPECT_GT(weitest, 9.5);
+    EXPECT_GT(std::ranges::max(umkehr.s, {}, &Kurvenstueck::x2).x2, 9.5);
     EXPECT_NEAR(umkehr.s.back().x2, 0, 1e-9);
 }
 

@@ -22,7 +22,6 @@ static std::vector<int> Breiten(const Zeichnung& z) {
 
 TEST(Clippen, KantenEckenUndGrenzen) {
     // The area: top 200, bottom -1, right 200, left -1. A chord is {x1, x2, y1, y2}.
-    // clang-format off
     const std::pair<Kurvenstueck, std::optional<Kurvenstueck>> faelle[] = {
         {{10, 30, 190, 210}, {{10, 20, 190, 200}}},     // top
         {{30, 10, 210, 190}, {{20, 10, 200, 190}}},     // top, drawn the other way
@@ -39,7 +38,6 @@ TEST(Clippen, KantenEckenUndGrenzen) {
         {{-1, -1, 5, 50}, std::nullopt},                // on the left bound
         {{0, 10, 150, 200}, {{0, 10, 150, 200}}},       // one end on the bound stays
     };
-    // clang-format on
     const auto werte = [](const Kurvenstueck& s) { return std::array{s.x1, s.x2, s.y1, s.y2}; };
     for (const auto& [s, erwartet] : faelle) {
         Kurvenstueck c = s;
@@ -55,13 +53,13 @@ TEST(KurveAusgeben, Strichmuster) {
         std::vector<int> breiten;
         std::int32_t n1 = 1;
     };
-    // clang-format off
-    const Fall faelle[] = {
-        {{1, 1, 0, 0}, {1, -1, 1, -1, 1, -1}}, {{2, 1, 0, 0}, {1, 1, -1, 1, 1, -1}},
-        {{1, 1, 2, 1}, {1, -1, 1, 1, -1, 1}},  {{0, 0, 0, 0}, {1, 1, 1, 1, 1, 1}},
-        {{0, 2, 0, 0}, {-1, -1, -1, -1, -1, -1}}, {{-3, 1, 1, 0}, {-1, 1, -1, 1, -1, 1}},
-        {{1, 1, 2, 1}, {1, -1, 1, 1, -1, 1, 1, -1, 1, 1, -1, 1}, 2}};
-    // clang-format on
+    const Fall faelle[] = {{{1, 1, 0, 0}, {1, -1, 1, -1, 1, -1}},
+                           {{2, 1, 0, 0}, {1, 1, -1, 1, 1, -1}},
+                           {{1, 1, 2, 1}, {1, -1, 1, 1, -1, 1}},
+                           {{0, 0, 0, 0}, {1, 1, 1, 1, 1, 1}},
+                           {{0, 2, 0, 0}, {-1, -1, -1, -1, -1, -1}},
+                           {{-3, 1, 1, 0}, {-1, 1, -1, 1, -1, 1}},
+                           {{1, 1, 2, 1}, {1, -1, 1, 1, -1, 1, 1, -1, 1, 1, -1, 1}, 2}};
     for (const Fall& f : faelle) {
         Zeichnung z;
         Protokoll r;
