@@ -9,17 +9,11 @@ using namespace vektra;
 
 namespace {
 
-struct Ergebnis {
+struct Geparst {
+    int stelle = -1, code = -1;
     Formelbaum baum;
-    int stelle = -1;
-    int code = -1;
+    explicit Geparst(std::string text) : baum(FormelParsen(text, 255, stelle, code)) {}
 };
-
-Ergebnis Parsen(std::string text) {
-    Ergebnis e;
-    e.baum = FormelParsen(text, 255, e.stelle, e.code);
-    return e;
-}
 
 constexpr Extended Pi = std::numbers::pi_v<Extended>;
 
@@ -57,7 +51,7 @@ TEST(Formel, WerteMitVorrangAssoziativitaetUndFunktionen) {
         {"frac(-2.75)", -0.75L}, {"int(-2.75)", -2}};
     // clang-format on
     for (const Fall& f : faelle) {
-        Ergebnis e = Parsen(f.text);
+        Geparst e(f.text);
         ASSERT_TRUE(e.baum) << f.text << ": code " << e.code << " at " << e.stelle;
         const Extended w = FormelAuswerten(e.baum.get(), f.t, f.n);
         if (f.toleranz == 0)
@@ -89,7 +83,7 @@ TEST(Formel, FehlercodesUndStellen) {
         {"(t+$)", ZeichenUnerwartet, 4}, {"sin(2e)+", ZahlUngueltig, 5}};
     // clang-format on
     for (const Fall& f : faelle) {
-        Ergebnis e = Parsen(f.text);
+        Geparst e(f.text);
         EXPECT_FALSE(e.baum) << f.text;
         EXPECT_EQ(e.code, f.code) << f.text;
         EXPECT_EQ(e.stelle, f.stelle) << f.text;
@@ -125,7 +119,7 @@ TEST(Formel, RechenfehlerWerdenErkanntUndBenannt) {
         {"sqrt(t)+ln(t+1)", 1, ""}, {"arccot(t-1)", 1, ""}, {"0^t", 1, ""}, {"exp(-t*1000)", 1, ""}};
     // clang-format on
     for (const Fall& f : faelle) {
-        Ergebnis e = Parsen(f.text);
+        Geparst e(f.text);
         ASSERT_TRUE(e.baum) << f.text;
         RechenflagsLoeschen();
         const Extended w = FormelAuswerten(e.baum.get(), f.t, 0);

@@ -17,7 +17,6 @@ class Konverter : public testing::Test {
         err_.str("");
         return Konvertieren(args, aus_, err_);
     }
-    // Reads a native file that must be good.
     Zeichnung Gelesen(const std::string& name) {
         Zeichnung z;
         Protokoll p;

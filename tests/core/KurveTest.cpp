@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <optional>
 
 using namespace testhilfe;
 
@@ -11,23 +10,8 @@ namespace {
 
 constexpr double Pi = std::numbers::pi;
 
-// One run for p.n: the messages, how it ended (nothing when the preparation failed) and the
-// chords it computed.
-struct Lauf {
-    Protokoll r;
-    Kurvenplotter k;
-    Kurvenparameter p;
-    std::optional<Kurvenende> ende;
-    const std::vector<Kurvenstueck>& s = k.Stuecke();
-    explicit Lauf(Kurvenparameter par) : p(std::move(par)) {
-        k.KurveVorbereiten(p, r);
-        k.StueckeLeeren();
-        if (!p.Fehler) ende = k.KurveBerechnen(r);
-    }
-};
-
 // A clean run whose consecutive chords join up.
-void Zusammenhaengend(const Lauf& l) {
+void Zusammenhaengend(const Kurvenlauf& l) {
     EXPECT_EQ(l.ende, Kurvenende::Fertig);
     EXPECT_TRUE(l.r.liste.empty()) << testing::PrintToString(l.r.Texte());
     for (std::size_t i = 1; i < l.s.size(); ++i)
@@ -62,7 +46,7 @@ TEST(Kurve, SchritteTreffenStrichlaengeUndEndenBeiT1) {
         {raum("t", "0", "2*t", true), -3.7157, 20 - 3.34565}, {raum("t", "0", "2*t", false), 10, 20}};
     // clang-format on
     for (const Fall& f : faelle) {
-        Lauf l(f.p);
+        Kurvenlauf l(f.p);
         Zusammenhaengend(l);
         ASSERT_FALSE(l.s.empty());
         EXPECT_TRUE(f.stuecke == 0 || l.s.size() == f.stuecke) << f.p.xText << " " << l.s.size();
@@ -77,7 +61,7 @@ TEST(Kurve, SchritteTreffenStrichlaengeUndEndenBeiT1) {
 TEST(Kurve, RichtungskontrolleDrehtJeSchrittUmDieWinkeldifferenz) {
     Kurvenparameter p = Parameter("cos(t)", "sin(t)", "0", "pi");
     p.Kontrollart = KontrolleRichtung, p.Winkeldifferenz = Pi / 18;
-    Lauf l(p);
+    Kurvenlauf l(p);
     Zusammenhaengend(l);
     ASSERT_GT(l.s.size(), 10u);
     EXPECT_EQ(l.s.back().x2, -10);
@@ -94,7 +78,7 @@ TEST(Kurve, RichtungskontrolleDrehtJeSchrittUmDieWinkeldifferenz) {
     }
     // x runs out to 1 and back: the reversal at t = pi/2 is the largest possible turn and must
     // end a step, or the chords would skip the way out and back.
-    Lauf umkehr({.xText = "sin(t)", .yText = "0", .t1Text = "pi", .Kontrollart = KontrolleRichtung});
+    Kurvenlauf umkehr({.xText = "sin(t)", .yText = "0", .t1Text = "pi", .Kontrollart = KontrolleRichtung});
     Zusammenhaengend(umkehr);
     EXPECT_GT(std::ranges::max(umkehr.s, {}, &Kurvenstueck::x2).x2, 9.5);
     EXPECT_NEAR(umkehr.s.back().x2, 0, 1e-9);
@@ -135,7 +119,7 @@ TEST(Kurve, FehlerUndBerichteBeendenDenLauf) {
         {Fest(Parameter("t", "0"), 1e-30), Kurvenende::Gemeldet, voll + "0.00.", info}};
     // clang-format on
     for (const Fall& f : faelle) {
-        Lauf l(f.p);
+        Kurvenlauf l(f.p);
         EXPECT_EQ(l.ende, f.ende) << f.meldung;
         EXPECT_EQ(l.r.Texte(), std::vector{f.meldung});
         EXPECT_EQ(l.r.liste.at(0).art, f.art) << f.meldung;
@@ -147,7 +131,7 @@ TEST(Kurve, FehlerUndBerichteBeendenDenLauf) {
 }
 
 TEST(Kurve, BerechnenNachGescheiterterVorbereitungMeldetStattAbzustuerzen) {
-    Lauf l(Parameter("t", "t*(1"));
+    Kurvenlauf l(Parameter("t", "t*(1"));
     EXPECT_EQ(l.r.Texte(), std::vector<std::string>{"Fehler im y-Text"});
     EXPECT_EQ(l.k.KurveBerechnen(l.r), Kurvenende::Gemeldet);
     EXPECT_TRUE(l.s.empty());

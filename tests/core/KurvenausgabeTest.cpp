@@ -5,8 +5,7 @@
 
 using namespace testhilfe;
 
-// Plots x, y for n = 1..n1 into z with the given pattern and the clip area off, so that chords
-// stay as computed.
+// Plots n = 1..n1 into z with the clip area off, so that chords stay as computed.
 static Kurvenbefehl Zeichnen(Zeichnung& z, Protokoll& r, Kurvenparameter p, Phasenlaengen muster, int n1) {
     Kurvenplotter k;
     z.Dialog.Clipaktiv = false;
@@ -71,18 +70,11 @@ TEST(KurveAusgeben, Strichmuster) {
 TEST(KurveAusgeben, AbgeschnitteneSehnenZaehlenNichtImMuster) {
     // Chords at x = 0..60 in steps of 10 with y rising through the top bound at 25. They become
     // picked lines in the current colour and width.
-    Zeichnung z;
-    z.Dialog.ClipOben = 25;
-    z.Kopf.aktuelleFarbe = 0x00FF8040;
-    z.aktuelleBreite = 2;
-    Protokoll r;
-    Kurvenparameter p = Fest(Parameter("t", "t", "0", "6"), 1);
-    Kurvenplotter k;
-    k.KurveVorbereiten(p, r);
-    k.StueckeLeeren();
-    k.KurveBerechnen(r);
+    Zeichnung z{.Kopf = {.aktuelleFarbe = 0x00FF8040}, .Dialog = {.ClipOben = 25}, .aktuelleBreite = 2};
+    Kurvenlauf l(Fest(Parameter("t", "t", "0", "6"), 1));
+    Kurvenplotter& k = l.k;
     k.MusterZuruecksetzen();
-    const Kurvenausgabe aus = k.KurveAusgeben(z, {1, 1, 0, 0}, r);
+    const Kurvenausgabe aus = k.KurveAusgeben(z, {1, 1, 0, 0}, l.r);
     ASSERT_TRUE(aus.NeuZeichnen && z.Geaendert && aus.Elemente == 3 && z.Elemente.Anzahl() == 3);
     EXPECT_TRUE(z.Elemente[3].x2 == 25 && z.Elemente[3].y2 == 25);
     EXPECT_EQ(Breiten(z), (std::vector<int>{2, -1, 2}));
@@ -92,7 +84,7 @@ TEST(KurveAusgeben, AbgeschnitteneSehnenZaehlenNichtImMuster) {
     // Without gaps and clipping no full redraw is needed.
     z.Dialog.Clipaktiv = false;
     k.MusterZuruecksetzen();
-    EXPECT_FALSE(k.KurveAusgeben(z, {3, 0, 2, 0}, r).NeuZeichnen);
+    EXPECT_FALSE(k.KurveAusgeben(z, {3, 0, 2, 0}, l.r).NeuZeichnen);
 }
 
 TEST(KurveAusgeben, VollerSpeicherBehaeltWasPasst) {

@@ -7,7 +7,6 @@ using namespace testhilfe;
 
 namespace {
 
-// "--curve t t", then the given arguments.
 std::vector<std::string> Args(std::initializer_list<const char*> a) {
     std::vector<std::string> v{"--curve", "t", "t"};
     v.insert(v.end(), a.begin(), a.end());

@@ -14,7 +14,6 @@ static std::string Export(const Zeichnung& z) {
     return aus.str();
 }
 
-// The lines from the picture on.
 static std::string Bild(const Zeichnung& z) {
     const std::string s = Export(z);
     return s.substr(s.find("\\begin{picture}"));

@@ -1,6 +1,4 @@
 #pragma once
-// Shared by the core tests: a message recorder, element builders, the sample drawing, a
-// temporary folder and curve parameters.
 #include "curves/Kurve.h"
 #include "model/Zeichnung.h"
 #include "text/Meldungen.h"
@@ -10,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <unistd.h>
@@ -100,7 +99,6 @@ inline Zeichnung Beispielzeichnung() {
     return z;
 }
 
-// Joins lines with CR LF, each line ended.
 inline std::string Zeilen(const std::vector<std::string>& zeilen) {
     std::string s;
     for (const auto& z : zeilen)
@@ -108,13 +106,11 @@ inline std::string Zeilen(const std::vector<std::string>& zeilen) {
     return s;
 }
 
-// The whole content of a file, empty when it cannot be read.
 inline std::string DateiInhalt(const std::string& pfad) {
     std::ifstream ein(pfad, std::ios::binary);
     return {std::istreambuf_iterator<char>(ein), {}};
 }
 
-// A temporary folder for the running test, removed at its end.
 struct Ordner {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
     std::filesystem::path pfad =
@@ -132,9 +128,22 @@ inline Kurvenparameter Parameter(std::string x, std::string y, std::string t0 = 
     return {.xText = x, .yText = y, .t0Text = t0, .t1Text = t1};
 }
 
-// Fixed steps of `deltat` instead of the length control.
 inline Kurvenparameter Fest(Kurvenparameter p, double deltat) {
     return p.Kontrollart = KontrolleKeine, p.Deltat = deltat, p;
 }
+
+// One run: the messages, how it ended (nothing when the preparation failed) and the chords.
+struct Kurvenlauf {
+    Protokoll r;
+    Kurvenplotter k;
+    Kurvenparameter p;
+    std::optional<Kurvenende> ende;
+    const std::vector<Kurvenstueck>& s = k.Stuecke();
+    explicit Kurvenlauf(Kurvenparameter par) : p(std::move(par)) {
+        k.KurveVorbereiten(p, r);
+        k.StueckeLeeren();
+        if (!p.Fehler) ende = k.KurveBerechnen(r);
+    }
+};
 
 } // namespace testhilfe

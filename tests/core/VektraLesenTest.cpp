@@ -17,7 +17,6 @@ struct Import {
     Importergebnis e;
 };
 
-// Reads `text` into `z`.
 Import Lesen(const std::string& text, Zeichnung z = {}) {
     Import i{std::move(z)};
     std::istringstream ein(text);

@@ -23,7 +23,6 @@ struct Bau {
     Bau& I32(std::int32_t w) { return Le(static_cast<std::uint32_t>(w), 4); }
     Bau& F64(double w) { return Le(std::bit_cast<std::uint64_t>(w), 8); }
     Bau& Txt(std::string_view s) { return b += s, *this; }
-    // A length byte and the text, filled with zeros to `breite` bytes.
     Bau& Str(std::string_view s, std::size_t breite) {
         return U8(static_cast<std::uint8_t>(s.size())).Txt(s).Txt(std::string(breite - 1 - s.size(), '\0'));
     }
@@ -34,7 +33,6 @@ struct Bau {
     }
 };
 
-// Tag, the settings record of a new drawing and the count.
 Bau Anfang(std::string_view tag, std::int32_t anzahl) {
     const KopfsatzBild bild = Kopfsatz().Packen();
     Bau b;
@@ -205,7 +203,6 @@ TEST(Zeichnungsdatei, LesefehlerBehaltenDieZeichnung) {
     NeuerKreis(quelle, 0, 0, 0, false);
     const std::string voll = Schreiben(quelle);
 
-    // A file cut at any byte.
     Ordner o;
     const std::string pfad = o.Datei("kurz.vks");
     for (std::size_t n = 0; n < voll.size() && !HasFailure(); ++n) {
