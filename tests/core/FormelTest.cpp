@@ -130,8 +130,7 @@ TEST(Formel, RechenfehlerWerdenErkanntUndBenannt) {
     Formelfehler = 0;
     EXPECT_EQ(FormelAuswerten(nullptr, 1, 1), 0);
     EXPECT_EQ(Formelfehler, FehlenderBaum);
-    FormelKnoten k;
-    k.Knotenart = 200;
+    FormelKnoten k{.Knotenart = 200};
     RechenflagsLoeschen();
     EXPECT_TRUE(std::isnan(FormelAuswerten(&k, 0, 0)) && Rechenfehler());
     EXPECT_EQ(Fehlerquelle(&k, 0, 0), "Fehler im Baum");

@@ -19,12 +19,12 @@ class Konverter : public testing::Test {
     }
     Zeichnung Gelesen(const std::string& name) {
         Zeichnung z;
-        Protokoll p;
-        EXPECT_EQ(ZeichnungLesenDatei(o_.Datei(name), z, p), Leseergebnis::Ok);
+        EXPECT_EQ(ZeichnungLesenDatei(o_.Datei(name), z, p_), Leseergebnis::Ok);
         return z;
     }
 
     Ordner o_;
+    Protokoll p_;
     std::ostringstream aus_, err_;
 };
 
@@ -98,9 +98,8 @@ TEST_F(Konverter, MeldungenUndExitcodes) {
 
     // An output that cannot be written is reported with exit 1.
     Zeichnung z = Beispielzeichnung();
-    Protokoll p;
-    EXPECT_EQ(AusgabeSchreiben(z, o_.Datei("fehlt/b.vkp"), p), KonvertiertNicht);
-    EXPECT_EQ(p.liste.size(), 1u);
+    EXPECT_EQ(AusgabeSchreiben(z, o_.Datei("fehlt/b.vkp"), p_), KonvertiertNicht);
+    EXPECT_EQ(p_.liste.size(), 1u);
 }
 
 TEST_F(Konverter, KurveWirdGezeichnetUndGeschrieben) {

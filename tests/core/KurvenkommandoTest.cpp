@@ -70,7 +70,7 @@ TEST(Kurvenkommando, OptionenUndFalscherAufruf) {
 TEST(Kurvenkommando, ZeichnetJedesNMitClipUndVersatz) {
     Lauf l({"--curve", "t", "n", "--n0", "1", "--n1", "3", "--control", "none", "--dt", "0.5", "--offset",
             "2,0", "--clip", "-1,25,-1,200", "kurve.vks"});
-    ASSERT_TRUE(l.code == 0 && l.r.liste.empty()) << testing::PrintToString(l.r.Texte());
+    ASSERT_TRUE(l.code == 0 && l.r.liste.empty()) << l.r.Texte();
     EXPECT_EQ(l.ausgabe, "kurve.vks");
     // Heights 10 and 20 lie inside, 30 above the top bound 25.
     ASSERT_EQ(l.z.Elemente.Anzahl(), 4);

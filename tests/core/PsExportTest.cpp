@@ -24,9 +24,8 @@ TEST(PsExport, BeispielzeichnungGleichtDenGoldenenDateien) {
 
 TEST(PsExport, PunkteNachUnitlengthUndPfeilspitzenpaare) {
     // 2 mm per unit doubles every coordinate.
-    Zeichnung z;
+    Zeichnung z{.Dialog = {.Unitlength = "2"}};
     NeuerKreis(z, 5, 5, 10, false, 2);
-    z.Dialog.Unitlength = "2";
     EXPECT_EQ(NachKopf(z), Zeilen({"dick", "28.35 28.35 28.35 0 360 arc", "stroke"}));
 
     // A lone stroke at the end of the store, or the heads of an invisible arrow, fill nothing.

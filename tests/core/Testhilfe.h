@@ -35,13 +35,13 @@ class Protokoll : public Meldungen {
         liste.push_back({art, text, zeile});
     }
     Antwort Fragen(Meldungsart art, const std::string& text, Knoepfe) override {
-        liste.push_back({art, text, 0});
-        return Antwort::Ja;
+        return Melden(art, text, 0), Antwort::Ja;
     }
-    std::vector<std::string> Texte() const {
-        std::vector<std::string> t;
+    // The texts, each ended by a line break.
+    std::string Texte() const {
+        std::string t;
         for (const auto& m : liste)
-            t.push_back(m.text);
+            t += m.text + "\n";
         return t;
     }
 };

@@ -232,7 +232,7 @@ TEST(Zeichnungsdatei, SpeichernRaeumtAufUndErsetztAtomar) {
     z.Elemente.Anhaengen({.Art = Linie, .geloescht = true});
     Protokoll m;
     EXPECT_FALSE(ZeichnungSchreibenDatei(pfad, z, m));
-    EXPECT_EQ(m.Texte(), std::vector<std::string>{"Keine Zeichnung"});
+    EXPECT_EQ(m.Texte(), "Keine Zeichnung\n");
     EXPECT_TRUE(m.liste[0].art == Meldungsart::Information && z.Elemente.Anzahl() == 0);
     EXPECT_EQ(DateiInhalt(pfad), "alt");
 
