@@ -13,8 +13,7 @@ namespace {
 class Konverter : public testing::Test {
   protected:
     int Aufruf(std::vector<std::string> args) {
-        aus_.str("");
-        err_.str("");
+        aus_.str(""), err_.str("");
         return Konvertieren(args, aus_, err_);
     }
     Zeichnung Gelesen(const std::string& name) {

@@ -95,8 +95,8 @@ TEST(Kurve, FehlerUndBerichteBeendenDenLauf) {
     // clang-format off
     const Fall faelle[] = {
         // Syntax errors and invalid values.
-        {Parameter("t", "2t"), {}, "Fehler im y-Text"},
-        {{.zText = "t+", .dreiD = true}, {}, "Fehler im z-Text"}, {{.t1Text = "1$"}, {}, "Fehler im t_1-Text"},
+        {Parameter("t", "2t"), {}, "Fehler im y-Text"}, {{.t1Text = "1$"}, {}, "Fehler im t_1-Text"},
+        {{.zText = "t+", .dreiD = true}, {}, "Fehler im z-Text"},
         {{.Strichlaenge = 0}, {}, "Die Strichlänge muss größer als 0 sein."},
         {Fest(Parameter("t", "t"), std::nan("")), {}, "Delta t muss größer als 0 sein."},
         // Floating-point faults leave no chords.

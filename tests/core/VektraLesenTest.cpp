@@ -136,10 +136,8 @@ TEST(VektraLesen, UnitlengthInMillimeternUndAnderenEinheiten) {
 }
 
 TEST(VektraLesen, BoxenUndTexteMitAusrichtung) {
-    Import i = Lesen("\\put(10,20){\\framebox(30,10)[lt]{A}}\n"
-                     "\\put(10,20){\\framebox(30,10)[r]{C}}\n"
-                     "\\put(0,0){\\dashbox{1}(4,2)[b]{E}}\n"
-                     "\\put(10,20){\\makebox(0,0){Hallo}}\r\n"
+    Import i = Lesen("\\put(10,20){\\framebox(30,10)[lt]{A}}\n\\put(10,20){\\framebox(30,10)[r]{C}}\n"
+                     "\\put(0,0){\\dashbox{1}(4,2)[b]{E}}\n\\put(10,20){\\makebox(0,0){Hallo}}\r\n"
                      "\\put(1,2){\\makebox(0,0)[bl]{\\textbf{x} {y}}}\r\n");
     // A box is its text, in the line class, and its four sides; the letters count in either
     // order, a missing one centres. A dash box gives the dash length first, then the size.
@@ -162,21 +160,11 @@ TEST(VektraLesen, VorzeichenUndExponentenGebenFehlerMitZeile) {
 }
 
 TEST(VektraLesen, UnbekanntesUndKommentareWerdenUebergangen) {
-    Import i = Lesen("\\documentclass{article}\n"
-                     "\\begin{picture}(10,10)\n"
-                     "\\put(1,2){\\line(1,0){5}}\n"
-                     "%%Vektra32 V. 3.0\n"
-                     "%%Vektra32 V. x\n"
-                     "% \\emline{1}{2}{1}{3}{4}{2}\n"
-                     "   x\n"
-                     "\\put (1,2){\\circle{3}}\n"
-                     "\\def\\emline#1#2#3#4#5#6{%\n"
-                     "\\emline{9}{9}{1}{9}{9}{2}\n"
-                     "\\emline{9}{9}{1}{9}{9}{2}\n"
-                     "\\def\\dick{2.5pt}\n"
-                     "\\def\\duenn{fein}\n"
-                     "\t\\emline{1}{2}{1}{3}{4}{2}\n"
-                     "\\end{picture}\n");
+    Import i = Lesen("\\documentclass{article}\n\\begin{picture}(10,10)\n\\put(1,2){\\line(1,0){5}}\n"
+                     "%%Vektra32 V. 3.0\n%%Vektra32 V. x\n% \\emline{1}{2}{1}{3}{4}{2}\n   x\n"
+                     "\\put (1,2){\\circle{3}}\n\\def\\emline#1#2#3#4#5#6{%\n\\emline{9}{9}{1}{9}{9}{2}\n"
+                     "\\emline{9}{9}{1}{9}{9}{2}\n\\def\\dick{2.5pt}\n\\def\\duenn{fein}\n"
+                     "\t\\emline{1}{2}{1}{3}{4}{2}\n\\end{picture}\n");
     EXPECT_TRUE(i.p.liste.empty());
     EXPECT_EQ(Kurz(i.z.Elemente), "0 3 1,2 3,4 1|");
     EXPECT_EQ(i.z.Dialog.TeXBreite[3], "2.5");
