@@ -9,17 +9,11 @@ using namespace vektra;
 
 namespace {
 
-struct Ergebnis {
+struct Geparst {
+    int stelle = -1, code = -1;
     Formelbaum baum;
-    int stelle = -1;
-    int code = -1;
+    explicit Geparst(std::string text) : baum(FormelParsen(text, 255, stelle, code)) {}
 };
-
-Ergebnis Parsen(std::string text) {
-    Ergebnis e;
-    e.baum = FormelParsen(text, 255, e.stelle, e.code);
-    return e;
-}
 
 constexpr Extended Pi = std::numbers::pi_v<Extended>;
 
@@ -57,7 +51,7 @@ TEST(Formel, WerteMitVorrangAssoziativitaetUndFunktionen) {
         {"frac(-2.75)", -0.75L}, {"int(-2.75)", -2}};
     // clang-format on
     for (const Fall& f : faelle) {
-        Ergebnis e = Parsen(f.text);
+        Geparst e(f.text);
         ASSERT_TRUE(e.baum) << f.text << ": code " << e.code << " at " << e.stelle;
         const Extended w = FormelAuswerten(e.baum.get(), f.t, f.n);
         if (f.toleranz == 0)
@@ -72,12 +66,8 @@ TEST(Formel, WerteMitVorrangAssoziativitaetUndFunktionen) {
 }
 
 TEST(Formel, FehlercodesUndStellen) {
-    struct Fall {
-        const char* text;
-        int code, stelle;
-    };
     // clang-format off
-    const Fall faelle[] = {
+    const std::tuple<const char*, int, int> faelle[] = {
         {"--3", ZeichenUnerwartet, 2}, {"+-t", ZeichenUnerwartet, 2}, {"2*--3", ZeichenUnerwartet, 4},
         {"(t", KlammerFehlt, 3}, {"sin(t", KlammerFehlt, 6}, {"(t+1]", KlammerFehlt, 5},
         {"t+", OperandFehlt, 3}, {"", OperandFehlt, 1}, {"   ", OperandFehlt, 4},
@@ -88,53 +78,42 @@ TEST(Formel, FehlercodesUndStellen) {
         // The first error stays, later ones do not overwrite it.
         {"(t+$)", ZeichenUnerwartet, 4}, {"sin(2e)+", ZahlUngueltig, 5}};
     // clang-format on
-    for (const Fall& f : faelle) {
-        Ergebnis e = Parsen(f.text);
-        EXPECT_FALSE(e.baum) << f.text;
-        EXPECT_EQ(e.code, f.code) << f.text;
-        EXPECT_EQ(e.stelle, f.stelle) << f.text;
+    for (const auto& [text, code, stelle] : faelle) {
+        Geparst e(text);
+        EXPECT_EQ(std::tuple(!e.baum, e.code, e.stelle), std::tuple(true, code, stelle)) << text;
     }
 }
 
 TEST(Formel, GrossbuchstabenUndLaengenbegrenzung) {
     // Letters are lowered in the caller's text; the length limit and 255 cut off the rest.
-    std::string text = "SIN(T)+Pi*N";
+    std::string texte[] = {"SIN(T)+Pi*N", "t+1$", std::string(300, '1')};
     int stelle = -1, code = -1;
-    Formelbaum b = FormelParsen(text, 255, stelle, code);
-    EXPECT_EQ(text, "sin(t)+pi*n");
-    ASSERT_TRUE(b && stelle + code == 0);
-    EXPECT_NEAR(FormelAuswerten(b.get(), 1, 2), std::sin(1.0L) + 2 * Pi, 1e-15L);
-    text = "t+1$";
-    b = FormelParsen(text, 3, stelle, code);
-    ASSERT_TRUE(b);
-    EXPECT_EQ(FormelAuswerten(b.get(), 1, 0), 2);
-    std::string lang(300, '1');
-    b = FormelParsen(lang, 1000, stelle, code);
-    ASSERT_TRUE(b);
-    EXPECT_NEAR(FormelAuswerten(b.get(), 0, 0), std::pow(10.0L, 254) * 10 / 9, 1e240L);
+    const Formelbaum b[] = {FormelParsen(texte[0], 255, stelle, code),
+                            FormelParsen(texte[1], 3, stelle, code),
+                            FormelParsen(texte[2], 1000, stelle, code)};
+    EXPECT_EQ(texte[0], "sin(t)+pi*n");
+    ASSERT_TRUE(b[0] && b[1] && b[2] && stelle + code == 0);
+    EXPECT_NEAR(FormelAuswerten(b[0].get(), 1, 2), std::sin(1.0L) + 2 * Pi, 1e-15L);
+    EXPECT_EQ(FormelAuswerten(b[1].get(), 1, 0), 2);
+    EXPECT_NEAR(FormelAuswerten(b[2].get(), 0, 0), std::pow(10.0L, 254) * 10 / 9, 1e240L);
 }
 
 TEST(Formel, RechenfehlerWerdenErkanntUndBenannt) {
-    struct Fall {
-        const char* text;
-        Extended t;
-        const char* quelle;
-    };
     // clang-format off
-    const Fall faelle[] = {
+    const std::tuple<const char*, Extended, std::string> faelle[] = {
         {"sqrt(t)", -1, "sqrt"}, {"ln(t)", 0, "ln"}, {"1/t", 0, "/"}, {"arcsin(t)", 2, "arcsin"},
         {"exp(t)", 1e6L, "exp"}, {"t^t", 1e4L, "^"}, {"cot(t)", 0, "cot"}, {"t*t*t", 1e2000L, "*"},
         {"2+sqrt(t)*3", -4, "sqrt"}, {"artanh(t)", 1, "artanh"}, {"arcosh(t)", 0.5L, "arcosh"},
         // Sound values raise nothing, also where a function has a special point.
         {"sqrt(t)+ln(t+1)", 1, ""}, {"arccot(t-1)", 1, ""}, {"0^t", 1, ""}, {"exp(-t*1000)", 1, ""}};
     // clang-format on
-    for (const Fall& f : faelle) {
-        Ergebnis e = Parsen(f.text);
-        ASSERT_TRUE(e.baum) << f.text;
+    for (const auto& [text, t, quelle] : faelle) {
+        Geparst e(text);
+        ASSERT_TRUE(e.baum) << text;
         RechenflagsLoeschen();
-        const Extended w = FormelAuswerten(e.baum.get(), f.t, 0);
-        EXPECT_EQ(Rechenfehler() || !std::isfinite(w), *f.quelle != 0) << f.text;
-        EXPECT_EQ(Fehlerquelle(e.baum.get(), f.t, 0), f.quelle) << f.text;
+        const Extended w = FormelAuswerten(e.baum.get(), t, 0);
+        EXPECT_EQ(Rechenfehler() || !std::isfinite(w), !quelle.empty()) << text;
+        EXPECT_EQ(Fehlerquelle(e.baum.get(), t, 0), quelle) << text;
     }
     // A missing tree or an unknown node kind is reported, not followed.
     Formelfehler = 0;

@@ -3,11 +3,8 @@
 #include "files/Zeichnungsdatei.h"
 #include "text/Texte.h"
 
-#include <gtest/gtest.h>
-
 #include <sstream>
 
-using namespace vektra;
 using namespace testhilfe;
 namespace fs = std::filesystem;
 
@@ -16,19 +13,17 @@ namespace {
 class Konverter : public testing::Test {
   protected:
     int Aufruf(std::vector<std::string> args) {
-        aus_.str("");
-        err_.str("");
+        aus_.str(""), err_.str("");
         return Konvertieren(args, aus_, err_);
     }
-    // Reads a native file that must be good.
     Zeichnung Gelesen(const std::string& name) {
         Zeichnung z;
-        Protokoll p;
-        EXPECT_EQ(ZeichnungLesenDatei(o_.Datei(name), z, p), Leseergebnis::Ok);
+        EXPECT_EQ(ZeichnungLesenDatei(o_.Datei(name), z, p_), Leseergebnis::Ok);
         return z;
     }
 
     Ordner o_;
+    Protokoll p_;
     std::ostringstream aus_, err_;
 };
 
@@ -68,9 +63,7 @@ TEST_F(Konverter, BildWirdZuAllenAusgaben) {
 
     ASSERT_EQ(Aufruf({o_.Datei("ein.pic"), o_.Datei("aus.vks")}), KonvertiertOk);
     const Zeichnung z = Gelesen("aus.vks");
-    ASSERT_EQ(z.Elemente.Anzahl(), 2);
-    EXPECT_EQ(z.Elemente[1].Breite, 2);
-    EXPECT_EQ(z.Dialog.Unitlength, "0.5");
+    EXPECT_TRUE(z.Elemente.Anzahl() == 2 && z.Elemente[1].Breite == 2 && z.Dialog.Unitlength == "0.5");
 
     // Native in, picture out, whatever the letter case of ".vks"; an existing output is replaced.
     fs::rename(o_.Datei("aus.vks"), o_.Datei("nativ.VKS"));
@@ -104,9 +97,8 @@ TEST_F(Konverter, MeldungenUndExitcodes) {
 
     // An output that cannot be written is reported with exit 1.
     Zeichnung z = Beispielzeichnung();
-    Protokoll p;
-    EXPECT_EQ(AusgabeSchreiben(z, o_.Datei("fehlt/b.vkp"), p), KonvertiertNicht);
-    EXPECT_EQ(p.liste.size(), 1u);
+    EXPECT_EQ(AusgabeSchreiben(z, o_.Datei("fehlt/b.vkp"), p_), KonvertiertNicht);
+    EXPECT_EQ(p_.liste.size(), 1u);
 }
 
 TEST_F(Konverter, KurveWirdGezeichnetUndGeschrieben) {

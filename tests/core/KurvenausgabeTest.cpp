@@ -1,34 +1,26 @@
 #include "Testhilfe.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <optional>
 
-using namespace vektra;
 using namespace testhilfe;
 
-namespace {
-
-// Plots x, y for n = n0..n1 into z with the given pattern.
-Kurvenbefehl Zeichnen(Zeichnung& z, Protokoll& r, Kurvenparameter p, Phasenlaengen muster = {1, 0, 0, 0},
-                      std::int32_t n0 = 1, std::int32_t n1 = 1) {
+// Plots n = 1..n1 into z with the clip area off, so that chords stay as computed.
+static Kurvenbefehl Zeichnen(Zeichnung& z, Protokoll& r, Kurvenparameter p, Phasenlaengen muster, int n1) {
     Kurvenplotter k;
-    return KurvenZeichnen(k, p, n0, n1, muster, z, r);
+    z.Dialog.Clipaktiv = false;
+    return KurvenZeichnen(k, p, 1, n1, muster, z, r);
 }
 
-std::vector<int> Breiten(const Zeichnung& z) {
+static std::vector<int> Breiten(const Zeichnung& z) {
     std::vector<int> b;
     for (const auto& e : z.Elemente)
         b.push_back(e.Breite);
     return b;
 }
 
-} // namespace
-
 TEST(Clippen, KantenEckenUndGrenzen) {
     // The area: top 200, bottom -1, right 200, left -1. A chord is {x1, x2, y1, y2}.
-    // clang-format off
     const std::pair<Kurvenstueck, std::optional<Kurvenstueck>> faelle[] = {
         {{10, 30, 190, 210}, {{10, 20, 190, 200}}},     // top
         {{30, 10, 210, 190}, {{20, 10, 200, 190}}},     // top, drawn the other way
@@ -45,7 +37,6 @@ TEST(Clippen, KantenEckenUndGrenzen) {
         {{-1, -1, 5, 50}, std::nullopt},                // on the left bound
         {{0, 10, 150, 200}, {{0, 10, 150, 200}}},       // one end on the bound stays
     };
-    // clang-format on
     const auto werte = [](const Kurvenstueck& s) { return std::array{s.x1, s.x2, s.y1, s.y2}; };
     for (const auto& [s, erwartet] : faelle) {
         Kurvenstueck c = s;
@@ -61,17 +52,17 @@ TEST(KurveAusgeben, Strichmuster) {
         std::vector<int> breiten;
         std::int32_t n1 = 1;
     };
-    // clang-format off
-    const Fall faelle[] = {
-        {{1, 1, 0, 0}, {1, -1, 1, -1, 1, -1}}, {{2, 1, 0, 0}, {1, 1, -1, 1, 1, -1}},
-        {{1, 1, 2, 1}, {1, -1, 1, 1, -1, 1}},  {{0, 0, 0, 0}, {1, 1, 1, 1, 1, 1}},
-        {{0, 2, 0, 0}, {-1, -1, -1, -1, -1, -1}}, {{-3, 1, 1, 0}, {-1, 1, -1, 1, -1, 1}},
-        {{1, 1, 2, 1}, {1, -1, 1, 1, -1, 1, 1, -1, 1, 1, -1, 1}, 2}};
-    // clang-format on
+    const Fall faelle[] = {{{1, 1, 0, 0}, {1, -1, 1, -1, 1, -1}},
+                           {{2, 1, 0, 0}, {1, 1, -1, 1, 1, -1}},
+                           {{1, 1, 2, 1}, {1, -1, 1, 1, -1, 1}},
+                           {{0, 0, 0, 0}, {1, 1, 1, 1, 1, 1}},
+                           {{0, 2, 0, 0}, {-1, -1, -1, -1, -1, -1}},
+                           {{-3, 1, 1, 0}, {-1, 1, -1, 1, -1, 1}},
+                           {{1, 1, 2, 1}, {1, -1, 1, 1, -1, 1, 1, -1, 1, 1, -1, 1}, 2}};
     for (const Fall& f : faelle) {
-        Zeichnung z = OhneClip();
+        Zeichnung z;
         Protokoll r;
-        Zeichnen(z, r, Fest(Parameter("t", "0", "0", "6"), 1), f.muster, 1, f.n1);
+        Zeichnen(z, r, Fest(Parameter("t", "0", "0", "6"), 1), f.muster, f.n1);
         EXPECT_EQ(Breiten(z), f.breiten) << f.muster[0] << f.muster[1] << f.muster[2] << f.muster[3];
     }
 }
@@ -79,20 +70,12 @@ TEST(KurveAusgeben, Strichmuster) {
 TEST(KurveAusgeben, AbgeschnitteneSehnenZaehlenNichtImMuster) {
     // Chords at x = 0..60 in steps of 10 with y rising through the top bound at 25. They become
     // picked lines in the current colour and width.
-    Zeichnung z;
-    z.Dialog.ClipOben = 25;
-    z.Kopf.aktuelleFarbe = 0x00FF8040;
-    z.aktuelleBreite = 2;
-    Protokoll r;
-    Kurvenparameter p = Fest(Parameter("t", "t", "0", "6"), 1);
-    Kurvenplotter k;
-    k.KurveVorbereiten(p, r);
-    k.StueckeLeeren();
-    k.KurveBerechnen(r);
+    Zeichnung z{.Kopf = {.aktuelleFarbe = 0x00FF8040}, .Dialog = {.ClipOben = 25}, .aktuelleBreite = 2};
+    Kurvenlauf l(Fest(Parameter("t", "t", "0", "6"), 1));
+    Kurvenplotter& k = l.k;
     k.MusterZuruecksetzen();
-    const Kurvenausgabe aus = k.KurveAusgeben(z, {1, 1, 0, 0}, r);
-    EXPECT_TRUE(aus.NeuZeichnen && z.Geaendert);
-    ASSERT_TRUE(aus.Elemente == 3 && z.Elemente.Anzahl() == 3);
+    const Kurvenausgabe aus = k.KurveAusgeben(z, {1, 1, 0, 0}, l.r);
+    ASSERT_TRUE(aus.NeuZeichnen && z.Geaendert && aus.Elemente == 3 && z.Elemente.Anzahl() == 3);
     EXPECT_TRUE(z.Elemente[3].x2 == 25 && z.Elemente[3].y2 == 25);
     EXPECT_EQ(Breiten(z), (std::vector<int>{2, -1, 2}));
     for (const auto& e : z.Elemente)
@@ -101,24 +84,23 @@ TEST(KurveAusgeben, AbgeschnitteneSehnenZaehlenNichtImMuster) {
     // Without gaps and clipping no full redraw is needed.
     z.Dialog.Clipaktiv = false;
     k.MusterZuruecksetzen();
-    EXPECT_FALSE(k.KurveAusgeben(z, {3, 0, 2, 0}, r).NeuZeichnen);
+    EXPECT_FALSE(k.KurveAusgeben(z, {3, 0, 2, 0}, l.r).NeuZeichnen);
 }
 
 TEST(KurveAusgeben, VollerSpeicherBehaeltWasPasst) {
-    Zeichnung z = OhneClip();
+    Zeichnung z;
     for (int i = 0; i < MaxElemente - 4; ++i)
         z.Elemente.NeuesElement();
     Protokoll r;
-    EXPECT_EQ(Zeichnen(z, r, Fest(Parameter("t", "0"), 0.1), {1, 0, 0, 0}, 1, 5), Kurvenbefehl::SpeicherVoll);
-    EXPECT_EQ(z.Elemente.Anzahl(), MaxElemente);
-    EXPECT_EQ(z.Elemente[MaxElemente].x2, 4);
+    EXPECT_EQ(Zeichnen(z, r, Fest(Parameter("t", "0"), 0.1), {1, 0, 0, 0}, 5), Kurvenbefehl::SpeicherVoll);
+    EXPECT_TRUE(z.Elemente.Anzahl() == MaxElemente && z.Elemente[MaxElemente].x2 == 4);
     ASSERT_EQ(r.liste.size(), 1u) << "the command stops at the first full store";
     EXPECT_EQ(r.liste[0].art, Meldungsart::Fehler);
 }
 
 TEST(KurveAusgeben, FehlerBeendenDenBefehlBerichteNurDasEineN) {
     // n = 1 and 2 plot, n = 3 takes the root of a negative number.
-    Zeichnung z = OhneClip();
+    Zeichnung z{.Dialog = {.Clipaktiv = false}};
     Protokoll r;
     Kurvenplotter k;
     k.VersatzX = 7;
@@ -128,11 +110,11 @@ TEST(KurveAusgeben, FehlerBeendenDenBefehlBerichteNurDasEineN) {
     ASSERT_GT(anzahl, 0);
     for (const auto& e : z.Elemente)
         EXPECT_TRUE(std::isfinite(e.x2) && std::isfinite(e.y2) && (e.y1 == 10 || e.y1 == 0)) << e.y1;
-    EXPECT_EQ(r.Texte(), std::vector<std::string>{"Rechenfehler in sqrt im y-Text bei n = 3 und t =   0.00"});
+    EXPECT_EQ(r.Texte(), "Rechenfehler in sqrt im y-Text bei n = 3 und t =   0.00\n");
     EXPECT_EQ(k.VersatzX, 0);
     // A syntax error ends the command too, keeping nothing for the failing n.
     p.yText = "n+";
     EXPECT_EQ(KurvenZeichnen(k, p, 1, 3, {1, 0, 0, 0}, z, r), Kurvenbefehl::Formelfehler);
     EXPECT_EQ(z.Elemente.Anzahl(), anzahl);
-    EXPECT_EQ(r.Texte().back(), "Fehler im y-Text");
+    EXPECT_EQ(r.liste.back().text, "Fehler im y-Text");
 }

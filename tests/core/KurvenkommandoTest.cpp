@@ -1,16 +1,12 @@
-#include "Testhilfe.h"
-
 #include "Kurvenkommando.h"
-
-#include <gtest/gtest.h>
+#include "Testhilfe.h"
 
 #include <numbers>
 
-using namespace vektra;
+using namespace testhilfe;
 
 namespace {
 
-// "--curve t t", then the given arguments.
 std::vector<std::string> Args(std::initializer_list<const char*> a) {
     std::vector<std::string> v{"--curve", "t", "t"};
     v.insert(v.end(), a.begin(), a.end());
@@ -19,7 +15,7 @@ std::vector<std::string> Args(std::initializer_list<const char*> a) {
 
 struct Lauf {
     Zeichnung z;
-    testhilfe::Protokoll r;
+    Protokoll r;
     std::string ausgabe;
     int code;
     explicit Lauf(const std::vector<std::string>& args)
@@ -36,16 +32,13 @@ TEST(Kurvenkommando, OptionenUndFalscherAufruf) {
               "--pattern", "2,1,0,3", "--clip", "-10,20,-30,40", "b.VKX"}),
         k, fehler))
         << fehler;
-    EXPECT_TRUE(k.Parameter.dreiD && k.Parameter.XAchseVorn && k.Parameter.zText == "-n");
-    EXPECT_EQ(k.Parameter.t0Text, "-pi");
-    EXPECT_EQ(k.Parameter.Kontrollart, KontrolleRichtung);
+    EXPECT_TRUE(k.Parameter.dreiD && k.Parameter.XAchseVorn && k.Parameter.Kontrollart == KontrolleRichtung);
+    EXPECT_EQ(std::tie(k.Parameter.zText, k.Parameter.t0Text, k.Ausgabe), std::tuple("-n", "-pi", "b.VKX"));
     EXPECT_DOUBLE_EQ(k.Parameter.Winkeldifferenz, std::numbers::pi / 2);
     EXPECT_EQ(k.Muster, (Phasenlaengen{2, 1, 0, 3}));
     EXPECT_EQ((std::array{k.ClipUnten, k.ClipOben, k.ClipLinks, k.ClipRechts}),
               (std::array{-10, 20, -30, 40}));
-    EXPECT_EQ(k.Ausgabe, "b.VKX");
 
-    // clang-format off
     const std::pair<std::vector<std::string>, std::string> faelle[] = {
         {{"--curve", "t"}, "--curve braucht die Formeln X und Y."},
         {Args({}), "Die Ausgabedatei fehlt."},
@@ -64,12 +57,10 @@ TEST(Kurvenkommando, OptionenUndFalscherAufruf) {
          "--clip erwartet 4 ganze Zahlen mit Kommas dazwischen, nicht „1,2,,4“."},
         {Args({"--clip", "1,2,3,4", "--no-clip", "a.vks"}), "--clip und --no-clip schließen einander aus."},
     };
-    // clang-format on
     for (const auto& [args, meldung] : faelle) {
         Lauf l(args);
-        EXPECT_EQ(l.code, 2) << meldung;
-        EXPECT_TRUE(l.ausgabe.empty() && l.z.Elemente.Anzahl() == 0);
-        ASSERT_EQ(l.r.liste.size(), 2u);
+        ASSERT_EQ(l.r.liste.size(), 2u) << meldung;
+        EXPECT_TRUE(l.code == 2 && l.ausgabe.empty() && l.z.Elemente.Anzahl() == 0) << meldung;
         EXPECT_EQ(l.r.liste[0].art, Meldungsart::Fehler);
         EXPECT_EQ(l.r.liste[0].text, meldung);
         EXPECT_TRUE(l.r.liste[1].text.starts_with("Aufruf: vektra32-convert --curve"));
@@ -79,9 +70,8 @@ TEST(Kurvenkommando, OptionenUndFalscherAufruf) {
 TEST(Kurvenkommando, ZeichnetJedesNMitClipUndVersatz) {
     Lauf l({"--curve", "t", "n", "--n0", "1", "--n1", "3", "--control", "none", "--dt", "0.5", "--offset",
             "2,0", "--clip", "-1,25,-1,200", "kurve.vks"});
-    ASSERT_EQ(l.code, 0) << testing::PrintToString(l.r.Texte());
+    ASSERT_TRUE(l.code == 0 && l.r.liste.empty()) << l.r.Texte();
     EXPECT_EQ(l.ausgabe, "kurve.vks");
-    EXPECT_TRUE(l.r.liste.empty()) << testing::PrintToString(l.r.Texte());
     // Heights 10 and 20 lie inside, 30 above the top bound 25.
     ASSERT_EQ(l.z.Elemente.Anzahl(), 4);
     EXPECT_EQ(l.z.Elemente[1].x1, 2);
@@ -90,12 +80,7 @@ TEST(Kurvenkommando, ZeichnetJedesNMitClipUndVersatz) {
 }
 
 TEST(Kurvenkommando, FehlerBeimZeichnen) {
-    struct Fall {
-        std::vector<std::string> args;
-        int code;
-        std::string letzteMeldung;
-    };
-    const Fall faelle[] = {
+    const std::tuple<std::vector<std::string>, int, std::string> faelle[] = {
         // A syntax error names position and code; a floating-point fault ends the run too.
         {{"--curve", "t", "sin t", "a.vks"}, 1, "Fehler im y-Text an Stelle 5 (Fehlercode 2)"},
         {{"--curve", "ln(t)", "t", "--no-clip", "a.vks"},
@@ -103,14 +88,13 @@ TEST(Kurvenkommando, FehlerBeimZeichnen) {
          "Rechenfehler in ln im x-Text bei n = 1 und t =   0.00"},
         // A report about one n is shown and the plot goes on: the result is kept.
         {Args({"--t1", "100", "--control", "direction", "--n1", "2", "--no-clip", "a.vks"}), 0,
-         "Fehler im Sekantenverfahren  bei n:string=2 und t:string=   0.00"},
-    };
-    for (const Fall& f : faelle) {
-        Lauf l(f.args);
-        EXPECT_EQ(l.code, f.code) << f.letzteMeldung;
+         "Fehler im Sekantenverfahren  bei n:string=2 und t:string=   0.00"}};
+    for (const auto& [args, code, letzteMeldung] : faelle) {
+        Lauf l(args);
+        EXPECT_EQ(l.code, code) << letzteMeldung;
         ASSERT_FALSE(l.r.liste.empty());
-        EXPECT_EQ(l.r.liste.back().text, f.letzteMeldung);
-        EXPECT_EQ(l.ausgabe, f.code == 0 ? "a.vks" : "");
-        EXPECT_TRUE(f.code == 0 || l.z.Elemente.Anzahl() == 0);
+        EXPECT_EQ(l.r.liste.back().text, letzteMeldung);
+        EXPECT_EQ(l.ausgabe, code == 0 ? "a.vks" : "");
+        EXPECT_TRUE(code == 0 || l.z.Elemente.Anzahl() == 0);
     }
 }

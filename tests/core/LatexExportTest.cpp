@@ -2,30 +2,22 @@
 #include "Testhilfe.h"
 #include "text/Texte.h"
 
-#include <gtest/gtest.h>
-
 #include <sstream>
 
-using namespace vektra;
 using namespace testhilfe;
 
-namespace {
-
-std::string Export(const Zeichnung& z) {
+static std::string Export(const Zeichnung& z) {
     std::ostringstream aus;
     Protokoll p;
     EXPECT_TRUE(LatexExportieren(z, aus, p));
-    EXPECT_TRUE(p.liste.empty()) << testing::PrintToString(p.Texte());
+    EXPECT_TRUE(p.liste.empty()) << p.Texte();
     return aus.str();
 }
 
-// The lines from the picture on.
-std::string Bild(const Zeichnung& z) {
+static std::string Bild(const Zeichnung& z) {
     const std::string s = Export(z);
     return s.substr(s.find("\\begin{picture}"));
 }
-
-} // namespace
 
 TEST(LatexExport, BeispielzeichnungGleichtDerGoldenenDatei) {
     EXPECT_EQ(Export(Beispielzeichnung()), DateiInhalt(VEKTRA_TESTDATA "/beispiel.vkx"));
@@ -58,12 +50,11 @@ TEST(LatexExport, FalscheUnitlengthOderFehlenderOrdnerLassenDieDatei) {
     Ordner o;
     const std::string ziel = o.Datei("bild.vkx");
     o.Ablegen("bild.vkx", "alt");
-    Zeichnung z;
+    Zeichnung z{.Dialog = {.Unitlength = "1,5"}};
     NeuerStrich(z, 0, 0, 1, 1);
-    z.Dialog.Unitlength = "1,5";
     Protokoll p;
     EXPECT_FALSE(LatexExportDatei(z, ziel, p));
-    EXPECT_EQ(p.Texte(), std::vector{T("v.UnitlengthKeineZahl") + "1,5"});
+    EXPECT_EQ(p.Texte(), T("v.UnitlengthKeineZahl") + "1,5\n");
     EXPECT_EQ(DateiInhalt(ziel), "alt");
 
     z.Dialog.Unitlength = "1";

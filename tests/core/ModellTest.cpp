@@ -10,13 +10,10 @@ TEST(Elementspeicher, VollerSpeicherSagtNeinUndBleibtStimmig) {
         ASSERT_NE(s.NeuesElement(), nullptr);
     s[MaxElemente].x1 = 5;
     TElement* erstes = &s[1];
-    EXPECT_EQ(s.NeuesElement(), nullptr);
-    EXPECT_EQ(s.Anhaengen(TElement{}), nullptr);
-    EXPECT_EQ(s.Anzahl(), MaxElemente);
-    EXPECT_EQ(s.Frei(), 0);
+    EXPECT_TRUE(s.NeuesElement() == nullptr && s.Anhaengen(TElement{}) == nullptr);
+    EXPECT_EQ(std::pair(s.Anzahl(), s.Frei()), std::pair(MaxElemente, 0));
     // The store never moves its elements while it fills up.
-    EXPECT_EQ(erstes, &s[1]);
-    EXPECT_EQ(s[MaxElemente].x1, 5);
+    EXPECT_TRUE(erstes == &s[1] && s[MaxElemente].x1 == 5);
     s.AllesLoeschen();
     EXPECT_NE(s.NeuesElement(), nullptr);
 }

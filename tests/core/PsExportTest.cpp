@@ -1,25 +1,18 @@
 #include "files/PsExport.h"
 #include "Testhilfe.h"
 
-#include <gtest/gtest.h>
-
 #include <sstream>
 
-using namespace vektra;
 using namespace testhilfe;
 
-namespace {
-
 // The PostScript after the fixed head, which ends by choosing the normal width.
-std::string NachKopf(const Zeichnung& z) {
+static std::string NachKopf(const Zeichnung& z) {
     std::ostringstream ps, treiber;
     Protokoll p;
     EXPECT_TRUE(PsExportieren(z, ps, treiber, "bild", p));
     const std::string s = ps.str();
     return s.substr(s.find("\r\nnormal\r\n") + 10);
 }
-
-} // namespace
 
 TEST(PsExport, BeispielzeichnungGleichtDenGoldenenDateien) {
     std::ostringstream ps, treiber;
@@ -31,9 +24,8 @@ TEST(PsExport, BeispielzeichnungGleichtDenGoldenenDateien) {
 
 TEST(PsExport, PunkteNachUnitlengthUndPfeilspitzenpaare) {
     // 2 mm per unit doubles every coordinate.
-    Zeichnung z;
+    Zeichnung z{.Dialog = {.Unitlength = "2"}};
     NeuerKreis(z, 5, 5, 10, false, 2);
-    z.Dialog.Unitlength = "2";
     EXPECT_EQ(NachKopf(z), Zeilen({"dick", "28.35 28.35 28.35 0 360 arc", "stroke"}));
 
     // A lone stroke at the end of the store, or the heads of an invisible arrow, fill nothing.

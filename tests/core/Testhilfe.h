@@ -1,6 +1,4 @@
 #pragma once
-// Shared by the core tests: a message recorder, element builders, the sample drawing, a
-// temporary folder and curve parameters.
 #include "curves/Kurve.h"
 #include "model/Zeichnung.h"
 #include "text/Meldungen.h"
@@ -10,64 +8,69 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <unistd.h>
 #include <vector>
 
+// Structures are written with designated initializers naming only the fields a test cares about.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 namespace testhilfe {
 
+using namespace vektra;
+
 struct Meldung {
-    vektra::Meldungsart art;
+    Meldungsart art;
     std::string text;
     int zeile;
 };
 
 // Records every message; every question is answered with yes.
-class Protokoll : public vektra::Meldungen {
+class Protokoll : public Meldungen {
   public:
     std::vector<Meldung> liste;
-    void Melden(vektra::Meldungsart art, const std::string& text, int zeile) override {
+    void Melden(Meldungsart art, const std::string& text, int zeile) override {
         liste.push_back({art, text, zeile});
     }
-    vektra::Antwort Fragen(vektra::Meldungsart art, const std::string& text, vektra::Knoepfe) override {
-        liste.push_back({art, text, 0});
-        return vektra::Antwort::Ja;
+    Antwort Fragen(Meldungsart art, const std::string& text, Knoepfe) override {
+        return Melden(art, text, 0), Antwort::Ja;
     }
-    std::vector<std::string> Texte() const {
-        std::vector<std::string> t;
+    // The texts, each ended by a line break.
+    std::string Texte() const {
+        std::string t;
         for (const auto& m : liste)
-            t.push_back(m.text);
+            t += m.text + "\n";
         return t;
     }
 };
 
-inline vektra::TElement& NeuesElement(vektra::Zeichnung& z, std::uint8_t art, std::int32_t ebene, double x1,
-                                      double y1, int breite, std::int32_t farbe) {
-    vektra::TElement& e = *z.Elemente.NeuesElement();
+inline TElement& NeuesElement(Zeichnung& z, std::uint8_t art, std::int32_t ebene, double x1, double y1,
+                              int breite, std::int32_t farbe) {
+    TElement& e = *z.Elemente.NeuesElement();
     std::tie(e.Art, e.Ebene, e.x1, e.y1, e.Breite, e.Farbe) =
         std::tuple(art, ebene, x1, y1, static_cast<std::int16_t>(breite), farbe);
     return e;
 }
 
-inline vektra::TElement& NeuerStrich(vektra::Zeichnung& z, double x1, double y1, double x2, double y2,
-                                     int breite = 1, std::int32_t farbe = 0,
-                                     std::uint8_t art = vektra::Linie) {
-    vektra::TElement& e = NeuesElement(z, art, vektra::EbeneLinie, x1, y1, breite, farbe);
+inline TElement& NeuerStrich(Zeichnung& z, double x1, double y1, double x2, double y2, int breite = 1,
+                             std::int32_t farbe = 0, std::uint8_t art = Linie) {
+    TElement& e = NeuesElement(z, art, EbeneLinie, x1, y1, breite, farbe);
     std::tie(e.x2, e.y2) = std::pair(x2, y2);
     return e;
 }
 
-inline vektra::TElement& NeuerKreis(vektra::Zeichnung& z, double x, double y, double d, bool gefuellt,
-                                    int breite = 1, std::int32_t farbe = 0) {
-    vektra::TElement& e = NeuesElement(z, vektra::Kreis, vektra::EbeneKreis, x, y, breite, farbe);
+inline TElement& NeuerKreis(Zeichnung& z, double x, double y, double d, bool gefuellt, int breite = 1,
+                            std::int32_t farbe = 0) {
+    TElement& e = NeuesElement(z, Kreis, EbeneKreis, x, y, breite, farbe);
     std::tie(e.Durchmesser, e.gefuellt) = std::pair(d, gefuellt);
     return e;
 }
 
-inline vektra::TElement& NeuerText(vektra::Zeichnung& z, double x, double y, const std::string& text,
-                                   const std::string& ausrichtung = "cc", std::int32_t farbe = 0) {
-    vektra::TElement& e = NeuesElement(z, vektra::Text, vektra::EbeneText, x, y, 1, farbe);
+inline TElement& NeuerText(Zeichnung& z, double x, double y, const std::string& text,
+                           const std::string& ausrichtung = "cc", std::int32_t farbe = 0) {
+    TElement& e = NeuesElement(z, Text, EbeneText, x, y, 1, farbe);
     e.Ausrichtung = ausrichtung;
     e.TextSetzen(text);
     return e;
@@ -76,8 +79,7 @@ inline vektra::TElement& NeuerText(vektra::Zeichnung& z, double x, double y, con
 // A drawing with every kind, width class and several colours, created in mixed order, with a
 // deleted element and elements outside the usual draw-order classes. The golden files hold its
 // exports.
-inline vektra::Zeichnung Beispielzeichnung() {
-    using namespace vektra;
+inline Zeichnung Beispielzeichnung() {
     Zeichnung z;
     NeuerText(z, 10, 40, "Hallo", "cc", 0x0000FF);
     NeuerStrich(z, 0, 0, 50, 0, 0);
@@ -91,16 +93,12 @@ inline vektra::Zeichnung Beispielzeichnung() {
     NeuerStrich(z, 100, 100, 120, 120, 1).geloescht = true;
     NeuerKreis(z, 50, 30, 6, false, -1, 0x808080);
     NeuerText(z, 45, 5, "$x^2$", "tl");
-    NeuerText(z, 60, 20,
-              "Gr\xF6\xDF"
-              "e",
-              "br");
+    NeuerText(z, 60, 20, "Gr\366\337e", "br");
     NeuerStrich(z, 5, 35, 15, 35, 0, 0xFF00FF).Ebene = 0;
     NeuerStrich(z, 80, 2, 81, 2, 1).Ebene = 11;
     return z;
 }
 
-// Joins lines with CR LF, each line ended.
 inline std::string Zeilen(const std::vector<std::string>& zeilen) {
     std::string s;
     for (const auto& z : zeilen)
@@ -108,13 +106,11 @@ inline std::string Zeilen(const std::vector<std::string>& zeilen) {
     return s;
 }
 
-// The whole content of a file, empty when it cannot be read.
 inline std::string DateiInhalt(const std::string& pfad) {
     std::ifstream ein(pfad, std::ios::binary);
     return {std::istreambuf_iterator<char>(ein), {}};
 }
 
-// A temporary folder for the running test, removed at its end.
 struct Ordner {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
     std::filesystem::path pfad =
@@ -128,28 +124,26 @@ struct Ordner {
     }
 };
 
-inline vektra::Kurvenparameter Parameter(std::string x, std::string y, std::string t0 = "0",
-                                         std::string t1 = "1") {
-    vektra::Kurvenparameter p;
-    p.xText = std::move(x);
-    p.yText = std::move(y);
-    p.t0Text = std::move(t0);
-    p.t1Text = std::move(t1);
-    return p;
+inline Kurvenparameter Parameter(std::string x, std::string y, std::string t0 = "0", std::string t1 = "1") {
+    return {.xText = x, .yText = y, .t0Text = t0, .t1Text = t1};
 }
 
-// Fixed steps of `deltat` instead of the length control.
-inline vektra::Kurvenparameter Fest(vektra::Kurvenparameter p, double deltat) {
-    p.Kontrollart = vektra::KontrolleKeine;
-    p.Deltat = deltat;
-    return p;
+inline Kurvenparameter Fest(Kurvenparameter p, double deltat) {
+    return p.Kontrollart = KontrolleKeine, p.Deltat = deltat, p;
 }
 
-// A drawing whose clip area is off, so that chords stay as computed.
-inline vektra::Zeichnung OhneClip() {
-    vektra::Zeichnung z;
-    z.Dialog.Clipaktiv = false;
-    return z;
-}
+// One run: the messages, how it ended (nothing when the preparation failed) and the chords.
+struct Kurvenlauf {
+    Protokoll r;
+    Kurvenplotter k;
+    Kurvenparameter p;
+    std::optional<Kurvenende> ende;
+    const std::vector<Kurvenstueck>& s = k.Stuecke();
+    explicit Kurvenlauf(Kurvenparameter par) : p(std::move(par)) {
+        k.KurveVorbereiten(p, r);
+        k.StueckeLeeren();
+        if (!p.Fehler) ende = k.KurveBerechnen(r);
+    }
+};
 
 } // namespace testhilfe

@@ -1,13 +1,13 @@
 #include "files/VektraLesen.h"
 #include "Testhilfe.h"
 #include "files/LatexExport.h"
+#include "text/Texte.h"
 
-#include <gtest/gtest.h>
-
+#include <cstdint>
 #include <sstream>
 
-using namespace vektra;
 using namespace testhilfe;
+using namespace std::string_literals;
 
 namespace {
 
@@ -17,29 +17,71 @@ struct Import {
     Importergebnis e;
 };
 
-Import Lesen(const std::string& text) {
-    Import i;
+Import Lesen(const std::string& text, Zeichnung z = {}) {
+    Import i{std::move(z)};
     std::istringstream ein(text);
     i.e = VektraLesen(ein, i.z, i.p);
     return i;
 }
 
-// Per element: kind, class, position, then second point and width, diameter and width, or
-// alignment and text, the fields a picture carries.
-std::vector<std::string> Kurz(const Elementspeicher& s) {
-    std::vector<std::string> v;
+// Per element, each ended by "|": kind, class, position, then second point and width, diameter
+// and width, or alignment and text, the fields a picture carries.
+std::string Kurz(const Elementspeicher& s) {
+    std::ostringstream o;
     for (const TElement& e : s) {
-        std::ostringstream o;
         o << int(e.Art) << " " << e.Ebene << " " << e.x1 << "," << e.y1 << " ";
         if (e.Art == Linie)
-            o << e.x2 << "," << e.y2 << " " << e.Breite;
+            o << e.x2 << "," << e.y2 << " " << e.Breite << "|";
         else if (e.Art == Kreis)
-            o << e.Durchmesser << (e.gefuellt ? "* " : " ") << e.Breite;
+            o << e.Durchmesser << (e.gefuellt ? "* " : " ") << e.Breite << "|";
         else
-            o << e.Ausrichtung << " " << e.Text;
-        v.push_back(o.str());
+            o << e.Ausrichtung << " " << e.Text << "|";
     }
-    return v;
+    return o.str();
+}
+
+// Reads `text` into the emptied drawing. Whatever the input, the store then holds only
+// well-formed elements and every message names a line of the input.
+Protokoll HeilGelesen(const std::string& text, Zeichnung& z) {
+    z.Elemente.AllesLoeschen();
+    Protokoll p;
+    std::istringstream ein(text);
+    const Importergebnis e = VektraLesen(ein, z, p);
+    EXPECT_TRUE(e.neueElemente == z.Elemente.Anzahl() && e.neueElemente <= MaxElemente);
+    for (const TElement& el : z.Elemente)
+        EXPECT_TRUE(el.Art <= Kreis &&
+                    (el.Ebene == EbeneLinie || el.Ebene == EbeneKreis || el.Ebene == EbeneText) &&
+                    el.Text.size() <= MaxTextLaenge && el.Ausrichtung.size() <= 2 && el.Breite >= 0 &&
+                    el.Breite <= 2);
+    const int zeilen = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+    int fehler = 0;
+    for (const Meldung& m : p.liste) {
+        EXPECT_TRUE(m.zeile >= 0 && m.zeile <= zeilen) << m.zeile;
+        fehler += m.text.starts_with(T("s51")) || m.text.starts_with(T("s52"));
+    }
+    EXPECT_EQ(fehler, e.Fehler);
+    return p;
+}
+
+// Deterministic pseudo-random input built from command fragments and arbitrary bytes.
+std::string Zufallseingabe(std::uint64_t& zustand) {
+    const auto naechste = [&zustand](std::uint32_t grenze) {
+        zustand = zustand * 6364136223846793005ULL + 1442695040888963407ULL;
+        return static_cast<std::uint32_t>(zustand >> 33) % grenze;
+    };
+    // clang-format off
+    static const std::vector<std::string> stuecke{
+        std::string(1, '\0'), " ", "  ", "\t", "\n", "\r\n", "\r", "em:linewidth ", "%%Vektra32 V. 9",
+        "%%Vektra32 V. ", "\\put", "(", ")", "{", "}", ",", "[", "]", "\\emline", "\\circle", "\\circle*",
+        "\\makebox", "\\framebox", "\\dashbox", "\\special", "\\duenn", "\\unitlength", "\\def\\emline",
+        "\\def\\dick", "\\def\\duenn", "-", ".", "1", "23", "4.5", "pt", "mm", "e", "+", "=",
+        "99999999999999999999"};
+    // clang-format on
+    std::string s;
+    for (std::uint32_t i = naechste(400); i > 0; --i)
+        s += naechste(4) == 0 ? std::string(1, static_cast<char>(naechste(256)))
+                              : stuecke[naechste(static_cast<std::uint32_t>(stuecke.size()))];
+    return s;
 }
 
 } // namespace
@@ -53,19 +95,14 @@ TEST(VektraLesen, ExportierteZeichnungKommtZurueck) {
     ASSERT_TRUE(LatexExportieren(original, aus, p));
 
     Import i = Lesen(aus.str());
-    EXPECT_EQ(i.p.Texte(), std::vector<std::string>{"Vektra-Datei hat Version >3. Datenverlust möglich"});
-    EXPECT_EQ(i.e.Fehler, 0);
-    EXPECT_EQ(i.z.Dialog.Unitlength, "0.5");
-    EXPECT_EQ(i.z.Dialog.TeXBreite, (std::array<std::string, 4>{"0.0", "0.2", "0.6", "1.2"}));
+    EXPECT_EQ(i.p.Texte(), "Vektra-Datei hat Version >3. Datenverlust möglich\n");
+    EXPECT_TRUE(i.e.Fehler == 0 && i.z.Dialog.Unitlength == "0.5" &&
+                i.z.Dialog.TeXBreite == original.Dialog.TeXBreite);
     // Export order: the Ebene-0 line, the lines, the arrow with its heads as plain lines, the
     // visible circles, the texts; colours are lost, invisible elements were never written.
-    EXPECT_EQ(
-        Kurz(i.z.Elemente),
-        (std::vector<std::string>{"0 3 5,35 15,35 0", "0 3 0,0 50,0 0", "0 3 0,0 0,40 2", "0 3 10,10 30,30 1",
-                                  "0 3 30,30 28.2,29.3 1", "0 3 29.3,28.2 30,30 1", "2 5 25,25 10 1",
-                                  "2 5 40,10 4* 2", "1 8 10,40 cc Hallo", "1 8 45,5 tl $x^2$",
-                                  "1 8 60,20 br Gr\xF6\xDF"
-                                  "e"}));
+    EXPECT_EQ(Kurz(i.z.Elemente), "0 3 5,35 15,35 0|0 3 0,0 50,0 0|0 3 0,0 0,40 2|0 3 10,10 30,30 1|"
+                                  "0 3 30,30 28.2,29.3 1|0 3 29.3,28.2 30,30 1|2 5 25,25 10 1|2 5 40,10 4* 2|"
+                                  "1 8 10,40 cc Hallo|1 8 45,5 tl $x^2$|1 8 60,20 br Gr\366\337e|");
     for (const TElement& e : i.z.Elemente)
         EXPECT_FALSE(e.Farbe || e.gepickt || e.geloescht || e.Kandidat);
 }
@@ -83,7 +120,7 @@ TEST(VektraLesen, ZahlenbreitenUndBreitennamen) {
         breiten += std::to_string(e.Breite);
     EXPECT_EQ(breiten, "0112022");
     // The width that is no number is reported and leaves the class as it was.
-    EXPECT_EQ(i.p.Texte(), std::vector<std::string>{"Typumwandlungsfehler in Zeile 13"});
+    EXPECT_EQ(i.p.Texte(), "Typumwandlungsfehler in Zeile 13\n");
     EXPECT_EQ(i.p.liste[0].zeile, 13);
 }
 
@@ -99,55 +136,116 @@ TEST(VektraLesen, UnitlengthInMillimeternUndAnderenEinheiten) {
 }
 
 TEST(VektraLesen, BoxenUndTexteMitAusrichtung) {
-    Import i = Lesen("\\put(10,20){\\framebox(30,10)[lt]{A}}\n"
-                     "\\put(10,20){\\framebox(30,10)[r]{C}}\n"
-                     "\\put(0,0){\\dashbox{1}(4,2)[b]{E}}\n"
-                     "\\put(10,20){\\makebox(0,0){Hallo}}\r\n"
+    Import i = Lesen("\\put(10,20){\\framebox(30,10)[lt]{A}}\n\\put(10,20){\\framebox(30,10)[r]{C}}\n"
+                     "\\put(0,0){\\dashbox{1}(4,2)[b]{E}}\n\\put(10,20){\\makebox(0,0){Hallo}}\r\n"
                      "\\put(1,2){\\makebox(0,0)[bl]{\\textbf{x} {y}}}\r\n");
     // A box is its text, in the line class, and its four sides; the letters count in either
     // order, a missing one centres. A dash box gives the dash length first, then the size.
-    const std::vector<std::string> rahmen{"0 3 10,20 40,20 1", "0 3 10,30 40,30 1", "0 3 10,20 10,30 1",
-                                          "0 3 40,20 40,30 1"};
-    std::vector<std::string> erwartet{"1 3 10,30 lt A"};
-    erwartet.insert(erwartet.end(), rahmen.begin(), rahmen.end());
-    erwartet.push_back("1 3 40,25 r C");
-    erwartet.insert(erwartet.end(), rahmen.begin(), rahmen.end());
-    erwartet.insert(erwartet.end(), {"1 3 2,0 b E", "0 3 0,0 4,0 1", "0 3 0,2 4,2 1", "0 3 0,0 0,2 1",
-                                     "0 3 4,0 4,2 1", "1 8 10,20 cc Hallo", "1 8 1,2 bl \\textbf{x} {y}"});
-    EXPECT_EQ(Kurz(i.z.Elemente), erwartet);
+    const std::string rahmen = "0 3 10,20 40,20 1|0 3 10,30 40,30 1|0 3 10,20 10,30 1|0 3 40,20 40,30 1|";
+    EXPECT_EQ(Kurz(i.z.Elemente), "1 3 10,30 lt A|" + rahmen + "1 3 40,25 r C|" + rahmen +
+                                      "1 3 2,0 b E|0 3 0,0 4,0 1|0 3 0,2 4,2 1|0 3 0,0 0,2 1|0 3 4,0 4,2 1|"
+                                      "1 8 10,20 cc Hallo|1 8 1,2 bl \\textbf{x} {y}|");
     EXPECT_EQ(i.e.Fehler, 0);
 }
 
 TEST(VektraLesen, VorzeichenUndExponentenGebenFehlerMitZeile) {
     Import i =
         Lesen("%\n\\emline{+1}{2}{1}{3}{4}{2}\n\\put(1e1,2){\\circle{3}}\n\\put(-1.5,2.){\\circle*{.5}}\n");
-    EXPECT_EQ(i.p.Texte(),
-              (std::vector<std::string>{"ungültiger Format in Zeile 2", "Typumwandlungsfehler in Zeile 2",
-                                        "ungültiger Format in Zeile 3"}));
+    EXPECT_EQ(i.p.Texte(), "ungültiger Format in Zeile 2\nTypumwandlungsfehler in Zeile 2\n"
+                           "ungültiger Format in Zeile 3\n");
     EXPECT_EQ(i.p.liste[0].zeile, 2);
     // x1 fails (0), then the reading goes on at "1}": y1 = 1, 2 discarded, x2 = 1, y2 = 3. The
     // exponent drops its circle.
-    EXPECT_EQ(Kurz(i.z.Elemente), (std::vector<std::string>{"0 3 0,1 1,3 1", "2 5 -1.5,2 0.5* 1"}));
+    EXPECT_EQ(Kurz(i.z.Elemente), "0 3 0,1 1,3 1|2 5 -1.5,2 0.5* 1|");
 }
 
 TEST(VektraLesen, UnbekanntesUndKommentareWerdenUebergangen) {
-    Import i = Lesen("\\documentclass{article}\n"
-                     "\\begin{picture}(10,10)\n"
-                     "\\put(1,2){\\line(1,0){5}}\n"
-                     "%%Vektra32 V. 3.0\n"
-                     "%%Vektra32 V. x\n"
-                     "% \\emline{1}{2}{1}{3}{4}{2}\n"
-                     "   x\n"
-                     "\\put (1,2){\\circle{3}}\n"
-                     "\\def\\emline#1#2#3#4#5#6{%\n"
-                     "\\emline{9}{9}{1}{9}{9}{2}\n"
-                     "\\emline{9}{9}{1}{9}{9}{2}\n"
-                     "\\def\\dick{2.5pt}\n"
-                     "\\def\\duenn{fein}\n"
-                     "\t\\emline{1}{2}{1}{3}{4}{2}\n"
-                     "\\end{picture}\n");
+    Import i = Lesen("\\documentclass{article}\n\\begin{picture}(10,10)\n\\put(1,2){\\line(1,0){5}}\n"
+                     "%%Vektra32 V. 3.0\n%%Vektra32 V. x\n% \\emline{1}{2}{1}{3}{4}{2}\n   x\n"
+                     "\\put (1,2){\\circle{3}}\n\\def\\emline#1#2#3#4#5#6{%\n\\emline{9}{9}{1}{9}{9}{2}\n"
+                     "\\emline{9}{9}{1}{9}{9}{2}\n\\def\\dick{2.5pt}\n\\def\\duenn{fein}\n"
+                     "\t\\emline{1}{2}{1}{3}{4}{2}\n\\end{picture}\n");
     EXPECT_TRUE(i.p.liste.empty());
-    EXPECT_EQ(Kurz(i.z.Elemente), std::vector<std::string>{"0 3 1,2 3,4 1"});
+    EXPECT_EQ(Kurz(i.z.Elemente), "0 3 1,2 3,4 1|");
     EXPECT_EQ(i.z.Dialog.TeXBreite[3], "2.5");
     EXPECT_EQ(i.z.Dialog.TeXBreite[1], "");
+}
+
+TEST(VektraLesenRobust, ZufaelligeEingabenBringenNurHeileElemente) {
+    std::uint64_t saat = 20261206;
+    Zeichnung z;
+    for (int runde = 0; runde < 1500; ++runde) {
+        const std::string text = Zufallseingabe(saat);
+        HeilGelesen(text, z);
+        if (HasFailure()) return ADD_FAILURE() << "Eingabe " << runde << ": " << testing::PrintToString(text);
+    }
+}
+
+TEST(VektraLesenRobust, AbgeschnitteneBefehleAnJederStelle) {
+    const std::string voll = DateiInhalt(VEKTRA_TESTDATA "/beispiel.vkx");
+    ASSERT_FALSE(voll.empty());
+    Zeichnung z;
+    for (std::size_t n = 0; n <= voll.size(); ++n) {
+        HeilGelesen(voll.substr(0, n), z);
+        EXPECT_LE(z.Elemente.Anzahl(), 11);
+        if (HasFailure()) return;
+    }
+    // Cut in the middle of a number or before its delimiter: the line is reported, not lost.
+    EXPECT_EQ(HeilGelesen("\\emline{1}{2}{1}{3", z).Texte(),
+              "ungültiger Format in Zeile 1\nungültiger Format in Zeile 1\n"
+              "Typumwandlungsfehler in Zeile 1\n");
+    ASSERT_EQ(z.Elemente.Anzahl(), 1);
+    EXPECT_DOUBLE_EQ(z.Elemente[1].x2, 3);
+}
+
+TEST(VektraLesenRobust, RiesigeZahlenZeilenUndNullbytes) {
+    const std::string ziffern(100000, '7');
+    const std::string text = "\\put(" + ziffern + ",2){\\circle{" + ziffern + "." + ziffern + "}}\n" +
+                             std::string(1 << 20, 'a') + "\n\\put(" + std::string(1 << 20, ' ') +
+                             "1,2){\\circle{3}}\n" + "\\put(1,2){\\makebox(0,0){" + std::string(1000, 'x') +
+                             "}}\n" + "\\put(1,2){\\makebox(0,0){a\0b}}\n"s + "\\put(\0,2){\\circle{3}}\n"s;
+    Zeichnung z;
+    const Protokoll p = HeilGelesen(text, z);
+    const Elementspeicher& s = z.Elemente;
+    // The NUL in place of a number is reported; the line after it then reads no command.
+    ASSERT_EQ(s.Anzahl(), 4);
+    // Number tokens are cut to 16 characters.
+    EXPECT_EQ((std::array{s[1].x1, s[1].Durchmesser, s[2].Durchmesser}),
+              (std::array{7777777777777777.0, 7777777777777777.0, 3.0}));
+    EXPECT_EQ(s[3].Text, std::string(255, 'x'));
+    EXPECT_EQ(s[4].Text, std::string("a\0b", 3));
+    EXPECT_EQ(p.Texte(), "ungültiger Format in Zeile 6\nTypumwandlungsfehler in Zeile 6\n"
+                         "Typumwandlungsfehler in Zeile 6\n");
+}
+
+TEST(VektraLesenRobust, VollerSpeicherBeendetDenImport) {
+    Zeichnung z;
+    for (int i = 0; i < MaxElemente - 2; ++i)
+        NeuerStrich(z, 0, 0, 1, 1);
+    const Import i = Lesen("\\put(0,0){\\circle{1}}\n\\put(10,20){\\framebox(30,10)[lt]{A}}\n"
+                           "\\put(+1,2){\\circle{1}}\n",
+                           std::move(z));
+    EXPECT_TRUE(i.e.voll && i.e.neueElemente == 2 && i.z.Elemente.Anzahl() == MaxElemente);
+    EXPECT_EQ(i.z.Elemente[MaxElemente].Text, "A");
+    EXPECT_EQ(i.p.Texte(), T("v.ImportVoll") + "\n");
+    EXPECT_EQ(i.p.liste[0].zeile, 2);
+}
+
+TEST(VektraLesenRobust, DateiimportMeldetUnlesbareDateien) {
+    Ordner o;
+    Zeichnung z;
+    Protokoll p;
+    EXPECT_FALSE(PicImportieren(o.pfad.string(), z, p));
+    ASSERT_EQ(p.liste.size(), 1u);
+    EXPECT_TRUE(p.liste[0].text.starts_with(o.pfad.string() + ": " + T("v.LesenFehlgeschlagen")));
+
+    // A good file replaces the drawing and names it after the picture.
+    NeuerStrich(z, 0, 0, 1, 1);
+    z.Geaendert = true;
+    o.Ablegen("bild.pic", "\\put(1,2){\\circle{3}}\r\n");
+    Importergebnis e;
+    EXPECT_TRUE(PicImportieren(o.Datei("bild.pic"), z, p, &e));
+    EXPECT_TRUE(z.Elemente.Anzahl() == 1 && e.neueElemente == 1);
+    EXPECT_EQ(z.Dateiname, "bild.vks");
+    EXPECT_FALSE(z.Geaendert);
 }
