@@ -41,9 +41,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), dateien(std::make_unique<
 
     maler = std::make_unique<Maler>(Doc, View, *ZF, *PaintBoxv, *PaintBoxh);
     maler->Positionsanzeige = [this](const QString& text) { Panel[1]->setText(text); };
-    connect(ZF, &MyDraw::neuZeichnen, this, &TForm1::zeichneneu);
-    connect(PaintBoxv, &Lineal::neuZeichnen, this, &TForm1::zeichneneu);
-    connect(PaintBoxh, &Lineal::neuZeichnen, this, &TForm1::zeichneneu);
+    connect(ZF, &MyDraw::neuZeichnen, this, &TForm1::NeuZeichnenVormerken);
+    connect(PaintBoxv, &Lineal::neuZeichnen, this, &TForm1::NeuZeichnenVormerken);
+    connect(PaintBoxh, &Lineal::neuZeichnen, this, &TForm1::NeuZeichnenVormerken);
     connect(ZF, &MyDraw::mausBewegt, this, &TForm1::BoxMouseMove);
     ZF->installEventFilter(this);
 
@@ -64,7 +64,21 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), dateien(std::make_unique<
 TForm1::~TForm1() = default;
 
 void TForm1::zeichneneu() {
+    neuZeichnenVorgemerkt = false;
     maler->zeichneneu([this] { ModusSetzen(Modus); });
+}
+
+// One window resize resizes the surface and both rulers; they share one full redraw, run once
+// the resizing is over, instead of one each.
+void TForm1::NeuZeichnenVormerken() {
+    if (neuZeichnenVorgemerkt) return;
+    neuZeichnenVorgemerkt = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (neuZeichnenVorgemerkt) zeichneneu();
+        },
+        Qt::QueuedConnection);
 }
 
 void TForm1::Melden(vektra::Meldungsart art, const std::string& text, int) {

@@ -59,6 +59,8 @@ class TForm1 : public QMainWindow, public vektra::Meldungen {
     void ModusSetzen(int m);
     // Full redraw of surface and rulers, ending with the current mode applied again.
     void zeichneneu();
+    // Asks for a full redraw after the events at hand; several requests give one redraw.
+    void NeuZeichnenVormerken();
     // Status panel 3: the clip area, or that clipping is off.
     void ClipanzeigeSetzen();
     // Cross tracking of the drawing modes for a pointer pixel on the surface: draws the cross
@@ -150,4 +152,5 @@ class TForm1 : public QMainWindow, public vektra::Meldungen {
     QLineEdit* Winkeldiffedit = nullptr;
     QLineEdit* Deltaedit = nullptr;
     bool gezeigt = false;
+    bool neuZeichnenVorgemerkt = false;
 };

@@ -30,6 +30,18 @@ class TForm1ModusTest : public QObject, Testumgebung {
     }
     void cleanup() { f.reset(); }
 
+    void groessenaenderungZeichnetNeu() {
+        // The surface and both rulers report the resize; the redraw they share follows the
+        // events at hand and shows the drawing against the new bottom edge.
+        vektra::TElement* e = f->Doc.Elemente.NeuesElement();
+        e->x1 = e->y1 = 0;
+        e->x2 = e->y2 = 10;
+        f->resize(1000, 700);
+        QTRY_COMPARE(Bild().height(), f->Zeichenflaeche()->height());
+        const QPoint p(f->View.XNachPixel(5), f->View.YNachPixel(5));
+        QTRY_COMPARE(Bild().pixelColor(p), QColor(Qt::black));
+    }
+
     void knoepfeSetzenIhrenModus() {
         // Button, mode, panel 0, figure (-1: left as it was), own cross instead of the arrow.
         const std::tuple<const char*, int, const char*, int, bool> faelle[] = {
