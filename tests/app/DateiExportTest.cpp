@@ -32,6 +32,7 @@ class DateiExportTest : public QObject, Testumgebung {
         QVERIFY(Schreiben(Datei(u"b.pic"_s), Bild));
         ZeichnungAnlegen(u"X.vks"_s, 1);
         QVERIFY(QFile::rename(Datei(u"X.vks"_s), Datei(u"X.VKS"_s)));
+        QVERIFY(Schreiben(Datei(u"kaputt.vks"_s), QByteArray("\x0a\0\0\0VEKTRA42", 12)));
     }
 
     void exportFragtVorDemUeberschreiben_data() {
@@ -89,6 +90,9 @@ class DateiExportTest : public QObject, Testumgebung {
         QTest::addColumn<QString>("unitlength");
         QTest::newRow("Zeichnung") << u"X.VKS"_s << 1 << u"X.vks"_s << u"2.5"_s;
         QTest::newRow("Bild") << u"b.pic"_s << 2 << u"b.vks"_s << u"0.5"_s;
+        // A start file that cannot be read is reported and leaves the drawing unnamed, so a
+        // later save cannot overwrite it unasked.
+        QTest::newRow("unlesbar") << u"kaputt.vks"_s << 0 << QString() << u"1"_s;
     }
     void start() {
         QFETCH(QString, datei);
@@ -98,10 +102,16 @@ class DateiExportTest : public QObject, Testumgebung {
         Skriptfenster f;
         f.Startdatei = Datei(datei);
         f.show();
-        QVERIFY(f.meldungen.isEmpty());
+        QCOMPARE(f.meldungen.isEmpty(), !name.isEmpty());
         QCOMPARE(f.Doc.Elemente.Anzahl(), elemente);
-        QCOMPARE(f.Doc.Dateiname, Datei(name).toStdString());
-        QCOMPARE(f.windowTitle(), u"Vektra32 "_s + name);
+        if (name.isEmpty()) {
+            QVERIFY(f.meldungen.first().contains(u"kaputt.vks"_s));
+            QVERIFY(f.Doc.Dateiname.empty());
+            QCOMPARE(f.windowTitle(), u"Vektra32"_s);
+        } else {
+            QCOMPARE(f.Doc.Dateiname, Datei(name).toStdString());
+            QCOMPARE(f.windowTitle(), u"Vektra32 "_s + name);
+        }
         QCOMPARE(Unitlengthfeld(f), unitlength);
         QVERIFY(!f.Doc.Geaendert);
     }
