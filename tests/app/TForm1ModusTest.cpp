@@ -36,10 +36,11 @@ class TForm1ModusTest : public QObject, Testumgebung {
         vektra::TElement* e = f->Doc.Elemente.NeuesElement();
         e->x1 = e->y1 = 0;
         e->x2 = e->y2 = 10;
-        f->resize(1000, 700);
-        QTRY_COMPARE(Bild().height(), f->Zeichenflaeche()->height());
-        const QPoint p(f->View.XNachPixel(5), f->View.YNachPixel(5));
-        QTRY_COMPARE(Bild().pixelColor(p), QColor(Qt::black));
+        const int vorher = f->Zeichenflaeche()->height();
+        f->resize(700, 450);
+        QTRY_VERIFY(f->View.Hoehe != vorher && f->View.Hoehe == f->Zeichenflaeche()->height());
+        QCOMPARE(Bild().height(), f->View.Hoehe);
+        QCOMPARE(Bild().pixelColor(f->View.XNachPixel(5), f->View.YNachPixel(5)), QColor(Qt::black));
     }
 
     void knoepfeSetzenIhrenModus() {
