@@ -2,25 +2,10 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
-MyDraw::MyDraw(QWidget* parent) : QWidget(parent) {
+MyDraw::MyDraw(QWidget* parent) : Leinwandfeld(parent) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    flaeche_.SchriftSetzen(font());
-    flaeche_.Resize(width(), height());
-    flaeche_.Geaendert = [this] { update(); };
-}
-
-void MyDraw::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, flaeche_.Image());
-}
-
-void MyDraw::resizeEvent(QResizeEvent*) {
-    flaeche_.Resize(width(), height());
-    emit neuZeichnen();
 }
 
 void MyDraw::mousePressEvent(QMouseEvent* e) {
