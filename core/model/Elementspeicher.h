@@ -31,6 +31,11 @@ public:
     // Drops every deleted element and renumbers the others 1..n in their order.
     void Aufraeumen();
     void AllesLoeschen() { daten_.clear(); }
+    // Drops the elements after the first n, so a figure that could not be completed leaves
+    // nothing behind.
+    void Kuerzen(int n) {
+        if (n >= 0 && n < Anzahl()) daten_.resize(static_cast<std::size_t>(n));
+    }
 
     int GepickteZahl() const;
     int GeloeschteZahl() const;

@@ -39,6 +39,39 @@ char NachByte(char32_t c) {
     return '?';
 }
 
+// Walks the UTF-8 text character by character; a malformed byte comes as itself (Latin-1)
+// with `gueltig` false.
+template <typename Tun> void Zeichenweise(std::string_view s, Tun tun) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        int folge = b < 0x80             ? 0
+                    : (b & 0xE0) == 0xC0 ? 1
+                    : (b & 0xF0) == 0xE0 ? 2
+                    : (b & 0xF8) == 0xF0 ? 3
+                                         : -1;
+        char32_t c = b;
+        bool gut = folge >= 0 && i + static_cast<std::size_t>(folge) < s.size();
+        if (gut && folge > 0) {
+            c = b & (0x3F >> folge);
+            for (int k = 1; k <= folge; ++k) {
+                const auto f = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+                if ((f & 0xC0) != 0x80) {
+                    gut = false;
+                    break;
+                }
+                c = (c << 6) | (f & 0x3F);
+            }
+        }
+        if (!gut) {
+            tun(static_cast<char32_t>(b), false);
+            ++i;
+            continue;
+        }
+        tun(c, true);
+        i += static_cast<std::size_t>(folge) + 1;
+    }
+}
+
 } // namespace
 
 std::string Cp1252NachUtf8(std::string_view bytes) {
@@ -55,30 +88,18 @@ std::string Cp1252NachUtf8(std::string_view bytes) {
 std::string Utf8NachCp1252(std::string_view s) {
     std::string out;
     out.reserve(s.size());
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        int folge = b < 0x80 ? 0 : (b & 0xE0) == 0xC0 ? 1 : (b & 0xF0) == 0xE0 ? 2 : (b & 0xF8) == 0xF0 ? 3 : -1;
-        char32_t c = b;
-        bool gut = folge >= 0 && i + static_cast<std::size_t>(folge) < s.size();
-        if (gut && folge > 0) {
-            c = b & (0x3F >> folge);
-            for (int k = 1; k <= folge; ++k) {
-                const auto f = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-                if ((f & 0xC0) != 0x80) {
-                    gut = false;
-                    break;
-                }
-                c = (c << 6) | (f & 0x3F);
-            }
-        }
-        if (!gut) {
-            out += static_cast<char>(b);
-            ++i;
-            continue;
-        }
-        out += NachByte(c);
-        i += static_cast<std::size_t>(folge) + 1;
-    }
+    Zeichenweise(s, [&](char32_t c, bool gueltig) { out += gueltig ? NachByte(c) : static_cast<char>(c); });
+    return out;
+}
+
+std::string NichtInCp1252(std::string_view utf8) {
+    std::string out;
+    std::u32string gesehen;
+    Zeichenweise(utf8, [&](char32_t c, bool gueltig) {
+        if (!gueltig || NachByte(c) != '?' || c == U'?' || gesehen.find(c) != std::u32string::npos) return;
+        gesehen += c;
+        Anhaengen(out, c);
+    });
     return out;
 }
 

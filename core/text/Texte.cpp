@@ -315,6 +315,13 @@ const std::vector<Texteintrag> Eintraege{
     {"v.DialogExport", "Exportieren", Anwendung::Wert},
     {"v.DialogImport", "Importieren", Anwendung::Wert},
     {"v.Importtitel", "Vektra 32 - ", Anwendung::Wert},
+    // Drawing tools and their dialogs.
+    {"v.OK", "OK", Anwendung::Wert},
+    {"v.Abbrechen", "Abbrechen", Anwendung::Wert},
+    {"v.SpeicherVoll", "Die Zeichnung ist voll (32000 Elemente): es wurde nichts hinzugefügt.",
+     Anwendung::Wert},
+    {"v.TextNichtDarstellbar", "Diese Zeichen lassen sich in der Zeichnung nicht speichern: %s",
+     Anwendung::Wert},
 };
 
 std::map<std::string, std::string, std::less<>>& Tabelle() {
