@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     TForm1 Form1;
     // The first argument names a drawing to open when the window shows.
     const QStringList argumente = QCoreApplication::arguments();
-    if (argumente.size() > 1) Form1.Startdatei = argumente.at(1);
+    if (argumente.size() > 1) Form1.StartdateiSetzen(argumente.at(1));
     Form1.show();
     return app.exec();
 }

@@ -1,10 +1,10 @@
 // New, open, save and save as, and the helpers the file commands share.
 #include "files/Dateibefehle.h"
 
+#include "editing/Interaktion.h"
 #include "files/Dateifilter.h"
 #include "files/Zeichnungsdatei.h"
-#include "main/TEinstellungen.h"
-#include "main/TForm1.h"
+#include "main/Fensterdienste.h"
 #include "text/Qtext.h"
 #include "view/Maler.h"
 
@@ -13,7 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-Dateibefehle::Dateibefehle(TForm1& fenster)
+Dateibefehle::Dateibefehle(Fensterdienste& fenster)
     : Oeffnenordner(QCoreApplication::applicationDirPath()),
       Speichernordner(QCoreApplication::applicationDirPath()), Arbeitsordner(QDir::currentPath()),
       f_(fenster) {}
@@ -34,7 +34,7 @@ QString Dateibefehle::Vorschlag(const QString& ordner, const QString& name) {
 }
 
 void Dateibefehle::TitelSetzen(const QString& titel) {
-    f_.setWindowTitle(titel);
+    f_.TitelSetzen(titel);
 }
 
 void Dateibefehle::DialogordnerSetzen(const QString& datei) {
@@ -43,16 +43,8 @@ void Dateibefehle::DialogordnerSetzen(const QString& datei) {
     Speichernordner = ordner;
 }
 
-// A loaded drawing shows as it was saved: view, tool bar, settings dialog and clip state follow
-// the record.
-void Dateibefehle::NachLaden() {
-    f_.AnsichtAusDokument();
-    f_.Einstellungen->FelderAusDokument();
-    f_.ClipanzeigeSetzen();
-}
-
 void Dateibefehle::New1Click() {
-    vektra::Zeichnung& z = f_.Doc;
+    vektra::Zeichnung& z = f_.Dokument();
     if (z.Geaendert &&
         f_.Fragen(vektra::Meldungsart::Information, vektra::T("s38"), vektra::Knoepfe::JaNein) ==
             vektra::Antwort::Ja &&
@@ -63,17 +55,17 @@ void Dateibefehle::New1Click() {
     z.Dateiname.clear();
     z.Exportname.clear();
     z.Treibername.clear();
-    f_.ModusSetzen(6);
+    f_.ModusSetzen(Modus::Neutral);
     f_.zeichneneu();
     z.Dialog.Unitlength = "1";
-    f_.Einstellungen->FelderAusDokument();
+    f_.DokumentUebernehmen();
     TitelSetzen(Tq("v.Titel"));
     Speichername.clear();
     z.Geaendert = false;
 }
 
 void Dateibefehle::Open1Click() {
-    vektra::Zeichnung& z = f_.Doc;
+    vektra::Zeichnung& z = f_.Dokument();
     if (z.Geaendert && f_.Fragen(vektra::Meldungsart::Warnung, vektra::T("s39"), vektra::Knoepfe::JaNein) !=
                            vektra::Antwort::Ja)
         return;
@@ -88,7 +80,7 @@ void Dateibefehle::Open1Click() {
             z.Dateiname = vektra::Zeichnungspfad(name.toStdString());
             Arbeitsordner = QFileInfo(gewaehlt).absolutePath();
             TitelSetzen(Tq("v.Titel") + QLatin1Char(' ') + name);
-            NachLaden();
+            f_.DokumentUebernehmen();
             break;
         }
         case vektra::Leseergebnis::FalscheVersion:
@@ -104,13 +96,11 @@ void Dateibefehle::Open1Click() {
             break;
         }
     }
-    f_.ignoriereBewegung = true;
-    f_.ModusSetzen(6);
-    if (!gewaehlt.isEmpty()) f_.zeichneneu();
+    f_.BefehlBeenden(Modus::Neutral, !gewaehlt.isEmpty());
 }
 
 bool Dateibefehle::Speichern1Click() {
-    vektra::Zeichnung& z = f_.Doc;
+    vektra::Zeichnung& z = f_.Dokument();
     if (z.Dateiname.empty()) return Speichernunter1Click();
     const bool geschrieben =
         vektra::ZeichnungSchreibenDatei(Dateisystemname(Pfad(vektra::Zeichnungspfad(z.Dateiname))), z, f_);
@@ -121,9 +111,9 @@ bool Dateibefehle::Speichern1Click() {
 }
 
 bool Dateibefehle::Speichernunter1Click() {
-    vektra::Zeichnung& z = f_.Doc;
+    vektra::Zeichnung& z = f_.Dokument();
     for (;;) {
-        f_.ignoriereBewegung = true;
+        f_.Zustand().ignoriereBewegung = true;
         const QString gewaehlt = f_.SpeichernDialog(
             Tq("v.DialogSpeichern"), Vorschlag(Speichernordner, Speichername), QtFilter(Tq("s45")));
         if (gewaehlt.isEmpty()) return false;

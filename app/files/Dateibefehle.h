@@ -8,11 +8,11 @@
 #include <cstdint>
 #include <string>
 
-class TForm1;
+class Fensterdienste;
 
 class Dateibefehle {
   public:
-    explicit Dateibefehle(TForm1& fenster);
+    explicit Dateibefehle(Fensterdienste& fenster);
 
     // "&Neu": asks to save a changed drawing first and keeps it when that save does not happen.
     void New1Click();
@@ -55,7 +55,6 @@ class Dateibefehle {
     void ExportSchreiben();
     // Reads a picture file into a fresh document and takes it over on success.
     bool Importieren(const QString& pfad);
-    void NachLaden();
     void TitelSetzen(const QString& titel);
     // The save dialog's starting point: the folder, joined with the file name when there is one.
     static QString Vorschlag(const QString& ordner, const QString& name);
@@ -63,5 +62,5 @@ class Dateibefehle {
     static std::string Dateisystemname(const QString& pfad);
     void DialogordnerSetzen(const QString& datei);
 
-    TForm1& f_;
+    Fensterdienste& f_;
 };

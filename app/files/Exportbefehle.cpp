@@ -1,11 +1,12 @@
 // The picture and PostScript export commands and their "as..." forms.
 #include "files/Dateibefehle.h"
 
+#include "editing/Interaktion.h"
 #include "files/Dateifilter.h"
 #include "files/Dateinamen.h"
 #include "files/LatexExport.h"
 #include "files/PsExport.h"
-#include "main/TForm1.h"
+#include "main/Fensterdienste.h"
 #include "text/Qtext.h"
 
 #include <QFileInfo>
@@ -34,11 +35,11 @@ void Dateibefehle::ExportierenUnter(std::uint8_t art) {
 }
 
 void Dateibefehle::Exportieren1click() {
-    if (f_.Doc.Dateiname.empty() || !ExportUnterName()) Exportierenunter1Click();
+    if (f_.Dokument().Dateiname.empty() || !ExportUnterName()) Exportierenunter1Click();
 }
 
 bool Dateibefehle::ExportUnterName() {
-    vektra::Zeichnung& z = f_.Doc;
+    vektra::Zeichnung& z = f_.Dokument();
     const std::string ziel = vektra::ErweiterungErsetzen(z.Dateiname, Exportendung(Exportart));
     if (QFileInfo::exists(Pfad(ziel)) && f_.Fragen(vektra::Meldungsart::Warnung, ziel + vektra::T("s43"),
                                                    vektra::Knoepfe::JaNein) != vektra::Antwort::Ja)
@@ -50,17 +51,17 @@ bool Dateibefehle::ExportUnterName() {
 }
 
 void Dateibefehle::ExportSchreiben() {
-    vektra::Zeichnung& z = f_.Doc;
+    vektra::Zeichnung& z = f_.Dokument();
     const bool gut = Exportart == 1 ? vektra::PsExportDatei(z, Dateisystemname(Pfad(z.Treibername)), f_)
                                     : vektra::LatexExportDatei(z, Dateisystemname(Pfad(z.Exportname)), f_);
-    if (gut) f_.ModusSetzen(6);
+    if (gut) f_.ModusSetzen(Modus::Neutral);
 }
 
 void Dateibefehle::Exportierenunter1Click() {
-    vektra::Zeichnung& z = f_.Doc;
+    vektra::Zeichnung& z = f_.Dokument();
     const std::string vorher[] = {z.Dateiname, z.Exportname, z.Treibername};
     for (;;) {
-        f_.ignoriereBewegung = true;
+        f_.Zustand().ignoriereBewegung = true;
         const QString name =
             QString::fromStdString(vektra::ErweiterungErsetzen(z.Dateiname, Exportendung(Exportart)));
         if (!z.Dateiname.empty()) Speichername = QFileInfo(name).fileName();

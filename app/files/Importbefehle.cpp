@@ -1,12 +1,12 @@
 // The picture import command and opening the drawing given at start.
 #include "files/Dateibefehle.h"
 
+#include "editing/Interaktion.h"
 #include "files/Dateifilter.h"
 #include "files/Dateinamen.h"
 #include "files/VektraLesen.h"
 #include "files/Zeichnungsdatei.h"
-#include "main/TEinstellungen.h"
-#include "main/TForm1.h"
+#include "main/Fensterdienste.h"
 #include "text/Qtext.h"
 #include "view/Maler.h"
 #include "view/MyDraw.h"
@@ -16,20 +16,20 @@
 #include <memory>
 
 bool Dateibefehle::Importieren(const QString& pfad) {
-    vektra::Zeichnung& z = f_.Doc;
+    vektra::Zeichnung& z = f_.Dokument();
     auto frisch = std::make_unique<vektra::Zeichnung>();
     frisch->Dialog = z.Dialog;
     if (!vektra::PicImportieren(Dateisystemname(pfad), *frisch, f_)) return false;
     z.Elemente = std::move(frisch->Elemente);
     z.Dialog = frisch->Dialog;
     z.Geaendert = false;
-    f_.Einstellungen->FelderAusDokument();
+    f_.DokumentUebernehmen();
     f_.SpeichernFreigeben();
     return true;
 }
 
 void Dateibefehle::ImportClick() {
-    vektra::Zeichnung& z = f_.Doc;
+    vektra::Zeichnung& z = f_.Dokument();
     if (z.Geaendert && f_.Fragen(vektra::Meldungsart::Warnung, vektra::T("s39"), vektra::Knoepfe::JaNein) !=
                            vektra::Antwort::Ja)
         return;
@@ -44,20 +44,18 @@ void Dateibefehle::ImportClick() {
             TitelSetzen(Tq("v.Importtitel") + QString::fromStdString(z.Dateiname));
         }
     }
-    f_.ignoriereBewegung = true;
-    f_.ModusSetzen(6);
-    if (!gewaehlt.isEmpty()) f_.zeichneneu();
+    f_.BefehlBeenden(Modus::Neutral, !gewaehlt.isEmpty());
 }
 
 void Dateibefehle::MitDateiStarten(const QString& name) {
-    vektra::Zeichnung& z = f_.Doc;
+    vektra::Zeichnung& z = f_.Dokument();
     DialogordnerSetzen(name);
-    f_.Zeichenflaeche()->setFocus();
+    f_.Flaeche().setFocus();
     const bool nativ = QFileInfo(name).suffix().compare(QLatin1String("vks"), Qt::CaseInsensitive) == 0;
     bool gelesen = false;
     if (nativ) {
         gelesen = vektra::ZeichnungLesenDatei(Dateisystemname(name), z, f_) == vektra::Leseergebnis::Ok;
-        if (gelesen) NachLaden();
+        if (gelesen) f_.DokumentUebernehmen();
     } else {
         gelesen = Importieren(name);
     }

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -21,6 +22,7 @@
 
 #include <charconv>
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -195,10 +197,12 @@ void TEinstellungen::Aufbauen() {
 }
 
 // The fields that are the document's dialog values write through as they are edited.
+// Typing into the texts that go into the file marks the drawing changed.
 void TEinstellungen::Verbinden() {
     for (std::size_t i = 0; i < 4; ++i) {
         connect(texBreite_[i], &QLineEdit::textChanged, this,
                 [this, i](const QString& t) { z_.Dialog.TeXBreite[i] = NachCp1252(t); });
+        connect(texBreite_[i], &QLineEdit::textEdited, this, &TEinstellungen::geaendert);
         connect(linie_[i], &QSpinBox::valueChanged, this,
                 [this, i](int w) { z_.Dialog.PixelBreiteDialog[i] = static_cast<std::int16_t>(w); });
     }
@@ -208,6 +212,8 @@ void TEinstellungen::Verbinden() {
             [this](const QString& t) { z_.Dialog.Startschritt = NachCp1252(t); });
     connect(schrittfaktor_, &QLineEdit::textChanged, this,
             [this](const QString& t) { z_.Dialog.Schrittfaktor = NachCp1252(t); });
+    for (QLineEdit* feld : {unitlength_, startschritt_, schrittfaktor_})
+        connect(feld, &QLineEdit::textEdited, this, &TEinstellungen::geaendert);
 }
 
 void TEinstellungen::TexteAnwenden() {
@@ -260,6 +266,20 @@ void TEinstellungen::FelderAusDokument() {
 
 bool TEinstellungen::Pruefen() {
     vektra::Kopfsatz& k = z_.Kopf;
+    // The record's values as they were, to tell whether closing changed the drawing. The two
+    // step values are 0 until the dialog is first closed; taking the fields' values then is no
+    // change of the user's.
+    const auto werte = [&k] {
+        return std::tuple(k.PixelBreite, k.Textanzeige, k.Pickabstand, k.Pfeilwinkel, k.Pfeillaenge,
+                          k.Massstab);
+    };
+    const auto vorher = werte();
+    const double startVorher = k.Startschritt, faktorVorher = k.Schrittfaktor;
+    const auto melden = qScopeGuard([&] {
+        if (werte() != vorher || (startVorher != 0 && k.Startschritt != startVorher) ||
+            (faktorVorher != 0 && k.Schrittfaktor != faktorVorher))
+            emit geaendert();
+    });
     std::int32_t ganz = 0;
     double zahl = 0;
     if (!GanzLesen(nullx_, ganz)) return Zurueckweisen(nullx_);

@@ -37,6 +37,10 @@ class TEinstellungen : public QDialog {
     // Every way of closing runs the checks and keeps the dialog open when one fails.
     void done(int ergebnis) override;
 
+  signals:
+    // A value that travels with the drawing file was changed.
+    void geaendert();
+
   protected:
     void showEvent(QShowEvent* e) override;
 

@@ -1,5 +1,9 @@
 #include "main/TForm1.h"
 
+#include "curves/Schrittleiste.h"
+#include "curves/TKreisform.h"
+#include "editing/TTextein.h"
+#include "editing/Werkzeugkasten.h"
 #include "files/Dateibefehle.h"
 #include "main/Fensterspeicher.h"
 #include "main/TEinstellungen.h"
@@ -44,7 +48,6 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), dateien(std::make_unique<
     connect(ZF, &MyDraw::neuZeichnen, this, &TForm1::NeuZeichnenVormerken);
     connect(PaintBoxv, &Lineal::neuZeichnen, this, &TForm1::NeuZeichnenVormerken);
     connect(PaintBoxh, &Lineal::neuZeichnen, this, &TForm1::NeuZeichnenVormerken);
-    connect(ZF, &MyDraw::mausBewegt, this, &TForm1::BoxMouseMove);
     ZF->installEventFilter(this);
 
     // Window: the full-screen client area less 100 pixels each way, near the top-left corner.
@@ -53,19 +56,47 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), dateien(std::make_unique<
     move(18, 20);
     resize(voll.width() - 100, voll.height() - 100);
 
-    ModusSetzen(6);
+    DialogeAnlegen();
+    WerkzeugeAnlegen();
+    ModusSetzen(Modus::Neutral);
     Doc.Geaendert = false;
     Doc.Kopf.aktuelleFarbe = 0;
     Doc.aktuelleBreite = 1;
-
-    Einstellungen = new TEinstellungen(Doc, View, this);
 }
 
 TForm1::~TForm1() = default;
 
+// The dialogs are made once, after the window, and keep their fields between uses.
+void TForm1::DialogeAnlegen() {
+    Einstellungen = new TEinstellungen(Doc, View, this);
+    connect(Einstellungen, &TEinstellungen::geaendert, this, [this] { Doc.Geaendert = true; });
+    Textein = new TTextein(*this, this);
+    Kreisform = new TKreisform(this);
+}
+
+Modus TForm1::AktuellerModus() const {
+    return werkzeuge->Aktuell();
+}
+
 void TForm1::zeichneneu() {
     neuZeichnenVorgemerkt = false;
-    maler->zeichneneu([this] { ModusSetzen(Modus); });
+    maler->zeichneneu([this] { ModusSetzen(AktuellerModus()); });
+    werkzeuge->NachNeuzeichnen();
+}
+
+void TForm1::BefehlBeenden(Modus m, bool neuZeichnen) {
+    zustand_.ignoriereBewegung = true;
+    ModusSetzen(m);
+    if (neuZeichnen) zeichneneu();
+}
+
+void TForm1::TitelSetzen(const QString& titel) {
+    setWindowTitle(titel);
+}
+
+void TForm1::StatusSetzen(int feld, const QString& text) {
+    if (feld >= 0 && feld < static_cast<int>(Panel.size()))
+        Panel[static_cast<std::size_t>(feld)]->setText(text);
 }
 
 // One window resize resizes the surface and both rulers; they share one full redraw, run once
@@ -171,13 +202,13 @@ void TForm1::setVisible(bool sichtbar) {
 }
 
 void TForm1::FormShow() {
-    Kontrolle->setCurrentIndex(0);
+    schritte->KontrolleZuruecksetzen();
     ClipanzeigeSetzen();
     Doc.Dateiname.clear();
     Doc.Exportname.clear();
     Doc.Treibername.clear();
     FensterWiederherstellen();
-    if (!Startdatei.isEmpty()) dateien->MitDateiStarten(Startdatei);
+    if (!startdatei_.isEmpty()) dateien->MitDateiStarten(startdatei_);
 }
 
 namespace {
@@ -201,7 +232,7 @@ void TForm1::FensterWiederherstellen() {
     // the program's folder.
     const auto maximiert = speicher.WahrheitLesen(QStringLiteral("Form1_Maximized"));
     if (!maximiert) {
-        Makroordner = QCoreApplication::applicationDirPath();
+        makroordner_ = QCoreApplication::applicationDirPath();
         return;
     }
     if (*maximiert) {
@@ -217,8 +248,8 @@ void TForm1::FensterWiederherstellen() {
             resize(breite, hoehe);
         }
     }
-    Makroordner = speicher.TextLesen(QStringLiteral("Macro_Directory"))
-                      .value_or(QCoreApplication::applicationDirPath());
+    makroordner_ = speicher.TextLesen(QStringLiteral("Macro_Directory"))
+                       .value_or(QCoreApplication::applicationDirPath());
 }
 
 void TForm1::FensterSpeichern() {
@@ -231,7 +262,7 @@ void TForm1::FensterSpeichern() {
         speicher.Schreiben(QStringLiteral("Form1_Width"), width());
         speicher.Schreiben(QStringLiteral("Form1_Height"), height());
     }
-    speicher.Schreiben(QStringLiteral("Macro_Directory"), Makroordner);
+    speicher.Schreiben(QStringLiteral("Macro_Directory"), makroordner_);
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {

@@ -1,4 +1,5 @@
 // Building the main window: menu bar, tool bar, drawing surface with rulers, status line.
+#include "curves/Schrittleiste.h"
 #include "files/Dateibefehle.h"
 #include "main/Symbole.h"
 #include "main/TForm1.h"
@@ -153,7 +154,7 @@ void TForm1::WerkzeugleisteAnlegen(QWidget* Panel1) {
     Zeichengruppe = new QButtonGroup(this);
     Zeichengruppe->setExclusive(true);
     const auto werkzeug = [&](const char* name, Glyphe g, const char* hinweis, std::uint8_t figur,
-                              int modus) {
+                              Modus modus) {
         QToolButton* k = Knopf(zg, name, g, hinweis, true);
         Zeichengruppe->addButton(k);
         connect(k, &QToolButton::clicked, this, [this, figur, modus] {
@@ -162,16 +163,16 @@ void TForm1::WerkzeugleisteAnlegen(QWidget* Panel1) {
         });
     };
     constexpr std::uint8_t unveraendert = 255;
-    werkzeug("LineButton", Glyphe::Linie, "sf3", 0, 0);
-    werkzeug("Textbutton", Glyphe::Text, "sf6", unveraendert, 1);
-    werkzeug("Circbutton", Glyphe::Kreis, "sf4", 2, 2);
-    werkzeug("Fillcircbutton", Glyphe::GefuellterKreis, "sf5", 2, 3);
-    werkzeug("Pfeil1", Glyphe::Pfeil, "sf9", 0, 15);
-    werkzeug("Linie2", Glyphe::Strichlinie, "sf8", 0, 16);
-    werkzeug("Kreis2", Glyphe::GrosserKreis, "sf7", 2, 17);
-    werkzeug("rechteck1", Glyphe::Rechteck, "sf10", 1, 22);
+    werkzeug("LineButton", Glyphe::Linie, "sf3", 0, Modus::Linie);
+    werkzeug("Textbutton", Glyphe::Text, "sf6", unveraendert, Modus::Text);
+    werkzeug("Circbutton", Glyphe::Kreis, "sf4", 2, Modus::Kreis);
+    werkzeug("Fillcircbutton", Glyphe::GefuellterKreis, "sf5", 2, Modus::GefuellterKreis);
+    werkzeug("Pfeil1", Glyphe::Pfeil, "sf9", 0, Modus::Pfeil);
+    werkzeug("Linie2", Glyphe::Strichlinie, "sf8", 0, Modus::Linie2);
+    werkzeug("Kreis2", Glyphe::GrosserKreis, "sf7", 2, Modus::GrosserKreis);
+    werkzeug("rechteck1", Glyphe::Rechteck, "sf10", 1, Modus::Rechteck);
     // The curve command starts in pick mode; its dialog comes with the curve tools.
-    werkzeug("Kurve", Glyphe::Kurve, "sf11", unveraendert, 4);
+    werkzeug("Kurve", Glyphe::Kurve, "sf11", unveraendert, Modus::Auswahl);
     zeile->addWidget(zg);
     zeile->addWidget(Trenner(Panel1));
 
@@ -185,23 +186,25 @@ void TForm1::WerkzeugleisteAnlegen(QWidget* Panel1) {
     };
     befehl("Delete", Glyphe::Loeschen, "sf12");
     connect(befehl("Movebutton", Glyphe::Verschieben, "sf13"), &QToolButton::clicked, this,
-            [this] { ModusSetzen(10); });
+            [this] { ModusSetzen(Modus::Verschieben); });
     connect(befehl("Textedit", Glyphe::TextEditieren, "sf14"), &QToolButton::clicked, this,
-            [this] { ModusSetzen(21); });
+            [this] { ModusSetzen(Modus::TextEditieren); });
     connect(befehl("Pickbutton", Glyphe::Auswahl, "sf15"), &QToolButton::clicked, this,
-            [this] { ModusSetzen(4); });
+            [this] { ModusSetzen(Modus::Auswahl); });
     connect(befehl("Pickareabutton", Glyphe::Auswahlflaeche, "sf16"), &QToolButton::clicked, this, [this] {
         Painter().Figur = 1;
-        ModusSetzen(19);
+        zustand_.Band.aktiv = false;
+        ModusSetzen(Modus::Pickflaeche);
     });
     befehl("Unpick", Glyphe::AuswahlAufheben, "sf17");
     connect(befehl("ZoomAreaButton", Glyphe::Zoomflaeche, "sf18"), &QToolButton::clicked, this, [this] {
         Painter().Figur = 1;
-        ModusSetzen(18);
+        zustand_.Band.aktiv = false;
+        ModusSetzen(Modus::Zoomflaeche);
     });
     befehl("unzoombutton", Glyphe::Unzoom, "sf19")->setEnabled(false);
     connect(befehl("repaint", Glyphe::NeuZeichnen, "sf20"), &QToolButton::clicked, this, [this] {
-        ModusSetzen(6);
+        ModusSetzen(Modus::Neutral);
         zeichneneu();
     });
     befehl("gotozero", Glyphe::Nullpunkt, "sf21");
@@ -231,32 +234,7 @@ void TForm1::WerkzeugleisteAnlegen(QWidget* Panel1) {
     zeile->addWidget(Linienbreite);
     zeile->addWidget(Trenner(Panel1));
 
-    Kontrolle = new QComboBox(Panel1);
-    Kontrolle->setObjectName(QStringLiteral("Kontrolle"));
-    Kontrolle->addItems({Tq("sf36"), Tq("sf37"), Tq("sf38")});
-    connect(Kontrolle, &QComboBox::currentIndexChanged, this, &TForm1::KontrolleChange);
-    zeile->addWidget(Kontrolle);
-
-    const auto feld = [&](const char* name, const char* text) {
-        auto* e = new QLineEdit(QString::fromLatin1(text), Panel1);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setFixedWidth(50);
-        zeile->addWidget(e);
-        return e;
-    };
-    Strichlangedit = feld("Strichlangedit", "1.0");
-    Winkeldiffedit = feld("Winkeldiffedit", "5");
-    Deltaedit = feld("Deltaedit", "0.1");
-
-    constexpr std::array<const char*, 4> hinweise{"sf25", "sf26", "sf27", "sf28"};
-    for (std::size_t i = 0; i < P.size(); ++i) {
-        P[i] = new QSpinBox(Panel1);
-        P[i]->setObjectName(QStringLiteral("P%1").arg(i + 1));
-        P[i]->setRange(0, 9999);
-        P[i]->setValue(i == 0 ? 1 : 0);
-        P[i]->setToolTip(Tq(hinweise[i]));
-        zeile->addWidget(P[i]);
-    }
+    schritte = new Schrittleiste(Panel1, zeile);
     zeile->addStretch(1);
 
     // As tall as its tallest control, also while the dash fields are hidden, so showing them

@@ -27,16 +27,14 @@ int TForm1::DialogAusfuehren(QDialog& dialog) {
 }
 
 void TForm1::einstellungenclick() {
-    const int gemerkt = Modus;
-    ModusSetzen(6);
+    const Modus gemerkt = AktuellerModus();
+    ModusSetzen(Modus::Neutral);
     maler->FadenkreuzLoeschen();
     DialogAusfuehren(*Einstellungen);
-    ignoriereBewegung = true;
-    ModusSetzen(gemerkt);
-    zeichneneu();
+    BefehlBeenden(gemerkt, true);
 }
 
-void TForm1::AnsichtAusDokument() {
+void TForm1::DokumentUebernehmen() {
     const vektra::Kopfsatz& k = Doc.Kopf;
     snapcheck->setChecked(k.Snap);
     View.Snap = k.Snap;
@@ -47,6 +45,8 @@ void TForm1::AnsichtAusDokument() {
     const auto aktionen = Zoomgruppe->actions();
     for (QAction* a : aktionen)
         a->setChecked(a->data().toInt() == stufe);
+    Einstellungen->FelderAusDokument();
+    ClipanzeigeSetzen();
 }
 
 void TForm1::SpeichernFreigeben() {

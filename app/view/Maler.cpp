@@ -83,6 +83,7 @@ void Maler::zeichneneu(const std::function<void()>& modusWiederAnwenden) {
 
     bereit = true;
     zeichnetGerade = false;
+    ++generation_;
     if (modusWiederAnwenden) modusWiederAnwenden();
 
     L.Zustand.Farbe = gemerkt.Farbe;

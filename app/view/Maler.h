@@ -14,10 +14,6 @@
 class MyDraw;
 class Lineal;
 
-// Set while a full redraw runs (and while a tool has the curve plotter working); the pointer
-// handlers of the surface return at once while it is set.
-inline bool zeichnetGerade = false;
-
 // Offset factor of one alignment letter: 1 for b and r, 0 for l and t, 0.5 for anything else.
 double Ausrichtungsfaktor(char c);
 
@@ -39,6 +35,12 @@ class Maler {
     bool XorModus = false; // the element painter draws in not-xor mode
     std::uint8_t Figur = FigurLinie;
     bool bereit = false; // set by the first full redraw
+    // Set while a full redraw runs and while a tool has the curve plotter working; the pointer
+    // handlers of the surface return at once while it is set.
+    bool zeichnetGerade = false;
+
+    // Counts the full redraws, so a tool can tell whether its inverted marks are still on.
+    unsigned Generation() const { return generation_; }
 
     // Receives the cursor position text whenever the cross is drawn at a new place.
     std::function<void(const QString&)> Positionsanzeige;
@@ -74,4 +76,5 @@ class Maler {
     Lineal& hLineal_;
     bool kreuzGezeigt_ = false;
     QPoint kreuz_;
+    unsigned generation_ = 0;
 };

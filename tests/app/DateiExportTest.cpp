@@ -18,7 +18,7 @@ const QByteArray Bild = "\\begin{picture}(100,100)\r\n"
                         "\\end{picture}\r\n";
 
 QString Unitlengthfeld(TForm1& f) {
-    return f.Einstellungen->findChild<QLineEdit*>(u"Unitlength"_s)->text();
+    return f.findChild<TEinstellungen*>()->findChild<QLineEdit*>(u"Unitlength"_s)->text();
 }
 
 } // namespace
@@ -49,15 +49,15 @@ class DateiExportTest : public QObject, Testumgebung {
         QFETCH(QString, gefragt);
         QFETCH(QString, geschrieben);
         Skriptfenster f;
-        NeueLinie(f.Doc, 0, 0, 5, 5);
-        f.Doc.Dateiname = Datei(zeichnung).toStdString();
+        NeueLinie(f.Dokument(), 0, 0, 5, 5);
+        f.Dokument().Dateiname = Datei(zeichnung).toStdString();
         f.Dateien().Exportieren(art);
         QVERIFY(f.fragen.isEmpty());
         const QByteArray erst = Inhalt(Datei(geschrieben));
         QVERIFY(!erst.isEmpty());
 
         // "No" leads to the file chooser; cancelling it writes nothing.
-        NeueLinie(f.Doc, 1, 1, 7, 7);
+        NeueLinie(f.Dokument(), 1, 1, 7, 7);
         f.antworten = {Antwort::Nein};
         f.Dateien().Exportieren(art);
         QCOMPARE(f.dateidialoge, 1);
@@ -72,15 +72,15 @@ class DateiExportTest : public QObject, Testumgebung {
 
     void import() {
         Skriptfenster f;
-        NeueLinie(f.Doc, 0, 0, 5, 5);
+        NeueLinie(f.Dokument(), 0, 0, 5, 5);
         f.dateien = {Datei(u"import.vkx"_s)};
         f.Dateien().ImportClick();
-        QCOMPARE(f.Doc.Elemente.Anzahl(), 2);
-        QCOMPARE(int(f.Doc.Elemente[2].Art), int(vektra::Kreis));
-        QCOMPARE(f.Doc.Dateiname, std::string("import.vks"));
+        QCOMPARE(f.Dokument().Elemente.Anzahl(), 2);
+        QCOMPARE(int(f.Dokument().Elemente[2].Art), int(vektra::Kreis));
+        QCOMPARE(f.Dokument().Dateiname, std::string("import.vks"));
         QCOMPARE(f.windowTitle(), u"Vektra 32 - import.vks"_s);
         QCOMPARE(Unitlengthfeld(f), u"0.5"_s);
-        QVERIFY(!f.Doc.Geaendert);
+        QVERIFY(!f.Dokument().Geaendert);
     }
 
     void start_data() {
@@ -100,20 +100,20 @@ class DateiExportTest : public QObject, Testumgebung {
         QFETCH(QString, name);
         QFETCH(QString, unitlength);
         Skriptfenster f;
-        f.Startdatei = Datei(datei);
+        f.StartdateiSetzen(Datei(datei));
         f.show();
         QCOMPARE(f.meldungen.isEmpty(), !name.isEmpty());
-        QCOMPARE(f.Doc.Elemente.Anzahl(), elemente);
+        QCOMPARE(f.Dokument().Elemente.Anzahl(), elemente);
         if (name.isEmpty()) {
             QVERIFY(f.meldungen.first().contains(u"kaputt.vks"_s));
-            QVERIFY(f.Doc.Dateiname.empty());
+            QVERIFY(f.Dokument().Dateiname.empty());
             QCOMPARE(f.windowTitle(), u"Vektra32"_s);
         } else {
-            QCOMPARE(f.Doc.Dateiname, Datei(name).toStdString());
+            QCOMPARE(f.Dokument().Dateiname, Datei(name).toStdString());
             QCOMPARE(f.windowTitle(), u"Vektra32 "_s + name);
         }
         QCOMPARE(Unitlengthfeld(f), unitlength);
-        QVERIFY(!f.Doc.Geaendert);
+        QVERIFY(!f.Dokument().Geaendert);
     }
 
     void umlauteUeberstehenSpeichernUndLaden() {
@@ -121,7 +121,7 @@ class DateiExportTest : public QObject, Testumgebung {
         const QString pfad = Datei(u"text.vks"_s);
         {
             Skriptfenster f;
-            vektra::TElement& e = *f.Doc.Elemente.NeuesElement();
+            vektra::TElement& e = *f.Dokument().Elemente.NeuesElement();
             e.Art = vektra::Text;
             e.Ebene = vektra::EbeneText;
             e.TextSetzen(text);
@@ -132,8 +132,8 @@ class DateiExportTest : public QObject, Testumgebung {
         Skriptfenster f;
         f.dateien = {pfad};
         f.Dateien().Open1Click();
-        QCOMPARE(f.Doc.Elemente.Anzahl(), 1);
-        QCOMPARE(f.Doc.Elemente[1].Text, text);
+        QCOMPARE(f.Dokument().Elemente.Anzahl(), 1);
+        QCOMPARE(f.Dokument().Elemente[1].Text, text);
     }
 };
 

@@ -86,10 +86,10 @@ struct Testumgebung {
     void ZeichnungAnlegen(const QString& name, int linien) const {
         Skriptfenster f;
         for (int i = 0; i < linien; ++i)
-            NeueLinie(f.Doc, i, 0, i, 10);
-        f.Doc.Kopf.Zoomstufe = 6;
-        f.Doc.Dialog.Unitlength = "2.5";
-        f.Doc.Dateiname = Datei(name).toStdString();
+            NeueLinie(f.Dokument(), i, 0, i, 10);
+        f.Dokument().Kopf.Zoomstufe = 6;
+        f.Dokument().Dialog.Unitlength = "2.5";
+        f.Dokument().Dateiname = Datei(name).toStdString();
         QVERIFY(f.Dateien().Speichern1Click());
     }
 };

@@ -42,18 +42,18 @@ class DateibefehleTest : public QObject, Testumgebung {
         const QString pfad = Datei(u"neu.vks"_s);
         QFile::remove(pfad);
         Skriptfenster f;
-        NeueLinie(f.Doc, 0, 0, 5, 5);
-        if (benannt) f.Doc.Dateiname = pfad.toStdString();
-        f.Doc.Geaendert = true;
+        NeueLinie(f.Dokument(), 0, 0, 5, 5);
+        if (benannt) f.Dokument().Dateiname = pfad.toStdString();
+        f.Dokument().Geaendert = true;
         f.antworten = {ja ? Antwort::Ja : Antwort::Nein};
         f.Dateien().New1Click();
         QCOMPARE(f.fragen, QStringList{u"Änderungen speichern?"_s});
         QCOMPARE(QFile::exists(pfad), ja && benannt);
         // Nothing goes unless it was saved or the user let it go.
         const bool bleibt = ja && !benannt;
-        QCOMPARE(f.Doc.Elemente.Anzahl(), bleibt ? 1 : 0);
-        QCOMPARE(f.Doc.Geaendert, bleibt);
-        QVERIFY(f.Doc.Dateiname.empty());
+        QCOMPARE(f.Dokument().Elemente.Anzahl(), bleibt ? 1 : 0);
+        QCOMPARE(f.Dokument().Geaendert, bleibt);
+        QVERIFY(f.Dokument().Dateiname.empty());
     }
 
     void oeffnen_data() {
@@ -77,36 +77,36 @@ class DateibefehleTest : public QObject, Testumgebung {
         QFETCH(QString, titel);
         QFETCH(QString, meldung);
         Skriptfenster f;
-        NeueLinie(f.Doc, 0, 0, 5, 5);
-        f.Doc.Dateiname = "vorher.vks";
+        NeueLinie(f.Dokument(), 0, 0, 5, 5);
+        f.Dokument().Dateiname = "vorher.vks";
         f.setWindowTitle(u"Vektra32 vorher.vks"_s);
-        f.Doc.Geaendert = true;
+        f.Dokument().Geaendert = true;
         // From a drawing mode: the redraw after loading must not mark the new drawing changed.
-        f.ModusSetzen(0);
+        f.ModusSetzen(Modus(0));
         f.antworten = {Antwort::Ja};
         if (!datei.isEmpty()) f.dateien = {Datei(datei)};
         f.Dateien().Open1Click();
         QCOMPARE(f.fragen, QStringList{u"Änderungen verwerfen?"_s});
         QCOMPARE(f.meldungen.size(), meldung.isEmpty() ? 0 : 1);
         QVERIFY2(f.meldungen.value(0).startsWith(meldung), qPrintable(f.meldungen.join(u'|')));
-        QCOMPARE(f.Doc.Elemente.Anzahl(), elemente);
-        QCOMPARE(QString::fromStdString(f.Doc.Dateiname), dateiname);
+        QCOMPARE(f.Dokument().Elemente.Anzahl(), elemente);
+        QCOMPARE(QString::fromStdString(f.Dokument().Dateiname), dateiname);
         QCOMPARE(f.windowTitle(), titel);
         // A drawing that was kept keeps its changes; a replaced one starts unchanged.
-        QCOMPARE(f.Doc.Geaendert, dateiname == u"vorher.vks"_s);
+        QCOMPARE(f.Dokument().Geaendert, dateiname == u"vorher.vks"_s);
         if (elemente == 3) QVERIFY(f.findChild<QAction*>(u"Zoom6"_s)->isChecked());
     }
 
     void speichernUnbenanntFragtNachNamen() {
         Skriptfenster f;
-        NeueLinie(f.Doc, 0, 0, 5, 5);
-        f.Doc.Geaendert = true;
+        NeueLinie(f.Dokument(), 0, 0, 5, 5);
+        f.Dokument().Geaendert = true;
         const QString ziel = Datei(u"erst.vks"_s);
         f.dateien = {ziel};
         QVERIFY(f.Dateien().Speichern1Click());
-        QCOMPARE(f.Doc.Dateiname, ziel.toStdString());
+        QCOMPARE(f.Dokument().Dateiname, ziel.toStdString());
         QCOMPARE(f.windowTitle(), u"Vektra32 - "_s + ziel);
-        QVERIFY(!f.Doc.Geaendert);
+        QVERIFY(!f.Dokument().Geaendert);
         QCOMPARE(Inhalt(ziel).mid(4, 10), QByteArray("VEKTRA42  "));
     }
 
@@ -115,8 +115,8 @@ class DateibefehleTest : public QObject, Testumgebung {
         QVERIFY(Schreiben(vorhanden, "alt"));
         const QStringList frage{vorhanden + u": Datei existiert schon. Ueberschreiben?"_s};
         Skriptfenster f;
-        NeueLinie(f.Doc, 0, 0, 5, 5);
-        f.Doc.Dateiname = "vorher.vks";
+        NeueLinie(f.Dokument(), 0, 0, 5, 5);
+        f.Dokument().Dateiname = "vorher.vks";
         // Typed without extension, the name is asked about as the ".vks" file that would be
         // written; "No" asks for a name again, and cancelling then keeps the old name and file.
         f.dateien = {Datei(u"da"_s)};
@@ -124,7 +124,7 @@ class DateibefehleTest : public QObject, Testumgebung {
         QVERIFY(!f.Dateien().Speichernunter1Click());
         QCOMPARE(f.fragen, frage);
         QCOMPARE(f.dateidialoge, 2);
-        QCOMPARE(f.Doc.Dateiname, std::string("vorher.vks"));
+        QCOMPARE(f.Dokument().Dateiname, std::string("vorher.vks"));
         QCOMPARE(Inhalt(vorhanden), QByteArray("alt"));
 
         f.dateien = {vorhanden};
@@ -140,20 +140,20 @@ class DateibefehleTest : public QObject, Testumgebung {
         QVERIFY(QDir().mkdir(ziel));
         QVERIFY(Schreiben(ziel + u"/drin"_s, "bleibt"));
         Skriptfenster f;
-        NeueLinie(f.Doc, 0, 0, 5, 5);
-        f.Doc.Dateiname = ziel.toStdString();
-        f.Doc.Geaendert = true;
+        NeueLinie(f.Dokument(), 0, 0, 5, 5);
+        f.Dokument().Dateiname = ziel.toStdString();
+        f.Dokument().Geaendert = true;
         QVERIFY(!f.Dateien().Speichern1Click());
         QVERIFY2(f.meldungen.value(0).startsWith(ziel), qPrintable(f.meldungen.join(u'|')));
-        QVERIFY(f.Doc.Geaendert);
+        QVERIFY(f.Dokument().Geaendert);
         QCOMPARE(Inhalt(ziel + u"/drin"_s), QByteArray("bleibt"));
     }
 
     void schliessenMitAbgebrochenemSpeichernBleibtOffen() {
         Skriptfenster f;
         f.show();
-        NeueLinie(f.Doc, 0, 0, 5, 5);
-        f.Doc.Geaendert = true;
+        NeueLinie(f.Dokument(), 0, 0, 5, 5);
+        f.Dokument().Geaendert = true;
         f.antworten = {Antwort::Ja};
         QVERIFY(!f.close());
         QVERIFY(f.isVisible());

@@ -29,27 +29,27 @@ class EinstellungsbefehlTest : public QObject, Testumgebung {
         f.resize(600, 400);
         f.show();
         f.findChild<QAction*>(u"Gitter1"_s)->trigger();
-        NeueLinie(f.Doc, 10, 10, 50, 10).Breite = 2;
+        NeueLinie(f.Dokument(), 10, 10, 50, 10).Breite = 2;
         f.zeichneneu();
-        const int x = f.View.XNachPixel(30);
+        const int x = f.Sicht().XNachPixel(30);
         QCOMPARE(Dicke(f, x), 3);
 
-        f.ModusSetzen(0);
+        f.ModusSetzen(Modus(0));
         int modusImDialog = -1;
         f.imDialog = [&](QDialog& d) {
-            modusImDialog = f.Modus;
+            modusImDialog = Modusnummer(f.AktuellerModus());
             d.findChild<QSpinBox*>(u"Liniedick"_s)->setValue(7);
         };
         f.findChild<QAction*>(u"Ansicht1"_s)->trigger();
         QCOMPARE(modusImDialog, 6);
-        QCOMPARE(int(f.Modus), 0);
+        QCOMPARE(Modusnummer(f.AktuellerModus()), 0);
         QCOMPARE(Dicke(f, x), 7);
 
         // Cancelled: the tool comes back all the same.
-        f.ModusSetzen(2);
+        f.ModusSetzen(Modus(2));
         f.imDialog = {};
         f.einstellungenclick();
-        QCOMPARE(int(f.Modus), 2);
+        QCOMPARE(Modusnummer(f.AktuellerModus()), 2);
     }
 };
 

@@ -159,7 +159,7 @@ class MalerTest : public QObject {
         s.Breite = 4;
         a.m.Figur = Maler::FigurEllipse;
         int aufrufe = 0;
-        a.m.zeichneneu([&] { aufrufe += !zeichnetGerade && a.m.bereit; });
+        a.m.zeichneneu([&] { aufrufe += !a.m.zeichnetGerade && a.m.bereit; });
         QCOMPARE(std::tuple(aufrufe, s.Farbe, s.Breite, a.m.Figur),
                  std::tuple(1, QColor(Qt::cyan), 4, Maler::FigurEllipse));
         // A dotted tool pen does not make an element dotted, and stays set for the tool.

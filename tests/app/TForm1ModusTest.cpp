@@ -33,14 +33,14 @@ class TForm1ModusTest : public QObject, Testumgebung {
     void groessenaenderungZeichnetNeu() {
         // The surface and both rulers report the resize; the redraw they share follows the
         // events at hand and shows the drawing against the new bottom edge.
-        vektra::TElement* e = f->Doc.Elemente.NeuesElement();
+        vektra::TElement* e = f->Dokument().Elemente.NeuesElement();
         e->x1 = e->y1 = 0;
         e->x2 = e->y2 = 10;
         const int vorher = f->Zeichenflaeche()->height();
         f->resize(700, 450);
-        QTRY_VERIFY(f->View.Hoehe != vorher && f->View.Hoehe == f->Zeichenflaeche()->height());
-        QCOMPARE(Bild().height(), f->View.Hoehe);
-        QCOMPARE(Bild().pixelColor(f->View.XNachPixel(5), f->View.YNachPixel(5)), QColor(Qt::black));
+        QTRY_VERIFY(f->Sicht().Hoehe != vorher && f->Sicht().Hoehe == f->Zeichenflaeche()->height());
+        QCOMPARE(Bild().height(), f->Sicht().Hoehe);
+        QCOMPARE(Bild().pixelColor(f->Sicht().XNachPixel(5), f->Sicht().YNachPixel(5)), QColor(Qt::black));
     }
 
     void knoepfeSetzenIhrenModus() {
@@ -67,7 +67,7 @@ class TForm1ModusTest : public QObject, Testumgebung {
             s = Stift{};
             s.Breite = 3;
             QTest::mouseClick(Knopf(knopf), Qt::LeftButton);
-            QCOMPARE(int(f->Modus), modus);
+            QCOMPARE(Modusnummer(f->AktuellerModus()), modus);
             QCOMPARE(f->Statusfeld(0)->text(), QString::fromUtf8(text));
             QCOMPARE(int(f->Painter().Figur), figur < 0 ? 2 : figur);
             QCOMPARE(f->Zeichenflaeche()->cursor().shape(), kreuz ? Qt::BlankCursor : Qt::ArrowCursor);
@@ -81,22 +81,21 @@ class TForm1ModusTest : public QObject, Testumgebung {
     }
 
     void statusfelder() {
-        auto& el = f->Doc.Elemente;
+        auto& el = f->Dokument().Elemente;
         for (int i = 0; i < 5; ++i)
             el.NeuesElement()->gepickt = i >= 2;
         el[1].geloescht = el[2].geloescht = true;
-        f->ModusSetzen(6);
+        f->ModusSetzen(Modus(6));
         QCOMPARE(f->Statusfeld(2)->text(), QStringLiteral("5  Elemente, 3  gewählt, 2 gelöscht"));
-        QCOMPARE(f->Pickzahl, 3);
         // A redraw brings the counts up to date through the mode.
         el.NeuesElement();
         f->zeichneneu();
         QCOMPARE(f->Statusfeld(2)->text(), QStringLiteral("6  Elemente, 3  gewählt, 2 gelöscht"));
         // Modes without a text of their own leave panel 0 alone.
         for (int m : {12, 11, 20})
-            f->ModusSetzen(m);
+            f->ModusSetzen(Modus(m));
         QCOMPARE(f->Statusfeld(0)->text(), QStringLiteral("Klick für Bezugspunkt"));
-        f->ModusSetzen(7);
+        f->ModusSetzen(Modus(7));
         QCOMPARE(f->Statusfeld(0)->text(), QStringLiteral("Auswahl"));
     }
 
@@ -106,41 +105,41 @@ class TForm1ModusTest : public QObject, Testumgebung {
         // The dash fields come and go without resizing the surface.
         const QSize flaeche = f->Zeichenflaeche()->size();
         for (int m = 0; m <= 22; ++m) {
-            f->Doc.Geaendert = false;
-            f->ModusSetzen(m);
+            f->Dokument().Geaendert = false;
+            f->ModusSetzen(Modus(m));
             QCoreApplication::processEvents();
             QCOMPARE(f->Zeichenflaeche()->size(), flaeche);
             for (const char* name : {"P1", "P2", "P3", "P4", "Kontrolle", "Strichlangedit"})
                 QCOMPARE(std::pair(m, Sichtbar(name)), std::pair(m, strichmodi.count(m) > 0));
             QVERIFY(!Sichtbar("Winkeldiffedit") && !Sichtbar("Deltaedit"));
-            QCOMPARE(std::pair(m, f->Doc.Geaendert), std::pair(m, aendernde.count(m) > 0));
+            QCOMPARE(std::pair(m, f->Dokument().Geaendert), std::pair(m, aendernde.count(m) > 0));
         }
         // The chosen control's step field shows.
-        f->ModusSetzen(16);
+        f->ModusSetzen(Modus(16));
         auto* kontrolle = f->findChild<QComboBox*>("Kontrolle");
         kontrolle->setCurrentIndex(1);
         QVERIFY(Sichtbar("Winkeldiffedit") && !Sichtbar("Strichlangedit"));
         kontrolle->setCurrentIndex(2);
         QVERIFY(Sichtbar("Deltaedit"));
-        f->ModusSetzen(4);
+        f->ModusSetzen(Modus(4));
         QVERIFY(!Sichtbar("Deltaedit"));
     }
 
     void kreuzFolgtDemEinrastpunkt() {
-        f->ModusSetzen(0);
+        f->ModusSetzen(Modus(0));
         const QImage ohne = Bild();
         Bewegen(QPoint(100, 100));
         const QPoint p = f->Painter().FadenkreuzPosition();
         QVERIFY(f->Painter().FadenkreuzGezeigt());
-        QCOMPARE(p, QPoint(f->View.SnapPixelX(100), f->View.SnapPixelY(100)));
+        QCOMPARE(p, QPoint(f->Sicht().SnapPixelX(100), f->Sicht().SnapPixelY(100)));
         QCOMPARE(f->Statusfeld(1)->text(), QStringLiteral("(%1,%2)")
-                                               .arg(std::nearbyint(f->View.PixelNachX(p.x())))
-                                               .arg(std::nearbyint(f->View.PixelNachY(p.y()))));
+                                               .arg(std::nearbyint(f->Sicht().PixelNachX(p.x())))
+                                               .arg(std::nearbyint(f->Sicht().PixelNachY(p.y()))));
         // A swallowed move draws nothing.
         const QImage mit = Bild();
-        f->ignoriereBewegung = true;
+        f->Zustand().ignoriereBewegung = true;
         Bewegen(QPoint(300, 150));
-        QVERIFY(!f->ignoriereBewegung);
+        QVERIFY(!f->Zustand().ignoriereBewegung);
         QCOMPARE(Bild(), mit);
         // A redraw leaves no stale cross behind; the next move draws exactly one again.
         f->zeichneneu();
@@ -148,7 +147,7 @@ class TForm1ModusTest : public QObject, Testumgebung {
         Bewegen(QPoint(100, 100));
         QCOMPARE(Bild(), mit);
         // Neutral mode takes the cross off and draws none.
-        f->ModusSetzen(6);
+        f->ModusSetzen(Modus(6));
         QCOMPARE(Bild(), ohne);
         Bewegen(QPoint(120, 120));
         QVERIFY(!f->Painter().FadenkreuzGezeigt());

@@ -76,7 +76,7 @@ class TForm1StartTest : public QObject, Testumgebung {
             Skriptfenster f;
             f.show();
             QCOMPARE(QRect(f.pos(), f.size()), soll);
-            QCOMPARE(f.Makroordner, makros);
+            QCOMPARE(f.Makroordner(), makros);
         }
     }
 
@@ -99,9 +99,9 @@ class TForm1StartTest : public QObject, Testumgebung {
         Schliessfenster f;
         f.show();
         QTest::mouseClick(f.findChild<QWidget*>("LineButton"), Qt::LeftButton);
-        QVERIFY(f.Doc.Geaendert);
+        QVERIFY(f.Dokument().Geaendert);
         // Cancel keeps the window open but still writes the geometry, each value under one name.
-        f.Makroordner = u"/neu"_s;
+        f.MakroordnerSetzen(u"/neu"_s);
         f.move(50, 60);
         f.resize(640, 480);
         QVERIFY(!f.close());

@@ -1,0 +1,91 @@
+#include "curves/TKreisform.h"
+
+#include "text/Format.h"
+#include "text/Qtext.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <numbers>
+
+TKreisform::TKreisform(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Kreisform"));
+    setModal(true);
+    auto* raster = new QGridLayout(this);
+    const auto feld = [&](const char* name, const char* text, int reihe, int spalte) {
+        auto* e = new QLineEdit(QString::fromLatin1(text), this);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setMaximumWidth(90);
+        raster->addWidget(e, reihe, spalte);
+        return e;
+    };
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    raster->addWidget(Label1, 0, 0);
+    raster->addWidget(Label2, 1, 0);
+    vong_edit = feld("vong_edit", "0", 0, 1);
+    bisg_edit = feld("bisg_edit", "360", 1, 1);
+    vond_edit = feld("vond_edit", "0", 0, 2);
+    bisd_edit = feld("bisd_edit", "6.285", 1, 2);
+    raster->addWidget(new QLabel(QStringLiteral("°"), this), 0, 3);
+    BitBtn1 = new QPushButton(this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setDefault(true);
+    raster->addWidget(BitBtn1, 2, 0, 1, 3);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(vong_edit, &QLineEdit::editingFinished, this, &TKreisform::vongChange);
+    connect(bisg_edit, &QLineEdit::editingFinished, this, &TKreisform::bisgChange);
+    connect(vond_edit, &QLineEdit::editingFinished, this, &TKreisform::vondChange);
+    connect(bisd_edit, &QLineEdit::editingFinished, this, &TKreisform::bisdChange);
+    vonWinkel_ = 0;
+    bisWinkel_ = 2 * std::numbers::pi;
+    TexteAnwenden();
+}
+
+void TKreisform::TexteAnwenden() {
+    setWindowTitle(Tq("sf150"));
+    Label1->setText(Tq("sf151"));
+    Label2->setText(Tq("sf152"));
+    BitBtn1->setText(Tq("sf153"));
+}
+
+std::string TKreisform::t0Text() const {
+    return vond_edit->text().toStdString();
+}
+
+std::string TKreisform::t1Text() const {
+    return bisd_edit->text().toStdString();
+}
+
+void TKreisform::Umrechnen(QLineEdit* feld, double faktor, double& winkel, QLineEdit* grad,
+                           QLineEdit* bogen) {
+    double zahl = 0;
+    const bool gut = vektra::ZahlLesen(feld->text().toStdString(), zahl);
+    if (gut) winkel = zahl * faktor;
+    bogen->setText(QString::fromStdString(vektra::Festkomma(winkel, 6, 4)));
+    grad->setText(QString::fromStdString(vektra::Festkomma(winkel * 180 * (1 / std::numbers::pi), 5, 0)));
+    if (!gut) {
+        feld->setFocus(Qt::OtherFocusReason);
+        feld->selectAll();
+    }
+}
+
+void TKreisform::vongChange() {
+    Umrechnen(vong_edit, (1.0 / 180) * std::numbers::pi, vonWinkel_, vong_edit, vond_edit);
+}
+
+void TKreisform::bisgChange() {
+    Umrechnen(bisg_edit, (1.0 / 180) * std::numbers::pi, bisWinkel_, bisg_edit, bisd_edit);
+}
+
+void TKreisform::vondChange() {
+    Umrechnen(vond_edit, 1.0, vonWinkel_, vong_edit, vond_edit);
+}
+
+void TKreisform::bisdChange() {
+    Umrechnen(bisd_edit, 1.0, bisWinkel_, bisg_edit, bisd_edit);
+}

@@ -1,0 +1,26 @@
+// The tools of the drawing surface, one registration each, with the modes they serve.
+#include "curves/Schrittleiste.h"
+#include "curves/TKreisform.h"
+#include "editing/Geradenwerkzeug.h"
+#include "editing/Kreiswerkzeug.h"
+#include "editing/Ruhewerkzeug.h"
+#include "editing/TTextein.h"
+#include "editing/Textwerkzeug.h"
+#include "editing/Werkzeugkasten.h"
+#include "main/TForm1.h"
+
+void TForm1::WerkzeugeAnlegen() {
+    werkzeuge = std::make_unique<Werkzeugkasten>(*this, *ZF);
+    Werkzeugkasten& k = *werkzeuge;
+    k.Anmelden({Modus::Linie, Modus::Pfeil, Modus::Linie2, Modus::Rechteck},
+               std::make_unique<Geradenwerkzeug>(*this, *schritte, [this] { KurventypLaenge(); }));
+    k.Anmelden({Modus::Kreis, Modus::GefuellterKreis, Modus::GrosserKreis},
+               std::make_unique<Kreiswerkzeug>(*this, *schritte, *Kreisform));
+    k.Anmelden({Modus::Text, Modus::TextWartet}, std::make_unique<Textwerkzeug>(*this, *Textein));
+    k.Anmelden({Modus::Neutral, Modus::Auswahl, Modus::Kandidaten, Modus::Verschieben, Modus::Makrotaste,
+                Modus::MakroSpeichern, Modus::MakroEinfuegen, Modus::Zoomflaeche, Modus::Pickflaeche,
+                Modus::TextEditieren},
+               std::make_unique<Ruhewerkzeug>(*this));
+}
+
+void TForm1::KurventypLaenge() {}
