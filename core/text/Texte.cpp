@@ -237,7 +237,8 @@ const std::vector<Texteintrag> Eintraege{
     {"v.UnitlengthKeineZahl", "Unitlength ist keine Zahl: ", Anwendung::Wert},
     {"v.SchreibenFehlgeschlagen", "Datei kann nicht geschrieben werden", Anwendung::Wert},
     {"v.LesenFehlgeschlagen", "Datei kann nicht gelesen werden", Anwendung::Wert},
-    {"v.ImportVoll", "Zeichnung voll (32000 Elemente): der Rest der Datei wird nicht gelesen", Anwendung::Wert},
+    {"v.ImportVoll", "Zeichnung voll (32000 Elemente): der Rest der Datei wird nicht gelesen",
+     Anwendung::Wert},
     {"v.KonvAufruf", "Aufruf: vektra32-convert EINGABE AUSGABE (mehr mit --help)", Anwendung::Wert},
     {"v.KonvHilfe",
      "Aufruf: vektra32-convert EINGABE AUSGABE\n"
@@ -270,7 +271,8 @@ const std::vector<Texteintrag> Eintraege{
      "Zeichnung (unten -1, oben 200, links -1, rechts 200) beschnitten; --clip setzt\n"
      "einen anderen, --no-clip schaltet das Beschneiden ab.\n",
      Anwendung::Wert},
-    {"v.KonvAusgabeUnbekannt", "unbekanntes Ausgabeformat (erwartet .vks, .vkx oder .vkp): ", Anwendung::Wert},
+    {"v.KonvAusgabeUnbekannt",
+     "unbekanntes Ausgabeformat (erwartet .vks, .vkx oder .vkp): ", Anwendung::Wert},
 
     // Formulas and the curve plotter.
     {"v.FehlerImBaum", "Fehler im Baum", Anwendung::Wert},
@@ -283,6 +285,9 @@ const std::vector<Texteintrag> Eintraege{
     {"v.WinkelUngueltig", "Die Winkeldifferenz muss größer als 0 sein.", Anwendung::Wert},
     {"v.DeltaUngueltig", "Delta t muss größer als 0 sein.", Anwendung::Wert},
     {"v.ZuVieleStuecke", "Mehr als %d Kurvenstücke bei n = %d: die Kurve endet bei t = %6.2f.",
+     Anwendung::Wert},
+    {"v.ZuVieleKurven",
+     "Zu viele Kurven: n von %d bis %d ergibt %d Kurven; eine Zeichnung fasst höchstens %d.",
      Anwendung::Wert},
     {"v.KurveSpeicherVoll", "Der Elementspeicher ist voll: die Kurve ist nur zum Teil gespeichert.",
      Anwendung::Wert},
