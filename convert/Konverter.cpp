@@ -76,8 +76,9 @@ int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostr
         Zeichnung z;
         std::string ausgabe;
         const int ergebnis = KurvenkommandoAusfuehren(args, z, m, ausgabe);
-        if (ergebnis != 0) return ergebnis == 2 ? FalscherAufruf : KonvertiertNicht;
-        return AusgabeSchreiben(z, ausgabe, m);
+        if (ausgabe.empty()) return ergebnis;
+        const int geschrieben = AusgabeSchreiben(z, ausgabe, m);
+        return geschrieben == KonvertiertOk ? ergebnis : geschrieben;
     }
     const bool option =
         std::any_of(args.begin(), args.end(), [](const std::string& a) { return a.starts_with("-"); });

@@ -19,7 +19,10 @@ Ausgabeart AusgabeartVon(std::string_view pfad);
 // Exit codes of the converter.
 constexpr int KonvertiertOk = 0;
 constexpr int KonvertiertNicht = 1; // input unreadable or nothing written
-constexpr int FalscherAufruf = 2;
+constexpr int FalscherAufruf = 2;   // also a curve family of more than MaxKurven curves
+// Written, but a fault or the full element store ended the curve command early: the file
+// holds the curves plotted until then.
+constexpr int KonvertiertUnvollstaendig = 3;
 
 // Writes `z` to `ausgabe` in the format its extension names: native drawing (compacted),
 // picture code, or wrapper plus PostScript file beside it. An existing file is replaced.

@@ -1,5 +1,7 @@
 #include "Kurvenkommando.h"
 
+#include "Konverter.h"
+
 #include "model/Zeichnung.h"
 #include "text/Format.h"
 #include "text/Meldungen.h"
@@ -171,9 +173,17 @@ int KurvenkommandoAusfuehren(std::span<const std::string> args, Zeichnung& z, Me
     plotter.FehlerstelleMelden = true;
     plotter.VersatzX = k.VersatzX;
     plotter.VersatzY = k.VersatzY;
-    if (KurvenZeichnen(plotter, k.Parameter, k.n0, k.n1, k.Muster, z, m) != Kurvenbefehl::Fertig) return 1;
+    const Kurvenbefehl ende = KurvenZeichnen(plotter, k.Parameter, k.n0, k.n1, k.Muster, z, m);
+    if (ende == Kurvenbefehl::ZuVieleKurven) return FalscherAufruf;
+    if (ende != Kurvenbefehl::Fertig) {
+        if (z.Elemente.Anzahl() == 0) return KonvertiertNicht;
+        // The editor keeps what an early end leaves; so does the file, marked as incomplete.
+        m.Melden(Meldungsart::Warnung,
+                 Formatieren(T("v.KurveUnvollstaendig"),
+                             {static_cast<long long>(k.Parameter.n), static_cast<long long>(k.n1)}));
+    }
     ausgabe = k.Ausgabe;
-    return 0;
+    return ende == Kurvenbefehl::Fertig ? KonvertiertOk : KonvertiertUnvollstaendig;
 }
 
 } // namespace vektra

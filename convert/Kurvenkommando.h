@@ -40,9 +40,15 @@ struct Kurvenkommando {
 bool KurvenkommandoLesen(std::span<const std::string> args, Kurvenkommando& k, std::string& fehler);
 
 // Reads the arguments and plots the curve once per n into `z`, which should be a new drawing;
-// its clip area becomes the command's. Returns 0 when `z` holds the plot and `ausgabe` the
-// output path (reports about single n, such as over-large values, still give 0), 2 for bad
-// usage, 1 when a syntax error, a floating-point fault or a full element store ended the run.
+// its clip area becomes the command's. Returns a converter exit code, and sets `ausgabe` to the
+// output path exactly when `z` is to be written:
+//   KonvertiertOk              the whole plot (reports about single n, such as over-large
+//                              values, end only that n's curve and still count as whole);
+//   KonvertiertUnvollstaendig  a syntax error, a floating-point fault or the full element store
+//                              ended the run at some n; `z` keeps the curves made until then and
+//                              a message names the n that are missing in whole or in part;
+//   KonvertiertNicht           the run ended so before any element was made;
+//   FalscherAufruf             bad usage, or more than MaxKurven curves.
 int KurvenkommandoAusfuehren(std::span<const std::string> args, Zeichnung& z, Meldungen& m,
                              std::string& ausgabe);
 

@@ -1,5 +1,7 @@
-// The extended functions of the formula language, defined by the same formulas throughout, so
-// that a result does not depend on which library function happens to be used.
+// The extended functions of the formula language. Most are written as their defining formulas;
+// the inverse hyperbolic sine and cosine and the hyperbolic tangent and cotangent come from the
+// library, since their formulas cancel or overflow at large or small arguments and then give
+// wrong values or raise faults where the function has a sound value.
 #include "curves/Formel.h"
 
 #include <cfenv>
@@ -28,10 +30,10 @@ Extended ArcCot(Extended x) {
 }
 
 Extended ArSinh(Extended x) {
-    return std::log(x + std::sqrt(x * x + 1));
+    return std::asinh(x);
 }
 Extended ArCosh(Extended x) {
-    return std::log(x + std::sqrt(x * x - 1));
+    return std::acosh(x);
 }
 Extended ArTanh(Extended x) {
     return 0.5L * std::log((x + 1) / (1 - x));
@@ -47,10 +49,11 @@ Extended Cosh(Extended x) {
     return (std::exp(-x) + std::exp(x)) * 0.5L;
 }
 Extended Tanh(Extended x) {
-    return (std::exp(x) - std::exp(-x)) / (std::exp(x) + std::exp(-x));
+    return std::tanh(x);
 }
+// At 0 the division raises the fault, as the pole asks.
 Extended Coth(Extended x) {
-    return (std::exp(x) + std::exp(-x)) / (std::exp(x) - std::exp(-x));
+    return 1 / std::tanh(x);
 }
 
 Extended Wurzel(Extended x) {

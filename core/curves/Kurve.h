@@ -133,12 +133,21 @@ class Kurvenplotter {
 bool KurvenstueckClippen(Kurvenstueck& s, std::int32_t oben, std::int32_t unten, std::int32_t rechts,
                          std::int32_t links);
 
+// Most curves one command plots. A larger family could never be stored in full, and one whose
+// curves make no elements (clipped away, or a fault at every n) would run on for hours.
+constexpr int MaxKurven = 32000;
+
+// True when n0..n1 names at most MaxKurven curves (an empty range, n1 < n0, does); otherwise
+// says so through `m`. The curve command checks this itself; a dialog may check first.
+bool KurvenbereichPruefen(std::int32_t n0, std::int32_t n1, Meldungen& m);
+
 // How a curve command over a range of n ended.
-enum class Kurvenbefehl { Fertig, Formelfehler, Rechenfehler, SpeicherVoll };
+enum class Kurvenbefehl { Fertig, Formelfehler, Rechenfehler, SpeicherVoll, ZuVieleKurven };
 
 // The curve command: the plotter once for every n from n0 to n1 (none when n1 < n0), each n
-// with the pattern started afresh. Stops at the first Fehler, floating-point fault or full
-// element store; the curves of earlier n stay. The offsets are 0 afterwards.
+// with the pattern started afresh. A range of more than MaxKurven curves is refused before
+// anything is drawn. Stops at the first Fehler, floating-point fault or full element store;
+// the curves of earlier n stay, and p.n is the n it stopped at. The offsets are 0 afterwards.
 Kurvenbefehl KurvenZeichnen(Kurvenplotter& k, Kurvenparameter& p, std::int32_t n0, std::int32_t n1,
                             const Phasenlaengen& phasen, Zeichnung& z, Meldungen& m);
 

@@ -2,6 +2,7 @@
 #include "curves/Kurve.h"
 
 #include "model/Zeichnung.h"
+#include "text/Format.h"
 #include "text/Meldungen.h"
 #include "text/Texte.h"
 
@@ -84,10 +85,21 @@ Kurvenausgabe Kurvenplotter::KurveAusgeben(Zeichnung& z, const Phasenlaengen& ph
     return aus;
 }
 
+bool KurvenbereichPruefen(std::int32_t n0, std::int32_t n1, Meldungen& m) {
+    // In 64 bits the count cannot overflow, whatever the two ends.
+    const long long anzahl = static_cast<long long>(n1) - n0 + 1;
+    if (anzahl <= MaxKurven) return true;
+    m.Melden(Meldungsart::Fehler,
+             Formatieren(T("v.ZuVieleKurven"), {static_cast<long long>(n0), static_cast<long long>(n1),
+                                                anzahl, static_cast<long long>(MaxKurven)}));
+    return false;
+}
+
 Kurvenbefehl KurvenZeichnen(Kurvenplotter& k, Kurvenparameter& p, std::int32_t n0, std::int32_t n1,
                             const Phasenlaengen& phasen, Zeichnung& z, Meldungen& m) {
     Kurvenbefehl ende = Kurvenbefehl::Fertig;
-    for (long long n = n0; n <= n1; ++n) {
+    if (!KurvenbereichPruefen(n0, n1, m)) ende = Kurvenbefehl::ZuVieleKurven;
+    for (long long n = n0; ende == Kurvenbefehl::Fertig && n <= n1; ++n) {
         p.n = static_cast<std::int32_t>(n);
         k.KurveVorbereiten(p, m);
         if (p.Fehler) {

@@ -237,7 +237,8 @@ const std::vector<Texteintrag> Eintraege{
     {"v.UnitlengthKeineZahl", "Unitlength ist keine Zahl: ", Anwendung::Wert},
     {"v.SchreibenFehlgeschlagen", "Datei kann nicht geschrieben werden", Anwendung::Wert},
     {"v.LesenFehlgeschlagen", "Datei kann nicht gelesen werden", Anwendung::Wert},
-    {"v.ImportVoll", "Zeichnung voll (32000 Elemente): der Rest der Datei wird nicht gelesen", Anwendung::Wert},
+    {"v.ImportVoll", "Zeichnung voll (32000 Elemente): der Rest der Datei wird nicht gelesen",
+     Anwendung::Wert},
     {"v.KonvAufruf", "Aufruf: vektra32-convert EINGABE AUSGABE (mehr mit --help)", Anwendung::Wert},
     {"v.KonvHilfe",
      "Aufruf: vektra32-convert EINGABE AUSGABE\n"
@@ -257,7 +258,8 @@ const std::vector<Texteintrag> Eintraege{
      "Meldungen erscheinen auf der Fehlerausgabe als \"EINGABE:ZEILE: Text\".\n"
      "\n"
      "Rückgabewert: 0 bei Erfolg, 1 wenn die Eingabe nicht gelesen oder nichts\n"
-     "geschrieben werden konnte, 2 bei falschem Aufruf.\n"
+     "geschrieben werden konnte, 2 bei falschem Aufruf, 3 wenn --curve vorzeitig\n"
+     "endete und nur geschrieben ist, was bis dahin entstand.\n"
      "\n"
      "vektra32-convert --curve X Y [--z Z] [--axis-front] [--t0 T0] [--t1 T1]\n"
      "    [--n0 N0] [--n1 N1] [--control length|direction|none] [--chord L]\n"
@@ -268,9 +270,14 @@ const std::vector<Texteintrag> Eintraege{
      "n von 1 bis 1, Längenkontrolle mit Strichlänge 1, Winkel 5 Grad, Delta t 0.1,\n"
      "Muster 1,0,0,0, Versatz 0,0. Die Kurve wird auf den Clipbereich einer neuen\n"
      "Zeichnung (unten -1, oben 200, links -1, rechts 200) beschnitten; --clip setzt\n"
-     "einen anderen, --no-clip schaltet das Beschneiden ab.\n",
+     "einen anderen, --no-clip schaltet das Beschneiden ab. Höchstens 32000 Kurven\n"
+     "(N1 - N0 + 1), sonst Rückgabewert 2. Beendet ein Fehler in einer Formel oder\n"
+     "die volle Zeichnung (32000 Elemente) das Zeichnen bei einem n, werden die\n"
+     "Kurven bis dahin geschrieben (Rückgabewert 3); entstand noch nichts, wird\n"
+     "nichts geschrieben (Rückgabewert 1).\n",
      Anwendung::Wert},
-    {"v.KonvAusgabeUnbekannt", "unbekanntes Ausgabeformat (erwartet .vks, .vkx oder .vkp): ", Anwendung::Wert},
+    {"v.KonvAusgabeUnbekannt",
+     "unbekanntes Ausgabeformat (erwartet .vks, .vkx oder .vkp): ", Anwendung::Wert},
 
     // Formulas and the curve plotter.
     {"v.FehlerImBaum", "Fehler im Baum", Anwendung::Wert},
@@ -284,7 +291,12 @@ const std::vector<Texteintrag> Eintraege{
     {"v.DeltaUngueltig", "Delta t muss größer als 0 sein.", Anwendung::Wert},
     {"v.ZuVieleStuecke", "Mehr als %d Kurvenstücke bei n = %d: die Kurve endet bei t = %6.2f.",
      Anwendung::Wert},
+    {"v.ZuVieleKurven",
+     "Zu viele Kurven: n von %d bis %d ergibt %d Kurven; eine Zeichnung fasst höchstens %d.",
+     Anwendung::Wert},
     {"v.KurveSpeicherVoll", "Der Elementspeicher ist voll: die Kurve ist nur zum Teil gespeichert.",
+     Anwendung::Wert},
+    {"v.KurveUnvollstaendig", "Unvollständig: die Kurven für n = %d bis %d fehlen ganz oder teilweise.",
      Anwendung::Wert},
     {"v.KurveAufruf",
      "Aufruf: vektra32-convert --curve X Y [--z Z] [--axis-front] [--t0 T0] [--t1 T1] [--n0 N0] [--n1 N1] "

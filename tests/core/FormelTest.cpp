@@ -65,6 +65,27 @@ TEST(Formel, WerteMitVorrangAssoziativitaetUndFunktionen) {
     EXPECT_FALSE(Rechenfehler());
 }
 
+TEST(Formel, HyperbelfunktionenGenauUndOhneFehlalarm) {
+    // Where the defining formulas cancel or overflow, the values stay exact and raise nothing.
+    // Tolerances are relative.
+    const Extended ln2 = std::log(2.0L), ln10 = std::log(10.0L);
+    // clang-format off
+    const std::pair<const char*, Extended> faelle[] = {
+        {"arsinh(-1e9)", -(ln2 + 9 * ln10)}, {"arsinh(-4.4e9)", -std::log(8.8e9L)},
+        {"arsinh(1e-10)", 1e-10L}, {"arsinh(1e3000)", ln2 + 3000 * ln10},
+        {"arcosh(1e300)", ln2 + 300 * ln10}, {"arcosh(1e3000)", ln2 + 3000 * ln10}, {"arcosh(1)", 0},
+        {"tanh(20000)", 1}, {"tanh(-20000)", -1}, {"tanh(1e-10)", 1e-10L},
+        {"coth(20000)", 1}, {"coth(-1e-10)", -1e10L}};
+    // clang-format on
+    for (const auto& [text, erwartet] : faelle) {
+        Geparst e(text);
+        RechenflagsLoeschen();
+        const Extended w = FormelAuswerten(e.baum.get(), 0, 0);
+        EXPECT_FALSE(Rechenfehler()) << text;
+        EXPECT_NEAR(w, erwartet, std::fabs(erwartet) * 1e-17L) << text;
+    }
+}
+
 TEST(Formel, FehlercodesUndStellen) {
     // clang-format off
     const std::tuple<const char*, int, int> faelle[] = {
@@ -104,6 +125,7 @@ TEST(Formel, RechenfehlerWerdenErkanntUndBenannt) {
         {"sqrt(t)", -1, "sqrt"}, {"ln(t)", 0, "ln"}, {"1/t", 0, "/"}, {"arcsin(t)", 2, "arcsin"},
         {"exp(t)", 1e6L, "exp"}, {"t^t", 1e4L, "^"}, {"cot(t)", 0, "cot"}, {"t*t*t", 1e2000L, "*"},
         {"2+sqrt(t)*3", -4, "sqrt"}, {"artanh(t)", 1, "artanh"}, {"arcosh(t)", 0.5L, "arcosh"},
+        {"coth(t)", 0, "coth"},
         // Sound values raise nothing, also where a function has a special point.
         {"sqrt(t)+ln(t+1)", 1, ""}, {"arccot(t-1)", 1, ""}, {"0^t", 1, ""}, {"exp(-t*1000)", 1, ""}};
     // clang-format on

@@ -115,4 +115,9 @@ TEST_F(Konverter, KurveWirdGezeichnetUndGeschrieben) {
     EXPECT_EQ(Aufruf({"--curve", "t+", "t", o_.Datei("y.vkx")}), KonvertiertNicht);
     EXPECT_NE(err_.str().find("--curve: "), std::string::npos) << err_.str();
     EXPECT_FALSE(fs::exists(o_.Datei("y.vkx")));
+    // A fault at n = 3 ends the run: what n = 1 and 2 made is written, with its own exit code.
+    EXPECT_EQ(Aufruf({"--curve", "t", "sqrt(2-n)", "--n1", "5", o_.Datei("teil.vks")}),
+              KonvertiertUnvollstaendig);
+    const Zeichnung teil = Gelesen("teil.vks");
+    EXPECT_TRUE(teil.Elemente.Anzahl() > 0 && teil.Elemente[teil.Elemente.Anzahl()].y2 == 0);
 }

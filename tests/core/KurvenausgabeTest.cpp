@@ -118,3 +118,25 @@ TEST(KurveAusgeben, FehlerBeendenDenBefehlBerichteNurDasEineN) {
     EXPECT_EQ(z.Elemente.Anzahl(), anzahl);
     EXPECT_EQ(r.liste.back().text, "Fehler im y-Text");
 }
+
+TEST(KurveAusgeben, ZuGrosseKurvenscharWirdVorherAbgelehnt) {
+    constexpr std::int32_t min = INT32_MIN, max = INT32_MAX;
+    const std::tuple<std::int32_t, std::int32_t, bool> faelle[] = {
+        {1, 32000, true}, {0, 32000, false}, {max - 31999, max, true},        {min, max, false},
+        {max, min, true}, {5, 4, true},      {-2000000000, 2000000000, false}};
+    for (const auto& [n0, n1, erlaubt] : faelle) {
+        Protokoll r;
+        EXPECT_EQ(KurvenbereichPruefen(n0, n1, r), erlaubt) << n0 << ".." << n1;
+        EXPECT_EQ(r.liste.size(), erlaubt ? 0u : 1u) << n0 << ".." << n1;
+    }
+    // A family whose curves are all clipped away would otherwise step through every n.
+    Zeichnung z;
+    Protokoll r;
+    Kurvenplotter k;
+    k.VersatzX = 3;
+    Kurvenparameter p = Parameter("t-1000", "t");
+    EXPECT_EQ(KurvenZeichnen(k, p, 1, 2000000000, {1, 0, 0, 0}, z, r), Kurvenbefehl::ZuVieleKurven);
+    EXPECT_EQ(r.Texte(), "Zu viele Kurven: n von 1 bis 2000000000 ergibt 2000000000 Kurven; eine Zeichnung "
+                         "fasst höchstens 32000.\n");
+    EXPECT_TRUE(z.Elemente.Anzahl() == 0 && k.VersatzX == 0);
+}

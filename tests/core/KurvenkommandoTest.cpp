@@ -1,4 +1,5 @@
 #include "Kurvenkommando.h"
+#include "Konverter.h"
 #include "Testhilfe.h"
 
 #include <numbers>
@@ -80,21 +81,51 @@ TEST(Kurvenkommando, ZeichnetJedesNMitClipUndVersatz) {
 }
 
 TEST(Kurvenkommando, FehlerBeimZeichnen) {
-    const std::tuple<std::vector<std::string>, int, std::string> faelle[] = {
-        // A syntax error names position and code; a floating-point fault ends the run too.
-        {{"--curve", "t", "sin t", "a.vks"}, 1, "Fehler im y-Text an Stelle 5 (Fehlercode 2)"},
+    const std::string fehlen = "Unvollständig: die Kurven für n = ";
+    struct Fall {
+        std::vector<std::string> args;
+        int code;
+        std::string letzteMeldung;
+        int elemente = 0; // -1: some
+    };
+    const Fall faelle[] = {
+        // Ended before any element was made: nothing to write. A syntax error names position and
+        // code; a fault at a later n whose earlier curves were all clipped away makes nothing too.
+        {{"--curve", "t", "sin t", "a.vks"}, KonvertiertNicht, "Fehler im y-Text an Stelle 5 (Fehlercode 2)"},
         {{"--curve", "ln(t)", "t", "--no-clip", "a.vks"},
-         1,
+         KonvertiertNicht,
          "Rechenfehler in ln im x-Text bei n = 1 und t =   0.00"},
-        // A report about one n is shown and the plot goes on: the result is kept.
-        {Args({"--t1", "100", "--control", "direction", "--n1", "2", "--no-clip", "a.vks"}), 0,
-         "Fehler im Sekantenverfahren  bei n:string=2 und t:string=   0.00"}};
-    for (const auto& [args, code, letzteMeldung] : faelle) {
-        Lauf l(args);
-        EXPECT_EQ(l.code, code) << letzteMeldung;
+        {{"--curve", "t-100", "sqrt(2-n)", "--n1", "3", "a.vks"},
+         KonvertiertNicht,
+         "Rechenfehler in sqrt im y-Text bei n = 3 und t =   0.00"},
+        // Ended early at a later n: the curves before it are kept and the gap is named.
+        {{"--curve", "t", "sqrt(2-n)", "--n1", "5", "--no-clip", "a.vks"},
+         KonvertiertUnvollstaendig,
+         fehlen + "3 bis 5 fehlen ganz oder teilweise.",
+         -1},
+        {Args({"--t1", "sqrt(3-n)", "--n1", "6", "a.vks"}), KonvertiertUnvollstaendig,
+         fehlen + "4 bis 6 fehlen ganz oder teilweise.", -1},
+        {Args({"--control", "none", "--dt", "0.00005", "--n1", "3", "--no-clip", "a.vks"}),
+         KonvertiertUnvollstaendig, fehlen + "2 bis 3 fehlen ganz oder teilweise.", MaxElemente},
+        // Refused before plotting.
+        {Args({"--n0", "-5", "--n1", "31995", "a.vks"}), FalscherAufruf,
+         "Zu viele Kurven: n von -5 bis 31995 ergibt 32001 Kurven; eine Zeichnung fasst höchstens 32000."},
+        // A report about one n ends that curve only: the result counts as whole.
+        {{"--curve", "8000*t", "n", "--t1", "2", "--control", "none", "--dt", "0.25", "--n1", "2",
+          "--no-clip", "a.vks"},
+         KonvertiertOk,
+         "Zu große Werte aufgetreten",
+         10}};
+    for (const Fall& f : faelle) {
+        Lauf l(f.args);
+        EXPECT_EQ(l.code, f.code) << f.letzteMeldung;
         ASSERT_FALSE(l.r.liste.empty());
-        EXPECT_EQ(l.r.liste.back().text, letzteMeldung);
-        EXPECT_EQ(l.ausgabe, code == 0 ? "a.vks" : "");
-        EXPECT_TRUE(code == 0 || l.z.Elemente.Anzahl() == 0);
+        EXPECT_EQ(l.r.liste.back().text, f.letzteMeldung);
+        const bool geschrieben = f.code == KonvertiertOk || f.code == KonvertiertUnvollstaendig;
+        EXPECT_EQ(l.ausgabe, geschrieben ? "a.vks" : "") << f.letzteMeldung;
+        if (f.elemente < 0)
+            EXPECT_GT(l.z.Elemente.Anzahl(), 0) << f.letzteMeldung;
+        else
+            EXPECT_EQ(l.z.Elemente.Anzahl(), f.elemente) << f.letzteMeldung;
     }
 }
