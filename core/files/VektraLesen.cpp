@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace vektra {
 
@@ -16,6 +17,8 @@ namespace {
 
 constexpr std::size_t MaxWortLaenge = 255;
 constexpr std::size_t MaxZahlLaenge = 16;
+// How many following lines the brace group of a box text may run over.
+constexpr std::size_t MaxFortsetzung = 8;
 
 bool IstLeer(char c) {
     return c == ' ' || c == '\t';
@@ -33,6 +36,26 @@ bool IstKlammer(char c) {
 
 bool IstZahlzeichen(char c) {
     return (c >= '0' && c <= '9') || c == '.' || c == '-';
+}
+
+// Follows the braces of `s` from column `ab` on, `tiefe` being the depth before it; a backslash
+// escapes the character after it. Stops at the brace that brings the depth back to zero or,
+// with `kommentar`, at a "%" that makes the rest of the line a comment; returns that column, or
+// npos at the line's end.
+std::size_t KlammernFolgen(std::string_view s, std::size_t ab, int& tiefe, bool kommentar) {
+    for (std::size_t p = ab; p < s.size(); ++p) {
+        if (s[p] == '\\')
+            ++p;
+        else if (s[p] == '{')
+            ++tiefe;
+        else if ((s[p] == '}' && tiefe > 0 && --tiefe == 0) || (kommentar && s[p] == '%'))
+            return p;
+    }
+    return std::string_view::npos;
+}
+
+bool Geschlossen(std::string_view s, std::size_t p) {
+    return p != std::string_view::npos && s[p] == '}';
 }
 
 bool Beginnt(std::string_view s, std::string_view anfang) {
@@ -71,12 +94,36 @@ class Leser {
     }
 
   private:
-    // Reads the next line without its CR LF (or LF) and counts it.
-    bool ZeileHolen() {
-        if (!std::getline(ein_, zeile_)) return false;
-        if (!zeile_.empty() && zeile_.back() == '\r') zeile_.pop_back();
+    // Reads the next line without its CR LF (or LF) and counts it; lines given back come first.
+    bool ZeileHolen(std::string& z) {
+        if (!zurueck_.empty()) {
+            z = std::move(zurueck_.back());
+            zurueck_.pop_back();
+        } else {
+            if (!std::getline(ein_, z)) return false;
+            if (!z.empty() && z.back() == '\r') z.pop_back();
+        }
         ++zeilennummer_;
         return true;
+    }
+    bool ZeileHolen() { return ZeileHolen(zeile_); }
+
+    // Hands the following lines, at most MaxFortsetzung, to `nimm` until it says the construct
+    // begun on the current line is complete. If it never is, the lines are given back to be
+    // read as lines of their own, and the construct's line is reported.
+    template <class Nimm> bool Fortsetzen(Nimm nimm) {
+        const int anfang = zeilennummer_;
+        std::vector<std::string> gelesen;
+        std::string z;
+        while (gelesen.size() < MaxFortsetzung && ZeileHolen(z)) {
+            gelesen.push_back(std::move(z));
+            if (nimm(std::string_view(gelesen.back()))) return true;
+        }
+        zeilennummer_ = anfang;
+        zurueck_.insert(zurueck_.end(), std::make_move_iterator(gelesen.rbegin()),
+                        std::make_move_iterator(gelesen.rend()));
+        Fehler(2);
+        return false;
     }
 
     char Zeichen(std::size_t p) const { return p < zeile_.size() ? zeile_[p] : '\0'; }
@@ -206,20 +253,53 @@ class Leser {
         }
     }
 
-    // Alignment and text of a box, read after its size: "[al]{text}" or "{text}"; the text
-    // runs to the line's end less the two closing braces.
+    // The content of the brace group opened just before column `ab`. A group that closes on
+    // its line is taken as written. One still open at the line's end goes on over the
+    // following lines, read as LaTeX reads them: a "%" comments out the rest of its line and
+    // the line end; otherwise the blanks around a line end are dropped and it becomes one
+    // blank. A group that does not close keeps the rest of its own line.
+    std::string Gruppe(std::size_t ab) {
+        int tiefe = 1;
+        if (const std::size_t ende = KlammernFolgen(zeile_, ab, tiefe, false); ende != std::string::npos)
+            return Ausschnitt(ab, ende);
+        tiefe = 1;
+        const std::size_t ende = KlammernFolgen(zeile_, ab, tiefe, true);
+        std::string text = Ausschnitt(ab, ende);
+        bool zeilenende = ende == std::string::npos;
+        const bool zu = Fortsetzen([&](std::string_view z) {
+            if (zeilenende) {
+                while (!text.empty() && IstLeer(text.back()))
+                    text.pop_back();
+                text += ' ';
+            }
+            while (!z.empty() && IstLeer(z.front()))
+                z.remove_prefix(1);
+            const std::size_t e = KlammernFolgen(z, 0, tiefe, true);
+            text += z.substr(0, e);
+            zeilenende = e == std::string_view::npos;
+            return Geschlossen(z, e);
+        });
+        return zu ? text : Ausschnitt(ab, std::string::npos);
+    }
+
+    // Alignment and text of a box, read after its size: "[al]{text}" or "{text}", blanks
+    // allowed before the "{". The text is the brace group, braces inside it balanced.
     void BoxText(TElement& e) {
         const std::size_t nachKlammer = pos_;
         WortLesen();
-        std::size_t textAnfang = nachKlammer + 1;
+        std::size_t p = nachKlammer;
         if (!wort_.empty() && wort_[0] == '[') {
             e.Ausrichtung = wort_.substr(1, 2);
-            textAnfang = pos_ + 2;
+            p = Zeichen(pos_) == ']' ? pos_ + 1 : pos_;
         } else {
             e.Ausrichtung = "cc";
         }
-        const std::size_t textEnde = zeile_.size() >= 2 ? zeile_.size() - 2 : 0;
-        e.TextSetzen(Ausschnitt(textAnfang, textEnde));
+        while (p < zeile_.size() && IstLeer(zeile_[p]))
+            ++p;
+        if (Zeichen(p) == '{')
+            e.TextSetzen(Gruppe(p + 1));
+        else
+            Fehler(2);
     }
 
     void TextElement(double x, double y) {
@@ -333,6 +413,7 @@ class Leser {
     std::istream& ein_;
     Zeichnung& z_;
     Meldungen& m_;
+    std::vector<std::string> zurueck_; // lines given back, the next one last
     std::string zeile_;
     std::size_t pos_ = 0;
     std::string wort_;

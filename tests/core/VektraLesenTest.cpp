@@ -3,6 +3,7 @@
 #include "files/LatexExport.h"
 #include "text/Texte.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <sstream>
 
@@ -146,6 +147,40 @@ TEST(VektraLesen, BoxenUndTexteMitAusrichtung) {
                                       "1 3 2,0 b E|0 3 0,0 4,0 1|0 3 0,2 4,2 1|0 3 0,0 0,2 1|0 3 4,0 4,2 1|"
                                       "1 8 10,20 cc Hallo|1 8 1,2 bl \\textbf{x} {y}|");
     EXPECT_EQ(i.e.Fehler, 0);
+}
+
+TEST(VektraLesen, BoxtextIstDieKlammergruppe) {
+    // Seven and eight lines of circles, whose braces leave a group open.
+    std::string sieben, acht = "\\put(1,1){\\circle{2}}\n", kreise;
+    for (int i = 0; i < 7; ++i)
+        sieben += acht, kreise += "2 5 1,1 2 1|";
+    acht += sieben;
+    std::string lang = sieben;
+    std::replace(lang.begin(), lang.end(), '\n', ' ');
+    const std::string falsch = "\\special{em:linewidth x}\n", mb = "\\put(5,5){\\makebox";
+    // clang-format off
+    const std::tuple<std::string, std::string, std::string> faelle[] = {
+        // Blanks or a comment after the box; braces and escapes inside the text.
+        {mb + "(0,0)[lb]{Hallo}}   \n", "1 8 5,5 lb Hallo|", ""},
+        {mb + "(0,0)[lb]{Hallo}} % {x}\n", "1 8 5,5 lb Hallo|", ""},
+        {mb + "(0,0)[t] {\\}$x^{2}$ \\{a\\\\}}\n", "1 8 5,5 t \\}$x^{2}$ \\{a\\\\|", ""},
+        {mb + "(0,0)}\n", "1 8 5,5 cc |", "ungültiger Format in Zeile 1\n"},
+        // Over several lines as LaTeX reads them; the lines count for later messages.
+        {mb + "(0,0){Hallo  \n   sch\\\"on %{ x\n  Welt} }\n" + falsch, "1 8 5,5 cc Hallo sch\\\"on Welt|",
+         "Typumwandlungsfehler in Zeile 4\n"},
+        {mb + "(0,0){a\n" + sieben + "}}\n" + falsch, "1 8 5,5 cc a " + lang + "|",
+         "Typumwandlungsfehler in Zeile 10\n"},
+        // Still open after eight more lines or at the end: its lines are read on their own.
+        {mb + "(0,0){a\n" + acht + "}}\n" + falsch, "1 8 5,5 cc a|2 5 1,1 2 1|" + kreise,
+         "ungültiger Format in Zeile 1\nTypumwandlungsfehler in Zeile 11\n"},
+        {mb + "(0,0)[l]{Hallo {Welt}\n", "1 8 5,5 l Hallo {Welt}|", "ungültiger Format in Zeile 1\n"},
+    };
+    // clang-format on
+    for (const auto& [text, elemente, meldungen] : faelle) {
+        const Import i = Lesen(text);
+        EXPECT_EQ(Kurz(i.z.Elemente), elemente) << text;
+        EXPECT_EQ(i.p.Texte(), meldungen) << text;
+    }
 }
 
 TEST(VektraLesen, VorzeichenUndExponentenGebenFehlerMitZeile) {
