@@ -302,19 +302,32 @@ class Leser {
             Fehler(2);
     }
 
+    // Moves the text point from the corner of a w by h box to where LaTeX sets the text in
+    // it: the alignment letters in either order, a missing one centres. A box without size
+    // leaves the point exactly as given.
+    static void InDieBox(TElement& e, double w, double h) {
+        if (w == 0 && h == 0) return;
+        const std::string& a = e.Ausrichtung;
+        const bool links = a.find('l') != std::string::npos, rechts = a.find('r') != std::string::npos;
+        const bool unten = a.find('b') != std::string::npos, oben = a.find('t') != std::string::npos;
+        e.x1 += rechts ? w : links ? 0 : w / 2;
+        e.y1 += oben ? h : unten ? 0 : h / 2;
+    }
+
+    // A box without frame: its text goes where a framed box of the same size puts it.
     void TextElement(double x, double y) {
         TElement* e = Neu(Text, EbeneText);
         if (e == nullptr) return;
         e->x1 = x;
         e->y1 = y;
-        Zahl();
-        Zahl();
+        const double w = Zahl();
+        const double h = Zahl();
         BoxText(*e);
+        InDieBox(*e, w, h);
     }
 
-    // A framed box: the text goes where LaTeX puts it inside the box (the alignment letters in
-    // either order; a missing letter centres), then the four frame lines follow. A dash box
-    // has its dash length first; its frame becomes solid lines.
+    // A framed box: its text inside the box, then the four frame lines. A dash box has its
+    // dash length first; its frame becomes solid lines.
     void Rahmen(double x, double y, bool gestrichelt) {
         if (gestrichelt) Zahl();
         const double w = Zahl();
@@ -324,11 +337,7 @@ class Leser {
         e->x1 = x;
         e->y1 = y;
         BoxText(*e);
-        const std::string& a = e->Ausrichtung;
-        const bool links = a.find('l') != std::string::npos, rechts = a.find('r') != std::string::npos;
-        const bool unten = a.find('b') != std::string::npos, oben = a.find('t') != std::string::npos;
-        e->x1 += rechts ? w : links ? 0 : w / 2;
-        e->y1 += oben ? h : unten ? 0 : h / 2;
+        InDieBox(*e, w, h);
         NeueLinie(x, y, x + w, y);
         NeueLinie(x, y + h, x + w, y + h);
         NeueLinie(x, y, x, y + h);

@@ -149,7 +149,7 @@ TEST(VektraLesen, BoxenUndTexteMitAusrichtung) {
     EXPECT_EQ(i.e.Fehler, 0);
 }
 
-TEST(VektraLesen, BoxtextIstDieKlammergruppe) {
+TEST(VektraLesen, KlammergruppenUndBoxgroessen) {
     // Seven and eight lines of circles, whose braces leave a group open.
     std::string sieben, acht = "\\put(1,1){\\circle{2}}\n", kreise;
     for (int i = 0; i < 7; ++i)
@@ -174,6 +174,10 @@ TEST(VektraLesen, BoxtextIstDieKlammergruppe) {
         {mb + "(0,0){a\n" + acht + "}}\n" + falsch, "1 8 5,5 cc a|2 5 1,1 2 1|" + kreise,
          "ungültiger Format in Zeile 1\nTypumwandlungsfehler in Zeile 11\n"},
         {mb + "(0,0)[l]{Hallo {Welt}\n", "1 8 5,5 l Hallo {Welt}|", "ungültiger Format in Zeile 1\n"},
+        // A box with a size places its text like a framed one, without the frame.
+        {"\\put(10,20){\\makebox(30,10)[lt]{A}}\n\\put(10,20){\\makebox(30,10){B}}\n"
+         "\\put(10,20){\\makebox(30,10)[r]{C}}\n\\put(-0,20){\\makebox(0,0)[rt]{D}}\n",
+         "1 8 10,30 lt A|1 8 25,25 cc B|1 8 40,25 r C|1 8 -0,20 rt D|", ""},
     };
     // clang-format on
     for (const auto& [text, elemente, meldungen] : faelle) {
