@@ -17,7 +17,7 @@ namespace {
 
 constexpr std::size_t MaxWortLaenge = 255;
 constexpr std::size_t MaxZahlLaenge = 16;
-// How many following lines the brace group of a box text may run over.
+// How many following lines a brace group (a box text, the \emline definition) may run over.
 constexpr std::size_t MaxFortsetzung = 8;
 
 bool IstLeer(char c) {
@@ -223,6 +223,15 @@ class Leser {
         }
     }
 
+    // The definition of \emline is skipped up to the brace that closes its body, over the
+    // following lines when it runs on.
+    void MakroUeberspringen() {
+        int tiefe = 0;
+        if (!Geschlossen(zeile_, KlammernFolgen(zeile_, pos_, tiefe, true)))
+            Fortsetzen(
+                [&tiefe](std::string_view z) { return Geschlossen(z, KlammernFolgen(z, 0, tiefe, true)); });
+    }
+
     void Versionszeile() {
         if (!Beginnt(wort_, "%%Vektra32") || wort_.size() < 15) return;
         const char c = wort_[14];
@@ -362,11 +371,7 @@ class Leser {
         double x = 0, y = 0;
         bool gefuellt = false, gestrichelt = false;
 
-        if (wort_ == "\\def\\emline") {
-            // The macro's two continuation lines.
-            for (int i = 0; i < 2 && ZeileHolen(); ++i) {
-            }
-        }
+        if (wort_ == "\\def\\emline") MakroUeberspringen();
         if (wort_ == "\\def\\dick") Breitendefinition(z_.Dialog.TeXBreite[3]);
         if (wort_ == "\\def\\normal") Breitendefinition(z_.Dialog.TeXBreite[2]);
         if (wort_ == "\\def\\duenn") Breitendefinition(z_.Dialog.TeXBreite[1]);

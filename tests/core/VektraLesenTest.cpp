@@ -178,6 +178,13 @@ TEST(VektraLesen, KlammergruppenUndBoxgroessen) {
         {"\\put(10,20){\\makebox(30,10)[lt]{A}}\n\\put(10,20){\\makebox(30,10){B}}\n"
          "\\put(10,20){\\makebox(30,10)[r]{C}}\n\\put(-0,20){\\makebox(0,0)[rt]{D}}\n",
          "1 8 10,30 lt A|1 8 25,25 cc B|1 8 40,25 r C|1 8 -0,20 rt D|", ""},
+        // The \emline definition on one line, over lines with braces in comments, never closed.
+        {"\\def\\emline#1#2#3#4#5#6{\\put(#1,#2){\\special{em:moveto}}\\put(#4,#5){\\special{em:lineto}}}\n"
+         "\\emline{1}{2}{1}{3}{4}{2}\n\\put(1,1){\\circle{2}}\n", "0 3 1,2 3,4 1|2 5 1,1 2 1|", ""},
+        {"\\def\\emline#1#2#3#4#5#6%{\n{\\put(#1,#2){\\special{em:moveto}}%{\n\\put(#4,#5){\\special{em:lineto}}}\n"
+         "\\emline{1}{2}{1}{3}{4}{2}\n", "0 3 1,2 3,4 1|", ""},
+        {"\\def\\emline#1#2#3#4#5#6{%\n\\emline{1}{2}{1}{3}{4}{2}\n", "0 3 1,2 3,4 1|",
+         "ungültiger Format in Zeile 1\n"},
     };
     // clang-format on
     for (const auto& [text, elemente, meldungen] : faelle) {
@@ -202,7 +209,7 @@ TEST(VektraLesen, UnbekanntesUndKommentareWerdenUebergangen) {
     Import i = Lesen("\\documentclass{article}\n\\begin{picture}(10,10)\n\\put(1,2){\\line(1,0){5}}\n"
                      "%%Vektra32 V. 3.0\n%%Vektra32 V. x\n% \\emline{1}{2}{1}{3}{4}{2}\n   x\n"
                      "\\put (1,2){\\circle{3}}\n\\def\\emline#1#2#3#4#5#6{%\n\\emline{9}{9}{1}{9}{9}{2}\n"
-                     "\\emline{9}{9}{1}{9}{9}{2}\n\\def\\dick{2.5pt}\n\\def\\duenn{fein}\n"
+                     "\\emline{9}{9}{1}{9}{9}{2}}\n\\def\\dick{2.5pt}\n\\def\\duenn{fein}\n"
                      "\t\\emline{1}{2}{1}{3}{4}{2}\n\\end{picture}\n");
     EXPECT_TRUE(i.p.liste.empty());
     EXPECT_EQ(Kurz(i.z.Elemente), "0 3 1,2 3,4 1|");
