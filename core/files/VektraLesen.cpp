@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace vektra {
 
@@ -16,6 +17,8 @@ namespace {
 
 constexpr std::size_t MaxWortLaenge = 255;
 constexpr std::size_t MaxZahlLaenge = 16;
+// How many following lines a brace group (a box text, the \emline definition) may run over.
+constexpr std::size_t MaxFortsetzung = 8;
 
 bool IstLeer(char c) {
     return c == ' ' || c == '\t';
@@ -33,6 +36,26 @@ bool IstKlammer(char c) {
 
 bool IstZahlzeichen(char c) {
     return (c >= '0' && c <= '9') || c == '.' || c == '-';
+}
+
+// Follows the braces of `s` from column `ab` on, `tiefe` being the depth before it; a backslash
+// escapes the character after it. Stops at the brace that brings the depth back to zero or,
+// with `kommentar`, at a "%" that makes the rest of the line a comment; returns that column, or
+// npos at the line's end.
+std::size_t KlammernFolgen(std::string_view s, std::size_t ab, int& tiefe, bool kommentar) {
+    for (std::size_t p = ab; p < s.size(); ++p) {
+        if (s[p] == '\\')
+            ++p;
+        else if (s[p] == '{')
+            ++tiefe;
+        else if ((s[p] == '}' && tiefe > 0 && --tiefe == 0) || (kommentar && s[p] == '%'))
+            return p;
+    }
+    return std::string_view::npos;
+}
+
+bool Geschlossen(std::string_view s, std::size_t p) {
+    return p != std::string_view::npos && s[p] == '}';
 }
 
 bool Beginnt(std::string_view s, std::string_view anfang) {
@@ -71,12 +94,36 @@ class Leser {
     }
 
   private:
-    // Reads the next line without its CR LF (or LF) and counts it.
-    bool ZeileHolen() {
-        if (!std::getline(ein_, zeile_)) return false;
-        if (!zeile_.empty() && zeile_.back() == '\r') zeile_.pop_back();
+    // Reads the next line without its CR LF (or LF) and counts it; lines given back come first.
+    bool ZeileHolen(std::string& z) {
+        if (!zurueck_.empty()) {
+            z = std::move(zurueck_.back());
+            zurueck_.pop_back();
+        } else {
+            if (!std::getline(ein_, z)) return false;
+            if (!z.empty() && z.back() == '\r') z.pop_back();
+        }
         ++zeilennummer_;
         return true;
+    }
+    bool ZeileHolen() { return ZeileHolen(zeile_); }
+
+    // Hands the following lines, at most MaxFortsetzung, to `nimm` until it says the construct
+    // begun on the current line is complete. If it never is, the lines are given back to be
+    // read as lines of their own, and the construct's line is reported.
+    template <class Nimm> bool Fortsetzen(Nimm nimm) {
+        const int anfang = zeilennummer_;
+        std::vector<std::string> gelesen;
+        std::string z;
+        while (gelesen.size() < MaxFortsetzung && ZeileHolen(z)) {
+            gelesen.push_back(std::move(z));
+            if (nimm(std::string_view(gelesen.back()))) return true;
+        }
+        zeilennummer_ = anfang;
+        zurueck_.insert(zurueck_.end(), std::make_move_iterator(gelesen.rbegin()),
+                        std::make_move_iterator(gelesen.rend()));
+        Fehler(2);
+        return false;
     }
 
     char Zeichen(std::size_t p) const { return p < zeile_.size() ? zeile_[p] : '\0'; }
@@ -176,6 +223,15 @@ class Leser {
         }
     }
 
+    // The definition of \emline is skipped up to the brace that closes its body, over the
+    // following lines when it runs on.
+    void MakroUeberspringen() {
+        int tiefe = 0;
+        if (!Geschlossen(zeile_, KlammernFolgen(zeile_, pos_, tiefe, true)))
+            Fortsetzen(
+                [&tiefe](std::string_view z) { return Geschlossen(z, KlammernFolgen(z, 0, tiefe, true)); });
+    }
+
     void Versionszeile() {
         if (!Beginnt(wort_, "%%Vektra32") || wort_.size() < 15) return;
         const char c = wort_[14];
@@ -206,35 +262,81 @@ class Leser {
         }
     }
 
-    // Alignment and text of a box, read after its size: "[al]{text}" or "{text}"; the text
-    // runs to the line's end less the two closing braces.
+    // The content of the brace group opened just before column `ab`. A group that closes on
+    // its line is taken as written. One still open at the line's end goes on over the
+    // following lines, read as LaTeX reads them: a "%" comments out the rest of its line and
+    // the line end; otherwise the blanks around a line end are dropped and it becomes one
+    // blank. A group that does not close keeps the rest of its own line.
+    std::string Gruppe(std::size_t ab) {
+        int tiefe = 1;
+        if (const std::size_t ende = KlammernFolgen(zeile_, ab, tiefe, false); ende != std::string::npos)
+            return Ausschnitt(ab, ende);
+        tiefe = 1;
+        const std::size_t ende = KlammernFolgen(zeile_, ab, tiefe, true);
+        std::string text = Ausschnitt(ab, ende);
+        bool zeilenende = ende == std::string::npos;
+        const bool zu = Fortsetzen([&](std::string_view z) {
+            if (zeilenende) {
+                while (!text.empty() && IstLeer(text.back()))
+                    text.pop_back();
+                text += ' ';
+            }
+            while (!z.empty() && IstLeer(z.front()))
+                z.remove_prefix(1);
+            const std::size_t e = KlammernFolgen(z, 0, tiefe, true);
+            text += z.substr(0, e);
+            zeilenende = e == std::string_view::npos;
+            return Geschlossen(z, e);
+        });
+        return zu ? text : Ausschnitt(ab, std::string::npos);
+    }
+
+    // Alignment and text of a box, read after its size: "[al]{text}" or "{text}", blanks
+    // allowed before the "{". The text is the brace group, braces inside it balanced.
     void BoxText(TElement& e) {
         const std::size_t nachKlammer = pos_;
         WortLesen();
-        std::size_t textAnfang = nachKlammer + 1;
+        std::size_t p = nachKlammer;
         if (!wort_.empty() && wort_[0] == '[') {
             e.Ausrichtung = wort_.substr(1, 2);
-            textAnfang = pos_ + 2;
+            p = Zeichen(pos_) == ']' ? pos_ + 1 : pos_;
         } else {
             e.Ausrichtung = "cc";
         }
-        const std::size_t textEnde = zeile_.size() >= 2 ? zeile_.size() - 2 : 0;
-        e.TextSetzen(Ausschnitt(textAnfang, textEnde));
+        while (p < zeile_.size() && IstLeer(zeile_[p]))
+            ++p;
+        if (Zeichen(p) == '{')
+            e.TextSetzen(Gruppe(p + 1));
+        else
+            Fehler(2);
     }
 
+    // Moves the text point from the corner of a w by h box to where LaTeX sets the text in
+    // it: the alignment letters in either order, a missing one centres. A box without size
+    // leaves the point exactly as given.
+    static void InDieBox(TElement& e, double w, double h) {
+        if (w == 0 && h == 0) return;
+        const std::string& a = e.Ausrichtung;
+        const bool links = a.find('l') != std::string::npos, rechts = a.find('r') != std::string::npos;
+        const bool unten = a.find('b') != std::string::npos, oben = a.find('t') != std::string::npos;
+        e.x1 += rechts ? w : links ? 0 : w / 2;
+        e.y1 += oben ? h : unten ? 0 : h / 2;
+    }
+
+    // A box without frame: its text goes where a framed box of the same size puts it.
     void TextElement(double x, double y) {
         TElement* e = Neu(Text, EbeneText);
         if (e == nullptr) return;
         e->x1 = x;
         e->y1 = y;
-        Zahl();
-        Zahl();
+        const double w = Zahl();
+        const double h = Zahl();
         BoxText(*e);
+        InDieBox(*e, w, h);
     }
 
-    // A framed box: the text goes where LaTeX puts it inside the box (the alignment letters in
-    // either order; a missing letter centres), then the four frame lines follow. A dash box
-    // has its dash length first; its frame becomes solid lines.
+    // A framed box: its text inside the box, then the four frame lines. A dash box has its
+    // dash length first; its frame becomes solid lines.
     void Rahmen(double x, double y, bool gestrichelt) {
         if (gestrichelt) Zahl();
         const double w = Zahl();
@@ -244,11 +346,7 @@ class Leser {
         e->x1 = x;
         e->y1 = y;
         BoxText(*e);
-        const std::string& a = e->Ausrichtung;
-        const bool links = a.find('l') != std::string::npos, rechts = a.find('r') != std::string::npos;
-        const bool unten = a.find('b') != std::string::npos, oben = a.find('t') != std::string::npos;
-        e->x1 += rechts ? w : links ? 0 : w / 2;
-        e->y1 += oben ? h : unten ? 0 : h / 2;
+        InDieBox(*e, w, h);
         NeueLinie(x, y, x + w, y);
         NeueLinie(x, y + h, x + w, y + h);
         NeueLinie(x, y, x, y + h);
@@ -273,11 +371,7 @@ class Leser {
         double x = 0, y = 0;
         bool gefuellt = false, gestrichelt = false;
 
-        if (wort_ == "\\def\\emline") {
-            // The macro's two continuation lines.
-            for (int i = 0; i < 2 && ZeileHolen(); ++i) {
-            }
-        }
+        if (wort_ == "\\def\\emline") MakroUeberspringen();
         if (wort_ == "\\def\\dick") Breitendefinition(z_.Dialog.TeXBreite[3]);
         if (wort_ == "\\def\\normal") Breitendefinition(z_.Dialog.TeXBreite[2]);
         if (wort_ == "\\def\\duenn") Breitendefinition(z_.Dialog.TeXBreite[1]);
@@ -333,6 +427,7 @@ class Leser {
     std::istream& ein_;
     Zeichnung& z_;
     Meldungen& m_;
+    std::vector<std::string> zurueck_; // lines given back, the next one last
     std::string zeile_;
     std::size_t pos_ = 0;
     std::string wort_;

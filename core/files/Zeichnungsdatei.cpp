@@ -52,6 +52,18 @@ class Leser {
 
     bool Holen(std::uint8_t* ziel, std::size_t n, std::string& fehler) {
         ein_.read(reinterpret_cast<char*>(ziel), static_cast<std::streamsize>(n));
+        return Pruefen(n, fehler);
+    }
+
+    // Reads and drops n bytes.
+    bool Ueberspringen(std::size_t n, std::string& fehler) {
+        ein_.ignore(static_cast<std::streamsize>(n));
+        return Pruefen(n, fehler);
+    }
+
+  private:
+    // Counts what the last read took; false with the message when it took less than n.
+    bool Pruefen(std::size_t n, std::string& fehler) {
         const auto gelesen = static_cast<std::size_t>(ein_.gcount());
         position_ += gelesen;
         if (gelesen == n) return true;
@@ -61,7 +73,6 @@ class Leser {
         return false;
     }
 
-  private:
     std::istream& ein_;
     std::size_t position_ = 0;
 };
@@ -111,14 +122,18 @@ bool ElementLesen42(Leser& l, TElement& e, int nummer, std::string& fehler) {
         e.y1 = F64(p.data() + 20);
         e.Ausrichtung.assign(reinterpret_cast<const char*>(p.data() + 28), 2);
         const std::int32_t laenge = I32(p.data() + 30);
-        if (laenge < 0 || laenge > static_cast<std::int32_t>(MaxTextLaenge)) {
+        if (laenge < 0) {
             fehler = Formatieren(T("v.Zeichnungsdatei.Textlaenge"),
                                  {static_cast<long long>(nummer), static_cast<long long>(laenge)});
             return false;
         }
+        // A text keeps its first 255 characters; the rest is read and dropped, so the next
+        // record starts at the right place.
+        const auto n = static_cast<std::size_t>(laenge);
+        const std::size_t behalten = std::min(n, MaxTextLaenge);
         std::array<std::uint8_t, MaxTextLaenge> text{};
-        if (!l.Holen(text.data(), static_cast<std::size_t>(laenge), fehler)) return false;
-        e.Text.assign(reinterpret_cast<const char*>(text.data()), static_cast<std::size_t>(laenge));
+        if (!l.Holen(text.data(), behalten, fehler) || !l.Ueberspringen(n - behalten, fehler)) return false;
+        e.Text.assign(reinterpret_cast<const char*>(text.data()), behalten);
         return true;
     }
     default:

@@ -229,8 +229,7 @@ const std::vector<Texteintrag> Eintraege{
     {"v.Zeichnungsdatei.Ende", "Die Datei endet unerwartet nach %d Bytes.", Anwendung::Wert},
     {"v.Zeichnungsdatei.Lesefehler", "Lesefehler nach %d Bytes.", Anwendung::Wert},
     {"v.Zeichnungsdatei.Anzahl", "Ungültige Elementzahl %d (erlaubt sind 0 bis %d).", Anwendung::Wert},
-    {"v.Zeichnungsdatei.Textlaenge", "Element %d hat die ungültige Textlänge %d (erlaubt sind 0 bis 255).",
-     Anwendung::Wert},
+    {"v.Zeichnungsdatei.Textlaenge", "Element %d hat die ungültige Textlänge %d.", Anwendung::Wert},
     {"v.Zeichnungsdatei.Oeffnen", "Die Datei lässt sich nicht öffnen (%s).", Anwendung::Wert},
     {"v.Zeichnungsdatei.Schreiben", "Die Datei lässt sich nicht schreiben (%s).", Anwendung::Wert},
     // Exports, picture import and the command-line converter.

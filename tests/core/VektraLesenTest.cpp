@@ -3,6 +3,7 @@
 #include "files/LatexExport.h"
 #include "text/Texte.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <sstream>
 
@@ -148,6 +149,51 @@ TEST(VektraLesen, BoxenUndTexteMitAusrichtung) {
     EXPECT_EQ(i.e.Fehler, 0);
 }
 
+TEST(VektraLesen, KlammergruppenUndBoxgroessen) {
+    // Seven and eight lines of circles, whose braces leave a group open.
+    std::string sieben, acht = "\\put(1,1){\\circle{2}}\n", kreise;
+    for (int i = 0; i < 7; ++i)
+        sieben += acht, kreise += "2 5 1,1 2 1|";
+    acht += sieben;
+    std::string lang = sieben;
+    std::replace(lang.begin(), lang.end(), '\n', ' ');
+    const std::string falsch = "\\special{em:linewidth x}\n", mb = "\\put(5,5){\\makebox";
+    // clang-format off
+    const std::tuple<std::string, std::string, std::string> faelle[] = {
+        // Blanks or a comment after the box; braces and escapes inside the text.
+        {mb + "(0,0)[lb]{Hallo}}   \n", "1 8 5,5 lb Hallo|", ""},
+        {mb + "(0,0)[lb]{Hallo}} % {x}\n", "1 8 5,5 lb Hallo|", ""},
+        {mb + "(0,0)[t] {\\}$x^{2}$ \\{a\\\\}}\n", "1 8 5,5 t \\}$x^{2}$ \\{a\\\\|", ""},
+        {mb + "(0,0)}\n", "1 8 5,5 cc |", "ungültiger Format in Zeile 1\n"},
+        // Over several lines as LaTeX reads them; the lines count for later messages.
+        {mb + "(0,0){Hallo  \n   sch\\\"on %{ x\n  Welt} }\n" + falsch, "1 8 5,5 cc Hallo sch\\\"on Welt|",
+         "Typumwandlungsfehler in Zeile 4\n"},
+        {mb + "(0,0){a\n" + sieben + "}}\n" + falsch, "1 8 5,5 cc a " + lang + "|",
+         "Typumwandlungsfehler in Zeile 10\n"},
+        // Still open after eight more lines or at the end: its lines are read on their own.
+        {mb + "(0,0){a\n" + acht + "}}\n" + falsch, "1 8 5,5 cc a|2 5 1,1 2 1|" + kreise,
+         "ungültiger Format in Zeile 1\nTypumwandlungsfehler in Zeile 11\n"},
+        {mb + "(0,0)[l]{Hallo {Welt}\n", "1 8 5,5 l Hallo {Welt}|", "ungültiger Format in Zeile 1\n"},
+        // A box with a size places its text like a framed one, without the frame.
+        {"\\put(10,20){\\makebox(30,10)[lt]{A}}\n\\put(10,20){\\makebox(30,10){B}}\n"
+         "\\put(10,20){\\makebox(30,10)[r]{C}}\n\\put(-0,20){\\makebox(0,0)[rt]{D}}\n",
+         "1 8 10,30 lt A|1 8 25,25 cc B|1 8 40,25 r C|1 8 -0,20 rt D|", ""},
+        // The \emline definition on one line, over lines with braces in comments, never closed.
+        {"\\def\\emline#1#2#3#4#5#6{\\put(#1,#2){\\special{em:moveto}}\\put(#4,#5){\\special{em:lineto}}}\n"
+         "\\emline{1}{2}{1}{3}{4}{2}\n\\put(1,1){\\circle{2}}\n", "0 3 1,2 3,4 1|2 5 1,1 2 1|", ""},
+        {"\\def\\emline#1#2#3#4#5#6%{\n{\\put(#1,#2){\\special{em:moveto}}%{\n\\put(#4,#5){\\special{em:lineto}}}\n"
+         "\\emline{1}{2}{1}{3}{4}{2}\n", "0 3 1,2 3,4 1|", ""},
+        {"\\def\\emline#1#2#3#4#5#6{%\n\\emline{1}{2}{1}{3}{4}{2}\n", "0 3 1,2 3,4 1|",
+         "ungültiger Format in Zeile 1\n"},
+    };
+    // clang-format on
+    for (const auto& [text, elemente, meldungen] : faelle) {
+        const Import i = Lesen(text);
+        EXPECT_EQ(Kurz(i.z.Elemente), elemente) << text;
+        EXPECT_EQ(i.p.Texte(), meldungen) << text;
+    }
+}
+
 TEST(VektraLesen, VorzeichenUndExponentenGebenFehlerMitZeile) {
     Import i =
         Lesen("%\n\\emline{+1}{2}{1}{3}{4}{2}\n\\put(1e1,2){\\circle{3}}\n\\put(-1.5,2.){\\circle*{.5}}\n");
@@ -163,7 +209,7 @@ TEST(VektraLesen, UnbekanntesUndKommentareWerdenUebergangen) {
     Import i = Lesen("\\documentclass{article}\n\\begin{picture}(10,10)\n\\put(1,2){\\line(1,0){5}}\n"
                      "%%Vektra32 V. 3.0\n%%Vektra32 V. x\n% \\emline{1}{2}{1}{3}{4}{2}\n   x\n"
                      "\\put (1,2){\\circle{3}}\n\\def\\emline#1#2#3#4#5#6{%\n\\emline{9}{9}{1}{9}{9}{2}\n"
-                     "\\emline{9}{9}{1}{9}{9}{2}\n\\def\\dick{2.5pt}\n\\def\\duenn{fein}\n"
+                     "\\emline{9}{9}{1}{9}{9}{2}}\n\\def\\dick{2.5pt}\n\\def\\duenn{fein}\n"
                      "\t\\emline{1}{2}{1}{3}{4}{2}\n\\end{picture}\n");
     EXPECT_TRUE(i.p.liste.empty());
     EXPECT_EQ(Kurz(i.z.Elemente), "0 3 1,2 3,4 1|");

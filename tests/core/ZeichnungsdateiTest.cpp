@@ -167,19 +167,26 @@ TEST(Zeichnungsdatei, FehlerhafteInhalteAbgelehnt) {
         EXPECT_EQ(Lesen(Anfang(tag, n).b, Leseergebnis::Fehler).second,
                   "Ungültige Elementzahl " + std::to_string(n) + " (erlaubt sind 0 bis 32000).");
 
-    const auto mitText = [](std::int32_t laenge) {
+    // A text record claiming `laenge` characters with `n` of them present ("a" then "b"), then a circle.
+    const auto mitText = [](std::int32_t laenge, std::size_t n) {
         Bau b = Anfang("VEKTRA42  ", 2);
-        b.Satz(Text, 0, 8).F64(0).F64(0).Txt("cc").I32(1).Txt("a");
         b.Satz(Text, 0, 8).F64(0).F64(0).Txt("cc").I32(laenge);
-        return b.Txt(std::string(static_cast<std::size_t>(std::clamp(laenge, 0, 300)), 'a'));
+        b.Txt((std::string(255, 'a') + std::string(745, 'b')).substr(0, n));
+        return b.Satz(Kreis, 0, 5).F64(1).F64(2).F64(3).I16(1).U8(1).b;
     };
-    for (std::int32_t n : {-1, 256})
-        EXPECT_EQ(Lesen(mitText(n).b, Leseergebnis::Fehler).second, "Element 2 hat die ungültige Textlänge " +
-                                                                        std::to_string(n) +
-                                                                        " (erlaubt sind 0 bis 255).");
-    // The limits themselves are fine, and so is an empty drawing.
-    EXPECT_EQ(Lesen(mitText(0).b).first.Elemente[2].Text, "");
-    EXPECT_EQ(Lesen(mitText(255).b).first.Elemente[2].Text, std::string(255, 'a'));
+    // Characters beyond 255 are dropped and the next record is read at its place.
+    for (std::int32_t n : {0, 255, 256, 1000}) {
+        const Zeichnung z = Lesen(mitText(n, static_cast<std::size_t>(n))).first;
+        EXPECT_EQ(z.Elemente[1].Text, std::string(static_cast<std::size_t>(std::min(n, 255)), 'a'));
+        EXPECT_TRUE(z.Elemente[2].Art == Kreis && z.Elemente[2].y1 == 2 && z.Elemente[2].gefuellt) << n;
+    }
+    EXPECT_EQ(Lesen(mitText(-1, 1), Leseergebnis::Fehler).second,
+              "Element 1 hat die ungültige Textlänge -1.");
+    // A length that runs past the end takes the circle for characters and then meets the end.
+    for (std::int32_t n : {1300, 0x7FFFFFFF})
+        EXPECT_EQ(Lesen(mitText(n, 300), Leseergebnis::Fehler).second,
+                  "Die Datei endet unerwartet nach " + std::to_string(182 + 34 + 300 + 39) + " Bytes.");
+    // An empty drawing is fine.
     EXPECT_EQ(Lesen(Anfang("VEKTRA42  ", 0).b).first.Elemente.Anzahl(), 0);
 }
 
