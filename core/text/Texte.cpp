@@ -309,7 +309,13 @@ const std::vector<Texteintrag> Eintraege{
     {"v.Snapstufen", "1/3|1/2|1|2|3|4|5|6|8|10", Anwendung::Wert},
     // Painting layer: the cursor position in the status line.
     {"v.Position", "(%d,%d)", Anwendung::Wert},
-    // Editing: a paste that does not fit.
+    // Editing: scaling, rotating and pasting that cannot be done.
+    {"v.Umformen.KeineZahl",
+     "Mittelpunkt, Faktor oder Winkel ist keine endliche Zahl: die gewählten Elemente bleiben unverändert.",
+     Anwendung::Wert},
+    {"v.Umformen.ZuGross",
+     "Das Ergebnis läge außerhalb von ±%d Einheiten: die gewählten Elemente bleiben unverändert.",
+     Anwendung::Wert},
     {"v.EinfuegenVoll",
      "Die %d Elemente der Ablage passen nicht in die Zeichnung (noch %d frei): es wird nichts eingefügt.",
      Anwendung::Wert},
