@@ -26,9 +26,6 @@ TEST(Aendern, BreiteNurFuerSichtbareStricheUndKreise) {
     EXPECT_FALSE(BreiteAendern(z.Elemente, 3) || BreiteAendern(z.Elemente, -2));
     EXPECT_TRUE(BreiteAendern(z.Elemente, -1));
     EXPECT_EQ(breiten(), (std::vector{-1, -1, -1, -1, 0, 0}));
-
-    Umfaerben(z.Elemente, 0x123456);
-    EXPECT_TRUE(z.Elemente[5].Farbe == 0x123456 && z.Elemente[6].Farbe == 0);
 }
 
 TEST(Aendern, NaechsterText) {

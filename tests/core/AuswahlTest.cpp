@@ -106,9 +106,4 @@ TEST(Auswahl, Flaeche) {
     const Ansicht a = Schiefe();
     const Pickflaeche f = FlaecheAusPixeln(a, 30, 20, 9, 50);
     EXPECT_EQ((std::array{f.xmin, f.xmax, f.ymin, f.ymax}), (std::array{-4.0, 3.0, 120.0, 130.0}));
-
-    EXPECT_TRUE(AuswahlAufheben(z.Elemente));
-    EXPECT_FALSE(AuswahlAufheben(z.Elemente));
-    AllesAuswaehlen(z.Elemente);
-    EXPECT_EQ(z.Elemente.GepickteZahl(), 5);
 }
