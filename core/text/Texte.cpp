@@ -320,6 +320,16 @@ const std::vector<Texteintrag> Eintraege{
     {"v.Snapstufen", "1/3|1/2|1|2|3|4|5|6|8|10", Anwendung::Wert},
     // Painting layer: the cursor position in the status line.
     {"v.Position", "(%d,%d)", Anwendung::Wert},
+    // Editing: scaling, rotating and pasting that cannot be done.
+    {"v.Umformen.KeineZahl",
+     "Mittelpunkt, Faktor oder Winkel ist keine endliche Zahl: die gewählten Elemente bleiben unverändert.",
+     Anwendung::Wert},
+    {"v.Umformen.ZuGross",
+     "Das Ergebnis läge außerhalb von ±%d Einheiten: die gewählten Elemente bleiben unverändert.",
+     Anwendung::Wert},
+    {"v.EinfuegenVoll",
+     "Die %d Elemente der Ablage passen nicht in die Zeichnung (noch %d frei): es wird nichts eingefügt.",
+     Anwendung::Wert},
     // File commands: titles of the file dialogs and the caption after an import.
     {"v.DialogOeffnen", "Öffnen", Anwendung::Wert},
     {"v.DialogSpeichern", "Speichern unter", Anwendung::Wert},

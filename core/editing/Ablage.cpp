@@ -1,0 +1,45 @@
+#include "editing/Ablage.h"
+
+#include "text/Format.h"
+#include "text/Texte.h"
+
+#include <algorithm>
+
+namespace vektra {
+namespace {
+
+bool Kopierbar(const TElement& e) {
+    return e.gepickt && !e.geloescht;
+}
+
+} // namespace
+
+void Kopieren(Zeichnung& z) {
+    z.Ablage.AllesLoeschen();
+    for (const TElement& e : z.Elemente)
+        if (Kopierbar(e)) z.Ablage.Anhaengen(e);
+}
+
+bool Ausschneiden(Zeichnung& z) {
+    if (std::none_of(z.Elemente.begin(), z.Elemente.end(), Kopierbar)) return false;
+    Kopieren(z);
+    for (TElement& e : z.Elemente)
+        if (Kopierbar(e)) e.geloescht = true;
+    return true;
+}
+
+bool Einfuegen(Zeichnung& z, Meldungen& m) {
+    const int zahl = z.Ablage.Anzahl();
+    if (zahl == 0) return false;
+    if (zahl > z.Elemente.Frei()) {
+        m.Melden(Meldungsart::Warnung,
+                 Formatieren(T("v.EinfuegenVoll"),
+                             {static_cast<long long>(zahl), static_cast<long long>(z.Elemente.Frei())}));
+        return false;
+    }
+    for (const TElement& e : z.Ablage)
+        z.Elemente.Anhaengen(e);
+    return true;
+}
+
+} // namespace vektra
