@@ -25,17 +25,24 @@ TKreisform::TKreisform(QWidget* parent) : QDialog(parent) {
     Label1->setObjectName(QStringLiteral("Label1"));
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    raster->addWidget(Label1, 0, 0);
-    raster->addWidget(Label2, 1, 0);
-    vong_edit = feld("vong_edit", "0", 0, 1);
-    bisg_edit = feld("bisg_edit", "360", 1, 1);
-    vond_edit = feld("vond_edit", "0", 0, 2);
-    bisd_edit = feld("bisd_edit", "6.285", 1, 2);
-    raster->addWidget(new QLabel(QStringLiteral("°"), this), 0, 3);
+    grad_ = new QLabel(this);
+    bogen_ = new QLabel(this);
+    raster->addWidget(grad_, 0, 1);
+    raster->addWidget(bogen_, 0, 2);
+    raster->addWidget(Label1, 1, 0);
+    raster->addWidget(Label2, 2, 0);
+    vong_edit = feld("vong_edit", "0", 1, 1);
+    bisg_edit = feld("bisg_edit", "360", 2, 1);
+    vond_edit = feld("vond_edit", "0", 1, 2);
+    bisd_edit = feld("bisd_edit", "6.285", 2, 2);
+    // Row by row: each angle in degrees, then in radians.
+    setTabOrder(vong_edit, vond_edit);
+    setTabOrder(vond_edit, bisg_edit);
+    setTabOrder(bisg_edit, bisd_edit);
     BitBtn1 = new QPushButton(this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
-    raster->addWidget(BitBtn1, 2, 0, 1, 3);
+    raster->addWidget(BitBtn1, 3, 0, 1, 3);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(vong_edit, &QLineEdit::editingFinished, this, &TKreisform::vongChange);
     connect(bisg_edit, &QLineEdit::editingFinished, this, &TKreisform::bisgChange);
@@ -51,6 +58,8 @@ void TKreisform::TexteAnwenden() {
     Label1->setText(Tq("sf151"));
     Label2->setText(Tq("sf152"));
     BitBtn1->setText(Tq("sf153"));
+    grad_->setText(Tq("v.Grad"));
+    bogen_->setText(Tq("v.Bogenmass"));
 }
 
 std::string TKreisform::t0Text() const {

@@ -36,6 +36,8 @@ class TKreisform : public QDialog {
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
+    QLabel* grad_ = nullptr;
+    QLabel* bogen_ = nullptr;
     QLineEdit* vong_edit = nullptr;
     QLineEdit* bisg_edit = nullptr;
     QLineEdit* vond_edit = nullptr;

@@ -36,6 +36,8 @@ class Fensterdienste : public vektra::Meldungen {
 
     virtual void TitelSetzen(const QString& titel) = 0;
     virtual void StatusSetzen(int feld, const QString& text) = 0;
+    // Status panel 2 shows the element counts as they are now.
+    virtual void ZaehlerAnzeigen() = 0;
     // The tool bar, zoom menu, settings dialog and clip state follow the document, after a
     // drawing was loaded or imported.
     virtual void DokumentUebernehmen() = 0;

@@ -2,7 +2,12 @@
 
 #include "curves/Schrittleiste.h"
 #include "curves/TKreisform.h"
+#include "editing/Ansichtsbefehle.h"
+#include "editing/Auswahlbefehle.h"
+#include "editing/TDrehform.h"
+#include "editing/TSkalierform.h"
 #include "editing/TTextein.h"
+#include "editing/Umformbefehle.h"
 #include "editing/Werkzeugkasten.h"
 #include "files/Dateibefehle.h"
 #include "main/Fensterspeicher.h"
@@ -22,6 +27,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), dateien(std::make_unique<Dateibefehle>(*this)) {
@@ -72,6 +78,12 @@ void TForm1::DialogeAnlegen() {
     connect(Einstellungen, &TEinstellungen::geaendert, this, [this] { Doc.Geaendert = true; });
     Textein = new TTextein(*this, this);
     Kreisform = new TKreisform(this);
+    Skalierform = new TSkalierform(this);
+    Drehform = new TDrehform(this);
+    auswahl = std::make_unique<Auswahlbefehle>(*this);
+    umformen = std::make_unique<Umformbefehle>(*this, *Skalierform, *Drehform);
+    ansichten =
+        new Ansichtsbefehle(*this, Ansichtsteile{Gitter1, Zoomgruppe, snapcheck, Snapbox, unzoombutton});
 }
 
 Modus TForm1::AktuellerModus() const {
@@ -164,31 +176,6 @@ QString TForm1::Infotext() {
 
 void TForm1::Info1Click() {
     Melden(vektra::Meldungsart::Information, Infotext().toStdString());
-}
-
-void TForm1::Gitter1Click() {
-    maler->Gitter = Gitter1->isChecked();
-    zeichneneu();
-}
-
-void TForm1::zoommenuclick(int stufe) {
-    const auto aktionen = Zoomgruppe->actions();
-    for (QAction* a : aktionen)
-        a->setChecked(a->data().toInt() == stufe);
-    if (stufe == Doc.Kopf.Zoomstufe) return;
-    Doc.Kopf.Zoomstufe = static_cast<std::int16_t>(stufe);
-    zeichneneu();
-}
-
-void TForm1::snapcheckClick() {
-    Doc.Kopf.Snap = snapcheck->isChecked();
-    View.Snap = Doc.Kopf.Snap;
-}
-
-void TForm1::SnapboxChange(int index) {
-    Doc.Kopf.Snapstufe = static_cast<std::int16_t>(index);
-    if (index >= 0 && index <= 9) View.Schritt = vektra::SnapschrittFuer(index);
-    ZF->setFocus();
 }
 
 // The first showing restores the stored state before the window appears, so a maximised

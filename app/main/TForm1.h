@@ -20,7 +20,12 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QToolButton;
+class Ansichtsbefehle;
+class Auswahlbefehle;
 class Dateibefehle;
+class TDrehform;
+class TSkalierform;
+class Umformbefehle;
 class Lineal;
 class Maler;
 class MyDraw;
@@ -50,6 +55,7 @@ class TForm1 : public QMainWindow, public Fensterdienste {
     void BefehlBeenden(Modus m, bool neuZeichnen) override;
     void TitelSetzen(const QString& titel) override;
     void StatusSetzen(int feld, const QString& text) override;
+    void ZaehlerAnzeigen() override;
     void DokumentUebernehmen() override;
     void SpeichernFreigeben() override;
     QString OeffnenDialog(const QString& titel, const QString& ordner, const QString& filter) override;
@@ -77,6 +83,8 @@ class TForm1 : public QMainWindow, public Fensterdienste {
     void MakroordnerSetzen(const QString& ordner) { makroordner_ = ordner; }
 
     Dateibefehle& Dateien() { return *dateien; }
+    Auswahlbefehle& Auswahl() { return *auswahl; }
+    Ansichtsbefehle& Ansichten() { return *ansichten; }
     Werkzeugkasten& Werkzeuge() { return *werkzeuge; }
     MyDraw* Zeichenflaeche() const { return ZF; }
     QLabel* Statusfeld(int i) const { return Panel[static_cast<std::size_t>(i)]; }
@@ -100,14 +108,9 @@ class TForm1 : public QMainWindow, public Fensterdienste {
     void WerkzeugeAnlegen();
 
     void WerkzeugeLoesen();
-    void ZaehlerAnzeigen();
     void KurventypLaenge();
 
-    void Gitter1Click();
-    void zoommenuclick(int stufe);
     void Info1Click();
-    void snapcheckClick();
-    void SnapboxChange(int index);
 
     void FormShow();
     void FensterWiederherstellen();
@@ -123,11 +126,16 @@ class TForm1 : public QMainWindow, public Fensterdienste {
     std::unique_ptr<Maler> maler;
     std::unique_ptr<Dateibefehle> dateien;
     std::unique_ptr<Werkzeugkasten> werkzeuge;
+    std::unique_ptr<Auswahlbefehle> auswahl;
+    std::unique_ptr<Umformbefehle> umformen;
+    Ansichtsbefehle* ansichten = nullptr;
     std::array<QLabel*, 4> Panel{};
 
     TEinstellungen* Einstellungen = nullptr;
     TTextein* Textein = nullptr;
     TKreisform* Kreisform = nullptr;
+    TSkalierform* Skalierform = nullptr;
+    TDrehform* Drehform = nullptr;
 
     QButtonGroup* Zeichengruppe = nullptr;
     QAction* Gitter1 = nullptr;
@@ -135,6 +143,7 @@ class TForm1 : public QMainWindow, public Fensterdienste {
     QCheckBox* snapcheck = nullptr;
     QComboBox* Snapbox = nullptr;
     QComboBox* Linienbreite = nullptr;
+    QToolButton* unzoombutton = nullptr;
     Schrittleiste* schritte = nullptr;
 
     QString startdatei_;

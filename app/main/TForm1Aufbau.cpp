@@ -1,5 +1,8 @@
 // Building the main window: menu bar, tool bar, drawing surface with rulers, status line.
 #include "curves/Schrittleiste.h"
+#include "editing/Ansichtsbefehle.h"
+#include "editing/Auswahlbefehle.h"
+#include "editing/Umformbefehle.h"
 #include "files/Dateibefehle.h"
 #include "main/Symbole.h"
 #include "main/TForm1.h"
@@ -74,20 +77,23 @@ void TForm1::MenuesAnlegen() {
 
     QMenu* Bearbeiten2 = leiste->addMenu(Tq("sm10"));
     Bearbeiten2->setObjectName(QStringLiteral("Bearbeiten2"));
+    const auto bearbeiten = [&](const char* name, const char* schluessel, auto tun) {
+        connect(Eintrag(Bearbeiten2, name, schluessel), &QAction::triggered, this, tun);
+    };
     Eintrag(Bearbeiten2, "Bearbeiten1", "sm11");
     Eintrag(Bearbeiten2, "AusschneidenStrgX1", "sm12");
     Eintrag(Bearbeiten2, "EinfgenStrgV1", "sm13");
-    Eintrag(Bearbeiten2, "Skalieren1", "sm14");
-    Eintrag(Bearbeiten2, "Aufrumen1", "sm15");
-    Eintrag(Bearbeiten2, "Drehen1", "sm30");
-    Eintrag(Bearbeiten2, "Rckgngig1", "sm31");
+    bearbeiten("Skalieren1", "sm14", [this] { umformen->Skalieren1Click(); });
+    bearbeiten("Aufrumen1", "sm15", [this] { auswahl->Aufrumen1Click(); });
+    bearbeiten("Drehen1", "sm30", [this] { umformen->Drehen1Click(); });
+    bearbeiten("Rckgngig1", "sm31", [this] { auswahl->undeleteClick(); });
 
     QMenu* Ansicht = leiste->addMenu(Tq("sm16"));
     Ansicht->setObjectName(QStringLiteral("Ansicht"));
     Gitter1 = Eintrag(Ansicht, "Gitter1", "sm17");
     Gitter1->setCheckable(true);
     Gitter1->setChecked(true);
-    connect(Gitter1, &QAction::triggered, this, &TForm1::Gitter1Click);
+    connect(Gitter1, &QAction::triggered, this, [this] { ansichten->Gitter1Click(); });
     Eintrag(Ansicht, "Protokoll", "sm18")->setVisible(false);
     connect(Eintrag(Ansicht, "Ansicht1", "sm19"), &QAction::triggered, this, &TForm1::einstellungenclick);
 
@@ -105,7 +111,7 @@ void TForm1::MenuesAnlegen() {
         a->setChecked(stufe == Doc.Kopf.Zoomstufe);
         a->setData(stufe);
         Zoomgruppe->addAction(a);
-        connect(a, &QAction::triggered, this, [this, stufe] { zoommenuclick(stufe); });
+        connect(a, &QAction::triggered, this, [this, stufe] { ansichten->zoommenuclick(stufe); });
     }
 
     QAction* Info1 = leiste->addAction(Tq("sm22"));
@@ -184,7 +190,8 @@ void TForm1::WerkzeugleisteAnlegen(QWidget* Panel1) {
     const auto befehl = [&](const char* name, Glyphe g, const char* hinweis) {
         return Knopf(eg, name, g, hinweis, false);
     };
-    befehl("Delete", Glyphe::Loeschen, "sf12");
+    connect(befehl("Delete", Glyphe::Loeschen, "sf12"), &QToolButton::clicked, this,
+            [this] { auswahl->DeleteClick(); });
     connect(befehl("Movebutton", Glyphe::Verschieben, "sf13"), &QToolButton::clicked, this,
             [this] { ModusSetzen(Modus::Verschieben); });
     connect(befehl("Textedit", Glyphe::TextEditieren, "sf14"), &QToolButton::clicked, this,
@@ -196,18 +203,22 @@ void TForm1::WerkzeugleisteAnlegen(QWidget* Panel1) {
         zustand_.Band.aktiv = false;
         ModusSetzen(Modus::Pickflaeche);
     });
-    befehl("Unpick", Glyphe::AuswahlAufheben, "sf17");
+    connect(befehl("Unpick", Glyphe::AuswahlAufheben, "sf17"), &QToolButton::clicked, this,
+            [this] { auswahl->UnpickClick(); });
     connect(befehl("ZoomAreaButton", Glyphe::Zoomflaeche, "sf18"), &QToolButton::clicked, this, [this] {
         Painter().Figur = 1;
         zustand_.Band.aktiv = false;
         ModusSetzen(Modus::Zoomflaeche);
     });
-    befehl("unzoombutton", Glyphe::Unzoom, "sf19")->setEnabled(false);
+    unzoombutton = befehl("unzoombutton", Glyphe::Unzoom, "sf19");
+    unzoombutton->setEnabled(false);
+    connect(unzoombutton, &QToolButton::clicked, this, [this] { ansichten->unzoombuttonClick(); });
     connect(befehl("repaint", Glyphe::NeuZeichnen, "sf20"), &QToolButton::clicked, this, [this] {
         ModusSetzen(Modus::Neutral);
         zeichneneu();
     });
-    befehl("gotozero", Glyphe::Nullpunkt, "sf21");
+    connect(befehl("gotozero", Glyphe::Nullpunkt, "sf21"), &QToolButton::clicked, this,
+            [this] { ansichten->gotozeroClick(); });
     zeile->addWidget(eg);
     zeile->addWidget(Trenner(Panel1));
 
@@ -215,7 +226,7 @@ void TForm1::WerkzeugleisteAnlegen(QWidget* Panel1) {
     snapcheck->setObjectName(QStringLiteral("snapcheck"));
     snapcheck->setToolTip(Tq("sf22"));
     snapcheck->setChecked(true);
-    connect(snapcheck, &QCheckBox::clicked, this, &TForm1::snapcheckClick);
+    connect(snapcheck, &QCheckBox::clicked, this, [this] { ansichten->snapcheckClick(); });
     zeile->addWidget(snapcheck);
 
     Snapbox = new QComboBox(Panel1);
@@ -223,7 +234,7 @@ void TForm1::WerkzeugleisteAnlegen(QWidget* Panel1) {
     Snapbox->setToolTip(Tq("sf24"));
     Snapbox->addItems(Tq("v.Snapstufen").split(QLatin1Char('|')));
     Snapbox->setCurrentIndex(2);
-    connect(Snapbox, &QComboBox::activated, this, &TForm1::SnapboxChange);
+    connect(Snapbox, &QComboBox::activated, this, [this](int i) { ansichten->SnapboxChange(i); });
     zeile->addWidget(Snapbox);
 
     Linienbreite = new QComboBox(Panel1);
@@ -280,9 +291,10 @@ void TForm1::StatuszeileAnlegen(QWidget* mitte) {
         Panel[i]->setObjectName(QStringLiteral("Panel%1").arg(i));
         Panel[i]->setFrameShape(QFrame::Panel);
         Panel[i]->setFrameShadow(QFrame::Sunken);
-        // The last panel takes the rest of the line, so the whole clip state shows.
+        // The counts grow with their text rather than being cut off, and the last panel takes
+        // the rest of the line, so the whole clip state shows.
         const bool letztes = i + 1 == Panel.size();
-        if (letztes)
+        if (letztes || i == 2)
             Panel[i]->setMinimumWidth(Panelbreiten[i]);
         else
             Panel[i]->setFixedWidth(Panelbreiten[i]);

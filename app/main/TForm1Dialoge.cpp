@@ -1,5 +1,6 @@
 // The main window's dialogs: file choosers and modal dialogs through overridable calls, the
 // settings command, and the tool bar and zoom menu following a loaded drawing.
+#include "editing/Ansichtsbefehle.h"
 #include "main/TEinstellungen.h"
 #include "main/TForm1.h"
 #include "view/Maler.h"
@@ -35,16 +36,7 @@ void TForm1::einstellungenclick() {
 }
 
 void TForm1::DokumentUebernehmen() {
-    const vektra::Kopfsatz& k = Doc.Kopf;
-    snapcheck->setChecked(k.Snap);
-    View.Snap = k.Snap;
-    if (k.Snapstufe >= 0 && k.Snapstufe < Snapbox->count()) Snapbox->setCurrentIndex(k.Snapstufe);
-    View.Schritt = vektra::SnapschrittFuer(k.Snapstufe);
-    // A level out of range shows as the level the view uses for it.
-    const int stufe = std::clamp<int>(k.Zoomstufe, 0, 8);
-    const auto aktionen = Zoomgruppe->actions();
-    for (QAction* a : aktionen)
-        a->setChecked(a->data().toInt() == stufe);
+    ansichten->AusDokument();
     Einstellungen->FelderAusDokument();
     ClipanzeigeSetzen();
 }

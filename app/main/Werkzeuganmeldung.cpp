@@ -1,11 +1,14 @@
 // The tools of the drawing surface, one registration each, with the modes they serve.
 #include "curves/Schrittleiste.h"
 #include "curves/TKreisform.h"
+#include "editing/Auswahlwerkzeug.h"
+#include "editing/Flaechenwerkzeug.h"
 #include "editing/Geradenwerkzeug.h"
 #include "editing/Kreiswerkzeug.h"
 #include "editing/Ruhewerkzeug.h"
 #include "editing/TTextein.h"
 #include "editing/Textwerkzeug.h"
+#include "editing/Verschiebewerkzeug.h"
 #include "editing/Werkzeugkasten.h"
 #include "main/TForm1.h"
 
@@ -17,8 +20,11 @@ void TForm1::WerkzeugeAnlegen() {
     k.Anmelden({Modus::Kreis, Modus::GefuellterKreis, Modus::GrosserKreis},
                std::make_unique<Kreiswerkzeug>(*this, *schritte, *Kreisform));
     k.Anmelden({Modus::Text, Modus::TextWartet}, std::make_unique<Textwerkzeug>(*this, *Textein));
-    k.Anmelden({Modus::Neutral, Modus::Auswahl, Modus::Kandidaten, Modus::Verschieben, Modus::Makrotaste,
-                Modus::MakroSpeichern, Modus::MakroEinfuegen, Modus::Zoomflaeche, Modus::Pickflaeche,
+    k.Anmelden({Modus::Auswahl, Modus::Kandidaten}, std::make_unique<Auswahlwerkzeug>(*this));
+    k.Anmelden({Modus::Zoomflaeche, Modus::Pickflaeche},
+               std::make_unique<Flaechenwerkzeug>(*this, *ansichten));
+    k.Anmelden({Modus::Verschieben}, std::make_unique<Verschiebewerkzeug>(*this));
+    k.Anmelden({Modus::Neutral, Modus::Makrotaste, Modus::MakroSpeichern, Modus::MakroEinfuegen,
                 Modus::TextEditieren},
                std::make_unique<Ruhewerkzeug>(*this));
 }

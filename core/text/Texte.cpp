@@ -339,6 +339,8 @@ const std::vector<Texteintrag> Eintraege{
     // Drawing tools and their dialogs.
     {"v.OK", "OK", Anwendung::Wert},
     {"v.Abbrechen", "Abbrechen", Anwendung::Wert},
+    {"v.Grad", "Grad", Anwendung::Wert},
+    {"v.Bogenmass", "Bogenmaß", Anwendung::Wert},
     {"v.SpeicherVoll", "Die Zeichnung ist voll (32000 Elemente): es wurde nichts hinzugefügt.",
      Anwendung::Wert},
     {"v.TextNichtDarstellbar", "Diese Zeichen lassen sich in der Zeichnung nicht speichern: %s",

@@ -1,0 +1,107 @@
+#include "editing/TDrehform.h"
+
+#include "text/Format.h"
+#include "text/Qtext.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <numbers>
+
+namespace {
+
+QString Zahl(double wert, int breite, int stellen) {
+    return QString::fromStdString(vektra::Festkomma(wert, breite, stellen));
+}
+
+} // namespace
+
+TDrehform::TDrehform(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Drehform"));
+    setModal(true);
+    auto* raster = new QGridLayout(this);
+    const auto feld = [&](const char* name, int reihe, int spalte) {
+        auto* e = new QLineEdit(QStringLiteral("0"), this);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setMaximumWidth(90);
+        raster->addWidget(e, reihe, spalte);
+        return e;
+    };
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    raster->addWidget(Label1, 0, 0);
+    raster->addWidget(Label2, 1, 0);
+    Zen_x = feld("Zen_x", 0, 1);
+    Zen_y = feld("Zen_y", 0, 2);
+    Win_g = feld("Win_g", 1, 1);
+    Win_d = feld("Win_d", 1, 2);
+    auto* knoepfe = new QHBoxLayout;
+    Button1 = new QPushButton(this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    Button2 = new QPushButton(this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(Button1);
+    knoepfe->addWidget(Button2);
+    raster->addLayout(knoepfe, 2, 0, 1, 3);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Zen_x, &QLineEdit::editingFinished, this, &TDrehform::Zen_xExit);
+    connect(Zen_y, &QLineEdit::editingFinished, this, &TDrehform::Zen_yExit);
+    connect(Win_g, &QLineEdit::editingFinished, this, &TDrehform::Win_gExit);
+    connect(Win_d, &QLineEdit::editingFinished, this, &TDrehform::Win_dExit);
+    TexteAnwenden();
+}
+
+void TDrehform::TexteAnwenden() {
+    setWindowTitle(Tq("sf230"));
+    Label1->setText(Tq("sf231"));
+    Label2->setText(Tq("sf232"));
+    Button1->setText(Tq("sf233"));
+    Button2->setText(Tq("sf234"));
+}
+
+bool TDrehform::Lesen(QLineEdit* feld, double& wert, double faktor) {
+    double zahl = 0;
+    if (vektra::ZahlLesen(feld->text().toStdString(), zahl)) {
+        wert = zahl * faktor;
+        return true;
+    }
+    feld->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+void TDrehform::Zen_xExit() {
+    const bool gut = Lesen(Zen_x, cx_, 1);
+    Zen_x->setText(Zahl(cx_, 6, 4));
+    if (!gut) Zen_x->selectAll();
+}
+
+void TDrehform::Zen_yExit() {
+    const bool gut = Lesen(Zen_y, cy_, 1);
+    Zen_y->setText(Zahl(cy_, 6, 4));
+    if (!gut) Zen_y->selectAll();
+}
+
+void TDrehform::WinkelZeigen() {
+    Win_d->setText(Zahl(winkel_, 6, 4));
+    Win_g->setText(Zahl(winkel_ * 180 / std::numbers::pi, 5, 0));
+}
+
+void TDrehform::Win_gExit() {
+    const bool gut = Lesen(Win_g, winkel_, std::numbers::pi / 180);
+    WinkelZeigen();
+    if (!gut) Win_g->selectAll();
+}
+
+void TDrehform::Win_dExit() {
+    const bool gut = Lesen(Win_d, winkel_, 1);
+    WinkelZeigen();
+    if (!gut) Win_d->selectAll();
+}

@@ -1,0 +1,71 @@
+#include "editing/Verschiebewerkzeug.h"
+
+#include "editing/Gummiband.h"
+#include "editing/Interaktion.h"
+#include "editing/Transformieren.h"
+#include "main/Fensterdienste.h"
+#include "model/Zeichnung.h"
+#include "view/Ansicht.h"
+#include "view/Maler.h"
+#include "view/MyDraw.h"
+
+#include <QMouseEvent>
+
+Modusmerkmale Verschiebewerkzeug::Merkmale(Modus) const {
+    Modusmerkmale mm;
+    mm.Statustext = "s22";
+    mm.KnoepfeLoesen = true;
+    mm.Zeiger = Modusmerkmale::Zeigerart::Kreuz;
+    mm.Aendert = true;
+    return mm;
+}
+
+// A drag broken off by a change of mode ends as a release would: the painter draws normally
+// again and the picture shows where everything is.
+void Verschiebewerkzeug::Verlassen() {
+    Maler& maler = f_.Painter();
+    if (!maler.XorModus) return;
+    maler.XorModus = false;
+    f_.zeichneneu();
+}
+
+void Verschiebewerkzeug::GepickteZeigen() {
+    Maler& maler = f_.Painter();
+    Leinwand& l = f_.Flaeche().Flaeche();
+    const Stift stift = l.Zustand;
+    const std::uint8_t figur = maler.Figur;
+    {
+        Leinwand::Stapel stapel(l);
+        const vektra::Elementspeicher& s = f_.Dokument().Elemente;
+        for (int i = 1; i <= s.Anzahl(); ++i)
+            if (s[i].gepickt && s[i].Art != vektra::Text) maler.ElementZeichnen(i);
+    }
+    l.Zustand = stift;
+    maler.Figur = figur;
+}
+
+void Verschiebewerkzeug::Druecken(QMouseEvent& e) {
+    f_.Zustand().Band.aktiv = false;
+    f_.Painter().XorModus = true;
+    Verschiebeanker = Einrasten(f_, e.position().toPoint());
+}
+
+void Verschiebewerkzeug::Bewegen(QMouseEvent& e) {
+    const auto p = KreuzVerfolgen(f_, e.position().toPoint());
+    if (!p || !f_.Painter().XorModus || *p == Verschiebeanker) return;
+    const vektra::Ansicht& v = f_.Sicht();
+    const double dx = v.PixelNachX(p->x()) - v.PixelNachX(Verschiebeanker.x());
+    const double dy = v.PixelNachY(p->y()) - v.PixelNachY(Verschiebeanker.y());
+    GepickteZeigen();
+    vektra::Verschieben(f_.Dokument().Elemente, dx, dy);
+    GepickteZeigen();
+    Verschiebeanker = *p;
+}
+
+void Verschiebewerkzeug::Loslassen(QMouseEvent&) {
+    Maler& maler = f_.Painter();
+    f_.Zustand().ignoriereBewegung = true;
+    maler.FadenkreuzLoeschen();
+    maler.XorModus = false;
+    f_.zeichneneu();
+}
