@@ -232,6 +232,14 @@ const std::vector<Texteintrag> Eintraege{
     {"v.Zeichnungsdatei.Textlaenge", "Element %d hat die ungültige Textlänge %d.", Anwendung::Wert},
     {"v.Zeichnungsdatei.Oeffnen", "Die Datei lässt sich nicht öffnen (%s).", Anwendung::Wert},
     {"v.Zeichnungsdatei.Schreiben", "Die Datei lässt sich nicht schreiben (%s).", Anwendung::Wert},
+    // Macro files.
+    {"v.Makrodatei.Art", "Element %d hat die unbekannte Art %d.", Anwendung::Wert},
+    {"v.Makrodatei.Rest", "Nach dem letzten Element folgen noch weitere Bytes (ab Byte %d).",
+     Anwendung::Wert},
+    {"v.Makrodatei.KeinPlatz",
+     "Das Macro hat %d Elemente, die Zeichnung hat nur noch Platz für %d: es wurde nichts eingefügt.",
+     Anwendung::Wert},
+    {"v.NichtMarkiert", "Nicht markiert", Anwendung::Wert},
     // Exports, picture import and the command-line converter.
     {"v.UnitlengthKeineZahl", "Unitlength ist keine Zahl: ", Anwendung::Wert},
     {"v.SchreibenFehlgeschlagen", "Datei kann nicht geschrieben werden", Anwendung::Wert},
