@@ -245,4 +245,7 @@ TEST(Zeichnungsdatei, ErweiterungErsetzen) {
     for (const auto& [name, pfad] : faelle)
         EXPECT_EQ(Zeichnungspfad(name), pfad);
     EXPECT_EQ(ErweiterungErsetzen("ordner/bild.vks", ".vkx"), "ordner/bild.vkx");
+    // A macro name typed without extension gets one.
+    EXPECT_EQ(ErweiterungErgaenzen("ordner.x/m", ".vkm") + ErweiterungErgaenzen("m.mac", ".vkm"),
+              "ordner.x/m.vkmm.mac");
 }
