@@ -94,8 +94,10 @@ std::string Formatgeprueft(const char* eingebaut, std::string wert) {
     const auto muster = Platzhalter(eingebaut);
     if (muster.empty() || Platzhalter(wert) == muster) return wert;
     std::string woertlich;
-    for (char c : wert)
-        woertlich += c == '%' ? std::string("%%") : std::string(1, c);
+    for (char c : wert) {
+        if (c == '%') woertlich += '%';
+        woertlich += c;
+    }
     return woertlich;
 }
 
