@@ -3,9 +3,11 @@
 #include "Kurvenkommando.h"
 
 #include "files/LatexExport.h"
+#include "files/Makrodatei.h"
 #include "files/PsExport.h"
 #include "files/VektraLesen.h"
 #include "files/Zeichnungsdatei.h"
+#include "text/Format.h"
 #include "text/Texte.h"
 
 #include <algorithm>
@@ -13,6 +15,13 @@
 namespace vektra {
 
 namespace {
+
+// "X,Y" as two numbers.
+bool PunktLesen(std::string_view text, double& x, double& y) {
+    const std::size_t komma = text.find(',');
+    return komma != std::string_view::npos && ZahlLesen(text.substr(0, komma), x) &&
+           ZahlLesen(text.substr(komma + 1), y);
+}
 
 bool EndetAuf(std::string_view name, std::string_view endung) {
     if (name.size() < endung.size()) return false;
@@ -28,10 +37,11 @@ Ausgabeart AusgabeartVon(std::string_view pfad) {
     if (EndetAuf(pfad, ".vks")) return Ausgabeart::Zeichnung;
     if (EndetAuf(pfad, ".vkx")) return Ausgabeart::Bild;
     if (EndetAuf(pfad, ".vkp")) return Ausgabeart::PostScript;
+    if (EndetAuf(pfad, ".vkm")) return Ausgabeart::Makro;
     return Ausgabeart::Unbekannt;
 }
 
-int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m) {
+int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, double rx, double ry) {
     bool geschrieben = false;
     switch (AusgabeartVon(ausgabe)) {
     case Ausgabeart::Zeichnung:
@@ -42,6 +52,9 @@ int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m) {
         break;
     case Ausgabeart::PostScript:
         geschrieben = PsExportDatei(z, ausgabe, m);
+        break;
+    case Ausgabeart::Makro:
+        geschrieben = MakroSpeichern(z, rx, ry, ausgabe, m);
         break;
     case Ausgabeart::Unbekannt:
         m.Melden(Meldungsart::Fehler, T("v.KonvAusgabeUnbekannt") + ausgabe);
@@ -80,27 +93,52 @@ int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostr
         const int geschrieben = AusgabeSchreiben(z, ausgabe, m);
         return geschrieben == KonvertiertOk ? ergebnis : geschrieben;
     }
-    const bool option =
-        std::any_of(args.begin(), args.end(), [](const std::string& a) { return a.starts_with("-"); });
-    if (args.size() != 2 || option || args[0].empty() || args[1].empty()) {
+    // The two names and the macro's reference point, which may come anywhere among them.
+    std::vector<std::string> namen;
+    const std::string* ref = nullptr;
+    bool unbekannt = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--ref" && i + 1 < args.size())
+            ref = &args[++i];
+        else if (args[i].starts_with("-"))
+            unbekannt = true;
+        else
+            namen.push_back(args[i]);
+    }
+    if (unbekannt || namen.size() != 2 || namen[0].empty() || namen[1].empty()) {
         err << T("v.KonvAufruf") << '\n';
         return FalscherAufruf;
     }
-    const std::string& eingabe = args[0];
-    const std::string& ausgabe = args[1];
+    const std::string& eingabe = namen[0];
+    const std::string& ausgabe = namen[1];
     Strommeldungen m(eingabe, err);
     if (AusgabeartVon(ausgabe) == Ausgabeart::Unbekannt) {
         err << T("v.KonvAusgabeUnbekannt") << ausgabe << '\n' << T("v.KonvAufruf") << '\n';
+        return FalscherAufruf;
+    }
+    double rx = 0, ry = 0;
+    if (ref && AusgabeartVon(ausgabe) != Ausgabeart::Makro) {
+        err << T("v.KonvRefOhneMakro") << '\n';
+        return FalscherAufruf;
+    }
+    if (ref && !PunktLesen(*ref, rx, ry)) {
+        err << Formatieren(T("v.KonvRef"), {*ref}) << '\n';
         return FalscherAufruf;
     }
 
     Zeichnung z;
     if (EndetAuf(eingabe, ".vks")) {
         if (ZeichnungLesenDatei(eingabe, z, m) != Leseergebnis::Ok) return KonvertiertNicht;
+    } else if (EndetAuf(eingabe, ".vkm")) {
+        // The elements as stored, at their stored coordinates; a macro never exceeds the store.
+        Makro makro;
+        if (!MakroLesenDatei(eingabe, makro, m)) return KonvertiertNicht;
+        for (const TElement& e : makro.Elemente)
+            z.Elemente.Anhaengen(e);
     } else if (!PicImportieren(eingabe, z, m)) {
         return KonvertiertNicht;
     }
-    return AusgabeSchreiben(z, ausgabe, m);
+    return AusgabeSchreiben(z, ausgabe, m, rx, ry);
 }
 
 } // namespace vektra

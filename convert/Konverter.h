@@ -11,9 +11,9 @@
 
 namespace vektra {
 
-enum class Ausgabeart { Unbekannt, Zeichnung, Bild, PostScript };
+enum class Ausgabeart { Unbekannt, Zeichnung, Bild, PostScript, Makro };
 
-// The output kind by the name's extension, in any letter case: ".vks", ".vkx", ".vkp".
+// The output kind by the name's extension, in any letter case: ".vks", ".vkx", ".vkp", ".vkm".
 Ausgabeart AusgabeartVon(std::string_view pfad);
 
 // Exit codes of the converter.
@@ -25,9 +25,10 @@ constexpr int FalscherAufruf = 2;   // also a curve family of more than MaxKurve
 constexpr int KonvertiertUnvollstaendig = 3;
 
 // Writes `z` to `ausgabe` in the format its extension names: native drawing (compacted),
-// picture code, or wrapper plus PostScript file beside it. An existing file is replaced.
-// Returns an exit code; failures are reported through `m`.
-int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m);
+// picture code, wrapper plus PostScript file beside it, or a macro of the picked, not deleted
+// elements with the reference point (rx, ry). An existing file is replaced. Returns an exit
+// code; failures are reported through `m`.
+int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, double rx = 0, double ry = 0);
 
 // Runs the converter with the arguments after the program name. Help goes to `aus`, messages
 // to `err` as "INPUT:LINE: text" or "INPUT: text". Returns the exit code.

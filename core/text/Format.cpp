@@ -10,7 +10,8 @@ std::string Festkomma(double wert, int breite, int stellen) {
     char puffer[400];
     std::string s;
     if (std::isfinite(wert)) {
-        auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen);
+        auto [ende, fehler] =
+            std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen);
         s = fehler == std::errc{} ? std::string(puffer, ende) : std::string("0");
     } else {
         s = std::isnan(wert) ? "nan" : (wert < 0 ? "-inf" : "inf");
@@ -19,7 +20,43 @@ std::string Festkomma(double wert, int breite, int stellen) {
     return s;
 }
 
-long long Runden(double wert) { return static_cast<long long>(std::nearbyint(wert)); }
+long long Runden(double wert) {
+    return static_cast<long long>(std::nearbyint(wert));
+}
+
+namespace {
+
+// A placeholder %[-]W[.P](d|s|f) that begins at the "%" at m[i]: where it ends (its letter)
+// and how it is filled; `art` is '\0' when none begins there.
+struct Platz {
+    std::size_t ende = 0;
+    char art = '\0';
+    bool links = false;
+    int breite = 0;
+    int stellen = 6;
+};
+
+Platz PlatzLesen(std::string_view m, std::size_t i) {
+    Platz p;
+    std::size_t j = i + 1;
+    p.links = j < m.size() && m[j] == '-';
+    if (p.links) ++j;
+    while (j < m.size() && m[j] >= '0' && m[j] <= '9' && p.breite < 1000)
+        p.breite = p.breite * 10 + (m[j++] - '0');
+    if (j < m.size() && m[j] == '.') {
+        ++j;
+        p.stellen = 0;
+        while (j < m.size() && m[j] >= '0' && m[j] <= '9' && p.stellen < 100)
+            p.stellen = p.stellen * 10 + (m[j++] - '0');
+    }
+    while (j < m.size() && m[j] >= '0' && m[j] <= '9')
+        ++j;
+    p.ende = j;
+    if (j < m.size() && (m[j] == 'd' || m[j] == 's' || m[j] == 'f')) p.art = m[j];
+    return p;
+}
+
+} // namespace
 
 std::string Formatieren(std::string_view m, const std::vector<Formatwert>& werte) {
     std::string out;
@@ -34,53 +71,59 @@ std::string Formatieren(std::string_view m, const std::vector<Formatwert>& werte
             ++i;
             continue;
         }
-        // %[-]W[.P](d|s|f)
-        std::size_t j = i + 1;
-        bool links = j < m.size() && m[j] == '-';
-        if (links) ++j;
-        int breite = 0, stellen = 6;
-        while (j < m.size() && m[j] >= '0' && m[j] <= '9' && breite < 1000) breite = breite * 10 + (m[j++] - '0');
-        if (j < m.size() && m[j] == '.') {
-            ++j;
-            stellen = 0;
-            while (j < m.size() && m[j] >= '0' && m[j] <= '9' && stellen < 100) stellen = stellen * 10 + (m[j++] - '0');
-        }
-        while (j < m.size() && m[j] >= '0' && m[j] <= '9') ++j;
-        const char art = j < m.size() ? m[j] : '\0';
-        if ((art != 'd' && art != 's' && art != 'f') || naechster >= werte.size()) {
+        const Platz p = PlatzLesen(m, i);
+        if (p.art == '\0' || naechster >= werte.size()) {
             out += m[i];
             continue;
         }
         const Formatwert& w = werte[naechster];
         std::string teil;
-        if (art == 'd' && std::holds_alternative<long long>(w))
+        if (p.art == 'd' && std::holds_alternative<long long>(w))
             teil = std::to_string(std::get<long long>(w));
-        else if (art == 's' && std::holds_alternative<std::string>(w))
+        else if (p.art == 's' && std::holds_alternative<std::string>(w))
             teil = std::get<std::string>(w);
-        else if (art == 'f' && std::holds_alternative<double>(w))
-            teil = Festkomma(std::get<double>(w), 0, stellen);
-        else if (art == 'f' && std::holds_alternative<long long>(w))
-            teil = Festkomma(static_cast<double>(std::get<long long>(w)), 0, stellen);
+        else if (p.art == 'f' && std::holds_alternative<double>(w))
+            teil = Festkomma(std::get<double>(w), 0, p.stellen);
+        else if (p.art == 'f' && std::holds_alternative<long long>(w))
+            teil = Festkomma(static_cast<double>(std::get<long long>(w)), 0, p.stellen);
         else {
             out += m[i];
             continue;
         }
         ++naechster;
-        if (static_cast<int>(teil.size()) < breite) {
-            const std::string fuell(static_cast<std::size_t>(breite) - teil.size(), ' ');
-            teil = links ? teil + fuell : fuell + teil;
+        if (static_cast<int>(teil.size()) < p.breite) {
+            const std::string fuell(static_cast<std::size_t>(p.breite) - teil.size(), ' ');
+            teil = p.links ? teil + fuell : fuell + teil;
         }
         out += teil;
-        i = j;
+        i = p.ende;
     }
     return out;
+}
+
+std::vector<std::string> Platzhalter(std::string_view m) {
+    std::vector<std::string> liste;
+    for (std::size_t i = 0; i < m.size(); ++i) {
+        if (m[i] != '%') continue;
+        if (i + 1 < m.size() && m[i + 1] == '%') {
+            ++i;
+            continue;
+        }
+        const Platz p = PlatzLesen(m, i);
+        if (p.art == '\0') continue;
+        liste.emplace_back(m.substr(i, p.ende + 1 - i));
+        i = p.ende;
+    }
+    return liste;
 }
 
 namespace {
 
 std::string_view Beschnitten(std::string_view t) {
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
+        t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
+        t.remove_suffix(1);
     if (t.size() > 1 && t.front() == '+' && t[1] != '-' && t[1] != '+') t.remove_prefix(1);
     return t;
 }

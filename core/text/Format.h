@@ -18,6 +18,8 @@ using Formatwert = std::variant<long long, double, std::string>;
 // copied literally; placeholders beyond the given values, or of a kind that does not match the
 // value, stay as they are. "%%" is one "%". Never hands the text to printf.
 std::string Formatieren(std::string_view muster, const std::vector<Formatwert>& werte);
+// The placeholders Formatieren recognises in `muster`, in order, as written ("%d", "%6.2f").
+std::vector<std::string> Platzhalter(std::string_view muster);
 
 // Parses a decimal number with "." as separator (an optional sign, digits, fraction, exponent);
 // the whole text must be the number, blanks around it allowed. False when it is not one.

@@ -232,26 +232,40 @@ const std::vector<Texteintrag> Eintraege{
     {"v.Zeichnungsdatei.Textlaenge", "Element %d hat die ungültige Textlänge %d.", Anwendung::Wert},
     {"v.Zeichnungsdatei.Oeffnen", "Die Datei lässt sich nicht öffnen (%s).", Anwendung::Wert},
     {"v.Zeichnungsdatei.Schreiben", "Die Datei lässt sich nicht schreiben (%s).", Anwendung::Wert},
+    // Macro files.
+    {"v.Makrodatei.Art", "Element %d hat die unbekannte Art %d.", Anwendung::Wert},
+    {"v.Makrodatei.Rest", "Nach dem letzten Element folgen noch weitere Bytes (ab Byte %d).",
+     Anwendung::Wert},
+    {"v.Makrodatei.KeinPlatz",
+     "Das Macro hat %d Elemente, die Zeichnung hat nur noch Platz für %d: es wurde nichts eingefügt.",
+     Anwendung::Wert},
+    {"v.NichtMarkiert", "Nicht markiert", Anwendung::Wert},
     // Exports, picture import and the command-line converter.
     {"v.UnitlengthKeineZahl", "Unitlength ist keine Zahl: ", Anwendung::Wert},
     {"v.SchreibenFehlgeschlagen", "Datei kann nicht geschrieben werden", Anwendung::Wert},
     {"v.LesenFehlgeschlagen", "Datei kann nicht gelesen werden", Anwendung::Wert},
     {"v.ImportVoll", "Zeichnung voll (32000 Elemente): der Rest der Datei wird nicht gelesen",
      Anwendung::Wert},
-    {"v.KonvAufruf", "Aufruf: vektra32-convert EINGABE AUSGABE (mehr mit --help)", Anwendung::Wert},
+    {"v.KonvAufruf", "Aufruf: vektra32-convert [--ref X,Y] EINGABE AUSGABE (mehr mit --help)",
+     Anwendung::Wert},
     {"v.KonvHilfe",
-     "Aufruf: vektra32-convert EINGABE AUSGABE\n"
+     "Aufruf: vektra32-convert [--ref X,Y] EINGABE AUSGABE\n"
      "\n"
      "Wandelt eine Zeichnung in ein anderes Format um.\n"
      "\n"
      "EINGABE   eine Zeichnung: endet der Name auf \".vks\" (gleich in welcher Schreibung),\n"
-     "          wird sie als Vektra-Zeichnung gelesen, sonst als Bilddatei (.vkx, .pic)\n"
-     "          importiert.\n"
+     "          wird sie als Vektra-Zeichnung gelesen, auf \".vkm\" als Macro (seine\n"
+     "          Elemente an den gespeicherten Koordinaten, gewählt wie gespeichert),\n"
+     "          sonst als Bilddatei (.vkx, .pic) importiert.\n"
      "AUSGABE   die Endung bestimmt das Format:\n"
      "            .vks  Vektra-Zeichnung (gelöschte Elemente entfallen)\n"
      "            .vkx  LaTeX-Bild mit emTeX-Linien\n"
      "            .vkp  LaTeX-Treiber und daneben die PostScript-Datei .ps\n"
+     "            .vkm  Macro aus den gewählten, nicht gelöschten Elementen; die\n"
+     "                  Elemente einer importierten Bilddatei sind nicht gewählt\n"
      "          Eine vorhandene Datei wird ersetzt.\n"
+     "--ref X,Y der Bezugspunkt eines Macros (nur mit AUSGABE .vkm, Vorgabe 0,0): beim\n"
+     "          Einfügen landet er auf dem angeklickten Punkt.\n"
      "\n"
      "Die Exporte nehmen Unitlength und TeX-Linienbreiten der Zeichnung.\n"
      "Meldungen erscheinen auf der Fehlerausgabe als \"EINGABE:ZEILE: Text\".\n"
@@ -276,7 +290,9 @@ const std::vector<Texteintrag> Eintraege{
      "nichts geschrieben (Rückgabewert 1).\n",
      Anwendung::Wert},
     {"v.KonvAusgabeUnbekannt",
-     "unbekanntes Ausgabeformat (erwartet .vks, .vkx oder .vkp): ", Anwendung::Wert},
+     "unbekanntes Ausgabeformat (erwartet .vks, .vkx, .vkp oder .vkm): ", Anwendung::Wert},
+    {"v.KonvRef", "--ref erwartet zwei Zahlen mit Komma dazwischen, nicht „%s“.", Anwendung::Wert},
+    {"v.KonvRefOhneMakro", "--ref gilt nur für eine Ausgabe auf .vkm.", Anwendung::Wert},
 
     // Formulas and the curve plotter.
     {"v.FehlerImBaum", "Fehler im Baum", Anwendung::Wert},

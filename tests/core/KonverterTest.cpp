@@ -1,11 +1,13 @@
 #include "Konverter.h"
 #include "Testhilfe.h"
+#include "files/Makrodatei.h"
 #include "files/Zeichnungsdatei.h"
 #include "text/Texte.h"
 
 #include <sstream>
 
 using namespace testhilfe;
+using namespace std::string_literals;
 namespace fs = std::filesystem;
 
 namespace {
@@ -30,8 +32,13 @@ class Konverter : public testing::Test {
 } // namespace
 
 TEST_F(Konverter, FalscherAufrufUndHilfe) {
-    for (std::vector<std::string> args : std::vector<std::vector<std::string>>{
-             {"a.pic"}, {"a.pic", "b.vkx", "c"}, {"-x", "a.pic", "b.vkx"}, {"a.pic", "b.tex"}, {}})
+    for (std::vector<std::string> args : std::vector<std::vector<std::string>>{{"a.pic"},
+                                                                               {"a.pic", "b.vkx", "c"},
+                                                                               {"-x", "a.pic", "b.vkx"},
+                                                                               {"a.pic", "b.tex"},
+                                                                               {},
+                                                                               {"a.vks", "b.vkm", "--ref"},
+                                                                               {"--ref", "1,2", "a.vks"}})
         EXPECT_EQ(Aufruf(args), FalscherAufruf) << args.size();
     EXPECT_EQ(err_.str(), T("v.KonvAufruf") + "\n");
     EXPECT_TRUE(aus_.str().empty());
@@ -39,7 +46,7 @@ TEST_F(Konverter, FalscherAufrufUndHilfe) {
     EXPECT_NE(err_.str().find(T("v.KonvAusgabeUnbekannt") + "b.tex"), std::string::npos);
 
     EXPECT_EQ(Aufruf({"--help"}), KonvertiertOk);
-    EXPECT_TRUE(aus_.str().starts_with("Aufruf: vektra32-convert EINGABE AUSGABE\n"));
+    EXPECT_TRUE(aus_.str().starts_with("Aufruf: vektra32-convert [--ref X,Y] EINGABE AUSGABE\n"));
     EXPECT_TRUE(err_.str().empty());
 }
 
@@ -120,4 +127,49 @@ TEST_F(Konverter, KurveWirdGezeichnetUndGeschrieben) {
               KonvertiertUnvollstaendig);
     const Zeichnung teil = Gelesen("teil.vks");
     EXPECT_TRUE(teil.Elemente.Anzahl() > 0 && teil.Elemente[teil.Elemente.Anzahl()].y2 == 0);
+}
+
+TEST_F(Konverter, MacroHinUndZurueck) {
+    // A drawing with a picked line, a picked but deleted circle and an unpicked text.
+    Zeichnung z;
+    NeuerStrich(z, 1, 2, 3, 4, 2).gepickt = true;
+    TElement& weg = NeuerKreis(z, 5, 5, 2, true);
+    std::tie(weg.gepickt, weg.geloescht) = std::pair(true, true);
+    NeuerText(z, 0, 0, "nicht gewählt");
+    ASSERT_TRUE(ZeichnungSchreibenDatei(o_.Datei("z.vks"), z, p_));
+
+    // .vks to .vkm: the reference point from --ref, which may stand before the names, or 0,0.
+    ASSERT_EQ(Aufruf({"--ref", "-2.5,1e1", o_.Datei("z.vks"), o_.Datei("m.vkm")}), KonvertiertOk)
+        << err_.str();
+    ASSERT_EQ(Aufruf({o_.Datei("z.vks"), o_.Datei("null.VKM")}), KonvertiertOk);
+    for (const auto& [name, rx, ry] : {std::tuple{"m.vkm", -2.5, 10.0}, {"null.VKM", 0.0, 0.0}}) {
+        Makro makro;
+        ASSERT_TRUE(MakroLesenDatei(o_.Datei(name), makro, p_));
+        ASSERT_EQ(makro.Elemente.size(), 1u);
+        EXPECT_TRUE(makro.BezugX == rx && makro.BezugY == ry && makro.Elemente[0].y2 == 4) << name;
+    }
+
+    // .vkm to a picture: the elements where the macro stored them.
+    ASSERT_EQ(Aufruf({o_.Datei("m.vkm"), o_.Datei("m.vkx")}), KonvertiertOk) << err_.str();
+    EXPECT_NE(DateiInhalt(o_.Datei("m.vkx")).find("\\emline{ 1.00}{ 2.00}{1}{ 3.00}{ 4.00}{2}"),
+              std::string::npos);
+    ASSERT_EQ(Aufruf({o_.Datei("m.vkm"), o_.Datei("m.vks")}), KonvertiertOk);
+    const Zeichnung wieder = Gelesen("m.vks");
+    EXPECT_TRUE(wieder.Elemente.Anzahl() == 1 && wieder.Elemente[1].gepickt && wieder.Elemente[1].x1 == 1);
+
+    // Nothing picked, a bad or misplaced --ref, a damaged macro.
+    o_.Ablegen("ein.pic", "\\emline{0}{0}{1}{10}{5}{2}\r\n");
+    EXPECT_EQ(Aufruf({o_.Datei("ein.pic"), o_.Datei("leer.vkm")}), KonvertiertNicht);
+    EXPECT_EQ(err_.str(), o_.Datei("ein.pic") + ": Nicht markiert\n");
+    EXPECT_FALSE(fs::exists(o_.Datei("leer.vkm")));
+    for (const char* ref : {"1", "1,2,3", "a,b"}) {
+        EXPECT_EQ(Aufruf({o_.Datei("z.vks"), o_.Datei("x.vkm"), "--ref", ref}), FalscherAufruf);
+        EXPECT_EQ(err_.str(), "--ref erwartet zwei Zahlen mit Komma dazwischen, nicht „"s + ref + "“.\n");
+    }
+    EXPECT_EQ(Aufruf({o_.Datei("z.vks"), o_.Datei("x.vkx"), "--ref", "1,2"}), FalscherAufruf);
+    EXPECT_EQ(err_.str(), T("v.KonvRefOhneMakro") + "\n");
+    EXPECT_FALSE(fs::exists(o_.Datei("x.vkm")) || fs::exists(o_.Datei("x.vkx")));
+    o_.Ablegen("kaputt.vkm", "\x01\0\0\0"s);
+    EXPECT_EQ(Aufruf({o_.Datei("kaputt.vkm"), o_.Datei("k.vks")}), KonvertiertNicht);
+    EXPECT_EQ(err_.str(), o_.Datei("kaputt.vkm") + ": Die Datei endet unerwartet nach 4 Bytes.\n");
 }

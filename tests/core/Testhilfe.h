@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -98,6 +100,29 @@ inline Zeichnung Beispielzeichnung() {
     NeuerStrich(z, 80, 2, 81, 2, 1).Ebene = 11;
     return z;
 }
+
+// Builds file bytes by hand, little-endian.
+struct Bau {
+    std::string b;
+    Bau& Le(std::uint64_t w, int n) {
+        for (int i = 0; i < n; ++i)
+            b += static_cast<char>(w >> (8 * i));
+        return *this;
+    }
+    Bau& U8(std::uint8_t w) { return Le(w, 1); }
+    Bau& I16(std::int16_t w) { return Le(static_cast<std::uint16_t>(w), 2); }
+    Bau& I32(std::int32_t w) { return Le(static_cast<std::uint32_t>(w), 4); }
+    Bau& F64(double w) { return Le(std::bit_cast<std::uint64_t>(w), 8); }
+    Bau& Txt(std::string_view s) { return b += s, *this; }
+    Bau& Str(std::string_view s, std::size_t breite) {
+        return U8(static_cast<std::uint8_t>(s.size())).Txt(s).Txt(std::string(breite - 1 - s.size(), '\0'));
+    }
+    // The 12 bytes every record starts with: kind, three flags, colour, class.
+    Bau& Satz(std::uint8_t art, std::int32_t farbe, std::int32_t ebene, bool gepickt = true,
+              bool kand = false) {
+        return U8(art).U8(gepickt).U8(kand).U8(0).I32(farbe).I32(ebene);
+    }
+};
 
 inline std::string Zeilen(const std::vector<std::string>& zeilen) {
     std::string s;

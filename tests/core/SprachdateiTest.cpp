@@ -1,0 +1,160 @@
+#include "text/Sprachdatei.h"
+#include "Testhilfe.h"
+#include "text/Format.h"
+#include "text/Texte.h"
+
+using namespace testhilfe;
+using namespace std::string_literals;
+
+namespace {
+
+class Sprachdatei : public testing::Test {
+  protected:
+    void SetUp() override { TexteZuruecksetzen(); }
+    void TearDown() override { TexteZuruecksetzen(); }
+};
+
+// Keys "<vor>a".."<vor>b".
+std::vector<std::string> Bereich(const std::string& vor, int a, int b) {
+    std::vector<std::string> k;
+    for (int i = a; i <= b; ++i)
+        k.push_back(vor + std::to_string(i));
+    return k;
+}
+
+} // namespace
+
+TEST_F(Sprachdatei, TabelleHatJedenSchluesselInDerAnwendungsfolge) {
+    std::vector<std::string> erwartet{"sn", "sj"};
+    for (const auto& teil : {Bereich("s", 11, 68),
+                             Bereich("sm", 1, 9),
+                             Bereich("sm", 40, 42),
+                             Bereich("sm", 10, 15),
+                             Bereich("sm", 30, 31),
+                             Bereich("sm", 16, 22),
+                             Bereich("sf", 1, 39),
+                             Bereich("sf", 100, 106),
+                             Bereich("sf", 110, 117),
+                             {"sf136"},
+                             Bereich("sf", 118, 121),
+                             Bereich("sf", 123, 130),
+                             {"sf122"},
+                             Bereich("sf", 131, 135),
+                             Bereich("sf", 150, 153),
+                             Bereich("sf", 170, 196),
+                             {"sf198", "sf197"},
+                             Bereich("sf", 210, 215),
+                             {"sf220", "sf221"},
+                             Bereich("sf", 230, 234)})
+        erwartet.insert(erwartet.end(), teil.begin(), teil.end());
+    std::vector<std::string> tabelle;
+    for (const auto& e : Texteintraege())
+        if (!std::string_view(e.schluessel).starts_with("v.")) tabelle.push_back(e.schluessel);
+    EXPECT_EQ(tabelle, erwartet);
+}
+
+TEST_F(Sprachdatei, FehlendeSchluesselLeerenIhrenText) {
+    const std::map<Anwendung, std::string> leer{{Anwendung::Wert, ""},
+                                                {Anwendung::LeerPlusWert, " "},
+                                                {Anwendung::WertPlusLeer, " "},
+                                                {Anwendung::DreiLeerUmWert, "      "}};
+    // An empty file, one without the section, and one that sets only s12.
+    for (const char* datei : {"", "s12=Lines\r\n[Other]\r\ns12=Lines\r\n", "[Language]\r\ns12=Lines\r\n"}) {
+        SpracheAnwenden(datei);
+        const bool mitS12 = std::string_view(datei).starts_with("[Language]");
+        for (const auto& e : Texteintraege()) {
+            const std::string k = e.schluessel;
+            if (k.starts_with("v."))
+                EXPECT_EQ(T(k), e.eingebaut) << k;
+            else if (k == "sn" || k == "sj")
+                EXPECT_EQ(T(k), e.eingebaut) << k;
+            else if (k == "s12" && mitS12)
+                EXPECT_EQ(T(k), "Lines");
+            else
+                EXPECT_EQ(T(k), leer.at(e.anwendung)) << k << " in " << datei;
+        }
+        TexteZuruecksetzen();
+    }
+}
+
+TEST_F(Sprachdatei, ZeilenSchluesselUndWerte) {
+    SpracheAnwenden("\xEF\xBB\xBF; comment\n"
+                    "[Sonst]\ns13=fremd\n"
+                    "  [ LANGUAGE ]  \r\n"
+                    "S12 =  Lines  \r\n"
+                    "s13=\"  quoted  \"\n"
+                    "s14='single'\n"
+                    "s15=\"half\n"
+                    "s16=a;b=c\n"
+                    ";s17=commented\n"
+                    "s18\n"
+                    "s12=second\n"
+                    "\tSm1\t=\t&File\n"
+                    "s11=Items\n"
+                    "s34=Version\n"
+                    "s35=built\n"
+                    "sn=no\nsj=\n"
+                    "[Other]\ns19=fremd\n"
+                    "[language]\ns20=again");
+    // clang-format off
+    const std::pair<const char*, const char*> faelle[] = {{"s12", "Lines"}, {"s13", "  quoted  "},
+        {"s14", "single"}, {"s15", "\"half"}, {"s16", "a;b=c"}, {"s17", ""}, {"s18", ""}, {"sm1", "&File"},
+        {"s11", " Items"}, {"s34", "Version "}, {"s35", "   built   "}, {"sn", "n"}, {"sj", "J"},
+        {"s19", ""}, {"s20", "again"}};
+    // clang-format on
+    for (const auto& [k, wert] : faelle)
+        EXPECT_EQ(T(k), wert) << k;
+}
+
+TEST_F(Sprachdatei, KodierungUndLaenge) {
+    const std::string lang(2000, 'x');
+    std::string umlaute;
+    for (int i = 0; i < 2000; ++i)
+        umlaute += "ä";
+    SpracheAnwenden("[Language]\ns12=L\xe4nge \x80\ns13=Länge €\ns14=\xc3\nsn=\xc4rger\ns15=" + lang +
+                    "\ns16=" + umlaute + "\ns17=\xed\xa0\x80\ns18=\xc0\xaf");
+    EXPECT_EQ(T("s12"), "Länge €");
+    EXPECT_EQ(T("s13"), "Länge €");
+    EXPECT_EQ(T("s14"), "Ã");
+    EXPECT_EQ(T("sn"), "Ä");
+    EXPECT_EQ(T("s15"), lang.substr(0, 1023));
+    EXPECT_EQ(T("s16"), umlaute.substr(0, 2 * 1023));
+    // A surrogate and an overlong form are no UTF-8: read as cp1252.
+    EXPECT_EQ(T("s17"), "í\xc2\xa0€");
+    EXPECT_EQ(T("s18"), "À¯");
+}
+
+TEST_F(Sprachdatei, FormattexteBleibenSicher) {
+    const std::vector<Formatwert> clip{-1LL, 200LL, -1LL, 200LL};
+    const std::vector<Formatwert> fehler{"Division durch 0"s, 3LL, 0.5};
+    // clang-format off
+    const std::tuple<const char*, const char*, std::vector<Formatwert>, const char*> faelle[] = {
+        {"s59", "Clip", clip, "Clip"},
+        {"s59", "u %d o %d l %d r %d (100%)", clip, "u -1 o 200 l -1 r 200 (100%)"},
+        {"s59", "%d %d %d", clip, "%d %d %d"},
+        {"s59", "%s%s%s%n", clip, "%s%s%s%n"},
+        {"s59", "%999999d %d %d %d", clip, "%999999d %d %d %d"},
+        {"s59", "%-5d|%d|%d|%d", clip, "%-5d|%d|%d|%d"},
+        {"s59", "%", clip, "%"},
+        {"s59", "%%d %d %d %d %d", clip, "%d -1 200 -1 200"},
+        {"s61", "%.999999f", {7LL}, "%.999999f"},
+        {"s61", "%d gewählte", {7LL}, "7 gewählte"},
+        {"s62", "%s bei %d, %6.2f", fehler, "Division durch 0 bei 3,   0.50"},
+        {"s62", "%d %s %6.2f", fehler, "%d %s %6.2f"},
+        {"s62", "%s %d %f", fehler, "%s %d %f"}};
+    // clang-format on
+    for (const auto& [k, wert, werte, gezeigt] : faelle) {
+        SpracheAnwenden("[Language]\n"s + k + "=" + wert);
+        EXPECT_EQ(Formatieren(T(k), werte), gezeigt) << k << "=" << wert;
+    }
+}
+
+TEST_F(Sprachdatei, DateiLaden) {
+    Ordner o;
+    EXPECT_FALSE(SpracheLaden(o.Datei("fehlt.dat")));
+    EXPECT_FALSE(SpracheLaden(o.pfad.string()));
+    EXPECT_EQ(T("s12"), "Linien zeichnen ");
+    o.Ablegen("language.dat", "[Language]\r\ns12=Lines\r\n");
+    EXPECT_TRUE(SpracheLaden(o.Datei("language.dat")));
+    EXPECT_EQ(T("s12") + "|" + T("s13"), "Lines|");
+}
