@@ -10,7 +10,8 @@ std::string Festkomma(double wert, int breite, int stellen) {
     char puffer[400];
     std::string s;
     if (std::isfinite(wert)) {
-        auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen);
+        auto [ende, fehler] =
+            std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen);
         s = fehler == std::errc{} ? std::string(puffer, ende) : std::string("0");
     } else {
         s = std::isnan(wert) ? "nan" : (wert < 0 ? "-inf" : "inf");
@@ -19,7 +20,9 @@ std::string Festkomma(double wert, int breite, int stellen) {
     return s;
 }
 
-long long Runden(double wert) { return static_cast<long long>(std::nearbyint(wert)); }
+long long Runden(double wert) {
+    return static_cast<long long>(std::nearbyint(wert));
+}
 
 std::string Formatieren(std::string_view m, const std::vector<Formatwert>& werte) {
     std::string out;
@@ -39,13 +42,16 @@ std::string Formatieren(std::string_view m, const std::vector<Formatwert>& werte
         bool links = j < m.size() && m[j] == '-';
         if (links) ++j;
         int breite = 0, stellen = 6;
-        while (j < m.size() && m[j] >= '0' && m[j] <= '9' && breite < 1000) breite = breite * 10 + (m[j++] - '0');
+        while (j < m.size() && m[j] >= '0' && m[j] <= '9' && breite < 1000)
+            breite = breite * 10 + (m[j++] - '0');
         if (j < m.size() && m[j] == '.') {
             ++j;
             stellen = 0;
-            while (j < m.size() && m[j] >= '0' && m[j] <= '9' && stellen < 100) stellen = stellen * 10 + (m[j++] - '0');
+            while (j < m.size() && m[j] >= '0' && m[j] <= '9' && stellen < 100)
+                stellen = stellen * 10 + (m[j++] - '0');
         }
-        while (j < m.size() && m[j] >= '0' && m[j] <= '9') ++j;
+        while (j < m.size() && m[j] >= '0' && m[j] <= '9')
+            ++j;
         const char art = j < m.size() ? m[j] : '\0';
         if ((art != 'd' && art != 's' && art != 'f') || naechster >= werte.size()) {
             out += m[i];
@@ -79,8 +85,10 @@ std::string Formatieren(std::string_view m, const std::vector<Formatwert>& werte
 namespace {
 
 std::string_view Beschnitten(std::string_view t) {
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
+        t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
+        t.remove_suffix(1);
     if (t.size() > 1 && t.front() == '+' && t[1] != '-' && t[1] != '+') t.remove_prefix(1);
     return t;
 }
@@ -104,6 +112,13 @@ bool GanzzahlLesen(std::string_view text, long long& wert) {
     auto [ende, fehler] = std::from_chars(t.data(), t.data() + t.size(), w);
     if (fehler != std::errc{} || ende != t.data() + t.size()) return false;
     wert = w;
+    return true;
+}
+
+bool GanzzahlLesen(std::string_view text, std::int32_t& wert) {
+    long long w = 0;
+    if (!GanzzahlLesen(text, w) || w < INT32_MIN || w > INT32_MAX) return false;
+    wert = static_cast<std::int32_t>(w);
     return true;
 }
 
