@@ -2,6 +2,7 @@
 
 #include "curves/Schrittleiste.h"
 #include "curves/TKreisform.h"
+#include "curves/TKurvenform.h"
 #include "editing/TTextein.h"
 #include "editing/Werkzeugkasten.h"
 #include "files/Dateibefehle.h"
@@ -72,6 +73,7 @@ void TForm1::DialogeAnlegen() {
     connect(Einstellungen, &TEinstellungen::geaendert, this, [this] { Doc.Geaendert = true; });
     Textein = new TTextein(*this, this);
     Kreisform = new TKreisform(this);
+    Kurvenform = new TKurvenform(Doc, this);
 }
 
 Modus TForm1::AktuellerModus() const {

@@ -27,6 +27,7 @@ class MyDraw;
 class Schrittleiste;
 class TEinstellungen;
 class TKreisform;
+class TKurvenform;
 class TTextein;
 class Werkzeugkasten;
 enum class Glyphe;
@@ -128,6 +129,7 @@ class TForm1 : public QMainWindow, public Fensterdienste {
     TEinstellungen* Einstellungen = nullptr;
     TTextein* Textein = nullptr;
     TKreisform* Kreisform = nullptr;
+    TKurvenform* Kurvenform = nullptr;
 
     QButtonGroup* Zeichengruppe = nullptr;
     QAction* Gitter1 = nullptr;

@@ -1,5 +1,6 @@
 // The main window's dialogs: file choosers and modal dialogs through overridable calls, the
 // settings command, and the tool bar and zoom menu following a loaded drawing.
+#include "curves/TKurvenform.h"
 #include "main/TEinstellungen.h"
 #include "main/TForm1.h"
 #include "view/Maler.h"
@@ -46,6 +47,7 @@ void TForm1::DokumentUebernehmen() {
     for (QAction* a : aktionen)
         a->setChecked(a->data().toInt() == stufe);
     Einstellungen->FelderAusDokument();
+    Kurvenform->FelderAusDokument();
     ClipanzeigeSetzen();
 }
 
