@@ -78,10 +78,14 @@ void TKurvenform::Aufbauen() {
         l->setObjectName(QString::fromLatin1(name));
         return l;
     };
-    const auto feld = [this](const char* name, const char* text, int breite) {
+    // Formula fields are wide; number fields are narrow.
+    const auto feld = [this](const char* name, const char* text, bool formel) {
         auto* e = new QLineEdit(QString::fromLatin1(text), this);
         e->setObjectName(QString::fromLatin1(name));
-        e->setMinimumWidth(breite);
+        if (formel)
+            e->setMinimumWidth(260);
+        else
+            e->setMaximumWidth(90);
         return e;
     };
     auto* aussen = new QVBoxLayout(this);
@@ -96,22 +100,22 @@ void TKurvenform::Aufbauen() {
         formeln->addWidget(l, reihe, 0);
         formeln->addWidget(e, reihe, 1);
     };
-    x_Edit = feld("x_Edit", "t", 260);
+    x_Edit = feld("x_Edit", "t", true);
     zeile(0, beschriftung("xLabel"), x_Edit);
-    y_Edit = feld("y_Edit", "t", 260);
+    y_Edit = feld("y_Edit", "t", true);
     zeile(1, beschriftung("yLabel"), y_Edit);
-    z_Edit = feld("z_Edit", "t", 260);
+    z_Edit = feld("z_Edit", "t", true);
     zLabel = beschriftung("zLabel");
     zeile(2, zLabel, z_Edit);
     PlatzHalten(z_Edit);
     PlatzHalten(zLabel);
-    von = feld("von", "0", 260);
+    von = feld("von", "0", true);
     zeile(3, beschriftung("vonLabel"), von);
-    bis = feld("bis", "1", 260);
+    bis = feld("bis", "1", true);
     zeile(4, beschriftung("bisLabel"), bis);
-    n_0 = feld("n_0", "1", 80);
+    n_0 = feld("n_0", "1", false);
     zeile(5, beschriftung("n_0Label"), n_0);
-    n_1 = feld("n_1", "1", 80);
+    n_1 = feld("n_1", "1", false);
     zeile(6, beschriftung("n_1Label"), n_1);
     formeln->setRowStretch(7, 1);
 
@@ -135,12 +139,14 @@ void TKurvenform::Aufbauen() {
     Label9 = beschriftung("Label9");
     Label2 = beschriftung("Label2");
     Label8 = beschriftung("Label8");
-    strich_edit = feld("strich_edit", "1", 60);
-    wink_edit = feld("wink_edit", "5", 60);
-    Delta = feld("Delta", "0.1", 60);
+    strich_edit = feld("strich_edit", "1", false);
+    wink_edit = feld("wink_edit", "5", false);
+    Delta = feld("Delta", "0.1", false);
     for (auto [l, e] :
          {std::pair(Label9, strich_edit), std::pair(Label2, wink_edit), std::pair(Label8, Delta)}) {
         l->setBuddy(e);
+        // The widest label sets the column whichever control is chosen.
+        PlatzHalten(l);
         rechts->addWidget(l, 1, 0);
         rechts->addWidget(e, 1, 1);
     }
@@ -167,9 +173,9 @@ void TKurvenform::Aufbauen() {
     rechts->addWidget(Achse, 3, 1);
 
     // The file keeps ten characters of each offset.
-    x_off = feld("x_off", "0", 60);
+    x_off = feld("x_off", "0", false);
     x_off->setMaxLength(10);
-    y_off = feld("y_off", "0", 60);
+    y_off = feld("y_off", "0", false);
     y_off->setMaxLength(10);
     Label15 = beschriftung("Label15");
     Label14 = beschriftung("Label14");
