@@ -2,6 +2,7 @@
 
 #include "curves/Schrittleiste.h"
 #include "curves/TKreisform.h"
+#include "curves/TKurvenform.h"
 #include "editing/Ansichtsbefehle.h"
 #include "editing/Auswahlbefehle.h"
 #include "editing/TDrehform.h"
@@ -78,6 +79,7 @@ void TForm1::DialogeAnlegen() {
     connect(Einstellungen, &TEinstellungen::geaendert, this, [this] { Doc.Geaendert = true; });
     Textein = new TTextein(*this, this);
     Kreisform = new TKreisform(this);
+    Kurvenform = new TKurvenform(Doc, this);
     Skalierform = new TSkalierform(this);
     Drehform = new TDrehform(this);
     auswahl = std::make_unique<Auswahlbefehle>(*this);

@@ -32,6 +32,7 @@ class MyDraw;
 class Schrittleiste;
 class TEinstellungen;
 class TKreisform;
+class TKurvenform;
 class TTextein;
 class Werkzeugkasten;
 enum class Glyphe;
@@ -136,6 +137,7 @@ class TForm1 : public QMainWindow, public Fensterdienste {
     TKreisform* Kreisform = nullptr;
     TSkalierform* Skalierform = nullptr;
     TDrehform* Drehform = nullptr;
+    TKurvenform* Kurvenform = nullptr;
 
     QButtonGroup* Zeichengruppe = nullptr;
     QAction* Gitter1 = nullptr;

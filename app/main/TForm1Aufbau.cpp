@@ -1,4 +1,5 @@
 // Building the main window: menu bar, tool bar, drawing surface with rulers, status line.
+#include "curves/Kurvenbefehl.h"
 #include "curves/Schrittleiste.h"
 #include "editing/Ansichtsbefehle.h"
 #include "editing/Auswahlbefehle.h"
@@ -177,8 +178,9 @@ void TForm1::WerkzeugleisteAnlegen(QWidget* Panel1) {
     werkzeug("Linie2", Glyphe::Strichlinie, "sf8", 0, Modus::Linie2);
     werkzeug("Kreis2", Glyphe::GrosserKreis, "sf7", 2, Modus::GrosserKreis);
     werkzeug("rechteck1", Glyphe::Rechteck, "sf10", 1, Modus::Rechteck);
-    // The curve command starts in pick mode; its dialog comes with the curve tools.
-    werkzeug("Kurve", Glyphe::Kurve, "sf11", unveraendert, Modus::Auswahl);
+    QToolButton* Kurve = Knopf(zg, "Kurve", Glyphe::Kurve, "sf11", true);
+    Zeichengruppe->addButton(Kurve);
+    connect(Kurve, &QToolButton::clicked, this, [this] { KurveClick(*this, *Kurvenform); });
     zeile->addWidget(zg);
     zeile->addWidget(Trenner(Panel1));
 

@@ -1,5 +1,6 @@
 // The main window's dialogs: file choosers and modal dialogs through overridable calls, the
 // settings command, and the tool bar and zoom menu following a loaded drawing.
+#include "curves/TKurvenform.h"
 #include "editing/Ansichtsbefehle.h"
 #include "main/TEinstellungen.h"
 #include "main/TForm1.h"
@@ -38,6 +39,7 @@ void TForm1::einstellungenclick() {
 void TForm1::DokumentUebernehmen() {
     ansichten->AusDokument();
     Einstellungen->FelderAusDokument();
+    Kurvenform->FelderAusDokument();
     ClipanzeigeSetzen();
 }
 

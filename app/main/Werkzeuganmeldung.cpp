@@ -1,6 +1,7 @@
 // The tools of the drawing surface, one registration each, with the modes they serve.
 #include "curves/Schrittleiste.h"
 #include "curves/TKreisform.h"
+#include "curves/TKurvenform.h"
 #include "editing/Auswahlwerkzeug.h"
 #include "editing/Flaechenwerkzeug.h"
 #include "editing/Geradenwerkzeug.h"
@@ -29,4 +30,6 @@ void TForm1::WerkzeugeAnlegen() {
                std::make_unique<Ruhewerkzeug>(*this));
 }
 
-void TForm1::KurventypLaenge() {}
+void TForm1::KurventypLaenge() {
+    Kurvenform->KurventypLaenge();
+}

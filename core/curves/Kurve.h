@@ -78,9 +78,14 @@ class Kurvenplotter {
     double Skala = 10.0;
     // Syntax-error messages also give the position and the code.
     bool FehlerstelleMelden = false;
+    // KurvenZeichnen stores each curve from t_1 back to t_0, so a dash pattern starts at the
+    // t_1 end.
+    bool Rueckwaerts = false;
 
     void KurveVorbereiten(Kurvenparameter& p, Meldungen& m);
     void StueckeLeeren() { stuecke_.clear(); }
+    // Turns the chain round: the last chord first, each chord from its end to its start.
+    void StueckeUmkehren();
     Kurvenende KurveBerechnen(Meldungen& m);
     void MusterZuruecksetzen() {
         phase_ = 1;
@@ -145,9 +150,10 @@ bool KurvenbereichPruefen(std::int32_t n0, std::int32_t n1, Meldungen& m);
 enum class Kurvenbefehl { Fertig, Formelfehler, Rechenfehler, SpeicherVoll, ZuVieleKurven };
 
 // The curve command: the plotter once for every n from n0 to n1 (none when n1 < n0), each n
-// with the pattern started afresh. A range of more than MaxKurven curves is refused before
-// anything is drawn. Stops at the first Fehler, floating-point fault or full element store;
-// the curves of earlier n stay, and p.n is the n it stopped at. The offsets are 0 afterwards.
+// with the pattern started afresh (and its chain turned round first when k.Rueckwaerts is set).
+// A range of more than MaxKurven curves is refused before anything is drawn. Stops at the first
+// Fehler, floating-point fault or full element store; the curves of earlier n stay, and p.n is
+// the n it stopped at. The offsets are 0 afterwards.
 Kurvenbefehl KurvenZeichnen(Kurvenplotter& k, Kurvenparameter& p, std::int32_t n0, std::int32_t n1,
                             const Phasenlaengen& phasen, Zeichnung& z, Meldungen& m);
 

@@ -7,6 +7,7 @@
 #include "text/Texte.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vektra {
 namespace {
@@ -38,6 +39,14 @@ bool KurvenstueckClippen(Kurvenstueck& s, std::int32_t oben, std::int32_t unten,
            KanteClippen(s.y1, s.y2, s.x1, s.x2, unten, false) &&
            KanteClippen(s.x1, s.x2, s.y1, s.y2, rechts, true) &&
            KanteClippen(s.x1, s.x2, s.y1, s.y2, links, false);
+}
+
+void Kurvenplotter::StueckeUmkehren() {
+    std::reverse(stuecke_.begin(), stuecke_.end());
+    for (Kurvenstueck& s : stuecke_) {
+        std::swap(s.x1, s.x2);
+        std::swap(s.y1, s.y2);
+    }
 }
 
 int Kurvenplotter::NaechstePhase(const Phasenlaengen& phasen) {
@@ -111,6 +120,7 @@ Kurvenbefehl KurvenZeichnen(Kurvenplotter& k, Kurvenparameter& p, std::int32_t n
             ende = Kurvenbefehl::Rechenfehler;
             break;
         }
+        if (k.Rueckwaerts) k.StueckeUmkehren();
         k.MusterZuruecksetzen();
         if (k.KurveAusgeben(z, phasen, m).SpeicherVoll) {
             ende = Kurvenbefehl::SpeicherVoll;

@@ -150,4 +150,11 @@ bool GanzzahlLesen(std::string_view text, long long& wert) {
     return true;
 }
 
+bool GanzzahlLesen(std::string_view text, std::int32_t& wert) {
+    long long w = 0;
+    if (!GanzzahlLesen(text, w) || w < INT32_MIN || w > INT32_MAX) return false;
+    wert = static_cast<std::int32_t>(w);
+    return true;
+}
+
 } // namespace vektra

@@ -1,5 +1,6 @@
 #pragma once
 // Number formats that ignore the locale, and a safe filler for format texts a user may edit.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -25,5 +26,7 @@ std::vector<std::string> Platzhalter(std::string_view muster);
 // the whole text must be the number, blanks around it allowed. False when it is not one.
 bool ZahlLesen(std::string_view text, double& wert);
 bool GanzzahlLesen(std::string_view text, long long& wert);
+// The same for a 32-bit value; a whole number beyond its range is none.
+bool GanzzahlLesen(std::string_view text, std::int32_t& wert);
 
 } // namespace vektra

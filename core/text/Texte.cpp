@@ -361,6 +361,21 @@ const std::vector<Texteintrag> Eintraege{
      Anwendung::Wert},
     {"v.TextNichtDarstellbar", "Diese Zeichen lassen sich in der Zeichnung nicht speichern: %s",
      Anwendung::Wert},
+    // Curve dialog: the labels and hints without a language key, and the curve command.
+    {"v.Kurvenform.x", "x(n,t)", Anwendung::Wert},
+    {"v.Kurvenform.y", "y(n,t)", Anwendung::Wert},
+    {"v.Kurvenform.z", "z(n,t)", Anwendung::Wert},
+    {"v.Kurvenform.t0", "t_0(n)", Anwendung::Wert},
+    {"v.Kurvenform.t1", "t_1(n)", Anwendung::Wert},
+    {"v.Kurvenform.n0", "n_0", Anwendung::Wert},
+    {"v.Kurvenform.n1", "n_1", Anwendung::Wert},
+    {"v.Kurvenform.3D", "3D", Anwendung::Wert},
+    {"v.Kurvenform.xHinweis", "x", Anwendung::Wert},
+    {"v.Kurvenform.yHinweis", "y", Anwendung::Wert},
+    {"v.Kurvenform.zHinweis", "z", Anwendung::Wert},
+    {"v.Kurvenform.DeltaHinweis", "x", Anwendung::Wert},
+    {"v.Kurvenform.Ganzzahl", "%s muss eine ganze Zahl von -2147483648 bis 2147483647 sein, nicht „%s“.",
+     Anwendung::Wert},
 };
 
 std::map<std::string, std::string, std::less<>>& Tabelle() {

@@ -67,6 +67,23 @@ TEST(KurveAusgeben, Strichmuster) {
     }
 }
 
+TEST(KurveAusgeben, RueckwaertsBeginntJedeKurveAmEnde) {
+    // Each curve runs from t_1 back to t_0 as one chain, and its pattern starts there.
+    Zeichnung z{.Dialog = {.Clipaktiv = false}};
+    Protokoll r;
+    Kurvenplotter k;
+    k.Rueckwaerts = true;
+    Kurvenparameter p = Fest(Parameter("t", "n", "0", "3"), 1);
+    ASSERT_EQ(KurvenZeichnen(k, p, 1, 2, {1, 2, 0, 0}, z, r), Kurvenbefehl::Fertig);
+    std::vector<std::array<double, 5>> linien;
+    for (const auto& e : z.Elemente)
+        linien.push_back({e.x1, e.x2, e.y1, e.y2, double(e.Breite)});
+    const std::vector<std::array<double, 5>> erwartet{{30, 20, 10, 10, 1},  {20, 10, 10, 10, -1},
+                                                      {10, 0, 10, 10, -1},  {30, 20, 20, 20, 1},
+                                                      {20, 10, 20, 20, -1}, {10, 0, 20, 20, -1}};
+    EXPECT_EQ(linien, erwartet);
+}
+
 TEST(KurveAusgeben, AbgeschnitteneSehnenZaehlenNichtImMuster) {
     // Chords at x = 0..60 in steps of 10 with y rising through the top bound at 25. They become
     // picked lines in the current colour and width.
@@ -112,6 +129,13 @@ TEST(KurveAusgeben, FehlerBeendenDenBefehlBerichteNurDasEineN) {
         EXPECT_TRUE(std::isfinite(e.x2) && std::isfinite(e.y2) && (e.y1 == 10 || e.y1 == 0)) << e.y1;
     EXPECT_EQ(r.Texte(), "Rechenfehler in sqrt im y-Text bei n = 3 und t =   0.00\n");
     EXPECT_EQ(k.VersatzX, 0);
+    // A fault halfway through a curve (n = 2 at t > 0.75) keeps none of its chords.
+    Zeichnung nurEins{.Dialog = {.Clipaktiv = false}}, halb{.Dialog = {.Clipaktiv = false}};
+    Kurvenparameter wurzel = Parameter("t", "sqrt(1.5-n*t)");
+    EXPECT_EQ(KurvenZeichnen(k, wurzel, 1, 1, {1, 0, 0, 0}, nurEins, r), Kurvenbefehl::Fertig);
+    EXPECT_EQ(KurvenZeichnen(k, wurzel, 1, 3, {1, 0, 0, 0}, halb, r), Kurvenbefehl::Rechenfehler);
+    EXPECT_EQ(halb.Elemente.Anzahl(), nurEins.Elemente.Anzahl());
+    EXPECT_EQ(halb.Elemente[halb.Elemente.Anzahl()].x2, 10);
     // A syntax error ends the command too, keeping nothing for the failing n.
     p.yText = "n+";
     EXPECT_EQ(KurvenZeichnen(k, p, 1, 3, {1, 0, 0, 0}, z, r), Kurvenbefehl::Formelfehler);

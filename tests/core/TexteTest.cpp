@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <string>
 
@@ -47,6 +48,24 @@ TEST(Texte, StatusmusterWerdenSicherGefuellt) {
     EXPECT_EQ(Formatieren("%s", {3LL}), "%s");
     EXPECT_EQ(Formatieren("(%d,%d)", {-3LL, 17LL}), "(-3,17)");
     EXPECT_EQ(Formatieren("%6.2f|%-4d|%%", {3.14159, 7LL}), "  3.14|7   |%");
+}
+
+TEST(Texte, GanzzahlenIn32Bit) {
+    const std::pair<const char*, std::optional<std::int32_t>> faelle[] = {{" 12 ", 12},
+                                                                          {"+7", 7},
+                                                                          {"-2147483648", INT32_MIN},
+                                                                          {"2147483647", INT32_MAX},
+                                                                          {"2147483648", {}},
+                                                                          {"-2147483649", {}},
+                                                                          {"1.5", {}},
+                                                                          {"", {}},
+                                                                          {"1e3", {}},
+                                                                          {"0x10", {}}};
+    for (const auto& [text, erwartet] : faelle) {
+        std::int32_t w = -5;
+        EXPECT_EQ(GanzzahlLesen(text, w), erwartet.has_value()) << text;
+        EXPECT_EQ(w, erwartet.value_or(-5)) << text;
+    }
 }
 
 TEST(Texte, Cp1252HinUndZurueck) {
