@@ -29,21 +29,6 @@ void Verschiebewerkzeug::Verlassen() {
     f_.zeichneneu();
 }
 
-void Verschiebewerkzeug::GepickteZeigen() {
-    Maler& maler = f_.Painter();
-    Leinwand& l = f_.Flaeche().Flaeche();
-    const Stift stift = l.Zustand;
-    const std::uint8_t figur = maler.Figur;
-    {
-        Leinwand::Stapel stapel(l);
-        const vektra::Elementspeicher& s = f_.Dokument().Elemente;
-        for (int i = 1; i <= s.Anzahl(); ++i)
-            if (s[i].gepickt && s[i].Art != vektra::Text) maler.ElementZeichnen(i);
-    }
-    l.Zustand = stift;
-    maler.Figur = figur;
-}
-
 void Verschiebewerkzeug::Druecken(QMouseEvent& e) {
     f_.Zustand().Band.aktiv = false;
     f_.Painter().XorModus = true;
@@ -56,9 +41,9 @@ void Verschiebewerkzeug::Bewegen(QMouseEvent& e) {
     const vektra::Ansicht& v = f_.Sicht();
     const double dx = v.PixelNachX(p->x()) - v.PixelNachX(Verschiebeanker.x());
     const double dy = v.PixelNachY(p->y()) - v.PixelNachY(Verschiebeanker.y());
-    GepickteZeigen();
+    f_.Painter().GepickteFigurenZeichnen();
     vektra::Verschieben(f_.Dokument().Elemente, dx, dy);
-    GepickteZeigen();
+    f_.Painter().GepickteFigurenZeichnen();
     Verschiebeanker = *p;
 }
 

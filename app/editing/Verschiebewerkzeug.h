@@ -15,8 +15,6 @@ class Verschiebewerkzeug : public Werkzeug {
     void Loslassen(QMouseEvent& e) override;
 
   private:
-    void GepickteZeigen();
-
     // The snapped pointer at the last step of the drag.
     QPoint Verschiebeanker;
 };

@@ -101,6 +101,14 @@ void Leinwand::LineTo(int x, int y) {
     Fertig();
 }
 
+void Leinwand::Linien(const std::vector<QLine>& linien) {
+    if (linien.empty()) return;
+    QPainter& p = Painter();
+    Anwenden(p, Art::Linie);
+    p.drawLines(linien.data(), static_cast<int>(linien.size()));
+    Fertig();
+}
+
 void Leinwand::Form(const QPainterPath& umriss) {
     QPainter& p = Painter();
     Anwenden(p, Art::Flaeche);

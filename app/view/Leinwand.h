@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPoint>
@@ -16,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 // Pen, brush and font state; plain data so callers can save and restore it.
 struct Stift {
@@ -53,6 +55,8 @@ class Leinwand {
     void MoveTo(int x, int y);
     // Draws from the current position to (x, y), which becomes the current position.
     void LineTo(int x, int y);
+    // Many lines with one pen, as LineTo draws each; the current position stays.
+    void Linien(const std::vector<QLine>& linien);
     QPoint Position() const { return position_; }
     // Outline with the pen, inside with the brush, in the box (x1,y1)-(x2,y2); the corners may
     // come in any order, the right and bottom edges lie one pixel inside the box.

@@ -138,16 +138,19 @@ void Maler::GitterZeichnen() {
     }
 }
 
+QColor Maler::Elementfarbe(const TElement& e) const {
+    if (e.istStrich() && e.Breite == -1) return UnsichtbarFarbe;
+    if (e.Kandidat) return KandidatFarbe;
+    if (e.gepickt) return GepicktFarbe;
+    return WindowsFarbe(e.Farbe);
+}
+
 void Maler::ElementStift(const TElement& e) {
     Stift& s = zf_.Flaeche().Zustand;
-    QColor farbe = WindowsFarbe(e.Farbe);
-    if (e.gepickt) farbe = GepicktFarbe;
-    if (e.Kandidat) farbe = KandidatFarbe;
-    s.Farbe = farbe;
-    s.Schriftfarbe = farbe;
+    s.Farbe = Elementfarbe(e);
+    s.Schriftfarbe = s.Farbe;
     if (e.Art == vektra::Text) return;
     s.Breite = Bildbreite(doc_.Kopf, e.Breite);
-    if (e.istStrich() && e.Breite == -1) s.Farbe = UnsichtbarFarbe;
 }
 
 void Maler::ElementZeichnen(int i) {
@@ -210,6 +213,60 @@ void Maler::ElementZeichnen(int i) {
                       view_.YNachPixel(e.y1) - static_cast<int>(dy), text);
         }
         s.Fett = fettVorher;
+    }
+}
+
+void Maler::GepickteFigurenZeichnen() {
+    Leinwand& L = zf_.Flaeche();
+    const Stift gemerkt = L.Zustand;
+    const std::uint8_t figurGemerkt = Figur;
+    const bool kreuz = kreuzGezeigt_;
+    if (kreuz) KreuzMalen();
+    kreuzGezeigt_ = false;
+    struct Gruppe {
+        QRgb farbe;
+        int breite;
+        std::vector<QLine> linien;
+    };
+    std::vector<Gruppe> gruppen;
+    {
+        Leinwand::Stapel stapel(L);
+        const QRect flaeche(0, 0, L.Breite(), L.Hoehe());
+        const vektra::Elementspeicher& s = doc_.Elemente;
+        for (int i = 1; i <= s.Anzahl(); ++i) {
+            const TElement& e = s[i];
+            if (!e.gepickt || e.geloescht || e.Art == vektra::Text) continue;
+            if (!e.istStrich()) {
+                ElementZeichnen(i);
+                continue;
+            }
+            const int breite = Bildbreite(doc_.Kopf, e.Breite);
+            if (breite == 0) continue;
+            const QLine linie(view_.XNachPixel(e.x1), view_.YNachPixel(e.y1), view_.XNachPixel(e.x2),
+                              view_.YNachPixel(e.y2));
+            // A line wholly off the surface leaves no pixel there, now or when it is erased.
+            if (!flaeche.intersects(
+                    QRect(linie.p1(), linie.p2()).normalized().adjusted(-breite, -breite, breite, breite)))
+                continue;
+            const QRgb farbe = Elementfarbe(e).rgb();
+            auto g = std::find_if(gruppen.begin(), gruppen.end(),
+                                  [&](const Gruppe& x) { return x.farbe == farbe && x.breite == breite; });
+            if (g == gruppen.end()) g = gruppen.insert(gruppen.end(), {farbe, breite, {}});
+            g->linien.push_back(linie);
+        }
+        for (const Gruppe& g : gruppen) {
+            L.Zustand.Farbe = QColor::fromRgb(g.farbe);
+            L.Zustand.Breite = g.breite;
+            L.Zustand.Gepunktet = false;
+            L.Zustand.NichtXor = XorModus;
+            L.Linien(g.linien);
+        }
+    }
+    L.Zustand = gemerkt;
+    Figur = figurGemerkt;
+    if (kreuz) {
+        KreuzMalen();
+        kreuzGezeigt_ = true;
     }
 }
 

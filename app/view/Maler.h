@@ -51,6 +51,9 @@ class Maler {
     void zeichneneu(const std::function<void()>& modusWiederAnwenden);
     // Paints element i (1..Anzahl) on top of the current picture.
     void ElementZeichnen(int i);
+    // Paints every picked element but the texts, as the move drag shows them; the lines go in
+    // one batch per pen.
+    void GepickteFigurenZeichnen();
     // Draws the current Figur from p1 to p2 in copy or not-xor mode. A line takes the cross off
     // first and puts it back afterwards, so it never breaks the inverted cross.
     void FigurZeichnen(QPoint p1, QPoint p2, bool nichtXor);
@@ -68,6 +71,7 @@ class Maler {
     void KreuzMalen();
     void GitterZeichnen();
     void ElementStift(const vektra::TElement& e);
+    QColor Elementfarbe(const vektra::TElement& e) const;
 
     vektra::Zeichnung& doc_;
     vektra::Ansicht& view_;
