@@ -1,8 +1,10 @@
 # Set-up and everyday commands. `make run` builds and starts the editor, `make test` installs
-# what is missing, builds with sanitizers and runs every test through CTest.
+# what is missing, builds with sanitizers and runs every test through CTest. `make fuzz` runs
+# each reader's libFuzzer target for FUZZ_SECONDS seconds.
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 
-.PHONY: run build test bench deps clean format
+.PHONY: run build test bench fuzz deps fuzz-deps clean format
 
 deps:
 	scripts/install-deps
@@ -24,8 +26,19 @@ bench: deps
 	cmake --build build-bench -j $(JOBS)
 	for b in build-bench/bench/bench_*; do QT_QPA_PLATFORM=offscreen $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
+fuzz-deps:
+	scripts/install-deps --fuzz
+
+# The fuzz build has a folder of its own: clang, libFuzzer and the sanitizers, core and converter
+# only. The converter makes the seed inputs; an input that breaks a reader fails the make.
+fuzz: fuzz-deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEKTRA_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS)
+	fuzz/seeds.sh build-fuzz
+	fuzz/fuzzen.sh build-fuzz $(FUZZ_SECONDS)
+
 format:
-	find core app convert tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find core app convert tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-test build-bench
+	rm -rf build build-test build-bench build-fuzz

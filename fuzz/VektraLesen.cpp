@@ -1,0 +1,117 @@
+// Imports any bytes as a picture file twice: into an empty drawing and into a store with less
+// room than one framed box needs. Every element appended is one the importer can make, with
+// positions it can have read; the counts it returns match the store and the messages; the
+// nearly full store receives the same first elements as the empty one and stops exactly when
+// they do not fit.
+#include "Fuzzhilfe.h"
+
+#include "files/VektraLesen.h"
+#include "text/Format.h"
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+using namespace vektra;
+using fuzzhilfe::Protokoll;
+
+namespace {
+
+constexpr int Luecke = 4;
+// A number the importer reads has at most 16 characters of digits, point and minus; a framed
+// box adds its size to its position.
+constexpr double GroessteZahl = 1e16;
+constexpr double GroessteLage = 2 * GroessteZahl;
+
+Zeichnung& FastVoll() {
+    static Zeichnung* z = [] {
+        auto* neu = new Zeichnung;
+        while (neu->Elemente.Anzahl() < MaxElemente - Luecke)
+            neu->Elemente.NeuesElement();
+        return neu;
+    }();
+    return *z;
+}
+
+bool Lage(double v) {
+    return std::isfinite(v) && std::fabs(v) <= GroessteLage;
+}
+
+void ElementPruefen(const TElement& e) {
+    PRUEFEN(!e.gepickt && !e.Kandidat && !e.geloescht && e.Farbe == 0);
+    PRUEFEN(e.Breite >= 0 && e.Breite <= 2);
+    PRUEFEN(Lage(e.x1) && Lage(e.y1));
+    switch (e.Art) {
+    case Linie:
+        PRUEFEN(e.Ebene == EbeneLinie && Lage(e.x2) && Lage(e.y2));
+        break;
+    case Kreis:
+        PRUEFEN(e.Ebene == EbeneKreis && std::fabs(e.Durchmesser) <= GroessteZahl);
+        break;
+    case Text:
+        PRUEFEN(e.Ebene == EbeneText || e.Ebene == EbeneLinie);
+        PRUEFEN(e.Text.size() <= MaxTextLaenge && e.Ausrichtung.size() <= 2);
+        break;
+    default:
+        PRUEFEN(!"an element kind the importer does not make");
+    }
+}
+
+Importergebnis Importieren(std::string_view eingabe, Zeichnung& z, Protokoll& m) {
+    std::istringstream ein{std::string(eingabe)};
+    const int vorher = z.Elemente.Anzahl();
+    const Importergebnis e = VektraLesen(ein, z, m);
+    PRUEFEN(z.Elemente.Anzahl() <= MaxElemente);
+    PRUEFEN(e.neueElemente == z.Elemente.Anzahl() - vorher);
+    PRUEFEN(!e.voll || z.Elemente.Voll());
+    PRUEFEN(m.Anzahl(Meldungsart::Fehler) == e.Fehler);
+    PRUEFEN(m.Anzahl(Meldungsart::Warnung) == (e.voll ? 1 : 0));
+    int zeile = 1;
+    for (const fuzzhilfe::Meldung& meldung : m.liste) {
+        if (meldung.art == Meldungsart::Information) continue;
+        PRUEFEN(meldung.zeile >= zeile);
+        zeile = meldung.zeile;
+    }
+    for (int i = vorher + 1; i <= z.Elemente.Anzahl(); ++i)
+        ElementPruefen(z.Elemente[i]);
+    return e;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
+    const std::string_view eingabe = fuzzhilfe::Text(daten, groesse);
+
+    static Zeichnung* const leer = new Zeichnung;
+    fuzzhilfe::Leeren(*leer);
+    Protokoll m1;
+    const Importergebnis e1 = Importieren(eingabe, *leer, m1);
+    // Of the dialog values only the unit length, which stays a number, and the three named TeX
+    // widths can change; nothing else of the document does.
+    Dialogwerte erwartet;
+    erwartet.Unitlength = leer->Dialog.Unitlength;
+    std::copy(leer->Dialog.TeXBreite.begin() + 1, leer->Dialog.TeXBreite.end(),
+              erwartet.TeXBreite.begin() + 1);
+    PRUEFEN(fuzzhilfe::Felder(leer->Dialog) == fuzzhilfe::Felder(erwartet));
+    double einheit = 0;
+    PRUEFEN(ZahlLesen(leer->Dialog.Unitlength, einheit));
+    PRUEFEN(leer->Ablage.Anzahl() == 0 && !leer->Geaendert && leer->Dateiname.empty());
+    PRUEFEN(leer->Kopf.roh == Kopfsatz::NeuesBild());
+
+    Zeichnung& fast = FastVoll();
+    const int vorher = fast.Elemente.Anzahl();
+    Protokoll m2;
+    const Importergebnis e2 = Importieren(eingabe, fast, m2);
+    PRUEFEN(e2.voll == (e1.neueElemente > Luecke));
+    PRUEFEN(e2.neueElemente == std::min(e1.neueElemente, Luecke));
+    PRUEFEN(e2.voll ? e2.Fehler <= e1.Fehler : e2.Fehler == e1.Fehler);
+    for (int i = 1; i <= e2.neueElemente; ++i)
+        PRUEFEN(fuzzhilfe::Felder(fast.Elemente[vorher + i]) == fuzzhilfe::Felder(leer->Elemente[i]));
+
+    // Back to the nearly full store for the next input.
+    for (int i = vorher + 1; i <= fast.Elemente.Anzahl(); ++i)
+        fast.Elemente[i].geloescht = true;
+    fast.Elemente.Aufraeumen();
+    fast.Dialog = Dialogwerte{};
+    return 0;
+}

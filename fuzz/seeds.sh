@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Makes the seed inputs of the fuzz targets in BUILD/korpus/NAME with the converter of the fuzz
+# build BUILD: native drawings (the picture examples imported, a few plotted curves), picture
+# files (the examples and those drawings exported), and one input per line of fuzz/NAME.seeds.
+# The folders are the fuzzers' working corpora too; what they already hold is kept.
+set -euo pipefail
+
+bau=${1:?usage: fuzz/seeds.sh BUILD}
+quelle=$(cd "$(dirname "$0")/.." && pwd)
+konverter=$bau/convert/vektra32-convert
+korpus=$bau/korpus
+zeichnungen=$korpus/Zeichnungsdatei
+bilder=$korpus/VektraLesen
+mkdir -p "$zeichnungen" "$bilder"
+
+konvertieren() {
+    "$konverter" "$@" 2>/dev/null || { echo "seeds: vektra32-convert $* failed" >&2; exit 1; }
+}
+
+for vkx in "$quelle"/tests/data/*.vkx; do
+    name=$(basename "$vkx" .vkx)
+    cp "$vkx" "$bilder/$name.vkx"
+    konvertieren "$vkx" "$zeichnungen/$name.vks"
+done
+
+konvertieren --curve "5*cos(t)+10" "5*sin(t)+10" --t1 6.2832 --control none --dt 0.3 "$zeichnungen/kreis.vks"
+konvertieren --curve "t" "t^2/4" --t0 -6 --t1 6 --chord 2 --offset 20,5 --pattern 2,1,0,0 "$zeichnungen/parabel.vks"
+konvertieren --curve "n*cos(t)" "n*sin(t)" --n0 1 --n1 3 --t1 3.1416 --control none --dt 0.4 \
+    --offset 40,40 "$zeichnungen/boegen.vks"
+konvertieren --curve "4*cos(t)" "4*sin(t)" --z "t" --t1 9 --control direction --angle 20 \
+    --no-clip "$zeichnungen/wendel.vks"
+
+for vks in "$zeichnungen"/{kreis,parabel,boegen,wendel}.vks; do
+    konvertieren "$vks" "$bilder/$(basename "$vks" .vks).vkx"
+done
+
+for liste in "$quelle"/fuzz/*.seeds; do
+    [ -f "$liste" ] || continue
+    ziel=$korpus/$(basename "$liste" .seeds)
+    mkdir -p "$ziel"
+    n=0
+    while IFS= read -r zeile || [ -n "$zeile" ]; do
+        n=$((n + 1))
+        printf '%s' "$zeile" >"$ziel/seed-$n"
+    done <"$liste"
+done
