@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -72,14 +72,15 @@ inline bool Schreiben(const QString& pfad, const QByteArray& bytes) {
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-// Base of the test classes: keeps their settings away from the user's and their files in a
-// temporary folder.
+// Base of the test classes: keeps their settings in a store of their own, away from the user's
+// and from every other test program running at the same time, and their files in a temporary
+// folder. (Qt's test mode would share one store under the home folder between all of them.)
 struct Testumgebung {
     QTemporaryDir konfig, ordner;
     Testumgebung() {
         if (!konfig.isValid() || !ordner.isValid()) qFatal("no temporary folder");
         qputenv("XDG_CONFIG_HOME", konfig.path().toLocal8Bit());
-        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, konfig.path());
     }
     QString Datei(const QString& name) const { return QDir(ordner.path()).filePath(name); }
     // Saves a drawing of `linien` lines with zoom level 6 and unit length 2.5 as `name`.
