@@ -5,7 +5,11 @@
 #include "view/MyDraw.h"
 
 #include <QAction>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QSpinBox>
+
+#include <functional>
 
 namespace {
 
@@ -50,6 +54,35 @@ class EinstellungsbefehlTest : public QObject, Testumgebung {
         f.imDialog = {};
         f.einstellungenclick();
         QCOMPARE(Modusnummer(f.AktuellerModus()), 2);
+    }
+
+    void aenderungenDieMitDerZeichnungReisenMarkierenSie() {
+        // Each value that travels with the drawing file marks it changed; a dialog closed as it
+        // was, or a new origin (which no file holds), does not.
+        const auto feld = [](QDialog& d, const char* n) {
+            return d.findChild<QLineEdit*>(QString::fromLatin1(n));
+        };
+        const std::pair<const char*, std::function<void(QDialog&)>> faelle[] = {
+            {"nichts", [](QDialog&) {}},
+            {"Nullpunkt", [&](QDialog& d) { feld(d, "nullx_edit")->setText(u"7"_s); }},
+            {"Unitlength", [&](QDialog& d) { QTest::keyClicks(feld(d, "Unitlength"), u"5"_s); }},
+            {"TeX-Breite", [&](QDialog& d) { QTest::keyClicks(feld(d, "TeX_dick"), u"2"_s); }},
+            {"Pixelbreite", [](QDialog& d) { d.findChild<QSpinBox*>(u"Liniedick"_s)->setValue(5); }},
+            {"Pickabstand", [](QDialog& d) { d.findChild<QSpinBox*>(u"pickedit"_s)->setValue(3); }},
+            {"Textanzeige",
+             [](QDialog& d) { d.findChild<QRadioButton*>(u"Textanzeige3"_s)->setChecked(true); }},
+            {"Pfeilwinkel", [&](QDialog& d) { feld(d, "p_wink")->setText(u"0.3"_s); }},
+            {"Massstab", [&](QDialog& d) { feld(d, "Massstabedit")->setText(u"12"_s); }}};
+        for (const auto& [was, tun] : faelle) {
+            Skriptfenster f;
+            f.einstellungenclick();
+            f.Dokument().Geaendert = false;
+            f.imDialog = tun;
+            f.einstellungenclick();
+            const bool soll = std::string_view(was) != "nichts" && std::string_view(was) != "Nullpunkt";
+            QCOMPARE(std::pair(QString::fromLatin1(was), f.Dokument().Geaendert),
+                     std::pair(QString::fromLatin1(was), soll));
+        }
     }
 };
 
