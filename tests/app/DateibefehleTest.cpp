@@ -3,8 +3,10 @@
 #include "DateiSkriptfenster.h"
 
 #include "files/Dateifilter.h"
+#include "view/Maler.h"
 
 #include <QAction>
+#include <QLabel>
 
 using vektra::Antwort;
 
@@ -20,6 +22,13 @@ class DateibefehleTest : public QObject, Testumgebung {
         const QByteArray ganz = Inhalt(Datei(u"Bild.VKS"_s));
         QVERIFY(Schreiben(Datei(u"kurz.vks"_s), ganz.left(ganz.size() - 10)));
         QVERIFY(Schreiben(Datei(u"alt.vks"_s), QByteArray("\x0a\0\0\0VEKTRA41  ", 14) + QByteArray(168, 0)));
+        // One with clipping off and bounds of its own.
+        Skriptfenster f;
+        NeueLinie(f.Dokument(), 0, 0, 5, 5);
+        f.Dokument().Dialog.Clipaktiv = false;
+        f.Dokument().Dialog.ClipOben = 77;
+        f.Dokument().Dateiname = Datei(u"ohneclip.vks"_s).toStdString();
+        QVERIFY(f.Dateien().Speichern1Click());
     }
 
     void filterInQtForm() {
@@ -62,13 +71,18 @@ class DateibefehleTest : public QObject, Testumgebung {
         QTest::addColumn<QString>("dateiname");
         QTest::addColumn<QString>("titel");
         QTest::addColumn<QString>("meldung");
+        QTest::addColumn<QString>("clip");
+        const QString vorher = u"Clip: u: 1 o: 2 l: 3 r: 4"_s;
         QTest::newRow("abgebrochen") << QString() << 1 << u"vorher.vks"_s << u"Vektra32 vorher.vks"_s
-                                     << QString();
-        QTest::newRow("gut") << u"Bild.VKS"_s << 3 << u"Bild.vks"_s << u"Vektra32 Bild.VKS"_s << QString();
+                                     << QString() << vorher;
+        QTest::newRow("gut") << u"Bild.VKS"_s << 3 << u"Bild.vks"_s << u"Vektra32 Bild.VKS"_s << QString()
+                             << u"Clip: u: -1 o: 200 l: -1 r: 200"_s;
+        QTest::newRow("ohne Clip") << u"ohneclip.vks"_s << 1 << u"ohneclip.vks"_s
+                                   << u"Vektra32 ohneclip.vks"_s << QString() << u"Clip aus"_s;
         QTest::newRow("kaputt") << u"kurz.vks"_s << 1 << u"vorher.vks"_s << u"Vektra32 vorher.vks"_s
-                                << Datei(u"kurz.vks: "_s);
+                                << Datei(u"kurz.vks: "_s) << vorher;
         QTest::newRow("falsche Version")
-            << u"alt.vks"_s << 0 << QString() << u"Vektra32"_s << u"Falsche Version"_s;
+            << u"alt.vks"_s << 0 << QString() << u"Vektra32"_s << u"Falsche Version"_s << vorher;
     }
     void oeffnen() {
         QFETCH(QString, datei);
@@ -76,8 +90,10 @@ class DateibefehleTest : public QObject, Testumgebung {
         QFETCH(QString, dateiname);
         QFETCH(QString, titel);
         QFETCH(QString, meldung);
+        QFETCH(QString, clip);
         Skriptfenster f;
         NeueLinie(f.Dokument(), 0, 0, 5, 5);
+        f.Statusfeld(3)->setText(u"Clip: u: 1 o: 2 l: 3 r: 4"_s);
         f.Dokument().Dateiname = "vorher.vks";
         f.setWindowTitle(u"Vektra32 vorher.vks"_s);
         f.Dokument().Geaendert = true;
@@ -85,7 +101,11 @@ class DateibefehleTest : public QObject, Testumgebung {
         f.ModusSetzen(Modus(0));
         f.antworten = {Antwort::Ja};
         if (!datei.isEmpty()) f.dateien = {Datei(datei)};
+        const unsigned generation = f.Painter().Generation();
         f.Dateien().Open1Click();
+        // Whatever was chosen is shown at once: the surface and the clip state of panel 3.
+        QCOMPARE(f.Painter().Generation() > generation, !datei.isEmpty());
+        QCOMPARE(f.Statusfeld(3)->text(), clip);
         QCOMPARE(f.fragen, QStringList{u"Änderungen verwerfen?"_s});
         QCOMPARE(f.meldungen.size(), meldung.isEmpty() ? 0 : 1);
         QVERIFY2(f.meldungen.value(0).startsWith(meldung), qPrintable(f.meldungen.join(u'|')));

@@ -42,6 +42,7 @@ class MalerTest : public QObject {
         a.Strich(0, 29, 30, 29).gepickt = true;
         a.doc.Elemente[7].Kandidat = true;
         a.Strich(0, 31, 30, 31, -1).gepickt = true;
+        a.Strich(0, 1, 30, 1, -1, 0xFF0000).Art = vektra::Pfeilspitze;
         const auto dicken = [&](QRgb farbe) {
             QList<int> d;
             for (int y : {5, 10, 15, 20, 25})
@@ -59,6 +60,7 @@ class MalerTest : public QObject {
         QCOMPARE(dicken(Blau), (QList<int>{0, 0, 4, 3, 4}));
         QCOMPARE(dicken(Unsichtbar), (QList<int>{2, 0, 0, 0, 0}));
         QCOMPARE(a.Bild().pixel(Sx(15), Sy(31)), Unsichtbar);
+        QCOMPARE(a.Bild().pixel(Sx(15), Sy(1)), Unsichtbar);
         // A class from a damaged file paints like the nearest valid one instead of reading past the table.
         a.doc.Elemente[3].Breite = 7;
         a.Neu();
@@ -95,7 +97,11 @@ class MalerTest : public QObject {
         a.doc.Elemente[3].Ebene = 5;
         a.Neu();
         QCOMPARE(a.Bild().pixel(Sx(10), Sy(8)), Rot);
-        // Classes outside 0..9 and deleted elements are not painted.
+        // Class 9 is painted last of all; classes outside 0..9 and deleted elements are not.
+        a.doc.Elemente[1].Ebene = 9;
+        a.doc.Elemente[2].Ebene = 0;
+        a.Neu();
+        QVERIFY(Zaehlen(a.Bild(), Schwarz) > 0);
         a.doc.Elemente[1].Ebene = 10;
         a.doc.Elemente[2].Ebene = -1;
         a.doc.Elemente[3].geloescht = true;

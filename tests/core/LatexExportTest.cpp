@@ -66,3 +66,18 @@ TEST(LatexExport, FalscheUnitlengthOderFehlenderOrdnerLassenDieDatei) {
     EXPECT_TRUE(LatexExportDatei(z, ziel, p));
     EXPECT_EQ(DateiInhalt(ziel), Export(z));
 }
+
+TEST(LatexExport, ObersteEbenenInIhrerFolge) {
+    // Classes 9 and 10 are written after the lower ones whatever the creation order; 11 is not.
+    Zeichnung z;
+    NeuerStrich(z, 10, 0, 10, 1).Ebene = 10;
+    NeuerStrich(z, 11, 0, 11, 1).Ebene = 11;
+    NeuerStrich(z, 9, 0, 9, 1).Ebene = 9;
+    NeuerStrich(z, 3, 0, 3, 1);
+    const std::string s = Bild(z);
+    const auto stelle = [&](const char* x) { return s.find(std::string("\\emline{") + x + ".00}"); };
+    EXPECT_LT(stelle(" 3"), stelle(" 9"));
+    EXPECT_LT(stelle(" 9"), stelle("10"));
+    EXPECT_NE(stelle("10"), std::string::npos);
+    EXPECT_EQ(stelle("11"), std::string::npos);
+}
