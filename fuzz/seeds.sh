@@ -34,6 +34,15 @@ for vks in "$zeichnungen"/{kreis,parabel,boegen,wendel}.vks; do
     konvertieren "$vks" "$bilder/$(basename "$vks" .vks).vkx"
 done
 
+# Macros of the picked curves, and language files.
+makros=$korpus/Makrodatei
+sprachen=$korpus/Sprachdatei
+mkdir -p "$makros" "$sprachen"
+konvertieren "$zeichnungen/kreis.vks" "$makros/kreis.vkm" --ref 10,10
+konvertieren "$zeichnungen/boegen.vks" "$makros/boegen.vkm"
+printf '[Language]\r\nsn=N\r\ns12=Draw lines \r\ns59="Clip: %%d %%d %%d %%d"\r\nsf1 = "Colour"\r\n' >"$sprachen/englisch"
+printf '; comment\n[language]\nS62=Fehler %%s bei %%d: %%6.2f\ns28=\xe4\xf6\n' >"$sprachen/gemischt"
+
 for liste in "$quelle"/fuzz/*.seeds; do
     [ -f "$liste" ] || continue
     ziel=$korpus/$(basename "$liste" .seeds)
