@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -80,6 +81,9 @@ struct Testumgebung {
         if (!konfig.isValid() || !ordner.isValid()) qFatal("no temporary folder");
         qputenv("XDG_CONFIG_HOME", konfig.path().toLocal8Bit());
         QStandardPaths::setTestModeEnabled(true);
+        // The settings store keeps the place it found first for the whole process, and test mode
+        // makes that one place shared by all test programs: each environment gets its own.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, konfig.path());
     }
     QString Datei(const QString& name) const { return QDir(ordner.path()).filePath(name); }
     // Saves a drawing of `linien` lines with zoom level 6 and unit length 2.5 as `name`.
