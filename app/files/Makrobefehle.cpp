@@ -87,7 +87,7 @@ void Makrobefehle::MakrotastenModus() {
 }
 
 void Makrobefehle::MakroWiederholen() {
-    if (!Einfuegename.isEmpty() && QFileInfo(Einfuegename).isFile()) f_.ModusSetzen(Modus::MakroEinfuegen);
+    if (QFileInfo(Einfuegename).isFile()) f_.ModusSetzen(Modus::MakroEinfuegen);
 }
 
 void Makrobefehle::MakroZurTaste(QChar zeichen) {
