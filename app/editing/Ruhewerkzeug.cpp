@@ -2,7 +2,6 @@
 
 Modusmerkmale Ruhewerkzeug::Merkmale(Modus m) const {
     using Z = Modusmerkmale::Zeigerart;
-    using S = Modusmerkmale::Stiftart;
     Modusmerkmale mm;
     switch (m) {
     case Modus::Neutral:
@@ -10,14 +9,6 @@ Modusmerkmale Ruhewerkzeug::Merkmale(Modus m) const {
         mm.KnoepfeLoesen = true;
         mm.Zeiger = Z::Pfeil;
         mm.KreuzWeg = true;
-        break;
-    case Modus::MakroSpeichern:
-    case Modus::MakroEinfuegen:
-        mm.Statustext = "s66";
-        mm.Zeiger = Z::Kreuz;
-        mm.KreuzNeu = true;
-        mm.Aendert = m == Modus::MakroEinfuegen;
-        if (mm.Aendert) mm.Stift = S::Neutral;
         break;
     case Modus::TextEditieren:
         mm.Statustext = "s26";

@@ -11,6 +11,7 @@
 #include "editing/Umformbefehle.h"
 #include "editing/Werkzeugkasten.h"
 #include "files/Dateibefehle.h"
+#include "files/Makrobefehle.h"
 #include "main/Fensterspeicher.h"
 #include "main/TEinstellungen.h"
 #include "text/Qtext.h"
@@ -31,7 +32,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent), dateien(std::make_unique<Dateibefehle>(*this)) {
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent), dateien(std::make_unique<Dateibefehle>(*this)),
+      makros(std::make_unique<Makrobefehle>(*this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Tq("v.Titel"));
 
@@ -86,6 +89,14 @@ void TForm1::DialogeAnlegen() {
     umformen = std::make_unique<Umformbefehle>(*this, *Skalierform, *Drehform);
     ansichten =
         new Ansichtsbefehle(*this, Ansichtsteile{Gitter1, Zoomgruppe, snapcheck, Snapbox, unzoombutton});
+}
+
+const QString& TForm1::Makroordner() const {
+    return makros->Ordner;
+}
+
+void TForm1::MakroordnerSetzen(const QString& ordner) {
+    makros->Ordner = ordner;
 }
 
 Modus TForm1::AktuellerModus() const {
@@ -221,7 +232,7 @@ void TForm1::FensterWiederherstellen() {
     // the program's folder.
     const auto maximiert = speicher.WahrheitLesen(QStringLiteral("Form1_Maximized"));
     if (!maximiert) {
-        makroordner_ = QCoreApplication::applicationDirPath();
+        makros->Ordner = QCoreApplication::applicationDirPath();
         return;
     }
     if (*maximiert) {
@@ -237,8 +248,8 @@ void TForm1::FensterWiederherstellen() {
             resize(breite, hoehe);
         }
     }
-    makroordner_ = speicher.TextLesen(QStringLiteral("Macro_Directory"))
-                       .value_or(QCoreApplication::applicationDirPath());
+    makros->Ordner = speicher.TextLesen(QStringLiteral("Macro_Directory"))
+                         .value_or(QCoreApplication::applicationDirPath());
 }
 
 void TForm1::FensterSpeichern() {
@@ -251,7 +262,7 @@ void TForm1::FensterSpeichern() {
         speicher.Schreiben(QStringLiteral("Form1_Width"), width());
         speicher.Schreiben(QStringLiteral("Form1_Height"), height());
     }
-    speicher.Schreiben(QStringLiteral("Macro_Directory"), makroordner_);
+    speicher.Schreiben(QStringLiteral("Macro_Directory"), makros->Ordner);
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {

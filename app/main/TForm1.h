@@ -23,6 +23,7 @@ class QToolButton;
 class Ansichtsbefehle;
 class Auswahlbefehle;
 class Dateibefehle;
+class Makrobefehle;
 class TDrehform;
 class TSkalierform;
 class Umformbefehle;
@@ -79,11 +80,12 @@ class TForm1 : public QMainWindow, public Fensterdienste {
 
     // The drawing opened when the window is shown the first time (the command-line argument).
     void StartdateiSetzen(const QString& datei) { startdatei_ = datei; }
-    // Initial folder of the macro file dialogs.
-    const QString& Makroordner() const { return makroordner_; }
-    void MakroordnerSetzen(const QString& ordner) { makroordner_ = ordner; }
+    // The macro folder, restored at the first showing and stored at closing.
+    const QString& Makroordner() const;
+    void MakroordnerSetzen(const QString& ordner);
 
     Dateibefehle& Dateien() { return *dateien; }
+    Makrobefehle& Makros() { return *makros; }
     Auswahlbefehle& Auswahl() { return *auswahl; }
     Ansichtsbefehle& Ansichten() { return *ansichten; }
     Werkzeugkasten& Werkzeuge() { return *werkzeuge; }
@@ -126,6 +128,7 @@ class TForm1 : public QMainWindow, public Fensterdienste {
     Lineal* PaintBoxh = nullptr;
     std::unique_ptr<Maler> maler;
     std::unique_ptr<Dateibefehle> dateien;
+    std::unique_ptr<Makrobefehle> makros;
     std::unique_ptr<Werkzeugkasten> werkzeuge;
     std::unique_ptr<Auswahlbefehle> auswahl;
     std::unique_ptr<Umformbefehle> umformen;
@@ -149,7 +152,6 @@ class TForm1 : public QMainWindow, public Fensterdienste {
     Schrittleiste* schritte = nullptr;
 
     QString startdatei_;
-    QString makroordner_;
     bool gezeigt = false;
     bool neuZeichnenVorgemerkt = false;
 };

@@ -5,6 +5,7 @@
 #include "editing/Auswahlbefehle.h"
 #include "editing/Umformbefehle.h"
 #include "files/Dateibefehle.h"
+#include "files/Makrobefehle.h"
 #include "main/Symbole.h"
 #include "main/TForm1.h"
 #include "text/Qtext.h"
@@ -71,8 +72,8 @@ void TForm1::MenuesAnlegen() {
     befehl("VkpPsExport1", "sm9", [this] { dateien->Exportieren(1); });
     befehl("VkpPsExportals1", "sm42", [this] { dateien->ExportierenUnter(1); });
     File1->addSeparator();
-    Eintrag(File1, "macroladen1", "sm40");
-    Eintrag(File1, "Macrospeichern1", "sm41");
+    befehl("macroladen1", "sm40", [this] { makros->macroladen1Click(); });
+    befehl("Macrospeichern1", "sm41", [this] { makros->macrospeichern1Click(); });
     File1->addSeparator();
     connect(Eintrag(File1, "Exit1", "v.Exit"), &QAction::triggered, this, &QWidget::close);
 

@@ -6,6 +6,7 @@
 #include "editing/Flaechenwerkzeug.h"
 #include "editing/Geradenwerkzeug.h"
 #include "editing/Kreiswerkzeug.h"
+#include "editing/Makropunktwerkzeug.h"
 #include "editing/Ruhewerkzeug.h"
 #include "editing/TTextein.h"
 #include "editing/Textwerkzeug.h"
@@ -25,8 +26,9 @@ void TForm1::WerkzeugeAnlegen() {
     k.Anmelden({Modus::Zoomflaeche, Modus::Pickflaeche},
                std::make_unique<Flaechenwerkzeug>(*this, *ansichten));
     k.Anmelden({Modus::Verschieben}, std::make_unique<Verschiebewerkzeug>(*this));
-    k.Anmelden({Modus::Neutral, Modus::Makrotaste, Modus::MakroSpeichern, Modus::MakroEinfuegen,
-                Modus::TextEditieren},
+    k.Anmelden({Modus::MakroSpeichern, Modus::MakroEinfuegen},
+               std::make_unique<Makropunktwerkzeug>(*this, *makros));
+    k.Anmelden({Modus::Neutral, Modus::Makrotaste, Modus::TextEditieren},
                std::make_unique<Ruhewerkzeug>(*this));
 }
 

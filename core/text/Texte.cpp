@@ -352,6 +352,11 @@ const std::vector<Texteintrag> Eintraege{
     {"v.DialogExport", "Exportieren", Anwendung::Wert},
     {"v.DialogImport", "Importieren", Anwendung::Wert},
     {"v.Importtitel", "Vektra 32 - ", Anwendung::Wert},
+    // Macro commands: the choosers and the status of the macro-key mode.
+    {"v.DialogMakroSpeichern", "Macro speichern", Anwendung::Wert},
+    {"v.DialogMakroEinfuegen", "Macro einfügen", Anwendung::Wert},
+    {"v.Makrofilter", "Macros|*.vkm", Anwendung::Wert},
+    {"v.Makrotaste", "macro", Anwendung::Wert},
     // Drawing tools and their dialogs.
     {"v.OK", "OK", Anwendung::Wert},
     {"v.Abbrechen", "Abbrechen", Anwendung::Wert},
