@@ -10,6 +10,8 @@
 #include "text/Format.h"
 #include "text/Texte.h"
 
+#include "PdfGrafik.h"
+
 #include <algorithm>
 
 namespace vektra {
@@ -50,9 +52,11 @@ int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, dou
     case Ausgabeart::Bild:
         geschrieben = LatexExportDatei(z, ausgabe, m);
         break;
-    case Ausgabeart::PostScript:
-        geschrieben = PsExportDatei(z, ausgabe, m);
-        break;
+    case Ausgabeart::PostScript: {
+        Grafikbeilage pdf = PdfBeilage();
+        if (!PsExportDatei(z, ausgabe, m, &pdf)) return KonvertiertNicht;
+        return pdf.geschrieben ? KonvertiertOk : KonvertiertUnvollstaendig;
+    }
     case Ausgabeart::Makro:
         geschrieben = MakroSpeichern(z, rx, ry, ausgabe, m);
         break;

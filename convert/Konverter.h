@@ -22,12 +22,13 @@ constexpr int KonvertiertNicht = 1; // input unreadable or nothing written
 constexpr int FalscherAufruf = 2;   // also a curve family of more than MaxKurven curves
 // Written, but a fault or the full element store ended the curve command early: the file
 // holds the curves plotted until then.
+// Also: the wrapper and the PostScript file are written, but the PDF beside them is not.
 constexpr int KonvertiertUnvollstaendig = 3;
 
 // Writes `z` to `ausgabe` in the format its extension names: native drawing (compacted),
-// picture code, wrapper plus PostScript file beside it, or a macro of the picked, not deleted
-// elements with the reference point (rx, ry). An existing file is replaced. Returns an exit
-// code; failures are reported through `m`.
+// picture code, wrapper plus the PostScript file and its PDF beside it, or a macro of the
+// picked, not deleted elements with the reference point (rx, ry). An existing file is replaced.
+// Returns an exit code; failures are reported through `m`.
 int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, double rx = 0, double ry = 0);
 
 // Runs the converter with the arguments after the program name. Help goes to `aus`, messages

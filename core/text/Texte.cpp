@@ -246,6 +246,7 @@ const std::vector<Texteintrag> Eintraege{
     {"v.LesenFehlgeschlagen", "Datei kann nicht gelesen werden", Anwendung::Wert},
     {"v.ImportVoll", "Zeichnung voll (32000 Elemente): der Rest der Datei wird nicht gelesen",
      Anwendung::Wert},
+    {"v.TeXBreiteKeineZahl", "TeX-Linienbreite ist keine Zahl: ", Anwendung::Wert},
     {"v.KonvAufruf", "Aufruf: vektra32-convert [--ref X,Y] EINGABE AUSGABE (mehr mit --help)",
      Anwendung::Wert},
     {"v.KonvHilfe",
@@ -260,7 +261,8 @@ const std::vector<Texteintrag> Eintraege{
      "AUSGABE   die Endung bestimmt das Format:\n"
      "            .vks  Vektra-Zeichnung (gelöschte Elemente entfallen)\n"
      "            .vkx  LaTeX-Bild mit emTeX-Linien\n"
-     "            .vkp  LaTeX-Treiber und daneben die PostScript-Datei .ps\n"
+     "            .vkp  LaTeX-Treiber und daneben die PostScript-Datei .ps und\n"
+     "                  dieselbe Grafik als .pdf (für pdfLaTeX)\n"
      "            .vkm  Macro aus den gewählten, nicht gelöschten Elementen; die\n"
      "                  Elemente einer importierten Bilddatei sind nicht gewählt\n"
      "          Eine vorhandene Datei wird ersetzt.\n"
@@ -272,7 +274,8 @@ const std::vector<Texteintrag> Eintraege{
      "\n"
      "Rückgabewert: 0 bei Erfolg, 1 wenn die Eingabe nicht gelesen oder nichts\n"
      "geschrieben werden konnte, 2 bei falschem Aufruf, 3 wenn --curve vorzeitig\n"
-     "endete und nur geschrieben ist, was bis dahin entstand.\n"
+     "endete und nur geschrieben ist, was bis dahin entstand, oder wenn neben .vkp\n"
+     "und .ps die .pdf nicht geschrieben werden konnte.\n"
      "\n"
      "vektra32-convert --curve X Y [--z Z] [--axis-front] [--t0 T0] [--t1 T1]\n"
      "    [--n0 N0] [--n1 N1] [--control length|direction|none] [--chord L]\n"
