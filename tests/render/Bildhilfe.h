@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace bildhilfe {
@@ -34,17 +35,20 @@ class Bild {
         std::copy_n(zeile + 4 * x, 4, reinterpret_cast<unsigned char*>(&p));
         return p & 0xFFFFFF;
     }
-    // The box of every pixel of exactly `farbe`.
-    Kasten KastenVon(std::uint32_t farbe) const {
+    // The box of the pixels for which `passt` holds.
+    Kasten KastenWo(const std::function<bool(std::uint32_t)>& passt) const {
         Kasten k;
         for (int y = 0; y < Hoehe(); ++y)
             for (int x = 0; x < Breite(); ++x)
-                if (Pixel(x, y) == farbe) {
+                if (passt(Pixel(x, y))) {
                     k.links = std::min(k.links, x), k.rechts = std::max(k.rechts, x);
                     k.oben = std::min(k.oben, y), k.unten = std::max(k.unten, y);
                     ++k.anzahl;
                 }
         return k;
+    }
+    Kasten KastenVon(std::uint32_t farbe) const {
+        return KastenWo([farbe](std::uint32_t p) { return p == farbe; });
     }
     cairo_surface_t* surface() const { return s_.get(); }
 

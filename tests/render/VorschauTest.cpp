@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <functional>
-#include <regex>
 
 using namespace testhilfe;
 using namespace bildhilfe;
@@ -18,19 +17,6 @@ Bild Png(const Zeichnung& z, double massstab) {
     std::string png, fehler;
     EXPECT_TRUE(VorschauZeichnen(z, Vorschauart::Png, massstab, png, fehler)) << fehler;
     return PngLesen(png);
-}
-
-// The box of the pixels for which `passt` holds.
-Kasten KastenWo(const Bild& b, const std::function<bool(std::uint32_t)>& passt) {
-    Kasten k;
-    for (int y = 0; y < b.Hoehe(); ++y)
-        for (int x = 0; x < b.Breite(); ++x)
-            if (passt(b.Pixel(x, y))) {
-                k.links = std::min(k.links, x), k.rechts = std::max(k.rechts, x);
-                k.oben = std::min(k.oben, y), k.unten = std::max(k.unten, y);
-                ++k.anzahl;
-            }
-    return k;
 }
 
 bool Gruenlich(std::uint32_t p) {
@@ -97,7 +83,7 @@ TEST(Vorschau, EigeneFarbenUndWasDerBildschirmZeigt) {
         Zeichnung z;
         f.bauen(z);
         const Bild b = Png(z, 4);
-        const Kasten tinte = KastenWo(b, [](std::uint32_t p) { return p != 0xFFFFFF; });
+        const Kasten tinte = b.KastenWo([](std::uint32_t p) { return p != 0xFFFFFF; });
         if (!f.farbe) {
             EXPECT_TRUE(tinte.leer()) << f.name;
             continue;
@@ -132,7 +118,7 @@ TEST(Vorschau, TexteNachAusrichtung) {
         NeuerText(z, 0, 0, "Gr\366\337eWg", ausrichtung, 0x00A000);
         const Bild b = Png(z, 4);
         const Kasten senkrechterStrich = b.KastenVon(0xFF0000), waagrechterStrich = b.KastenVon(0x0000FF);
-        const Kasten text = KastenWo(b, Gruenlich);
+        const Kasten text = b.KastenWo(Gruenlich);
         ASSERT_FALSE(text.leer()) << ausrichtung;
         const int x = senkrechterStrich.links, y = waagrechterStrich.oben;
         const std::string a = ausrichtung;
