@@ -10,6 +10,9 @@
 #include "text/Format.h"
 #include "text/Texte.h"
 
+#include "PdfGrafik.h"
+#include "Vorschau.h"
+
 #include <algorithm>
 
 namespace vektra {
@@ -38,11 +41,16 @@ Ausgabeart AusgabeartVon(std::string_view pfad) {
     if (EndetAuf(pfad, ".vkx")) return Ausgabeart::Bild;
     if (EndetAuf(pfad, ".vkp")) return Ausgabeart::PostScript;
     if (EndetAuf(pfad, ".vkm")) return Ausgabeart::Makro;
+    if (EndetAuf(pfad, ".svg")) return Ausgabeart::Svg;
+    if (EndetAuf(pfad, ".png")) return Ausgabeart::Png;
+    if (EndetAuf(pfad, ".pdf")) return Ausgabeart::Pdf;
     return Ausgabeart::Unbekannt;
 }
 
-int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, double rx, double ry) {
+int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, double rx, double ry,
+                     double massstab) {
     bool geschrieben = false;
+    if (massstab <= 0) massstab = Bildschirmmassstab(z);
     switch (AusgabeartVon(ausgabe)) {
     case Ausgabeart::Zeichnung:
         geschrieben = ZeichnungSchreibenDatei(ausgabe, z, m);
@@ -50,11 +58,22 @@ int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, dou
     case Ausgabeart::Bild:
         geschrieben = LatexExportDatei(z, ausgabe, m);
         break;
-    case Ausgabeart::PostScript:
-        geschrieben = PsExportDatei(z, ausgabe, m);
-        break;
+    case Ausgabeart::PostScript: {
+        Grafikbeilage pdf = PdfBeilage();
+        if (!PsExportDatei(z, ausgabe, m, &pdf)) return KonvertiertNicht;
+        return pdf.geschrieben ? KonvertiertOk : KonvertiertUnvollstaendig;
+    }
     case Ausgabeart::Makro:
         geschrieben = MakroSpeichern(z, rx, ry, ausgabe, m);
+        break;
+    case Ausgabeart::Svg:
+        geschrieben = VorschauDatei(z, ausgabe, Vorschauart::Svg, massstab, m);
+        break;
+    case Ausgabeart::Png:
+        geschrieben = VorschauDatei(z, ausgabe, Vorschauart::Png, massstab, m);
+        break;
+    case Ausgabeart::Pdf:
+        geschrieben = VorschauDatei(z, ausgabe, Vorschauart::Pdf, massstab, m);
         break;
     case Ausgabeart::Unbekannt:
         m.Melden(Meldungsart::Fehler, T("v.KonvAusgabeUnbekannt") + ausgabe);
@@ -93,13 +112,17 @@ int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostr
         const int geschrieben = AusgabeSchreiben(z, ausgabe, m);
         return geschrieben == KonvertiertOk ? ergebnis : geschrieben;
     }
-    // The two names and the macro's reference point, which may come anywhere among them.
+    // The two names, the macro's reference point and the preview's scale, which may come
+    // anywhere among them.
     std::vector<std::string> namen;
     const std::string* ref = nullptr;
+    const std::string* skala = nullptr;
     bool unbekannt = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--ref" && i + 1 < args.size())
             ref = &args[++i];
+        else if (args[i] == "--scale" && i + 1 < args.size())
+            skala = &args[++i];
         else if (args[i].starts_with("-"))
             unbekannt = true;
         else
@@ -125,6 +148,16 @@ int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostr
         err << Formatieren(T("v.KonvRef"), {*ref}) << '\n';
         return FalscherAufruf;
     }
+    const Ausgabeart art = AusgabeartVon(ausgabe);
+    double massstab = 0;
+    if (skala && art != Ausgabeart::Svg && art != Ausgabeart::Png && art != Ausgabeart::Pdf) {
+        err << T("v.KonvMassstabOhneVorschau") << '\n';
+        return FalscherAufruf;
+    }
+    if (skala && !(ZahlLesen(*skala, massstab) && massstab > 0 && massstab <= MaxMassstab)) {
+        err << Formatieren(T("v.KonvMassstab"), {static_cast<long long>(MaxMassstab), *skala}) << '\n';
+        return FalscherAufruf;
+    }
 
     Zeichnung z;
     if (EndetAuf(eingabe, ".vks")) {
@@ -138,7 +171,7 @@ int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostr
     } else if (!PicImportieren(eingabe, z, m)) {
         return KonvertiertNicht;
     }
-    return AusgabeSchreiben(z, ausgabe, m, rx, ry);
+    return AusgabeSchreiben(z, ausgabe, m, rx, ry, massstab);
 }
 
 } // namespace vektra

@@ -11,9 +11,10 @@
 
 namespace vektra {
 
-enum class Ausgabeart { Unbekannt, Zeichnung, Bild, PostScript, Makro };
+enum class Ausgabeart { Unbekannt, Zeichnung, Bild, PostScript, Makro, Svg, Png, Pdf };
 
-// The output kind by the name's extension, in any letter case: ".vks", ".vkx", ".vkp", ".vkm".
+// The output kind by the name's extension, in any letter case: ".vks", ".vkx", ".vkp", ".vkm",
+// and the previews ".svg", ".png", ".pdf".
 Ausgabeart AusgabeartVon(std::string_view pfad);
 
 // Exit codes of the converter.
@@ -22,13 +23,19 @@ constexpr int KonvertiertNicht = 1; // input unreadable or nothing written
 constexpr int FalscherAufruf = 2;   // also a curve family of more than MaxKurven curves
 // Written, but a fault or the full element store ended the curve command early: the file
 // holds the curves plotted until then.
+// Also: the wrapper and the PostScript file are written, but the PDF beside them is not.
 constexpr int KonvertiertUnvollstaendig = 3;
 
+// The largest --scale of a preview, pixels per drawing unit.
+constexpr double MaxMassstab = 1000;
+
 // Writes `z` to `ausgabe` in the format its extension names: native drawing (compacted),
-// picture code, wrapper plus PostScript file beside it, or a macro of the picked, not deleted
-// elements with the reference point (rx, ry). An existing file is replaced. Returns an exit
-// code; failures are reported through `m`.
-int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, double rx = 0, double ry = 0);
+// picture code, wrapper plus the PostScript file and its PDF beside it, a macro of the picked,
+// not deleted elements with the reference point (rx, ry), or a preview at `massstab` pixels per
+// drawing unit (0: as the screen shows the drawing's zoom level). An existing file is replaced.
+// Returns an exit code; failures are reported through `m`.
+int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, double rx = 0, double ry = 0,
+                     double massstab = 0);
 
 // Runs the converter with the arguments after the program name. Help goes to `aus`, messages
 // to `err` as "INPUT:LINE: text" or "INPUT: text". Returns the exit code.

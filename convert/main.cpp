@@ -1,3 +1,4 @@
+#include "Aufraeumen.h"
 #include "Konverter.h"
 
 #include <iostream>
@@ -6,5 +7,7 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return vektra::Konvertieren(args, std::cout, std::cerr);
+    const int ergebnis = vektra::Konvertieren(args, std::cout, std::cerr);
+    vektra::RenderAufraeumen();
+    return ergebnis;
 }

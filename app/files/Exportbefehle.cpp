@@ -1,6 +1,7 @@
 // The picture and PostScript export commands and their "as..." forms.
 #include "files/Dateibefehle.h"
 
+#include "PdfGrafik.h"
 #include "editing/Interaktion.h"
 #include "files/Dateifilter.h"
 #include "files/Dateinamen.h"
@@ -52,7 +53,10 @@ bool Dateibefehle::ExportUnterName() {
 
 void Dateibefehle::ExportSchreiben() {
     vektra::Zeichnung& z = f_.Dokument();
-    const bool gut = Exportart == 1 ? vektra::PsExportDatei(z, Dateisystemname(Pfad(z.Treibername)), f_)
+    // The PDF beside the PostScript file serves pdfLaTeX; a failure of it is reported and leaves
+    // the export done, as the wrapper and the PostScript file are written.
+    vektra::Grafikbeilage pdf = vektra::PdfBeilage();
+    const bool gut = Exportart == 1 ? vektra::PsExportDatei(z, Dateisystemname(Pfad(z.Treibername)), f_, &pdf)
                                     : vektra::LatexExportDatei(z, Dateisystemname(Pfad(z.Exportname)), f_);
     if (gut) f_.ModusSetzen(Modus::Neutral);
 }

@@ -10,24 +10,12 @@
 
 using vektra::TElement;
 
-double Ausrichtungsfaktor(char c) {
-    if (c == 'b' || c == 'r') return 1.0;
-    if (c == 'l' || c == 't') return 0.0;
-    return 0.5;
-}
-
 namespace {
 
 QColor WindowsFarbe(std::int32_t farbe) {
     const auto f = static_cast<std::uint32_t>(farbe);
     return QColor(static_cast<int>(f & 0xFF), static_cast<int>((f >> 8) & 0xFF),
                   static_cast<int>((f >> 16) & 0xFF));
-}
-
-// Screen width of a line-width class; a class outside -1..2 (from a damaged file) counts as
-// the nearest valid one.
-int Bildbreite(const vektra::Kopfsatz& kopf, int klasse) {
-    return kopf.PixelBreiteVon(std::clamp(klasse, -1, 2));
 }
 
 // Makes a canvas match its widget, for widgets that have not been shown and so got no resize.
@@ -37,6 +25,10 @@ void GroesseAbgleichen(Leinwand& l, const QWidget& w) {
 }
 
 } // namespace
+
+const QColor Maler::GepicktFarbe = WindowsFarbe(vektra::GepicktFarbe);
+const QColor Maler::KandidatFarbe = WindowsFarbe(vektra::KandidatFarbe);
+const QColor Maler::UnsichtbarFarbe = WindowsFarbe(vektra::UnsichtbarFarbe);
 
 Maler::Maler(vektra::Zeichnung& doc, vektra::Ansicht& view, MyDraw& ZF, Lineal& PaintBoxv, Lineal& PaintBoxh)
     : doc_(doc), view_(view), zf_(ZF), vLineal_(PaintBoxv), hLineal_(PaintBoxh) {}
@@ -139,10 +131,7 @@ void Maler::GitterZeichnen() {
 }
 
 QColor Maler::Elementfarbe(const TElement& e) const {
-    if (e.istStrich() && e.Breite == -1) return UnsichtbarFarbe;
-    if (e.Kandidat) return KandidatFarbe;
-    if (e.gepickt) return GepicktFarbe;
-    return WindowsFarbe(e.Farbe);
+    return WindowsFarbe(vektra::Bildfarbe(e, true));
 }
 
 void Maler::ElementStift(const TElement& e) {
@@ -150,7 +139,7 @@ void Maler::ElementStift(const TElement& e) {
     s.Farbe = Elementfarbe(e);
     s.Schriftfarbe = s.Farbe;
     if (e.Art == vektra::Text) return;
-    s.Breite = Bildbreite(doc_.Kopf, e.Breite);
+    s.Breite = vektra::Bildbreite(doc_.Kopf, e.Breite);
 }
 
 void Maler::ElementZeichnen(int i) {
@@ -164,7 +153,7 @@ void Maler::ElementZeichnen(int i) {
     // Elements are always solid, even while a tool has a dotted pen set for its rubber band.
     const bool gepunktet = s.Gepunktet;
     if (e.istStrich()) {
-        if (Bildbreite(doc_.Kopf, e.Breite) == 0) return;
+        if (vektra::Bildbreite(doc_.Kopf, e.Breite) == 0) return;
         ElementStift(e);
         s.Gepunktet = false;
         Figur = FigurLinie;
@@ -172,7 +161,7 @@ void Maler::ElementZeichnen(int i) {
                       QPoint(view_.XNachPixel(e.x2), view_.YNachPixel(e.y2)), XorModus);
         s.Gepunktet = gepunktet;
     } else if (e.Art == vektra::Kreis) {
-        if (Bildbreite(doc_.Kopf, e.Breite) == 0) return;
+        if (vektra::Bildbreite(doc_.Kopf, e.Breite) == 0) return;
         ElementStift(e);
         s.Gepunktet = false;
         s.PinselKlar = !e.gefuellt;
@@ -205,12 +194,10 @@ void Maler::ElementZeichnen(int i) {
         }
         if (!text.isEmpty()) {
             const QSize masse = L.TextExtent(text);
-            const char senkrecht = e.Ausrichtung.size() > 0 ? e.Ausrichtung[0] : 'c';
-            const char waagrecht = e.Ausrichtung.size() > 1 ? e.Ausrichtung[1] : 'c';
-            const auto dx = vektra::Runden(masse.width() * Ausrichtungsfaktor(waagrecht));
-            const auto dy = vektra::Runden(masse.height() * Ausrichtungsfaktor(senkrecht));
-            L.TextOut(view_.XNachPixel(e.x1) - static_cast<int>(dx),
-                      view_.YNachPixel(e.y1) - static_cast<int>(dy), text);
+            const vektra::Textversatz v =
+                vektra::TextversatzFuer(e.Ausrichtung, masse.width(), masse.height());
+            L.TextOut(view_.XNachPixel(e.x1) - static_cast<int>(v.dx),
+                      view_.YNachPixel(e.y1) - static_cast<int>(v.dy), text);
         }
         s.Fett = fettVorher;
     }
@@ -240,7 +227,7 @@ void Maler::GepickteFigurenZeichnen() {
                 ElementZeichnen(i);
                 continue;
             }
-            const int breite = Bildbreite(doc_.Kopf, e.Breite);
+            const int breite = vektra::Bildbreite(doc_.Kopf, e.Breite);
             if (breite == 0) continue;
             const QLine linie(view_.XNachPixel(e.x1), view_.YNachPixel(e.y1), view_.XNachPixel(e.x2),
                               view_.YNachPixel(e.y2));

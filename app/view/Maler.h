@@ -3,6 +3,7 @@
 // primitive of the tools and the program's own inverting cursor cross.
 #include "model/Zeichnung.h"
 #include "view/Ansicht.h"
+#include "view/Malregeln.h"
 
 #include <QColor>
 #include <QPoint>
@@ -14,15 +15,12 @@
 class MyDraw;
 class Lineal;
 
-// Offset factor of one alignment letter: 1 for b and r, 0 for l and t, 0.5 for anything else.
-double Ausrichtungsfaktor(char c);
-
 class Maler {
   public:
     // Colours that replace an element's own colour.
-    static inline const QColor GepicktFarbe{255, 0, 255};
-    static inline const QColor KandidatFarbe{0, 128, 0};
-    static inline const QColor UnsichtbarFarbe{128, 0, 0};
+    static const QColor GepicktFarbe;
+    static const QColor KandidatFarbe;
+    static const QColor UnsichtbarFarbe;
 
     // Shapes FigurZeichnen draws.
     static constexpr std::uint8_t FigurLinie = 0;

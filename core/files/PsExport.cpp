@@ -2,6 +2,7 @@
 
 #include "files/Dateinamen.h"
 #include "files/ExportGemeinsam.h"
+#include "files/PsGrafik.h"
 
 #include <sstream>
 
@@ -32,8 +33,51 @@ void TreiberKopf(const Zeichnung& z, const Exportmass& mass, std::string_view gr
     Zeile(treiber, "\\fi");
 }
 
-std::string Punkt(double x, double y, double k) {
-    return F52(x * k) + " " + F52(y * k);
+std::string Punkt(Grafikpunkt p) {
+    return F52(p.x) + " " + F52(p.y);
+}
+
+// Writes the steps of the graphic as PostScript, and the texts into the wrapper.
+class PsSchreiber : public Grafikziel {
+  public:
+    PsSchreiber(std::ostream& ps, std::ostream& treiber) : ps_(ps), treiber_(treiber) {}
+
+    void Farbe(std::int32_t farbe) override {
+        const Farbanteile f = FarbeZerlegen(farbe);
+        Zeile(ps_, f.rot + " " + f.gruen + " " + f.blau + " setrgbcolor");
+    }
+    void Breite(int klasse) override { Zeile(ps_, Breitenname(klasse)); }
+    void Strich(Grafikpunkt a, Grafikpunkt b) override {
+        Zeile(ps_, Punkt(a) + " moveto");
+        Zeile(ps_, Punkt(b) + " lineto");
+        Zeile(ps_, "stroke");
+    }
+    void Dreieck(Grafikpunkt a, Grafikpunkt b, Grafikpunkt c) override {
+        Zeile(ps_, Punkt(a) + " moveto");
+        Zeile(ps_, Punkt(b) + " lineto");
+        Zeile(ps_, Punkt(c) + " lineto");
+        Zeile(ps_, "closepath");
+        Zeile(ps_, "fill");
+    }
+    void Kreis(Grafikpunkt mitte, double radius, bool gefuellt) override {
+        Zeile(ps_, Punkt(mitte) + " " + F52(radius) + " 0 360 arc");
+        Zeile(ps_, gefuellt ? "fill" : "stroke");
+    }
+    void Textelement(const TElement& e) override { Zeile(treiber_, Textzeile(e)); }
+
+  private:
+    std::ostream& ps_;
+    std::ostream& treiber_;
+};
+
+// Writes both files for a drawing whose preparation has succeeded.
+void PsSchreiben(const Zeichnung& z, const Exportmass& mass, std::ostream& ps, std::ostream& treiber,
+                 std::string_view grundname) {
+    PsKopf(z, ps);
+    TreiberKopf(z, mass, grundname, treiber);
+    PsSchreiber schreiber(ps, treiber);
+    PsGrafikDurchlaufen(z, mass.k, schreiber);
+    Zeile(treiber, "\\end{picture}");
 }
 
 } // namespace
@@ -42,72 +86,25 @@ bool PsExportieren(const Zeichnung& z, std::ostream& ps, std::ostream& treiber, 
                    Meldungen& m) {
     Exportmass mass;
     if (!ExportVorbereiten(z, mass, m)) return false;
-    const double k = mass.k;
-    PsKopf(z, ps);
-    TreiberKopf(z, mass, grundname, treiber);
-
-    const Elementspeicher& s = z.Elemente;
-    std::int32_t letzteFarbe = 0;
-    int letzteBreite = -2;
-    // Calls the width procedure when the class changes; false for a class without width (the
-    // invisible class), whose lines, arrowheads and circles are left out.
-    const auto breite = [&](int klasse) {
-        const std::string_view name = Breitenname(klasse);
-        if (name.empty()) return false;
-        if (klasse != letzteBreite) {
-            Zeile(ps, name);
-            letzteBreite = klasse;
-        }
-        return true;
-    };
-    InEbenenFolge(s, [&](int i, const TElement& e) {
-        if (e.Farbe != letzteFarbe) {
-            const Farbanteile f = FarbeZerlegen(e.Farbe);
-            Zeile(ps, f.rot + " " + f.gruen + " " + f.blau + " setrgbcolor");
-            letzteFarbe = e.Farbe;
-        }
-        switch (e.Art) {
-        case Linie:
-            if (breite(e.Breite)) {
-                Zeile(ps, Punkt(e.x1, e.y1, k) + " moveto");
-                Zeile(ps, Punkt(e.x2, e.y2, k) + " lineto");
-                Zeile(ps, "stroke");
-            }
-            break;
-        case Pfeilspitze:
-            // An arrowhead is stored as two strokes, tip to one wing and other wing to tip; the
-            // first of the pair fills the triangle, the second adds nothing.
-            if (i < s.Anzahl() && s[i + 1].Art == Pfeilspitze && !Breitenname(e.Breite).empty()) {
-                const TElement& n = s[i + 1];
-                Zeile(ps, Punkt(e.x1, e.y1, k) + " moveto");
-                Zeile(ps, Punkt(e.x2, e.y2, k) + " lineto");
-                Zeile(ps, Punkt(n.x1, n.y1, k) + " lineto");
-                Zeile(ps, "closepath");
-                Zeile(ps, "fill");
-            }
-            break;
-        case Kreis:
-            if (breite(e.Breite)) {
-                Zeile(ps, Punkt(e.x1, e.y1, k) + " " + F52(e.Durchmesser * k * 0.5) + " 0 360 arc");
-                Zeile(ps, e.gefuellt ? "fill" : "stroke");
-            }
-            break;
-        case Text:
-            Zeile(treiber, Textzeile(e));
-            break;
-        default:
-            break;
-        }
-    });
-    Zeile(treiber, "\\end{picture}");
+    PsSchreiben(z, mass, ps, treiber, grundname);
     return true;
 }
 
-bool PsExportDatei(const Zeichnung& z, const std::string& treiberpfad, Meldungen& m) {
+bool PsExportDatei(const Zeichnung& z, const std::string& treiberpfad, Meldungen& m, Grafikbeilage* beilage) {
+    Exportmass mass;
+    if (!ExportVorbereiten(z, mass, m)) return false;
     std::ostringstream ps, treiber;
-    if (!PsExportieren(z, ps, treiber, Grundname(treiberpfad), m)) return false;
-    return InhaltSchreiben(ErweiterungErsetzen(treiberpfad, ".ps"), ps.str(), m) &&
-           InhaltSchreiben(treiberpfad, treiber.str(), m);
+    PsSchreiben(z, mass, ps, treiber, Grundname(treiberpfad));
+    if (!InhaltSchreiben(ErweiterungErsetzen(treiberpfad, ".ps"), ps.str(), m)) return false;
+    if (beilage) {
+        const std::string pfad = ErweiterungErsetzen(treiberpfad, beilage->endung);
+        std::string daten, fehler;
+        if (!beilage->machen(z, mass, daten, fehler))
+            m.Melden(Meldungsart::Fehler, pfad + ": " + fehler);
+        else
+            beilage->geschrieben = InhaltSchreiben(pfad, daten, m);
+    }
+    return InhaltSchreiben(treiberpfad, treiber.str(), m);
 }
 
 } // namespace vektra

@@ -1,9 +1,11 @@
 #pragma once
 // The PostScript export: lines, arrowheads and circles as a PostScript graphic (".ps"), and a
 // small LaTeX wrapper (".vkp") that places the graphic and sets the texts over it.
+#include "files/ExportGemeinsam.h"
 #include "model/Zeichnung.h"
 #include "text/Meldungen.h"
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -17,8 +19,22 @@ namespace vektra {
 bool PsExportieren(const Zeichnung& z, std::ostream& ps, std::ostream& treiber, std::string_view grundname,
                    Meldungen& m);
 
-// Writes the wrapper to `treiberpfad` and the graphic beside it, under the same name with ".ps";
-// both files are replaced atomically. False after a reported failure.
-bool PsExportDatei(const Zeichnung& z, const std::string& treiberpfad, Meldungen& m);
+// Another picture of the same graphic (a PDF for pdfTeX, say), made outside the core and written
+// beside the PostScript file under the same name with `endung`.
+struct Grafikbeilage {
+    std::string endung;
+    // Fills `daten` for the drawing measured by `mass`; false with a reason (UTF-8) in `fehler`.
+    std::function<bool(const Zeichnung& z, const Exportmass& mass, std::string& daten, std::string& fehler)>
+        machen;
+    // Set by PsExportDatei when the file is written.
+    bool geschrieben = false;
+};
+
+// Writes the graphic beside `treiberpfad` under the same name with ".ps", then `beilage` if one is
+// given, then the wrapper to `treiberpfad`; each file is replaced atomically. False after a
+// reported failure of the PostScript file or the wrapper. A beilage that cannot be made or
+// written is reported naming its file and leaves the other two written.
+bool PsExportDatei(const Zeichnung& z, const std::string& treiberpfad, Meldungen& m,
+                   Grafikbeilage* beilage = nullptr);
 
 } // namespace vektra

@@ -246,10 +246,13 @@ const std::vector<Texteintrag> Eintraege{
     {"v.LesenFehlgeschlagen", "Datei kann nicht gelesen werden", Anwendung::Wert},
     {"v.ImportVoll", "Zeichnung voll (32000 Elemente): der Rest der Datei wird nicht gelesen",
      Anwendung::Wert},
-    {"v.KonvAufruf", "Aufruf: vektra32-convert [--ref X,Y] EINGABE AUSGABE (mehr mit --help)",
+    {"v.TeXBreiteKeineZahl", "TeX-Linienbreite ist keine Zahl: ", Anwendung::Wert},
+    {"v.VorschauZuGross", "Das Bild wäre %d × %d Pixel groß, erlaubt sind höchstens %d je Seite.",
+     Anwendung::Wert},
+    {"v.KonvAufruf", "Aufruf: vektra32-convert [--ref X,Y | --scale PX] EINGABE AUSGABE (mehr mit --help)",
      Anwendung::Wert},
     {"v.KonvHilfe",
-     "Aufruf: vektra32-convert [--ref X,Y] EINGABE AUSGABE\n"
+     "Aufruf: vektra32-convert [--ref X,Y | --scale PX] EINGABE AUSGABE\n"
      "\n"
      "Wandelt eine Zeichnung in ein anderes Format um.\n"
      "\n"
@@ -260,19 +263,28 @@ const std::vector<Texteintrag> Eintraege{
      "AUSGABE   die Endung bestimmt das Format:\n"
      "            .vks  Vektra-Zeichnung (gelöschte Elemente entfallen)\n"
      "            .vkx  LaTeX-Bild mit emTeX-Linien\n"
-     "            .vkp  LaTeX-Treiber und daneben die PostScript-Datei .ps\n"
+     "            .vkp  LaTeX-Treiber und daneben die PostScript-Datei .ps und\n"
+     "                  dieselbe Grafik als .pdf (für pdfLaTeX)\n"
      "            .vkm  Macro aus den gewählten, nicht gelöschten Elementen; die\n"
      "                  Elemente einer importierten Bilddatei sind nicht gewählt\n"
+     "            .svg, .png, .pdf\n"
+     "                  Vorschau: die Zeichnung, wie der Bildschirm sie zeigt, mit\n"
+     "                  den Texten, in Bildschirmbreiten und Elementfarben auf weißem\n"
+     "                  Grund, so groß wie das Gezeichnete und ein Rand\n"
      "          Eine vorhandene Datei wird ersetzt.\n"
      "--ref X,Y der Bezugspunkt eines Macros (nur mit AUSGABE .vkm, Vorgabe 0,0): beim\n"
      "          Einfügen landet er auf dem angeklickten Punkt.\n"
+     "--scale PX Pixel je Zeichnungseinheit einer Vorschau (über 0 bis 1000;\n"
+     "          Vorgabe: wie der Bildschirm bei der Zoomstufe der Zeichnung, 9 bei\n"
+     "          einer neuen). In .svg und .pdf ist ein Pixel ein Punkt.\n"
      "\n"
      "Die Exporte nehmen Unitlength und TeX-Linienbreiten der Zeichnung.\n"
      "Meldungen erscheinen auf der Fehlerausgabe als \"EINGABE:ZEILE: Text\".\n"
      "\n"
      "Rückgabewert: 0 bei Erfolg, 1 wenn die Eingabe nicht gelesen oder nichts\n"
      "geschrieben werden konnte, 2 bei falschem Aufruf, 3 wenn --curve vorzeitig\n"
-     "endete und nur geschrieben ist, was bis dahin entstand.\n"
+     "endete und nur geschrieben ist, was bis dahin entstand, oder wenn neben .vkp\n"
+     "und .ps die .pdf nicht geschrieben werden konnte.\n"
      "\n"
      "vektra32-convert --curve X Y [--z Z] [--axis-front] [--t0 T0] [--t1 T1]\n"
      "    [--n0 N0] [--n1 N1] [--control length|direction|none] [--chord L]\n"
@@ -290,9 +302,12 @@ const std::vector<Texteintrag> Eintraege{
      "nichts geschrieben (Rückgabewert 1).\n",
      Anwendung::Wert},
     {"v.KonvAusgabeUnbekannt",
-     "unbekanntes Ausgabeformat (erwartet .vks, .vkx, .vkp oder .vkm): ", Anwendung::Wert},
+     "unbekanntes Ausgabeformat (erwartet .vks, .vkx, .vkp, .vkm, .svg, .png oder .pdf): ", Anwendung::Wert},
     {"v.KonvRef", "--ref erwartet zwei Zahlen mit Komma dazwischen, nicht „%s“.", Anwendung::Wert},
     {"v.KonvRefOhneMakro", "--ref gilt nur für eine Ausgabe auf .vkm.", Anwendung::Wert},
+    {"v.KonvMassstab", "--scale erwartet eine Zahl über 0 bis %d, nicht „%s“.", Anwendung::Wert},
+    {"v.KonvMassstabOhneVorschau", "--scale gilt nur für eine Ausgabe auf .svg, .png oder .pdf.",
+     Anwendung::Wert},
 
     // Formulas and the curve plotter.
     {"v.FehlerImBaum", "Fehler im Baum", Anwendung::Wert},

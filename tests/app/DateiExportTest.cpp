@@ -70,6 +70,25 @@ class DateiExportTest : public QObject, Testumgebung {
         QVERIFY(Inhalt(Datei(geschrieben)) != erst);
     }
 
+    void pdfNebenDemPostscript() {
+        Skriptfenster f;
+        NeueLinie(f.Dokument(), 0, 0, 5, 5);
+        f.Dokument().Dateiname = Datei(u"mitpdf.vks"_s).toStdString();
+        f.Dateien().Exportieren(1);
+        QCOMPARE(f.meldungen, QStringList());
+        QVERIFY(Inhalt(Datei(u"mitpdf.pdf"_s)).startsWith("%PDF-"));
+
+        // A PDF that cannot be made is reported by its name; the wrapper and the PostScript file
+        // are written all the same.
+        f.Dokument().Dialog.TeXBreite[2] = "0,4";
+        f.Dokument().Dateiname = Datei(u"ohnepdf.vks"_s).toStdString();
+        f.Dateien().Exportieren(1);
+        QCOMPARE(f.meldungen,
+                 QStringList(Datei(u"ohnepdf.pdf"_s) + u": TeX-Linienbreite ist keine Zahl: 0,4"_s));
+        QVERIFY(QFile::exists(Datei(u"ohnepdf.vkp"_s)) && QFile::exists(Datei(u"ohnepdf.ps"_s)));
+        QVERIFY(!QFile::exists(Datei(u"ohnepdf.pdf"_s)));
+    }
+
     void import() {
         Skriptfenster f;
         NeueLinie(f.Dokument(), 0, 0, 5, 5);

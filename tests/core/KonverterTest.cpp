@@ -46,7 +46,8 @@ TEST_F(Konverter, FalscherAufrufUndHilfe) {
     EXPECT_NE(err_.str().find(T("v.KonvAusgabeUnbekannt") + "b.tex"), std::string::npos);
 
     EXPECT_EQ(Aufruf({"--help"}), KonvertiertOk);
-    EXPECT_TRUE(aus_.str().starts_with("Aufruf: vektra32-convert [--ref X,Y] EINGABE AUSGABE\n"));
+    EXPECT_TRUE(
+        aus_.str().starts_with("Aufruf: vektra32-convert [--ref X,Y | --scale PX] EINGABE AUSGABE\n"));
     EXPECT_TRUE(err_.str().empty());
 }
 

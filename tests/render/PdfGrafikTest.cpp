@@ -1,0 +1,175 @@
+#include "PdfGrafik.h"
+#include "Bildhilfe.h"
+#include "Grafikmalen.h"
+#include "Testhilfe.h"
+
+#include <chrono>
+#include <cmath>
+#include <regex>
+
+using namespace testhilfe;
+using namespace bildhilfe;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr double Lupe = 4;  // pixels per point
+const double k = 72 / 25.4; // points per unit at a unit length of 1 mm
+
+// The graphic of `z` painted on a white picture of its W·k by H·k points.
+struct Gemalt {
+    Exportmass mass;
+    std::string fehler;
+    bool gut = false;
+    std::optional<Bild> bild;
+
+    explicit Gemalt(const Zeichnung& z) {
+        Protokoll p;
+        EXPECT_TRUE(ExportVorbereiten(z, mass, p));
+        bild.emplace(Weiss(static_cast<int>(mass.W * mass.k * Lupe) + 1,
+                           static_cast<int>(mass.H * mass.k * Lupe) + 1));
+        Kontext c(cairo_create(bild->surface()));
+        cairo_translate(c.get(), 0, mass.H * mass.k * Lupe);
+        cairo_scale(c.get(), Lupe, -Lupe);
+        gut = PsGrafikMalen(c.get(), z, mass, fehler);
+        cairo_surface_flush(bild->surface());
+    }
+    // The pixel at a place in drawing units.
+    std::uint32_t Bei(double x, double y) const {
+        return bild->Pixel(static_cast<int>(x * mass.k * Lupe),
+                           static_cast<int>((mass.H - y) * mass.k * Lupe));
+    }
+};
+
+Zeichnung MitBreiten(std::string duenn, std::string normal, std::string dick) {
+    Zeichnung z;
+    z.Dialog.TeXBreite = {"0.0", duenn, normal, dick};
+    return z;
+}
+
+std::pair<double, double> Seitengroesse(const std::string& pdf) {
+    std::smatch m;
+    const std::regex box(R"(/MediaBox \[ 0 0 ([0-9.]+) ([0-9.]+) \])");
+    EXPECT_TRUE(std::regex_search(pdf, m, box));
+    return m.empty() ? std::pair{0.0, 0.0} : std::pair{std::stod(m[1]), std::stod(m[2])};
+}
+
+} // namespace
+
+TEST(PdfGrafik, FormenFarbenUndTeXBreitenWieImPostScript) {
+    Zeichnung z = MitBreiten("0.5", "1", "3");
+    NeuerStrich(z, 5, 10, 25, 10, 2, 0x0000FF);        // red, 3 pt
+    NeuerKreis(z, 40, 10, 6, true, 0, 0xFF0000);       // blue, filled
+    NeuerKreis(z, 60, 10, 10, false, 1, 0x00FF00);     // green ring, 1 pt
+    NeuerStrich(z, 80, 10, 76, 12, 1, 0, Pfeilspitze); // tip to one wing,
+    NeuerStrich(z, 76, 8, 80, 10, 1, 0, Pfeilspitze);  // other wing to tip
+    NeuerStrich(z, 5, 15, 25, 15, -1, 0x0000FF);       // invisible class
+    NeuerText(z, 5, 18, "nur im Treiber", "cc", 0x00FFFF);
+    const Gemalt g(z);
+    ASSERT_TRUE(g.gut) << g.fehler;
+
+    const double halbDick = 1.5 / k; // half of 3 pt, in units
+    const std::pair<std::pair<double, double>, std::uint32_t> soll[] = {
+        {{15, 10}, 0xFF0000},
+        {{15, 10 + 0.8 * halbDick}, 0xFF0000},
+        {{15, 10 + 1.3 * halbDick}, 0xFFFFFF},
+        {{40, 10}, 0x0000FF},
+        {{42.7, 10}, 0x0000FF},
+        {{43.3, 10}, 0xFFFFFF}, // a fill has no outline around it
+        {{60, 10}, 0xFFFFFF},
+        {{65, 10}, 0x00FF00},
+        {{60, 15}, 0x00FF00},
+        {{77, 10.9}, 0x000000}, // inside the arrowhead triangle
+        {{77, 9.1}, 0x000000},
+        {{79, 11}, 0xFFFFFF},
+        {{15, 15}, 0xFFFFFF},
+    };
+    for (const auto& [ort, farbe] : soll)
+        EXPECT_EQ(g.Bei(ort.first, ort.second), farbe) << ort.first << "," << ort.second;
+    // The text is the wrapper's: no pixel of its colour.
+    EXPECT_TRUE(g.bild->KastenVon(0xFFFF00).leer());
+}
+
+TEST(PdfGrafik, BreitenTexte) {
+    // A width of 0 is PostScript's thinnest line, a negative one counts by its size.
+    Zeichnung z = MitBreiten("0", "-3", "nie gebraucht");
+    NeuerStrich(z, 0, 10, 20, 10, 0, 0x0000FF);
+    NeuerStrich(z, 0, 20, 20, 20, 1, 0xFF0000);
+    NeuerStrich(z, 0, 30, 1, 30, -1); // only makes the picture taller
+    const Gemalt g(z);
+    ASSERT_TRUE(g.gut) << g.fehler;
+    EXPECT_NE(g.Bei(10, 10), 0xFFFFFFu);
+    const Kasten blau = g.bild->KastenVon(0x0000FF);
+    EXPECT_NEAR(blau.unten - blau.oben + 1, 3 * Lupe, 1);
+
+    // A width that a stroke needs and that is no number fails, naming it as typed.
+    Zeichnung komma = MitBreiten("0.1", "0,4", "1");
+    NeuerKreis(komma, 10, 10, 4, false, 1);
+    const Gemalt f(komma);
+    EXPECT_FALSE(f.gut);
+    EXPECT_EQ(f.fehler, "TeX-Linienbreite ist keine Zahl: 0,4");
+}
+
+TEST(PdfGrafik, SeiteIstDasBildMitUrsprungLinksUnten) {
+    Zeichnung z;
+    z.Dialog.Unitlength = "1.5";
+    NeuerStrich(z, 0, 0, 55, 0);
+    NeuerKreis(z, 35, 30, 8, false);
+    Exportmass mass;
+    Protokoll p;
+    ASSERT_TRUE(ExportVorbereiten(z, mass, p));
+    std::string pdf, fehler;
+    ASSERT_TRUE(PdfGrafikZeichnen(z, mass, pdf, fehler)) << fehler;
+    EXPECT_TRUE(pdf.starts_with("%PDF-"));
+    const auto [b, h] = Seitengroesse(pdf);
+    EXPECT_NEAR(b, 55 * 1.5 * k, 1e-3);
+    EXPECT_NEAR(h, 38 * 1.5 * k, 1e-3);
+
+    // pdfTeX takes no empty page: a picture without height still gets one point.
+    Zeichnung flach;
+    NeuerStrich(flach, 0, 0, 10, 0);
+    ASSERT_TRUE(ExportVorbereiten(flach, mass, p));
+    ASSERT_TRUE(PdfGrafikZeichnen(flach, mass, pdf, fehler));
+    EXPECT_NEAR(Seitengroesse(pdf).second, 1, 1e-9);
+}
+
+TEST(PdfGrafik, UnmoeglicheZahlenWerdenAusgelassen) {
+    // Values no PDF can hold come from damaged files; they neither hang nor break the page.
+    Zeichnung z;
+    NeuerStrich(z, 0, 0, 10, 10);
+    NeuerStrich(z, std::nan(""), 0, 10, 10);
+    NeuerKreis(z, 5, 5, 1e300, false);
+    NeuerKreis(z, 5, 5, std::numeric_limits<double>::infinity(), true);
+    NeuerStrich(z, 1e12, 0, 0, 0);
+    Exportmass mass;
+    Protokoll p;
+    ASSERT_TRUE(ExportVorbereiten(z, mass, p));
+    const auto start = std::chrono::steady_clock::now();
+    std::string pdf, fehler;
+    ASSERT_TRUE(PdfGrafikZeichnen(z, mass, pdf, fehler)) << fehler;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_NEAR(Seitengroesse(pdf).first, MaxGrafikpunkte, 1e-3);
+}
+
+TEST(PdfGrafik, BeilageDesPostScriptExports) {
+    Ordner o;
+    fs::create_directories(o.Datei("unter.ordner"));
+    Zeichnung z = Beispielzeichnung();
+    Protokoll p;
+    Grafikbeilage pdf = PdfBeilage();
+    ASSERT_TRUE(PsExportDatei(z, o.Datei("unter.ordner/mein.bild.vkp"), p, &pdf));
+    EXPECT_TRUE(pdf.geschrieben);
+    EXPECT_TRUE(DateiInhalt(o.Datei("unter.ordner/mein.bild.pdf")).starts_with("%PDF-"));
+    EXPECT_TRUE(p.liste.empty()) << p.Texte();
+
+    // A PDF that cannot be made is reported by its name; the wrapper and the PostScript file are
+    // still written, and an older PDF is left as it was.
+    z.Dialog.TeXBreite[2] = "d\374nn";
+    o.Ablegen("alt.pdf", "alt");
+    Grafikbeilage neu = PdfBeilage();
+    ASSERT_TRUE(PsExportDatei(z, o.Datei("alt.vkp"), p, &neu));
+    EXPECT_FALSE(neu.geschrieben);
+    EXPECT_EQ(p.Texte(), o.Datei("alt.pdf") + ": TeX-Linienbreite ist keine Zahl: dünn\n");
+    EXPECT_EQ(DateiInhalt(o.Datei("alt.pdf")), "alt");
+    EXPECT_TRUE(fs::exists(o.Datei("alt.ps")) && fs::exists(o.Datei("alt.vkp")));
+}

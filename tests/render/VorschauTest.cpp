@@ -1,0 +1,178 @@
+#include "Vorschau.h"
+#include "Bildhilfe.h"
+#include "Testhilfe.h"
+
+#include "text/Texte.h"
+
+#include <cmath>
+#include <functional>
+
+using namespace testhilfe;
+using namespace bildhilfe;
+namespace fs = std::filesystem;
+
+namespace {
+
+Bild Png(const Zeichnung& z, double massstab) {
+    std::string png, fehler;
+    EXPECT_TRUE(VorschauZeichnen(z, Vorschauart::Png, massstab, png, fehler)) << fehler;
+    return PngLesen(png);
+}
+
+bool Gruenlich(std::uint32_t p) {
+    const int r = p >> 16, g = (p >> 8) & 0xFF, b = p & 0xFF;
+    return g > r + 40 && g > b + 40;
+}
+
+} // namespace
+
+TEST(Vorschau, BildschirmbreitenMassstabUndRand) {
+    // Screen widths 2 (normal) and 3 (thick) pixels, whatever the scale.
+    Zeichnung z;
+    NeuerStrich(z, 0, 0, 10, 0, 1, 0x0000FF);
+    NeuerStrich(z, 0, 5, 10, 5, 2, 0xFF0000);
+    for (const double massstab : {4.0, 8.0}) {
+        const Bild b = Png(z, massstab);
+        const Kasten rot = b.KastenVon(0xFF0000), blau = b.KastenVon(0x0000FF);
+        ASSERT_FALSE(rot.leer() || blau.leer());
+        EXPECT_EQ(rot.unten - rot.oben + 1, 2);
+        EXPECT_EQ(blau.unten - blau.oben + 1, 3);
+        // Five units apart; the lines' pixels lie as the screen puts them on its lattice.
+        EXPECT_EQ(rot.unten - (blau.oben + 1), 5 * massstab) << massstab;
+        EXPECT_EQ(rot.rechts - rot.links, 10 * massstab + 1);
+        // Eight white pixels around the painted extent.
+        EXPECT_EQ(std::min(rot.links, blau.links), 8);
+        EXPECT_EQ(blau.oben, 8);
+        EXPECT_EQ(b.Breite() - 1 - std::max(rot.rechts, blau.rechts), 8);
+        EXPECT_EQ(b.Hoehe() - 1 - rot.unten, 8);
+    }
+}
+
+TEST(Vorschau, EigeneFarbenUndWasDerBildschirmZeigt) {
+    // Each case one element; the colour it must show in (0xRRGGBB), none when nothing shows.
+    struct Fall {
+        const char* name;
+        std::function<void(Zeichnung&)> bauen;
+        std::optional<std::uint32_t> farbe;
+        int dicke = 2;
+    };
+    const Fall faelle[] = {
+        {"gepickt", [](Zeichnung& z) { NeuerStrich(z, 0, 0, 10, 0, 1, 0x0000FF).gepickt = true; }, 0xFF0000},
+        {"Kandidat", [](Zeichnung& z) { NeuerStrich(z, 0, 0, 10, 0, 1, 0x0000FF).Kandidat = true; },
+         0xFF0000},
+        {"unsichtbar", [](Zeichnung& z) { NeuerStrich(z, 0, 0, 10, 0, -1, 0x0000FF); }, {}},
+        {"unsichtbar gezeigt",
+         [](Zeichnung& z) {
+             z.Kopf.PixelBreite[0] = 1;
+             NeuerStrich(z, 0, 0, 10, 0, -1, 0x0000FF);
+         },
+         0x800000, 1},
+        {"dünn ausgeblendet",
+         [](Zeichnung& z) {
+             z.Kopf.PixelBreite[1] = 0;
+             NeuerKreis(z, 0, 0, 10, true, 0, 0x0000FF);
+         },
+         {}},
+        {"Klasse aus kaputter Datei", [](Zeichnung& z) { NeuerStrich(z, 0, 0, 10, 0, 7, 0x0000FF); },
+         0xFF0000, 3},
+        {"Ebene 10", [](Zeichnung& z) { NeuerStrich(z, 0, 0, 10, 0, 1, 0x0000FF).Ebene = 10; }, {}},
+        {"gelöscht", [](Zeichnung& z) { NeuerStrich(z, 0, 0, 10, 0, 1, 0x0000FF).geloescht = true; }, {}},
+        {"keine Zahl", [](Zeichnung& z) { NeuerStrich(z, std::nan(""), 0, 10, 0, 1, 0x0000FF); }, {}},
+    };
+    for (const Fall& f : faelle) {
+        Zeichnung z;
+        f.bauen(z);
+        const Bild b = Png(z, 4);
+        const Kasten tinte = b.KastenWo([](std::uint32_t p) { return p != 0xFFFFFF; });
+        if (!f.farbe) {
+            EXPECT_TRUE(tinte.leer()) << f.name;
+            continue;
+        }
+        const Kasten k = b.KastenVon(*f.farbe);
+        EXPECT_EQ(k.anzahl, tinte.anzahl) << f.name;
+        EXPECT_EQ(k.unten - k.oben + 1, f.dicke) << f.name;
+    }
+}
+
+TEST(Vorschau, KreiseOffenUndGefuellt) {
+    Zeichnung z;
+    NeuerKreis(z, 0, 0, 10, false, 1, 0x0000FF);
+    NeuerKreis(z, 20, 0, 10, true, 1, 0x00FF00);
+    const Bild b = Png(z, 4);
+    const Kasten ring = b.KastenVon(0xFF0000), scheibe = b.KastenVon(0x00FF00);
+    const int mitteY = (ring.oben + ring.unten) / 2, ringX = (ring.links + ring.rechts) / 2;
+    EXPECT_NEAR(ring.rechts - ring.links, 40 + 1, 1); // diameter 10 units, plus the pen
+    EXPECT_EQ(b.Pixel(ringX, mitteY), 0xFFFFFFu);
+    EXPECT_EQ(b.Pixel((scheibe.links + scheibe.rechts) / 2, mitteY), 0x00FF00u);
+    EXPECT_NEAR((scheibe.links + scheibe.rechts) / 2 - ringX, 80, 1);
+}
+
+TEST(Vorschau, TexteNachAusrichtung) {
+    // Two ticks well away from the text mark the reference point: a red one above it gives the
+    // column, a blue one left of it the row. The green text must lie on the side its alignment
+    // names. The text is stored as cp1252 bytes.
+    for (const char* ausrichtung : {"tl", "br", "cc", "bl", "c"}) {
+        Zeichnung z;
+        NeuerStrich(z, 0, 8, 0, 12, 0, 0x0000FF);
+        NeuerStrich(z, -30, 0, -25, 0, 0, 0xFF0000);
+        NeuerText(z, 0, 0, "Gr\366\337eWg", ausrichtung, 0x00A000);
+        const Bild b = Png(z, 4);
+        const Kasten senkrechterStrich = b.KastenVon(0xFF0000), waagrechterStrich = b.KastenVon(0x0000FF);
+        const Kasten text = b.KastenWo(Gruenlich);
+        ASSERT_FALSE(text.leer()) << ausrichtung;
+        const int x = senkrechterStrich.links, y = waagrechterStrich.oben;
+        const std::string a = ausrichtung;
+        const char senkrecht = a[0], waagrecht = a.size() > 1 ? a[1] : 'c';
+        const bool quer = waagrecht == 'l'   ? text.links >= x
+                          : waagrecht == 'r' ? text.rechts <= x
+                                             : text.links < x - 10 && text.rechts > x + 10;
+        const bool hoch = senkrecht == 't'   ? text.oben >= y
+                          : senkrecht == 'b' ? text.unten <= y
+                                             : text.oben < y - 2 && text.unten > y + 2;
+        EXPECT_TRUE(quer) << a << ": Text " << text.links << ".." << text.rechts << ", Bezug " << x;
+        EXPECT_TRUE(hoch) << a << ": Text " << text.oben << ".." << text.unten << ", Bezug " << y;
+    }
+}
+
+TEST(Vorschau, ArtenGleichGross) {
+    Zeichnung z = Beispielzeichnung();
+    std::string png, svg, pdf, fehler;
+    ASSERT_TRUE(VorschauZeichnen(z, Vorschauart::Png, 3, png, fehler));
+    ASSERT_TRUE(VorschauZeichnen(z, Vorschauart::Svg, 3, svg, fehler));
+    ASSERT_TRUE(VorschauZeichnen(z, Vorschauart::Pdf, 3, pdf, fehler));
+    const Bild b = PngLesen(png);
+    const std::string breite = std::to_string(b.Breite()), hoehe = std::to_string(b.Hoehe());
+    EXPECT_NE(svg.find("width=\"" + breite + "px\" height=\"" + hoehe + "px\""), std::string::npos);
+    EXPECT_NE(pdf.find("/MediaBox [ 0 0 " + breite + " " + hoehe + " ]"), std::string::npos);
+    EXPECT_TRUE(pdf.starts_with("%PDF-"));
+    // The texts are in both vector kinds: three of them, drawn as glyphs.
+    EXPECT_GT(svg.find("<use xlink:href=\"#glyph"), 0u);
+}
+
+TEST(Vorschau, ZuGrossUndDateien) {
+    Zeichnung z;
+    NeuerStrich(z, 0, 0, 3000, 10);
+    std::string daten, fehler;
+    EXPECT_FALSE(VorschauZeichnen(z, Vorschauart::Png, 9, daten, fehler));
+    EXPECT_EQ(fehler, "Das Bild wäre 27018 × 108 Pixel groß, erlaubt sind höchstens 10000 je Seite.");
+
+    Ordner o;
+    Protokoll p;
+    EXPECT_FALSE(VorschauDatei(z, o.Datei("gross.png"), Vorschauart::Png, 9, p));
+    EXPECT_EQ(p.Texte(), o.Datei("gross.png") + ": " + fehler + "\n");
+    EXPECT_FALSE(fs::exists(o.Datei("gross.png")));
+
+    // Only deleted elements: nothing to show, as with the exports.
+    Zeichnung leer;
+    NeuerStrich(leer, 0, 0, 1, 1).geloescht = true;
+    p.liste.clear();
+    EXPECT_FALSE(VorschauDatei(leer, o.Datei("leer.svg"), Vorschauart::Svg, 9, p));
+    EXPECT_EQ(p.Texte(), T("s44") + "\n");
+    EXPECT_FALSE(fs::exists(o.Datei("leer.svg")));
+
+    p.liste.clear();
+    ASSERT_TRUE(VorschauDatei(z, o.Datei("klein.pdf"), Vorschauart::Pdf, 1, p)) << p.Texte();
+    EXPECT_TRUE(DateiInhalt(o.Datei("klein.pdf")).starts_with("%PDF-"));
+    EXPECT_FALSE(VorschauDatei(z, o.Datei("fehlt/x.png"), Vorschauart::Png, 1, p));
+    EXPECT_TRUE(p.Texte().starts_with(o.Datei("fehlt/x.png") + ": ")) << p.Texte();
+}
