@@ -18,6 +18,9 @@ constexpr double DuenneLinien = 0.4, DickeLinien = 0.8;
 constexpr double GroessterEckradius = 20 * 25.4 / 72.27;
 // Chords of round figures are about this long, in millimetres.
 constexpr double Sehnenlaenge = 1.0;
+// How deep \put and \multiput may nest; deeper ones are passed over, so no input can exhaust
+// the stack.
+constexpr int MaxVerschachtelung = 100;
 
 bool IstLeer(char c) {
     return c == ' ' || c == '\t';
@@ -316,14 +319,21 @@ void Bildbefehle::Text(std::size_t von, std::size_t bis) {
 bool Bildbefehle::Put(std::size_t bis) {
     double x = 0, y = 0;
     std::size_t von = 0, zu = 0;
-    if (!Paar(bis, x, y) || !Argument(bis, von, zu)) return false;
+    return Paar(bis, x, y) && Argument(bis, von, zu) && Verschoben(x, y, von, zu);
+}
+
+// Reads the argument from `von` to `zu` with the origin moved by (x, y), then goes on after it.
+bool Bildbefehle::Verschoben(double x, double y, std::size_t von, std::size_t zu) {
+    if (verschachtelung_ >= MaxVerschachtelung) return false;
     const std::size_t danach = pos_;
+    ++verschachtelung_;
     s_.GruppeAuf();
     s_.jetzt.x += x;
     s_.jetzt.y += y;
     pos_ = von;
     Befehle(zu, true);
     s_.GruppeZu();
+    --verschachtelung_;
     pos_ = danach;
     return true;
 }
@@ -335,18 +345,11 @@ bool Bildbefehle::Multiput(std::size_t bis) {
     std::size_t von = 0, zu = 0;
     if (!Paar(bis, x, y) || !Paar(bis, dx, dy) || !ZahlArgument(bis, n) || !Argument(bis, von, zu))
         return false;
-    const std::size_t danach = pos_;
     const long long anzahl = static_cast<long long>(std::floor(n));
     if (anzahl < 1) return true;
     Elementspeicher& speicher = s_.z.Elemente;
     const int vorher = speicher.Anzahl();
-    s_.GruppeAuf();
-    s_.jetzt.x += x;
-    s_.jetzt.y += y;
-    pos_ = von;
-    Befehle(zu, true);
-    s_.GruppeZu();
-    pos_ = danach;
+    if (!Verschoben(x, y, von, zu)) return false;
     const int nachher = speicher.Anzahl();
     const int zeile = ZeileBei(von);
     for (long long k = 1; k < anzahl && nachher > vorher && !s_.ergebnis.voll; ++k) {

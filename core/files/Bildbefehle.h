@@ -48,6 +48,7 @@ class Bildbefehle {
     void Befehl(std::size_t bis, bool imArgument);
     void Text(std::size_t von, std::size_t bis);
     bool Put(std::size_t bis);
+    bool Verschoben(double x, double y, std::size_t von, std::size_t zu);
     bool Multiput(std::size_t bis);
     bool Gerade(std::size_t bis, bool pfeil);
     bool KreisBefehl(std::size_t bis);
@@ -73,6 +74,8 @@ class Bildbefehle {
     std::size_t pos_ = 0;
     // The groups open when the argument being read began; none at the outermost level.
     std::size_t boden_ = 0;
+    // How many \put and \multiput arguments are being read, one inside the other.
+    int verschachtelung_ = 0;
 };
 
 } // namespace vektra::bildimport

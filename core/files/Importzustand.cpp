@@ -36,7 +36,18 @@ std::size_t KlammernFolgen(std::string_view s, std::size_t ab, int& tiefe, bool 
     return std::string_view::npos;
 }
 
+void Importzustand::GruppeAuf() {
+    if (gruppen_.size() < MaxGruppen)
+        gruppen_.push_back(jetzt);
+    else
+        ++ueberzaehlig_;
+}
+
 void Importzustand::GruppeZu() {
+    if (ueberzaehlig_ > 0) {
+        --ueberzaehlig_;
+        return;
+    }
     if (gruppen_.empty()) return;
     jetzt = gruppen_.back();
     gruppen_.pop_back();

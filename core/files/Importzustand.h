@@ -11,6 +11,9 @@
 
 namespace vektra::bildimport {
 
+// Most groups whose state is kept, so braces without end cannot fill the memory.
+constexpr std::size_t MaxGruppen = 10000;
+
 // How many following lines a brace group (a box text, a definition, a command's argument) may
 // run over.
 constexpr std::size_t MaxFortsetzung = 8;
@@ -81,13 +84,14 @@ class Importzustand {
     bool eigen = false;
     Bildzustand jetzt;
 
-    void GruppeAuf() { gruppen_.push_back(jetzt); }
+    // Groups beyond the MaxGruppen-th keep no state of their own: they end without a change.
+    void GruppeAuf();
     // Ends the innermost group; one that was never opened changes nothing.
     void GruppeZu();
     // How many groups are open; ZurueckAuf ends those opened after there were `tiefe`.
-    std::size_t Tiefe() const { return gruppen_.size(); }
+    std::size_t Tiefe() const { return gruppen_.size() + ueberzaehlig_; }
     void ZurueckAuf(std::size_t tiefe) {
-        while (gruppen_.size() > tiefe)
+        while (Tiefe() > tiefe)
             GruppeZu();
     }
 
@@ -114,6 +118,7 @@ class Importzustand {
 
   private:
     std::vector<Bildzustand> gruppen_;
+    std::size_t ueberzaehlig_ = 0;
     std::vector<int> uebergangen_;
 };
 

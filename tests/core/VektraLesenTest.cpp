@@ -415,6 +415,29 @@ TEST(VektraLesenRobust, RiesigeZahlenZeilenUndNullbytes) {
                          "Typumwandlungsfehler in Zeile 6\nNicht gelesene Befehle übersprungen, Zeilen: 2\n");
 }
 
+TEST(VektraLesenRobust, TiefeVerschachtelung) {
+    const auto geschachtelt = [](int n, const std::string& vor, const std::string& innen,
+                                 const std::string& nach) {
+        std::string s;
+        for (int i = 0; i < n; ++i)
+            s += vor;
+        s += innen;
+        for (int i = 0; i < n; ++i)
+            s += nach;
+        return s;
+    };
+    // A hundred \put inside one another are read; deeper ones are passed over.
+    Import i = Lesen(geschachtelt(100, "\\put(1,1){", "\\circle{1}", "}"));
+    EXPECT_TRUE(Kurz(i.z.Elemente) == "2 5 100,100 1 1|" && i.p.liste.empty()) << Kurz(i.z.Elemente);
+    i = Lesen(geschachtelt(20000, "\\put(1,1){", "\\circle{1}", "}"));
+    EXPECT_EQ(i.z.Elemente.Anzahl(), 0);
+    EXPECT_EQ(i.p.Texte(), "Nicht gelesene Befehle übersprungen, Zeilen: 1\n");
+    // Groups beyond those that keep their state still end where they end.
+    i = Lesen(geschachtelt(20000, "{", "\\color{red}", "}") + "\\circle{1}" +
+              geschachtelt(20000, "{\\color{red}", "", "}") + "\\circle{1}");
+    EXPECT_EQ(Farben(i.z.Elemente), "- - ");
+}
+
 TEST(VektraLesenRobust, VollerSpeicherBeendetDenImport) {
     // Copies stop when the store is full, each command's elements one by one.
     for (const char* text :
