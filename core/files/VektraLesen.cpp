@@ -429,8 +429,8 @@ std::string Entschluesseln(std::string inhalt, Importzustand& s) {
 Importergebnis VektraLesen(std::istream& ein, Zeichnung& z, Meldungen& m) {
     Importzustand s(z, m);
     std::string inhalt{std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
-    s.eigen = EigeneDatei(inhalt);
     inhalt = Entschluesseln(std::move(inhalt), s);
+    s.eigen = EigeneDatei(inhalt);
     Zeilenquelle q(inhalt);
     Leser(s, q).Lesen();
     s.Abschliessen();
