@@ -1,8 +1,8 @@
 // Imports any bytes as a picture file twice: into an empty drawing and into a store with less
 // room than one framed box needs. Every element appended is one the importer can make, with
-// positions it can have read; the counts it returns match the store and the messages; the
-// nearly full store receives the same first elements as the empty one and stops exactly when
-// they do not fit.
+// finite positions and sizes it can have read; the counts it returns match the store and the
+// messages; the nearly full store receives the same first elements as the empty one and stops
+// exactly when they do not fit.
 #include "Fuzzhilfe.h"
 
 #include "files/VektraLesen.h"
@@ -18,10 +18,11 @@ using fuzzhilfe::Protokoll;
 namespace {
 
 constexpr int Luecke = 4;
-// A number the importer reads has at most 16 characters of digits, point and minus; a framed
-// box adds its size to its position.
+// A number the importer reads has at most 16 characters of digits, point and signs. Positions
+// add up such numbers (the \put points around a command, the copies of a \multiput) and the
+// end of a steep line multiplies its length by a slope of up to 1e30.
 constexpr double GroessteZahl = 1e16;
-constexpr double GroessteLage = 2 * GroessteZahl;
+constexpr double GroessteLage = 1e60;
 
 Zeichnung& FastVoll() {
     static Zeichnung* z = [] {
@@ -38,11 +39,12 @@ bool Lage(double v) {
 }
 
 void ElementPruefen(const TElement& e) {
-    PRUEFEN(!e.gepickt && !e.Kandidat && !e.geloescht && e.Farbe == 0);
+    PRUEFEN(!e.gepickt && !e.Kandidat && !e.geloescht && e.Farbe >= 0 && e.Farbe <= 0xFFFFFF);
     PRUEFEN(e.Breite >= 0 && e.Breite <= 2);
     PRUEFEN(Lage(e.x1) && Lage(e.y1));
     switch (e.Art) {
     case Linie:
+    case Pfeilspitze:
         PRUEFEN(e.Ebene == EbeneLinie && Lage(e.x2) && Lage(e.y2));
         break;
     case Kreis:
@@ -65,10 +67,13 @@ Importergebnis Importieren(std::string_view eingabe, Zeichnung& z, Protokoll& m)
     PRUEFEN(e.neueElemente == z.Elemente.Anzahl() - vorher);
     PRUEFEN(!e.voll || z.Elemente.Voll());
     PRUEFEN(m.Anzahl(Meldungsart::Fehler) == e.Fehler);
-    PRUEFEN(m.Anzahl(Meldungsart::Warnung) == (e.voll ? 1 : 0));
+    // One warning each for a full store, for lines passed over and for characters replaced.
+    PRUEFEN(m.Anzahl(Meldungsart::Warnung) ==
+            int(e.voll) + int(e.uebergangeneZeilen > 0) + int(e.ersetzteZeilen > 0));
+    // Messages that name a line come in the order of their lines.
     int zeile = 1;
     for (const fuzzhilfe::Meldung& meldung : m.liste) {
-        if (meldung.art == Meldungsart::Information) continue;
+        if (meldung.art == Meldungsart::Information || meldung.zeile == 0) continue;
         PRUEFEN(meldung.zeile >= zeile);
         zeile = meldung.zeile;
     }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the seed inputs of the fuzz targets in BUILD/korpus/NAME with the converter of the fuzz
 # build BUILD: native drawings (the picture examples imported, a few plotted curves), picture
-# files (the examples and those drawings exported), and one input per line of fuzz/NAME.seeds.
+# files (the examples, hand-written and fig2dev pictures, and those drawings exported), and one
+# input per line of fuzz/NAME.seeds.
 # The folders are the fuzzers' working corpora too; what they already hold is kept.
 set -euo pipefail
 
@@ -29,6 +30,12 @@ konvertieren --curve "n*cos(t)" "n*sin(t)" --n0 1 --n1 3 --t1 3.1416 --control n
     --offset 40,40 "$zeichnungen/boegen.vks"
 konvertieren --curve "4*cos(t)" "4*sin(t)" --z "t" --t1 9 --control direction --angle 20 \
     --no-clip "$zeichnungen/wendel.vks"
+
+# Pictures written by hand and by fig2dev, as the import meets them.
+cp "$quelle"/tests/data/*.pic "$bilder/"
+if command -v fig2dev >/dev/null; then
+    fig2dev -L latex "$quelle/tests/data/figur.fig" "$bilder/figur.tex" 2>/dev/null
+fi
 
 for vks in "$zeichnungen"/{kreis,parabel,boegen,wendel}.vks; do
     konvertieren "$vks" "$bilder/$(basename "$vks" .vks).vkx"

@@ -1,6 +1,9 @@
 #include "files/VektraLesen.h"
 
+#include "files/Bildbefehle.h"
 #include "files/ExportGemeinsam.h"
+#include "files/Importzustand.h"
+#include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/Texte.h"
 
@@ -9,16 +12,17 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <vector>
 
 namespace vektra {
+
+using namespace bildimport;
 
 namespace {
 
 constexpr std::size_t MaxWortLaenge = 255;
 constexpr std::size_t MaxZahlLaenge = 16;
-// How many following lines a brace group (a box text, the \emline definition) may run over.
-constexpr std::size_t MaxFortsetzung = 8;
 
 bool IstLeer(char c) {
     return c == ' ' || c == '\t';
@@ -38,96 +42,23 @@ bool IstZahlzeichen(char c) {
     return (c >= '0' && c <= '9') || c == '.' || c == '-';
 }
 
-// Follows the braces of `s` from column `ab` on, `tiefe` being the depth before it; a backslash
-// escapes the character after it. Stops at the brace that brings the depth back to zero or,
-// with `kommentar`, at a "%" that makes the rest of the line a comment; returns that column, or
-// npos at the line's end.
-std::size_t KlammernFolgen(std::string_view s, std::size_t ab, int& tiefe, bool kommentar) {
-    for (std::size_t p = ab; p < s.size(); ++p) {
-        if (s[p] == '\\')
-            ++p;
-        else if (s[p] == '{')
-            ++tiefe;
-        else if ((s[p] == '}' && tiefe > 0 && --tiefe == 0) || (kommentar && s[p] == '%'))
-            return p;
-    }
-    return std::string_view::npos;
-}
-
-bool Geschlossen(std::string_view s, std::size_t p) {
-    return p != std::string_view::npos && s[p] == '}';
-}
-
 bool Beginnt(std::string_view s, std::string_view anfang) {
     return s.substr(0, anfang.size()) == anfang;
 }
 
-// Millimetres per unit for the units a unit length may be given in; other units count as mm.
-double MillimeterJe(std::string_view einheit) {
-    if (einheit == "cm") return 10.0;
-    if (einheit == "in") return 25.4;
-    if (einheit == "pt") return 25.4 / 72.27;
-    if (einheit == "bp") return 25.4 / 72.0;
-    if (einheit == "pc") return 12.0 * 25.4 / 72.27;
-    if (einheit == "dd") return 1238.0 / 1157.0 * 25.4 / 72.27;
-    if (einheit == "cc") return 12.0 * 1238.0 / 1157.0 * 25.4 / 72.27;
-    if (einheit == "sp") return 25.4 / 72.27 / 65536.0;
-    return 1.0;
-}
-
-// A unit length text: one decimal at least, more only where they carry a value (up to four).
-std::string LaengeText(double mm) {
-    std::string s = Festkomma(mm, 3, 4);
-    while (s.size() > 2 && s.back() == '0' && s[s.size() - 2] != '.')
-        s.pop_back();
-    return s;
-}
-
+// The reader of the program's own layout: one command a line, recognised by its first word,
+// its numbers at fixed places. Every other line goes to the reader of the picture commands.
 class Leser {
   public:
-    Leser(std::istream& ein, Zeichnung& z, Meldungen& m) : ein_(ein), z_(z), m_(m) {}
+    Leser(Importzustand& s, Zeilenquelle& q) : s_(s), q_(q), bild_(s, q) {}
 
-    Importergebnis Lesen() {
-        while (!ergebnis_.voll && ZeileHolen())
+    void Lesen() {
+        while (!s_.ergebnis.voll && q_.Holen(zeile_))
             ZeileBehandeln();
-        return ergebnis_;
     }
 
   private:
-    // Reads the next line without its CR LF (or LF) and counts it; lines given back come first.
-    bool ZeileHolen(std::string& z) {
-        if (!zurueck_.empty()) {
-            z = std::move(zurueck_.back());
-            zurueck_.pop_back();
-        } else {
-            if (!std::getline(ein_, z)) return false;
-            if (!z.empty() && z.back() == '\r') z.pop_back();
-        }
-        ++zeilennummer_;
-        return true;
-    }
-    bool ZeileHolen() { return ZeileHolen(zeile_); }
-
-    // Hands the following lines, at most MaxFortsetzung, to `nimm` until it says the construct
-    // begun on the current line is complete. If it never is, the lines are given back to be
-    // read as lines of their own, and the construct's line is reported.
-    template <class Nimm> bool Fortsetzen(Nimm nimm) {
-        const int anfang = zeilennummer_;
-        std::vector<std::string> gelesen;
-        std::string z;
-        while (gelesen.size() < MaxFortsetzung && ZeileHolen(z)) {
-            gelesen.push_back(std::move(z));
-            if (nimm(std::string_view(gelesen.back()))) return true;
-        }
-        zeilennummer_ = anfang;
-        zurueck_.insert(zurueck_.end(), std::make_move_iterator(gelesen.rbegin()),
-                        std::make_move_iterator(gelesen.rend()));
-        Fehler(2);
-        return false;
-    }
-
     char Zeichen(std::size_t p) const { return p < zeile_.size() ? zeile_[p] : '\0'; }
-
     // Columns von..bis-1 of the line, clamped to the line.
     std::string Ausschnitt(std::size_t von, std::size_t bis) const {
         bis = std::min(bis, zeile_.size());
@@ -147,11 +78,7 @@ class Leser {
         }
     }
 
-    void Fehler(int art) {
-        ++ergebnis_.Fehler;
-        m_.Melden(Meldungsart::Fehler, T(art == 2 ? "s51" : "s52") + T("s53") + std::to_string(zeilennummer_),
-                  zeilennummer_);
-    }
+    void Fehler(int art) { s_.Fehler(art, q_.Nummer()); }
 
     // Converts a number token cut to 16 characters; error 3 and false when it is none.
     bool Umwandeln(std::string_view token, double& wert) {
@@ -191,13 +118,15 @@ class Leser {
 
     // The unit length: the value after "\unitlength", converted to millimetres by its unit.
     // A value that is no number leaves the unit length as it was.
+    // A unit it does not know counts as millimetres.
     void Unitlength() {
         double wert = 0;
         std::size_t ende = 0;
         if (!Wert(wortAnfang_ + 11, wert, ende)) return;
         while (ende < zeile_.size() && IstLeer(zeile_[ende]))
             ++ende;
-        z_.Dialog.Unitlength = LaengeText(wert * MillimeterJe(Ausschnitt(ende, ende + 2)));
+        const double mm = MillimeterJe(Ausschnitt(ende, ende + 2));
+        s_.z.Dialog.Unitlength = LaengeText(wert * (mm > 0 ? mm : 1.0));
     }
 
     void Breitendefinition(std::string& ziel) {
@@ -207,60 +136,46 @@ class Leser {
         ziel = p == std::string::npos ? std::string() : wort_.substr(0, p);
     }
 
-    void Linienbreite() {
+    // False for a special that sets no line width.
+    bool Linienbreite() {
         ++pos_;
         WortLesen();
+        std::int16_t& breite = s_.jetzt.Breite;
         if (wort_ == "em:linewidth \\duenn") {
-            breite_ = 0;
+            breite = 0;
         } else if (wort_ == "em:linewidth \\normal") {
-            breite_ = 1;
+            breite = 1;
         } else if (wort_ == "em:linewidth \\dick") {
-            breite_ = 2;
+            breite = 2;
         } else if (Beginnt(wort_, "em:linewidth")) {
             double wert = 0;
             std::size_t ende = 0;
-            if (Wert(wortAnfang_ + 12, wert, ende)) breite_ = wert <= 0.3 ? 0 : wert <= 0.7 ? 1 : 2;
+            if (Wert(wortAnfang_ + 12, wert, ende)) breite = wert <= 0.3 ? 0 : wert <= 0.7 ? 1 : 2;
+        } else {
+            return false;
         }
+        return true;
     }
 
     // The definition of \emline is skipped up to the brace that closes its body, over the
     // following lines when it runs on.
     void MakroUeberspringen() {
         int tiefe = 0;
-        if (!Geschlossen(zeile_, KlammernFolgen(zeile_, pos_, tiefe, true)))
-            Fortsetzen(
-                [&tiefe](std::string_view z) { return Geschlossen(z, KlammernFolgen(z, 0, tiefe, true)); });
+        if (!Geschlossen(zeile_, KlammernFolgen(zeile_, pos_, tiefe, true)) &&
+            !q_.Fortsetzen(
+                [&tiefe](std::string_view z) { return Geschlossen(z, KlammernFolgen(z, 0, tiefe, true)); }))
+            Fehler(2);
     }
 
     void Versionszeile() {
         if (!Beginnt(wort_, "%%Vektra32") || wort_.size() < 15) return;
         const char c = wort_[14];
-        if (c >= '0' && c <= '9' && c - '0' > 3) m_.Melden(Meldungsart::Information, T("s49"));
+        if (c >= '0' && c <= '9' && c - '0' > 3) s_.m.Melden(Meldungsart::Information, T("s49"));
     }
 
-    TElement* Neu(std::uint8_t art, std::int32_t ebene) {
-        TElement* e = z_.Elemente.NeuesElement();
-        if (e == nullptr) {
-            if (!ergebnis_.voll) m_.Melden(Meldungsart::Warnung, T("v.ImportVoll"), zeilennummer_);
-            ergebnis_.voll = true;
-            return nullptr;
-        }
-        ++ergebnis_.neueElemente;
-        e->Art = art;
-        e->Ebene = ebene;
-        e->Farbe = 0;
-        e->Breite = breite_;
-        return e;
-    }
+    TElement* Neu(std::uint8_t art, std::int32_t ebene) { return s_.Neu(art, ebene, q_.Nummer()); }
 
-    void NeueLinie(double x1, double y1, double x2, double y2) {
-        if (TElement* e = Neu(Linie, EbeneLinie)) {
-            e->x1 = x1;
-            e->y1 = y1;
-            e->x2 = x2;
-            e->y2 = y2;
-        }
-    }
+    void NeueLinie(double x1, double y1, double x2, double y2) { s_.NeueLinie(x1, y1, x2, y2, q_.Nummer()); }
 
     // The content of the brace group opened just before column `ab`. A group that closes on
     // its line is taken as written. One still open at the line's end goes on over the
@@ -275,7 +190,7 @@ class Leser {
         const std::size_t ende = KlammernFolgen(zeile_, ab, tiefe, true);
         std::string text = Ausschnitt(ab, ende);
         bool zeilenende = ende == std::string::npos;
-        const bool zu = Fortsetzen([&](std::string_view z) {
+        const bool zu = q_.Fortsetzen([&](std::string_view z) {
             if (zeilenende) {
                 while (!text.empty() && IstLeer(text.back()))
                     text.pop_back();
@@ -288,6 +203,7 @@ class Leser {
             zeilenende = e == std::string_view::npos;
             return Geschlossen(z, e);
         });
+        if (!zu) Fehler(2);
         return zu ? text : Ausschnitt(ab, std::string::npos);
     }
 
@@ -306,21 +222,9 @@ class Leser {
         while (p < zeile_.size() && IstLeer(zeile_[p]))
             ++p;
         if (Zeichen(p) == '{')
-            e.TextSetzen(Gruppe(p + 1));
+            e.TextSetzen(s_.Boxtext(Gruppe(p + 1)));
         else
             Fehler(2);
-    }
-
-    // Moves the text point from the corner of a w by h box to where LaTeX sets the text in
-    // it: the alignment letters in either order, a missing one centres. A box without size
-    // leaves the point exactly as given.
-    static void InDieBox(TElement& e, double w, double h) {
-        if (w == 0 && h == 0) return;
-        const std::string& a = e.Ausrichtung;
-        const bool links = a.find('l') != std::string::npos, rechts = a.find('r') != std::string::npos;
-        const bool unten = a.find('b') != std::string::npos, oben = a.find('t') != std::string::npos;
-        e.x1 += rechts ? w : links ? 0 : w / 2;
-        e.y1 += oben ? h : unten ? 0 : h / 2;
     }
 
     // A box without frame: its text goes where a framed box of the same size puts it.
@@ -353,13 +257,62 @@ class Leser {
         NeueLinie(x + w, y, x + w, y + h);
     }
 
+    // True when the \put at the current position holds one of the commands the export writes:
+    // the word right after its first "{" is \circle or \circle* before "{", \makebox or
+    // \framebox before "(", or \dashbox before "{", exactly as the export spells them.
+    bool EigenerPut() const {
+        const std::size_t auf = zeile_.find('{', pos_);
+        if (auf == std::string::npos || auf + 1 >= zeile_.size()) return false;
+        std::size_t e = auf + 2;
+        while (e < zeile_.size() && IstWortzeichen(zeile_[e]))
+            ++e;
+        const std::string_view wort = std::string_view(zeile_).substr(auf + 1, e - auf - 1);
+        const char danach = Zeichen(e);
+        if (wort == "\\circle" || wort == "\\circle*" || wort == "\\dashbox") return danach == '{';
+        return (wort == "\\makebox" || wort == "\\framebox") && danach == '(';
+    }
+
+    // Whether the line, its first word read, is one of the program's own layout.
+    bool EigeneZeile() const {
+        return wort_[0] == '%' || wort_ == "\\def\\emline" || wort_ == "\\def\\dick" ||
+               wort_ == "\\def\\normal" || wort_ == "\\def\\duenn" || wort_ == "\\emline" ||
+               Beginnt(wort_, "\\unitlength") || wort_ == "\\special" || (wort_ == "\\put" && EigenerPut());
+    }
+
     void ZeileBehandeln() {
-        if (zeile_.empty()) return;
         pos_ = 0;
         while (pos_ < zeile_.size() && IstLeer(zeile_[pos_]))
             ++pos_;
-        if (pos_ + 1 >= zeile_.size()) return;
+        if (pos_ >= zeile_.size()) return;
         WortLesen();
+        if (!EigeneZeile()) {
+            bild_.Lesen(zeile_, wortAnfang_);
+            return;
+        }
+        const int vorher = s_.z.Elemente.Anzahl();
+        // Where the \put's argument ends on this line, for any commands after it.
+        std::size_t putEnde = std::string::npos;
+        if (wort_ == "\\put") {
+            int tiefe = 0;
+            putEnde = KlammernFolgen(zeile_, zeile_.find('{', pos_), tiefe, true);
+            if (!Geschlossen(zeile_, putEnde)) putEnde = std::string::npos;
+        }
+        EigeneZeileLesen();
+        // The elements' coordinates are relative to the picture's origin.
+        const bool verschoben = s_.jetzt.x != 0 || s_.jetzt.y != 0;
+        for (int i = vorher + 1; verschoben && i <= s_.z.Elemente.Anzahl(); ++i) {
+            TElement& e = s_.z.Elemente[i];
+            e.x1 += s_.jetzt.x;
+            e.y1 += s_.jetzt.y;
+            if (e.Art == Linie) {
+                e.x2 += s_.jetzt.x;
+                e.y2 += s_.jetzt.y;
+            }
+        }
+        if (putEnde != std::string::npos && !s_.ergebnis.voll) bild_.Lesen(zeile_, putEnde + 1);
+    }
+
+    void EigeneZeileLesen() {
         enum {
             LinieZ,
             TextZ,
@@ -372,9 +325,9 @@ class Leser {
         bool gefuellt = false, gestrichelt = false;
 
         if (wort_ == "\\def\\emline") MakroUeberspringen();
-        if (wort_ == "\\def\\dick") Breitendefinition(z_.Dialog.TeXBreite[3]);
-        if (wort_ == "\\def\\normal") Breitendefinition(z_.Dialog.TeXBreite[2]);
-        if (wort_ == "\\def\\duenn") Breitendefinition(z_.Dialog.TeXBreite[1]);
+        if (wort_ == "\\def\\dick") Breitendefinition(s_.z.Dialog.TeXBreite[3]);
+        if (wort_ == "\\def\\normal") Breitendefinition(s_.z.Dialog.TeXBreite[2]);
+        if (wort_ == "\\def\\duenn") Breitendefinition(s_.z.Dialog.TeXBreite[1]);
         if (wort_ == "\\emline") zustand = LinieZ;
         if (Beginnt(wort_, "\\unitlength")) Unitlength();
         if (wort_ == "\\put") {
@@ -392,7 +345,7 @@ class Leser {
                 gestrichelt = wort_ == "\\dashbox";
             }
         }
-        if (wort_ == "\\special") Linienbreite();
+        if (wort_ == "\\special" && !Linienbreite()) s_.Uebergangen(q_.Nummer());
 
         switch (zustand) {
         case KommentarZ:
@@ -424,23 +377,64 @@ class Leser {
         }
     }
 
-    std::istream& ein_;
-    Zeichnung& z_;
-    Meldungen& m_;
-    std::vector<std::string> zurueck_; // lines given back, the next one last
+    Importzustand& s_;
+    Zeilenquelle& q_;
+    Bildbefehle bild_;
     std::string zeile_;
     std::size_t pos_ = 0;
     std::string wort_;
     std::size_t wortAnfang_ = 0;
-    int zeilennummer_ = 0;
-    std::int16_t breite_ = 1;
-    Importergebnis ergebnis_;
 };
+
+// The program's own picture files begin with its version line.
+bool EigeneDatei(std::string_view inhalt) {
+    return Beginnt(inhalt, "%%Vektra32");
+}
+
+// At most `n` characters of a UTF-8 text, "…" standing for the rest.
+std::string Anfang(std::string_view utf8, std::size_t n) {
+    std::size_t p = 0;
+    for (std::size_t zeichen = 0; p < utf8.size(); ++p)
+        if ((utf8[p] & 0xC0) != 0x80 && zeichen++ == n) return std::string(utf8.substr(0, p)) + "…";
+    return std::string(utf8);
+}
+
+// Input that is valid UTF-8 and not plain ASCII is converted line by line to the cp1252 the
+// drawing holds, a byte order mark dropped; characters cp1252 has no place for become "?",
+// named with their lines in one message. Any other input is cp1252 already.
+std::string Entschluesseln(std::string inhalt, Importzustand& s) {
+    if (std::all_of(inhalt.begin(), inhalt.end(), [](char c) { return (c & 0x80) == 0; }) || !IstUtf8(inhalt))
+        return inhalt;
+    std::string_view rest(inhalt);
+    if (Beginnt(rest, "\xEF\xBB\xBF")) rest.remove_prefix(3);
+    const std::string fremd = NichtInCp1252(rest);
+    std::string aus;
+    std::vector<int> zeilen;
+    for (int nummer = 1; !rest.empty(); ++nummer) {
+        const std::string_view zeile = rest.substr(0, std::min(rest.find('\n'), rest.size() - 1) + 1);
+        if (!NichtInCp1252(zeile).empty()) zeilen.push_back(nummer);
+        aus += Utf8NachCp1252(zeile);
+        rest.remove_prefix(zeile.size());
+    }
+    if (!fremd.empty()) {
+        s.ergebnis.ersetzteZeilen = static_cast<int>(zeilen.size());
+        s.m.Melden(Meldungsart::Warnung,
+                   Formatieren(T("v.ImportErsetzt"), {Anfang(fremd, 20), Zeilenbereiche(zeilen)}));
+    }
+    return aus;
+}
 
 } // namespace
 
 Importergebnis VektraLesen(std::istream& ein, Zeichnung& z, Meldungen& m) {
-    return Leser(ein, z, m).Lesen();
+    Importzustand s(z, m);
+    std::string inhalt{std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
+    inhalt = Entschluesseln(std::move(inhalt), s);
+    s.eigen = EigeneDatei(inhalt);
+    Zeilenquelle q(inhalt);
+    Leser(s, q).Lesen();
+    s.Abschliessen();
+    return s.ergebnis;
 }
 
 bool PicImportieren(const std::string& pfad, Zeichnung& z, Meldungen& m, Importergebnis* ergebnis) {

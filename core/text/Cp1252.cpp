@@ -103,4 +103,30 @@ std::string NichtInCp1252(std::string_view utf8) {
     return out;
 }
 
+bool IstUtf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        // Lead bytes C0, C1 and F5..FF only ever start overlong or too large forms.
+        const int folge = b >= 0xC2 && b <= 0xDF   ? 1
+                          : (b & 0xF0) == 0xE0     ? 2
+                          : b >= 0xF0 && b <= 0xF4 ? 3
+                                                   : 0;
+        if (folge == 0 || s.size() - i <= static_cast<std::size_t>(folge)) return false;
+        char32_t c = b & (0x3F >> folge);
+        for (int k = 1; k <= folge; ++k) {
+            const auto f = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+            if ((f & 0xC0) != 0x80) return false;
+            c = (c << 6) | (f & 0x3F);
+        }
+        constexpr char32_t kleinste[] = {0, 0x80, 0x800, 0x10000};
+        if (c < kleinste[folge] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+        i += static_cast<std::size_t>(folge) + 1;
+    }
+    return true;
+}
+
 } // namespace vektra

@@ -11,5 +11,8 @@ std::string Utf8NachCp1252(std::string_view utf8);
 // The characters of a UTF-8 text that cp1252 cannot hold, each once, in order (UTF-8); empty
 // when the whole text can be stored.
 std::string NichtInCp1252(std::string_view utf8);
+// True when `bytes` is well-formed UTF-8: shortest forms only, no surrogates, nothing beyond
+// U+10FFFF.
+bool IstUtf8(std::string_view bytes);
 
 } // namespace vektra

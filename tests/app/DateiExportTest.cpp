@@ -102,6 +102,20 @@ class DateiExportTest : public QObject, Testumgebung {
         QVERIFY(!f.Dokument().Geaendert);
     }
 
+    // A picture of another program in UTF-8: its umlauts arrive, what is not read is named in
+    // one message.
+    void importFremderBilder() {
+        QVERIFY(Schreiben(Datei(u"fremd.pic"_s), "\\documentclass{article}\n\\begin{picture}(10,10)\n"
+                                                 "\\put(1,2){Gr\303\266\303\237e}\\unknown\n"
+                                                 "\\put(0,0){\\vector(1,0){5}}\n\\end{picture}\n"));
+        Skriptfenster f;
+        f.dateien = {Datei(u"fremd.pic"_s)};
+        f.Dateien().ImportClick();
+        QCOMPARE(f.Dokument().Elemente.Anzahl(), 4);
+        QCOMPARE(f.Dokument().Elemente[1].Text, std::string("Gr\366\337e"));
+        QCOMPARE(f.meldungen, QStringList(u"Nicht gelesene Befehle übersprungen, Zeilen: 1, 3"_s));
+    }
+
     void start_data() {
         QTest::addColumn<QString>("datei");
         QTest::addColumn<int>("elemente");

@@ -87,6 +87,12 @@ TEST_F(Konverter, MeldungenUndExitcodes) {
     EXPECT_EQ(err_.str(),
               f + ":2: ungültiger Format in Zeile 2\n" + f + ":2: Typumwandlungsfehler in Zeile 2\n");
 
+    // Lines passed over are named once, after the file's name.
+    o_.Ablegen("fremd.pic",
+               "\\documentclass{article}\n\\begin{document}\n\\put(0,0){\\circle{1}}\n\\end{document}\n");
+    EXPECT_EQ(Aufruf({o_.Datei("fremd.pic"), o_.Datei("aus.vkx")}), KonvertiertOk);
+    EXPECT_EQ(err_.str(), o_.Datei("fremd.pic") + ": Nicht gelesene Befehle übersprungen, Zeilen: 1–2, 4\n");
+
     // Nothing to write: the message and exit 1, no file.
     o_.Ablegen("leer.pic", "\\begin{picture}(1,1)\n\\end{picture}\n");
     for (const char* aus : {"leer.vkx", "leer.vks", "leer.vkp"}) {

@@ -81,3 +81,17 @@ TEST(Texte, Cp1252HinUndZurueck) {
     // Characters outside cp1252 become '?'.
     EXPECT_EQ(Utf8NachCp1252("a→b"), "a?b");
 }
+
+TEST(Texte, GueltigesUtf8) {
+    // clang-format off
+    const std::pair<std::string, bool> faelle[] = {
+        {"", true}, {"Größe € 𝄞", true}, {"\xF4\x8F\xBF\xBF", true},
+        {"Gr\xF6\xDF" "e", false},   // cp1252
+        {"\xC0\x80", false}, {"\xE0\x80\x80", false}, {"\xF0\x80\x80\x80", false}, // overlong
+        {"\xED\xA0\x80", false},    // surrogate
+        {"\xF4\x90\x80\x80", false}, {"\xF8\x88\x80\x80\x80", false}, // beyond U+10FFFF
+        {"a\xC3", false}, {"\xE2\x82", false}, {"\xC3\x28", false}, {"\x80", false}};
+    // clang-format on
+    for (const auto& [text, gueltig] : faelle)
+        EXPECT_EQ(IstUtf8(text), gueltig) << testing::PrintToString(text);
+}

@@ -1,9 +1,11 @@
 #include "files/VektraLesen.h"
 #include "Testhilfe.h"
 #include "files/LatexExport.h"
+#include "text/Format.h"
 #include "text/Texte.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <sstream>
 
@@ -31,7 +33,7 @@ std::string Kurz(const Elementspeicher& s) {
     std::ostringstream o;
     for (const TElement& e : s) {
         o << int(e.Art) << " " << e.Ebene << " " << e.x1 << "," << e.y1 << " ";
-        if (e.Art == Linie)
+        if (e.istStrich())
             o << e.x2 << "," << e.y2 << " " << e.Breite << "|";
         else if (e.Art == Kreis)
             o << e.Durchmesser << (e.gefuellt ? "* " : " ") << e.Breite << "|";
@@ -50,7 +52,7 @@ Protokoll HeilGelesen(const std::string& text, Zeichnung& z) {
     const Importergebnis e = VektraLesen(ein, z, p);
     EXPECT_TRUE(e.neueElemente == z.Elemente.Anzahl() && e.neueElemente <= MaxElemente);
     for (const TElement& el : z.Elemente)
-        EXPECT_TRUE(el.Art <= Kreis &&
+        EXPECT_TRUE(el.Art <= Pfeilspitze &&
                     (el.Ebene == EbeneLinie || el.Ebene == EbeneKreis || el.Ebene == EbeneText) &&
                     el.Text.size() <= MaxTextLaenge && el.Ausrichtung.size() <= 2 && el.Breite >= 0 &&
                     el.Breite <= 2);
@@ -76,7 +78,9 @@ std::string Zufallseingabe(std::uint64_t& zustand) {
         "%%Vektra32 V. ", "\\put", "(", ")", "{", "}", ",", "[", "]", "\\emline", "\\circle", "\\circle*",
         "\\makebox", "\\framebox", "\\dashbox", "\\special", "\\duenn", "\\unitlength", "\\def\\emline",
         "\\def\\dick", "\\def\\duenn", "-", ".", "1", "23", "4.5", "pt", "mm", "e", "+", "=",
-        "99999999999999999999"};
+        "99999999999999999999", "\\line", "\\vector", "\\multiput", "\\oval", "\\qbezier", "\\color",
+        "[rgb]", "\\thicklines", "\\linethickness", "\\setlength", "\\begin{picture}", "%", "\xC3\xA4",
+        "\xE2\x86\x92"};
     // clang-format on
     std::string s;
     for (std::uint32_t i = naechste(400); i > 0; --i)
@@ -205,16 +209,163 @@ TEST(VektraLesen, VorzeichenUndExponentenGebenFehlerMitZeile) {
     EXPECT_EQ(Kurz(i.z.Elemente), "0 3 0,1 1,3 1|2 5 -1.5,2 0.5* 1|");
 }
 
-TEST(VektraLesen, UnbekanntesUndKommentareWerdenUebergangen) {
+TEST(VektraLesen, UnbekanntesWirdGenanntKommentareNicht) {
     Import i = Lesen("\\documentclass{article}\n\\begin{picture}(10,10)\n\\put(1,2){\\line(1,0){5}}\n"
                      "%%Vektra32 V. 3.0\n%%Vektra32 V. x\n% \\emline{1}{2}{1}{3}{4}{2}\n   x\n"
                      "\\put (1,2){\\circle{3}}\n\\def\\emline#1#2#3#4#5#6{%\n\\emline{9}{9}{1}{9}{9}{2}\n"
                      "\\emline{9}{9}{1}{9}{9}{2}}\n\\def\\dick{2.5pt}\n\\def\\duenn{fein}\n"
                      "\t\\emline{1}{2}{1}{3}{4}{2}\n\\end{picture}\n");
-    EXPECT_TRUE(i.p.liste.empty());
-    EXPECT_EQ(Kurz(i.z.Elemente), "0 3 1,2 3,4 1|");
+    // The class and the lone letter are named together at the end.
+    EXPECT_EQ(i.p.Texte(), "Nicht gelesene Befehle übersprungen, Zeilen: 1, 7\n");
+    EXPECT_EQ(i.e.uebergangeneZeilen, 2);
+    EXPECT_EQ(Kurz(i.z.Elemente), "0 3 1,2 6,2 1|2 5 1,2 3 1|0 3 1,2 3,4 1|");
     EXPECT_EQ(i.z.Dialog.TeXBreite[3], "2.5");
     EXPECT_EQ(i.z.Dialog.TeXBreite[1], "");
+}
+
+// The colour of each element, "-" for black.
+std::string Farben(const Elementspeicher& s) {
+    std::ostringstream o;
+    for (const TElement& e : s)
+        o << (e.Farbe == 0 ? "-" : (std::ostringstream() << std::hex << e.Farbe).str()) << " ";
+    return o.str();
+}
+
+TEST(VektraLesen, BildbefehleWoImmerSieStehen) {
+    const std::string ignorieren = "\\begingroup\\makeatletter\\ifx\\SetFigFont\\undefined%\n"
+                                   "\\gdef\\SetFigFont#1#2{%\n  \\reset@font\\fontsize{#1}{#2pt}%\n"
+                                   "  \\selectfont}%\n\\fi\\endgroup%\n";
+    // clang-format off
+    const std::tuple<std::string, std::string, std::string> faelle[] = {
+        // Slopes: the length is the horizontal extent, or the vertical one of an upright line.
+        {"\\put(1,2){\\line(1,0){5}}\\put(0,0){\\line(-2,1){4}}\\put(0,0){\\line(0,-1){3}}\\line(1,3){2}",
+         "0 3 1,2 6,2 1|0 3 0,0 -4,2 1|0 3 0,0 0,-3 1|0 3 0,0 2,6 1|", ""},
+        // Blanks around the star and the arguments; several commands on a line; no star.
+        {"\\put(1,2){\\circle* {3}} \\put( 1 , 2 ){ \\circle {3}}\n\\put(1,2){\\circle *{3}}",
+         "2 5 1,2 3* 1|2 5 1,2 3 1|2 5 1,2 3* 1|", ""},
+        // \put inside \put; \multiput reads its object once and copies it; none for n < 1.
+        {"\\put(10,10){\\put(1,1){\\circle{2}}}\\multiput(0,0)(2,1){3}{\\circle{1}}\\multiput(0,0)(1,1){0}{\\circle{1}}",
+         "2 5 11,11 2 1|2 5 0,0 1 1|2 5 2,1 1 1|2 5 4,2 1 1|", ""},
+        // Texts: a bare one sits on its baseline's left end; boxes as the export's own.
+        {"\\put(1,2){Hallo {Welt}} \\put(3,4){\\small A}\\put(0,0){\\makebox{B}}\n"
+         "\\put(0,0){\\color{red}\\framebox(4,2)[t]{C}}\\put(0,0){\\dashbox{1}(4,2){}}",
+         "1 8 1,2 bl Hallo {Welt}|1 8 3,4 bl \\small A|1 8 0,0 bl \\makebox{B}|1 3 2,2 t C|0 3 0,0 4,0 1|"
+         "0 3 0,2 4,2 1|0 3 0,0 0,2 1|0 3 4,0 4,2 1|0 3 0,0 4,0 1|0 3 0,2 4,2 1|0 3 0,0 0,2 1|0 3 4,0 4,2 1|", ""},
+        // Arguments over several lines, as LaTeX reads them.
+        {"\\put(1,2){%\n  \\circle{3}}\\put(5,5){\n\\line(1,0)\n{2}}\n\\put(0,0){\\makebox(0,0)[l]{Gro%\n  \xDF e}}",
+         "2 5 1,2 3 1|0 3 5,5 7,5 1|1 8 0,0 l Gro\xDF e|", ""},
+        // The picture's offset makes its lower left corner (0,0), for its own layout too.
+        {"\\begin{picture}(10,10)(5,-5)\\put(5,5){\\circle{1}}\n\\emline{5}{0}{1}{6}{0}{2}\n\\end{picture}"
+         "\\put(5,5){\\circle{1}}", "2 5 0,10 1 1|0 3 0,5 1,5 1|2 5 5,5 1 1|", ""},
+        // Definitions and groups draw nothing and pass silently.
+        {ignorieren + "\\def\\x{\\circle{1}}\\relax\n\\put(0,0){\\circle{1}}", "2 5 0,0 1 1|", ""},
+        // What is not read is named once, its lines joined where they follow each other.
+        {"\\documentclass{article}\n\\usepackage{color}\n\\begin{document}\n\\put(0,0){\\circle{1}}\n"
+         "\\color{mauve}\\line(0,0){1}\\put(0,0){\\line(1,0)}\n\\special{ps: 0 0 moveto}\n\\end{document}",
+         "2 5 0,0 1 1|", "Nicht gelesene Befehle übersprungen, Zeilen: 1–3, 5–7\n"},
+        // A group that never closes is a format fault; the lines after it are read on their own.
+        {"\\put(0,0){\\line(1,0){1}\n" + std::string(8, '\n') + "\\put(0,0){\\circle{1}}",
+         "0 3 0,0 1,0 1|2 5 0,0 1 1|", "ungültiger Format in Zeile 1\n"},
+    };
+    // clang-format on
+    for (const auto& [text, elemente, meldungen] : faelle) {
+        const Import i = Lesen(text);
+        EXPECT_EQ(Kurz(i.z.Elemente), elemente) << text;
+        EXPECT_EQ(i.p.Texte(), meldungen) << text;
+    }
+}
+
+TEST(VektraLesen, BreitenEinheitenUndFarben) {
+    Import i =
+        Lesen("\\setlength{\\unitlength}{2cm}\\thicklines\\line(1,0){1}\\linethickness{0.1pt}\\line(1,0){1}"
+              "{\\linethickness{ 1 mm }\\line(1,0){1}}\\line(1,0){1}\\thinlines\\line(1,0){1}\n"
+              "\\color{red}\\circle{1}{\\color[rgb]{0,0.5,1}\\circle{1}\\color[gray]{0.5}\\circle{1}"
+              "\\color[RGB]{255,128,0}\\circle{1}}\\circle{1}\n");
+    std::string breiten;
+    for (const TElement& e : i.z.Elemente)
+        breiten += std::to_string(e.Breite);
+    // 0.8 pt is nearest the thick class's 1 pt, 0.1 pt the thin one, 2.8 pt thick again; the
+    // group keeps its width and colour to itself.
+    EXPECT_EQ(breiten, "2020111111");
+    EXPECT_EQ(Farben(i.z.Elemente), "- - - - - ff ff8000 808080 80ff ff ");
+    EXPECT_EQ(i.z.Dialog.Unitlength, "20.0");
+    EXPECT_TRUE(i.p.liste.empty());
+    // Other ways to give the unit length, and the nearest class among changed widths.
+    const std::pair<const char*, const char*> einheiten[] = {
+        {"\\setlength\\unitlength{4144sp}", "0.0222"},
+        {"\\put(0,0){\\circle{1}}\\unitlength=1.5mm", "1.5"},
+        {"\\setlength{\\unitlength}{1em}", "1"},
+        {"\\setlength{\\unitlength}{12pt}", "4.2175"}};
+    for (const auto& [text, wert] : einheiten)
+        EXPECT_EQ(Lesen(text).z.Dialog.Unitlength, wert) << text;
+    Zeichnung breit;
+    breit.Dialog.TeXBreite = {"0", "0.5", "x", "0.7"};
+    EXPECT_EQ(Lesen("\\thinlines\\line(1,0){1}", std::move(breit)).z.Elemente[1].Breite, 0);
+}
+
+TEST(VektraLesen, PfeileOvaleUndKurven) {
+    Import i = Lesen("\\unitlength 0.5mm\n\\put(1,1){\\vector(1,0){10}}\\put(0,0){\\vector(0,-1){0}}\n");
+    ASSERT_EQ(i.z.Elemente.Anzahl(), 6);
+    // Shaft, then the two head strokes of the tool's shape, 2 mm long whatever the unit.
+    const Elementspeicher& s = i.z.Elemente;
+    EXPECT_EQ((std::array{int(s[1].Art), int(s[2].Art), int(s[3].Art)}), (std::array{0, 3, 3}));
+    EXPECT_TRUE(s[2].x1 == 11 && s[2].y1 == 1 && s[3].x2 == 11 && s[3].y2 == 1);
+    EXPECT_NEAR(std::hypot(s[2].x2 - 11, s[2].y2 - 1), 4, 1e-9);
+    EXPECT_NEAR(std::atan2(1 - s[2].y2, 11 - s[2].x2), i.z.Kopf.Pfeilwinkel, 1e-9);
+    // A vector of length 0 still shows its head, pointing its way.
+    EXPECT_NEAR(s[5].y2 - s[5].y1, 4 * std::cos(i.z.Kopf.Pfeilwinkel), 1e-9);
+
+    // An oval and a Bézier curve become chains of lines, the oval's corners at most 20 pt round.
+    i = Lesen("\\put(10,10){\\oval(40,20)[t]}\n\\qbezier(0,0)(5,10)(10,0)\n");
+    double oben = 0, eckeX = 0;
+    int kurve = 0;
+    for (const TElement& e : i.z.Elemente) {
+        EXPECT_EQ(e.Art, Linie);
+        if (e.y1 >= 10 && e.y2 >= 10) {
+            oben = std::max(oben, e.y2);
+            if (e.y1 == 20 && e.y2 == 20) eckeX = std::max(e.x1, e.x2);
+        } else {
+            ++kurve;
+        }
+    }
+    EXPECT_EQ(oben, 20);
+    EXPECT_NEAR(eckeX, 30 - 20 * 25.4 / 72.27, 1e-9);
+    EXPECT_GE(kurve, 10);
+    EXPECT_TRUE(i.p.liste.empty());
+}
+
+TEST(VektraLesen, Utf8EigeneDateienUndSchriftmakros) {
+    const std::string text = "\\put(0,0){\\makebox(0,0){%s}}\n";
+    const std::tuple<std::string, std::string, std::string> faelle[] = {
+        {"Gr\303\266\303\237e \xE2\x82\xAC", "Gr\366\337e \x80", ""},
+        {"a \xE2\x86\x92 \xCE\xB1\xE2\x86\x92", "a ? ??",
+         "Zeichen ohne Platz in der Zeichnung als \"?\" gelesen: →α (Zeilen: 1–2)\n"},
+        // Not UTF-8 as a whole: cp1252 as it stands.
+        {"\xC3\xB6 \xF6", "\xC3\xB6 \xF6", ""},
+        // fig2dev's font macro becomes the commands it stands for.
+        {"\\SetFigFont{12}{14.4}{\\rmdefault}{\\mddefault}{\\updefault}A\\SetFigFonts",
+         "\\fontsize{12}{14.4pt}\\fontfamily{\\rmdefault}\\fontseries{\\mddefault}\\fontshape{\\updefault}"
+         "\\selectfont A\\SetFigFonts",
+         ""},
+    };
+    for (const auto& [ein, aus, meldung] : faelle) {
+        const Import i = Lesen(Formatieren(text, {ein}) + Formatieren("\\put(1,1){%s}", {ein}));
+        ASSERT_EQ(i.z.Elemente.Anzahl(), 2) << ein;
+        EXPECT_EQ(i.z.Elemente[1].Text, aus) << ein;
+        EXPECT_EQ(i.z.Elemente[2].Text, aus) << ein;
+        EXPECT_EQ(i.p.Texte(), meldung) << ein;
+    }
+    // A byte order mark goes.
+    EXPECT_EQ(Lesen("\xEF\xBB\xBF\\put(0,0){\xC3\xA4}").z.Elemente[1].Text, "\xE4");
+    // The program's own file keeps colours black, texts as written and is read as before.
+    const Import eigen =
+        Lesen("%%Vektra32 V. 4.4.1.7\r\n\\begin{picture}(1,1)\r\n\\color[rgb]{1.000,0.000,0.000}\r\n"
+              "\\put(0,0){\\makebox(0,0)[cc]{\\SetFigFont{1}{2}{3}{4}{5}}}\r\n\\end{picture}\r\n");
+    EXPECT_EQ(Kurz(eigen.z.Elemente), "1 8 0,0 cc \\SetFigFont{1}{2}{3}{4}{5}|");
+    EXPECT_EQ(Farben(eigen.z.Elemente), "- ");
+    EXPECT_EQ(eigen.p.Texte(), "Vektra-Datei hat Version >3. Datenverlust möglich\n");
+    // Colours of other files count.
+    EXPECT_EQ(Farben(Lesen("\\color[rgb]{1,0,0}\n\\emline{0}{0}{1}{1}{1}{2}\n").z.Elemente), "ff ");
 }
 
 TEST(VektraLesenRobust, ZufaelligeEingabenBringenNurHeileElemente) {
@@ -261,10 +412,44 @@ TEST(VektraLesenRobust, RiesigeZahlenZeilenUndNullbytes) {
     EXPECT_EQ(s[3].Text, std::string(255, 'x'));
     EXPECT_EQ(s[4].Text, std::string("a\0b", 3));
     EXPECT_EQ(p.Texte(), "ungültiger Format in Zeile 6\nTypumwandlungsfehler in Zeile 6\n"
-                         "Typumwandlungsfehler in Zeile 6\n");
+                         "Typumwandlungsfehler in Zeile 6\nNicht gelesene Befehle übersprungen, Zeilen: 2\n");
+}
+
+TEST(VektraLesenRobust, TiefeVerschachtelung) {
+    const auto geschachtelt = [](int n, const std::string& vor, const std::string& innen,
+                                 const std::string& nach) {
+        std::string s;
+        for (int i = 0; i < n; ++i)
+            s += vor;
+        s += innen;
+        for (int i = 0; i < n; ++i)
+            s += nach;
+        return s;
+    };
+    // A hundred \put inside one another are read; deeper ones are passed over.
+    Import i = Lesen(geschachtelt(100, "\\put(1,1){", "\\circle{1}", "}"));
+    EXPECT_TRUE(Kurz(i.z.Elemente) == "2 5 100,100 1 1|" && i.p.liste.empty()) << Kurz(i.z.Elemente);
+    i = Lesen(geschachtelt(20000, "\\put(1,1){", "\\circle{1}", "}"));
+    EXPECT_EQ(i.z.Elemente.Anzahl(), 0);
+    EXPECT_EQ(i.p.Texte(), "Nicht gelesene Befehle übersprungen, Zeilen: 1\n");
+    // Groups beyond those that keep their state still end where they end.
+    i = Lesen(geschachtelt(20000, "{", "\\color{red}", "}") + "\\circle{1}" +
+              geschachtelt(20000, "{\\color{red}", "", "}") + "\\circle{1}");
+    EXPECT_EQ(Farben(i.z.Elemente), "- - ");
 }
 
 TEST(VektraLesenRobust, VollerSpeicherBeendetDenImport) {
+    // Copies stop when the store is full, each command's elements one by one.
+    for (const char* text :
+         {"\\multiput(0,0)(1,0){100000}{\\line(1,0){1}}", "\\put(0,0){\\vector(1,0){1}}\\line(1,0){1}"}) {
+        Zeichnung z;
+        for (int i = 0; i < MaxElemente - 2; ++i)
+            NeuerStrich(z, 0, 0, 1, 1);
+        const Import i = Lesen(text, std::move(z));
+        EXPECT_TRUE(i.e.voll && i.e.neueElemente == 2 && i.z.Elemente.Anzahl() == MaxElemente) << text;
+        EXPECT_EQ(i.p.Texte(), T("v.ImportVoll") + "\n") << text;
+    }
+
     Zeichnung z;
     for (int i = 0; i < MaxElemente - 2; ++i)
         NeuerStrich(z, 0, 0, 1, 1);

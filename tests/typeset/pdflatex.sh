@@ -60,5 +60,5 @@ python3 "$hier/pixel.py" pdf.ppm "$skala" 0 "$y0" \
     fehlschlag "Pixelprüfung der Seite aus pdflatex fehlgeschlagen"
 
 # Both routes alike, to within a pixel (a third of a point).
-python3 "$hier/vergleich.py" pdf.ppm ps.ppm 1 || fehlschlag "pdflatex und latex/dvips setzen verschieden"
+python3 "$hier/vergleich.py" pdf.ppm ps.ppm 1 0 pdflatex || fehlschlag "pdflatex und latex/dvips setzen verschieden"
 echo "pdflatex.sh: bestanden"
