@@ -19,12 +19,6 @@ Modusmerkmale Ruhewerkzeug::Merkmale(Modus m) const {
         mm.Aendert = m == Modus::MakroEinfuegen;
         if (mm.Aendert) mm.Stift = S::Neutral;
         break;
-    case Modus::TextEditieren:
-        mm.Statustext = "s26";
-        mm.KnoepfeLoesen = true;
-        mm.Zeiger = Z::Pfeil;
-        mm.Aendert = true;
-        break;
     default:
         break;
     }

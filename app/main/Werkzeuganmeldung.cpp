@@ -8,6 +8,7 @@
 #include "editing/Kreiswerkzeug.h"
 #include "editing/Ruhewerkzeug.h"
 #include "editing/TTextein.h"
+#include "editing/Texteditierwerkzeug.h"
 #include "editing/Textwerkzeug.h"
 #include "editing/Verschiebewerkzeug.h"
 #include "editing/Werkzeugkasten.h"
@@ -25,8 +26,8 @@ void TForm1::WerkzeugeAnlegen() {
     k.Anmelden({Modus::Zoomflaeche, Modus::Pickflaeche},
                std::make_unique<Flaechenwerkzeug>(*this, *ansichten));
     k.Anmelden({Modus::Verschieben}, std::make_unique<Verschiebewerkzeug>(*this));
-    k.Anmelden({Modus::Neutral, Modus::Makrotaste, Modus::MakroSpeichern, Modus::MakroEinfuegen,
-                Modus::TextEditieren},
+    k.Anmelden({Modus::TextEditieren}, std::make_unique<Texteditierwerkzeug>(*this, *Textein));
+    k.Anmelden({Modus::Neutral, Modus::Makrotaste, Modus::MakroSpeichern, Modus::MakroEinfuegen},
                std::make_unique<Ruhewerkzeug>(*this));
 }
 
