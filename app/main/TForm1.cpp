@@ -11,6 +11,7 @@
 #include "editing/TDrehform.h"
 #include "editing/TSkalierform.h"
 #include "editing/TTextein.h"
+#include "editing/Tastatur.h"
 #include "editing/Umformbefehle.h"
 #include "editing/Werkzeugkasten.h"
 #include "files/Dateibefehle.h"
@@ -94,6 +95,11 @@ void TForm1::DialogeAnlegen() {
         new Ansichtsbefehle(*this, Ansichtsteile{Gitter1, Zoomgruppe, snapcheck, Snapbox, unzoombutton});
     ablage = std::make_unique<Ablagebefehle>(*this);
     stift = new Stiftbefehle(*this, Label1, Linienbreite);
+    tastatur = new Tastatur(*this, *this, Tastatur::Befehle{*auswahl, *ansichten, *ablage, *stift});
+}
+
+void TForm1::MakrotastenSetzen(Makrotasten* makro) {
+    tastatur->MakrotastenSetzen(makro);
 }
 
 Modus TForm1::AktuellerModus() const {

@@ -24,7 +24,9 @@ class QToolButton;
 class Ablagebefehle;
 class Ansichtsbefehle;
 class Auswahlbefehle;
+class Makrotasten;
 class Stiftbefehle;
+class Tastatur;
 class TClipform;
 class Dateibefehle;
 class TDrehform;
@@ -87,6 +89,8 @@ class TForm1 : public QMainWindow, public Fensterdienste {
     // Initial folder of the macro file dialogs.
     const QString& Makroordner() const { return makroordner_; }
     void MakroordnerSetzen(const QString& ordner) { makroordner_ = ordner; }
+    // The macro commands the keys Ctrl+M, Ctrl+R and the macro-key mode reach (none: no action).
+    void MakrotastenSetzen(Makrotasten* makro);
 
     Dateibefehle& Dateien() { return *dateien; }
     Auswahlbefehle& Auswahl() { return *auswahl; }
@@ -137,6 +141,7 @@ class TForm1 : public QMainWindow, public Fensterdienste {
     std::unique_ptr<Ablagebefehle> ablage;
     Ansichtsbefehle* ansichten = nullptr;
     Stiftbefehle* stift = nullptr;
+    Tastatur* tastatur = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     std::array<QLabel*, 4> Panel{};
 
