@@ -12,19 +12,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-QColor Bildfarbe(std::int32_t farbe) {
-    const auto f = static_cast<std::uint32_t>(farbe);
-    return QColor(static_cast<int>(f & 0xFF), static_cast<int>((f >> 8) & 0xFF),
-                  static_cast<int>((f >> 16) & 0xFF));
-}
-
-std::int32_t Farbwert(const QColor& farbe) {
-    const QColor c = farbe.toRgb();
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(c.red()) |
-                                     static_cast<std::uint32_t>(c.green()) << 8 |
-                                     static_cast<std::uint32_t>(c.blue()) << 16);
-}
-
 Stiftbefehle::Stiftbefehle(Fensterdienste& fenster, QLabel* Label1, QComboBox* Linienbreite)
     : QObject(Label1), f_(fenster), Label1_(Label1), Linienbreite_(Linienbreite) {
     Label1_->installEventFilter(this);

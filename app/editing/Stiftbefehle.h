@@ -4,15 +4,9 @@
 #include <QColor>
 #include <QObject>
 
-#include <cstdint>
-
 class Fensterdienste;
 class QComboBox;
 class QLabel;
-
-// 0x00BBGGRR, the colour value of elements and files, and the colour it shows as.
-QColor Bildfarbe(std::int32_t farbe);
-std::int32_t Farbwert(const QColor& farbe);
 
 class Stiftbefehle : public QObject {
     Q_OBJECT

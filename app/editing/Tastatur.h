@@ -6,7 +6,6 @@
 
 #include <QObject>
 #include <QSet>
-#include <QString>
 
 #include <array>
 

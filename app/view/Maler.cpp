@@ -10,6 +10,19 @@
 
 using vektra::TElement;
 
+QColor Bildfarbe(std::int32_t farbe) {
+    const auto f = static_cast<std::uint32_t>(farbe);
+    return QColor(static_cast<int>(f & 0xFF), static_cast<int>((f >> 8) & 0xFF),
+                  static_cast<int>((f >> 16) & 0xFF));
+}
+
+std::int32_t Farbwert(const QColor& farbe) {
+    const QColor c = farbe.toRgb();
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(c.red()) |
+                                     static_cast<std::uint32_t>(c.green()) << 8 |
+                                     static_cast<std::uint32_t>(c.blue()) << 16);
+}
+
 double Ausrichtungsfaktor(char c) {
     if (c == 'b' || c == 'r') return 1.0;
     if (c == 'l' || c == 't') return 0.0;
@@ -17,12 +30,6 @@ double Ausrichtungsfaktor(char c) {
 }
 
 namespace {
-
-QColor WindowsFarbe(std::int32_t farbe) {
-    const auto f = static_cast<std::uint32_t>(farbe);
-    return QColor(static_cast<int>(f & 0xFF), static_cast<int>((f >> 8) & 0xFF),
-                  static_cast<int>((f >> 16) & 0xFF));
-}
 
 // Screen width of a line-width class; a class outside -1..2 (from a damaged file) counts as
 // the nearest valid one.
@@ -142,7 +149,7 @@ QColor Maler::Elementfarbe(const TElement& e) const {
     if (e.istStrich() && e.Breite == -1) return UnsichtbarFarbe;
     if (e.Kandidat) return KandidatFarbe;
     if (e.gepickt) return GepicktFarbe;
-    return WindowsFarbe(e.Farbe);
+    return Bildfarbe(e.Farbe);
 }
 
 void Maler::ElementStift(const TElement& e) {

@@ -14,6 +14,10 @@
 class MyDraw;
 class Lineal;
 
+// An element colour 0x00BBGGRR as it shows, and back (8 bits a channel).
+QColor Bildfarbe(std::int32_t farbe);
+std::int32_t Farbwert(const QColor& farbe);
+
 // Offset factor of one alignment letter: 1 for b and r, 0 for l and t, 0.5 for anything else.
 double Ausrichtungsfaktor(char c);
 

@@ -148,8 +148,8 @@ class AnsichtsbefehleTest : public QObject {
         w->f.dateien = {pfad};
         w->f.Dateien().Open1Click();
         QCOMPARE(std::pair(Feld(1)->text(), w->Status(3)), std::pair(u"55"_s, u"Clip aus"_s));
-        QCOMPARE(w->f.findChild<QLabel*>("Label1")->palette().color(QPalette::Window),
-                 QColor(0xF0, 0x20, 0x30));
+        QCOMPARE(w->f.findChild<QLabel*>("Label1")->palette().color(QPalette::Window).rgb(),
+                 qRgb(0xF0, 0x20, 0x30));
         w->f.imDialog = [](QDialog&) {};
         Aktion(u"Clip1"_s)->trigger();
         QVERIFY(w->f.Dateien().Speichern1Click());
