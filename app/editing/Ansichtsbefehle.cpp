@@ -78,6 +78,11 @@ void Ansichtsbefehle::Gitter1Click() {
     f_.zeichneneu();
 }
 
+void Ansichtsbefehle::GitterUmschalten() {
+    t_.Gitter1->setChecked(!t_.Gitter1->isChecked());
+    Gitter1Click();
+}
+
 void Ansichtsbefehle::snapcheckClick() {
     f_.Dokument().Kopf.Snap = t_.snapcheck->isChecked();
     f_.Sicht().Snap = t_.snapcheck->isChecked();

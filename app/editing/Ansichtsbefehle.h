@@ -36,6 +36,8 @@ class Ansichtsbefehle : public QObject {
     // Ctrl + keypad plus and minus: one level in or out; nothing at the ends of the range.
     void ZoomTaste(bool hinein);
     void Gitter1Click();
+    // Ctrl+G: the grid's check mark inverted, then as Gitter1Click.
+    void GitterUmschalten();
     void snapcheckClick();
     // Ctrl+S: snapping on or off through the check box.
     void SnapUmschalten();

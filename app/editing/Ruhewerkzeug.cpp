@@ -10,12 +10,6 @@ Modusmerkmale Ruhewerkzeug::Merkmale(Modus m) const {
         mm.Zeiger = Z::Pfeil;
         mm.KreuzWeg = true;
         break;
-    case Modus::TextEditieren:
-        mm.Statustext = "s26";
-        mm.KnoepfeLoesen = true;
-        mm.Zeiger = Z::Pfeil;
-        mm.Aendert = true;
-        break;
     default:
         break;
     }

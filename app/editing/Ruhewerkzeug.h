@@ -1,6 +1,6 @@
 #pragma once
 // The modes without pointer routines: the neutral mode, the macro-key mode (keys only) and
-// the modes whose tools come with the editing commands; they carry only what the mode switch
+// the modes whose tools come with the macro commands; they carry only what the mode switch
 // applies.
 #include "editing/Werkzeug.h"
 

@@ -6,7 +6,10 @@
 #include "editing/Modus.h"
 #include "text/Meldungen.h"
 
+#include <QColor>
 #include <QString>
+
+#include <optional>
 
 class Maler;
 class MyDraw;
@@ -50,4 +53,6 @@ class Fensterdienste : public vektra::Meldungen {
                                     const QString& filter) = 0;
     // Shows a modal dialog and returns its result.
     virtual int DialogAusfuehren(QDialog& dialog) = 0;
+    // The colour chooser, starting at `anfang`: the chosen colour, or nothing when cancelled.
+    virtual std::optional<QColor> FarbeWaehlen(const QColor& anfang) = 0;
 };

@@ -1,5 +1,6 @@
 // The tool-mode switch and the status panels it writes.
 #include "curves/Schrittleiste.h"
+#include "editing/TClipform.h"
 #include "editing/Werkzeugkasten.h"
 #include "main/TForm1.h"
 #include "text/Qtext.h"
@@ -10,6 +11,8 @@
 #include <QButtonGroup>
 #include <QEvent>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QStatusBar>
 
 void TForm1::ZaehlerAnzeigen() {
     const int pickzahl = Doc.Elemente.GepickteZahl();
@@ -20,11 +23,7 @@ void TForm1::ZaehlerAnzeigen() {
 }
 
 void TForm1::ClipanzeigeSetzen() {
-    const auto& d = Doc.Dialog;
-    Panel[3]->setText(
-        d.Clipaktiv ? Tq("s59", {static_cast<long long>(d.ClipUnten), static_cast<long long>(d.ClipOben),
-                                 static_cast<long long>(d.ClipLinks), static_cast<long long>(d.ClipRechts)})
-                    : Tq("s60"));
+    Panel[3]->setText(Clipanzeige(Doc.Dialog));
 }
 
 void TForm1::WerkzeugeLoesen() {
@@ -75,5 +74,10 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* e) {
     // Without a pressed button no move reports the pointer leaving the surface; take the
     // cross off when it goes.
     if (objekt == ZF && e->type() == QEvent::Leave && !maler->zeichnetGerade) maler->FadenkreuzLoeschen();
+    if (objekt == StatusBar1 && e->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(e)->position().x() > 360) {
+        Clip1Click(*this, *Clipform);
+        return true;
+    }
     return QMainWindow::eventFilter(objekt, e);
 }

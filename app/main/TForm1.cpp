@@ -3,11 +3,15 @@
 #include "curves/Schrittleiste.h"
 #include "curves/TKreisform.h"
 #include "curves/TKurvenform.h"
+#include "editing/Ablagebefehle.h"
 #include "editing/Ansichtsbefehle.h"
 #include "editing/Auswahlbefehle.h"
+#include "editing/Stiftbefehle.h"
+#include "editing/TClipform.h"
 #include "editing/TDrehform.h"
 #include "editing/TSkalierform.h"
 #include "editing/TTextein.h"
+#include "editing/Tastatur.h"
 #include "editing/Umformbefehle.h"
 #include "editing/Werkzeugkasten.h"
 #include "files/Dateibefehle.h"
@@ -82,6 +86,9 @@ void TForm1::DialogeAnlegen() {
     connect(Einstellungen, &TEinstellungen::geaendert, this, [this] { Doc.Geaendert = true; });
     Textein = new TTextein(*this, this);
     Kreisform = new TKreisform(this);
+    Clipform = new TClipform(Doc, this);
+    connect(Clipform, &TClipform::geprueft, this, &TForm1::ClipanzeigeSetzen);
+    connect(Clipform, &TClipform::geaendert, this, [this] { Doc.Geaendert = true; });
     Kurvenform = new TKurvenform(Doc, this);
     Skalierform = new TSkalierform(this);
     Drehform = new TDrehform(this);
@@ -89,6 +96,10 @@ void TForm1::DialogeAnlegen() {
     umformen = std::make_unique<Umformbefehle>(*this, *Skalierform, *Drehform);
     ansichten =
         new Ansichtsbefehle(*this, Ansichtsteile{Gitter1, Zoomgruppe, snapcheck, Snapbox, unzoombutton});
+    ablage = std::make_unique<Ablagebefehle>(*this);
+    stift = new Stiftbefehle(*this, Label1, Linienbreite);
+    tastatur = new Tastatur(*this, *this, Tastatur::Befehle{*auswahl, *ansichten, *ablage, *stift});
+    tastatur->MakrotastenSetzen(makros.get());
 }
 
 const QString& TForm1::Makroordner() const {

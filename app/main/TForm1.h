@@ -19,9 +19,14 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QStatusBar;
 class QToolButton;
+class Ablagebefehle;
 class Ansichtsbefehle;
 class Auswahlbefehle;
+class Stiftbefehle;
+class Tastatur;
+class TClipform;
 class Dateibefehle;
 class Makrobefehle;
 class TDrehform;
@@ -63,6 +68,7 @@ class TForm1 : public QMainWindow, public Fensterdienste {
     QString OeffnenDialog(const QString& titel, const QString& ordner, const QString& filter) override;
     QString SpeichernDialog(const QString& titel, const QString& vorschlag, const QString& filter) override;
     int DialogAusfuehren(QDialog& dialog) override;
+    std::optional<QColor> FarbeWaehlen(const QColor& anfang) override;
     // Messages and questions: message boxes here, scripted answers in tests.
     void Melden(vektra::Meldungsart art, const std::string& text, int zeile = 0) override;
     vektra::Antwort Fragen(vektra::Meldungsart art, const std::string& text,
@@ -132,16 +138,22 @@ class TForm1 : public QMainWindow, public Fensterdienste {
     std::unique_ptr<Werkzeugkasten> werkzeuge;
     std::unique_ptr<Auswahlbefehle> auswahl;
     std::unique_ptr<Umformbefehle> umformen;
+    std::unique_ptr<Ablagebefehle> ablage;
     Ansichtsbefehle* ansichten = nullptr;
+    Stiftbefehle* stift = nullptr;
+    Tastatur* tastatur = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
     std::array<QLabel*, 4> Panel{};
 
     TEinstellungen* Einstellungen = nullptr;
     TTextein* Textein = nullptr;
     TKreisform* Kreisform = nullptr;
+    TClipform* Clipform = nullptr;
     TSkalierform* Skalierform = nullptr;
     TDrehform* Drehform = nullptr;
     TKurvenform* Kurvenform = nullptr;
 
+    QLabel* Label1 = nullptr;
     QButtonGroup* Zeichengruppe = nullptr;
     QAction* Gitter1 = nullptr;
     QActionGroup* Zoomgruppe = nullptr;

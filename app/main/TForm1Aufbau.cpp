@@ -1,8 +1,11 @@
 // Building the main window: menu bar, tool bar, drawing surface with rulers, status line.
 #include "curves/Kurvenbefehl.h"
 #include "curves/Schrittleiste.h"
+#include "editing/Ablagebefehle.h"
 #include "editing/Ansichtsbefehle.h"
 #include "editing/Auswahlbefehle.h"
+#include "editing/Stiftbefehle.h"
+#include "editing/TClipform.h"
 #include "editing/Umformbefehle.h"
 #include "files/Dateibefehle.h"
 #include "files/Makrobefehle.h"
@@ -82,9 +85,9 @@ void TForm1::MenuesAnlegen() {
     const auto bearbeiten = [&](const char* name, const char* schluessel, auto tun) {
         connect(Eintrag(Bearbeiten2, name, schluessel), &QAction::triggered, this, tun);
     };
-    Eintrag(Bearbeiten2, "Bearbeiten1", "sm11");
-    Eintrag(Bearbeiten2, "AusschneidenStrgX1", "sm12");
-    Eintrag(Bearbeiten2, "EinfgenStrgV1", "sm13");
+    bearbeiten("Bearbeiten1", "sm11", [this] { ablage->kopieren(); });
+    bearbeiten("AusschneidenStrgX1", "sm12", [this] { ablage->ausschneiden(); });
+    bearbeiten("EinfgenStrgV1", "sm13", [this] { ablage->einfuegen(); });
     bearbeiten("Skalieren1", "sm14", [this] { umformen->Skalieren1Click(); });
     bearbeiten("Aufrumen1", "sm15", [this] { auswahl->Aufrumen1Click(); });
     bearbeiten("Drehen1", "sm30", [this] { umformen->Drehen1Click(); });
@@ -101,6 +104,7 @@ void TForm1::MenuesAnlegen() {
 
     QAction* Clip1 = leiste->addAction(Tq("sm20"));
     Clip1->setObjectName(QStringLiteral("Clip1"));
+    connect(Clip1, &QAction::triggered, this, [this] { Clip1Click(*this, *Clipform); });
 
     QMenu* Zoom1 = leiste->addMenu(Tq("sm21"));
     Zoom1->setObjectName(QStringLiteral("Zoom1"));
@@ -140,7 +144,7 @@ void TForm1::WerkzeugleisteAnlegen(QWidget* Panel1) {
     zeile->setContentsMargins(4, 2, 4, 2);
     zeile->setSpacing(4);
 
-    auto* Label1 = new QLabel(Panel1);
+    Label1 = new QLabel(Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFixedSize(24, 24);
     Label1->setFrameShape(QFrame::Box);
@@ -245,6 +249,7 @@ void TForm1::WerkzeugleisteAnlegen(QWidget* Panel1) {
     Linienbreite->setToolTip(Tq("sf30"));
     Linienbreite->addItems({Tq("sf31"), Tq("sf32"), Tq("sf33"), Tq("sf34")});
     Linienbreite->setCurrentIndex(Linienbreite->findText(Tq("sf35")));
+    connect(Linienbreite, &QComboBox::activated, this, [this](int i) { stift->LinienbreiteChange(i); });
     zeile->addWidget(Linienbreite);
     zeile->addWidget(Trenner(Panel1));
 
@@ -286,7 +291,7 @@ void TForm1::StatuszeileAnlegen(QWidget* mitte) {
     Status->setMinimumWidth(1);
     auto* sl = new QVBoxLayout(Status);
     sl->setContentsMargins(0, 0, 0, 0);
-    auto* StatusBar1 = new QStatusBar(Status);
+    StatusBar1 = new QStatusBar(Status);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     for (std::size_t i = 0; i < Panel.size(); ++i) {
@@ -304,5 +309,7 @@ void TForm1::StatuszeileAnlegen(QWidget* mitte) {
         StatusBar1->addWidget(Panel[i], letztes ? 1 : 0);
     }
     sl->addWidget(StatusBar1);
+    // A press on its right part opens the clip dialog.
+    StatusBar1->installEventFilter(this);
     mitte->layout()->addWidget(Status);
 }

@@ -2,6 +2,8 @@
 // settings command, and the tool bar and zoom menu following a loaded drawing.
 #include "curves/TKurvenform.h"
 #include "editing/Ansichtsbefehle.h"
+#include "editing/Stiftbefehle.h"
+#include "editing/TClipform.h"
 #include "main/TEinstellungen.h"
 #include "main/TForm1.h"
 #include "view/Maler.h"
@@ -9,6 +11,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QFileDialog>
 
@@ -28,6 +31,13 @@ int TForm1::DialogAusfuehren(QDialog& dialog) {
     return dialog.exec();
 }
 
+// Qt's own chooser, the same on every platform; it gives the colour in 8-bit channels.
+std::optional<QColor> TForm1::FarbeWaehlen(const QColor& anfang) {
+    const QColor c = QColorDialog::getColor(anfang, this, QString(), QColorDialog::DontUseNativeDialog);
+    if (!c.isValid()) return std::nullopt;
+    return c;
+}
+
 void TForm1::einstellungenclick() {
     const Modus gemerkt = AktuellerModus();
     ModusSetzen(Modus::Neutral);
@@ -40,6 +50,8 @@ void TForm1::DokumentUebernehmen() {
     ansichten->AusDokument();
     Einstellungen->FelderAusDokument();
     Kurvenform->FelderAusDokument();
+    Clipform->FelderAusDokument();
+    stift->FarbeAnzeigen();
     ClipanzeigeSetzen();
 }
 

@@ -9,6 +9,7 @@
 #include "editing/Makropunktwerkzeug.h"
 #include "editing/Ruhewerkzeug.h"
 #include "editing/TTextein.h"
+#include "editing/Texteditierwerkzeug.h"
 #include "editing/Textwerkzeug.h"
 #include "editing/Verschiebewerkzeug.h"
 #include "editing/Werkzeugkasten.h"
@@ -28,8 +29,8 @@ void TForm1::WerkzeugeAnlegen() {
     k.Anmelden({Modus::Verschieben}, std::make_unique<Verschiebewerkzeug>(*this));
     k.Anmelden({Modus::MakroSpeichern, Modus::MakroEinfuegen},
                std::make_unique<Makropunktwerkzeug>(*this, *makros));
-    k.Anmelden({Modus::Neutral, Modus::Makrotaste, Modus::TextEditieren},
-               std::make_unique<Ruhewerkzeug>(*this));
+    k.Anmelden({Modus::TextEditieren}, std::make_unique<Texteditierwerkzeug>(*this, *Textein));
+    k.Anmelden({Modus::Neutral, Modus::Makrotaste}, std::make_unique<Ruhewerkzeug>(*this));
 }
 
 void TForm1::KurventypLaenge() {

@@ -10,13 +10,20 @@
 
 using vektra::TElement;
 
-namespace {
-
-QColor WindowsFarbe(std::int32_t farbe) {
+QColor Bildfarbe(std::int32_t farbe) {
     const auto f = static_cast<std::uint32_t>(farbe);
     return QColor(static_cast<int>(f & 0xFF), static_cast<int>((f >> 8) & 0xFF),
                   static_cast<int>((f >> 16) & 0xFF));
 }
+
+std::int32_t Farbwert(const QColor& farbe) {
+    const QColor c = farbe.toRgb();
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(c.red()) |
+                                     static_cast<std::uint32_t>(c.green()) << 8 |
+                                     static_cast<std::uint32_t>(c.blue()) << 16);
+}
+
+namespace {
 
 // Makes a canvas match its widget, for widgets that have not been shown and so got no resize.
 void GroesseAbgleichen(Leinwand& l, const QWidget& w) {
@@ -26,9 +33,9 @@ void GroesseAbgleichen(Leinwand& l, const QWidget& w) {
 
 } // namespace
 
-const QColor Maler::GepicktFarbe = WindowsFarbe(vektra::GepicktFarbe);
-const QColor Maler::KandidatFarbe = WindowsFarbe(vektra::KandidatFarbe);
-const QColor Maler::UnsichtbarFarbe = WindowsFarbe(vektra::UnsichtbarFarbe);
+const QColor Maler::GepicktFarbe = Bildfarbe(vektra::GepicktFarbe);
+const QColor Maler::KandidatFarbe = Bildfarbe(vektra::KandidatFarbe);
+const QColor Maler::UnsichtbarFarbe = Bildfarbe(vektra::UnsichtbarFarbe);
 
 Maler::Maler(vektra::Zeichnung& doc, vektra::Ansicht& view, MyDraw& ZF, Lineal& PaintBoxv, Lineal& PaintBoxh)
     : doc_(doc), view_(view), zf_(ZF), vLineal_(PaintBoxv), hLineal_(PaintBoxh) {}
@@ -131,7 +138,7 @@ void Maler::GitterZeichnen() {
 }
 
 QColor Maler::Elementfarbe(const TElement& e) const {
-    return WindowsFarbe(vektra::Bildfarbe(e, true));
+    return Bildfarbe(vektra::Bildfarbe(e, true));
 }
 
 void Maler::ElementStift(const TElement& e) {

@@ -15,6 +15,10 @@
 class MyDraw;
 class Lineal;
 
+// An element colour 0x00BBGGRR as it shows, and back (8 bits a channel).
+QColor Bildfarbe(std::int32_t farbe);
+std::int32_t Farbwert(const QColor& farbe);
+
 class Maler {
   public:
     // Colours that replace an element's own colour.

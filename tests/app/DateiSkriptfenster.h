@@ -24,6 +24,10 @@ class Skriptfenster : public TForm1 {
     // Runs inside a shown modal dialog, which is then accepted; without it the dialog is cancelled.
     std::function<void(QDialog&)> imDialog;
 
+    // The colour the colour chooser returns; none cancels it. The colours it started from.
+    std::optional<QColor> farbe;
+    QList<QColor> farbanfaenge;
+
     QStringList meldungen, fragen;
     int dateidialoge = 0;
 
@@ -39,6 +43,10 @@ class Skriptfenster : public TForm1 {
     }
     QString OeffnenDialog(const QString&, const QString&, const QString&) override { return Gewaehlt(); }
     QString SpeichernDialog(const QString&, const QString&, const QString&) override { return Gewaehlt(); }
+    std::optional<QColor> FarbeWaehlen(const QColor& anfang) override {
+        farbanfaenge << anfang;
+        return farbe;
+    }
     int DialogAusfuehren(QDialog& dialog) override {
         if (!imDialog) return QDialog::Rejected;
         dialog.show();

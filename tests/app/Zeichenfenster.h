@@ -25,6 +25,8 @@ struct Zeichenfenster : Testumgebung {
         f.resize(900, 640);
         f.show();
         if (!QTest::qWaitForWindowExposed(&f)) qFatal("window not exposed");
+        // Let the resizes of showing settle, so no redraw for them comes in between later.
+        QCoreApplication::processEvents();
         f.Sicht().NullX = -3;
         f.Sicht().NullY = -7;
         f.zeichneneu();

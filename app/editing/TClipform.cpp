@@ -1,0 +1,117 @@
+#include "editing/TClipform.h"
+
+#include "editing/Interaktion.h"
+#include "main/Fensterdienste.h"
+#include "model/Zeichnung.h"
+#include "text/Format.h"
+#include "text/Qtext.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+
+// The bound each field edits, in field order: top, bottom, left, right.
+std::array<std::int32_t*, 4> Grenzen(vektra::Dialogwerte& d) {
+    return {&d.ClipOben, &d.ClipUnten, &d.ClipLinks, &d.ClipRechts};
+}
+
+} // namespace
+
+TClipform::TClipform(vektra::Zeichnung& z, QWidget* parent) : QDialog(parent), z_(z) {
+    setObjectName(QStringLiteral("Clipform"));
+    setModal(true);
+    auto* raster = new QGridLayout(this);
+    for (std::size_t i = 0; i < 4; ++i) {
+        Edit[i] = new QLineEdit(this);
+        Edit[i]->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
+        Edit[i]->setMaximumWidth(80);
+        Label[i] = new QLabel(this);
+        Label[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        Label[i]->setBuddy(Edit[i]);
+    }
+    // Top above, bottom below, left and right beside each other in between.
+    const auto paar = [&](std::size_t i, int reihe, int spalte) {
+        raster->addWidget(Label[i], reihe, spalte, Qt::AlignRight);
+        raster->addWidget(Edit[i], reihe, spalte + 1);
+    };
+    paar(0, 0, 1);
+    paar(2, 1, 0);
+    paar(3, 1, 2);
+    paar(1, 2, 1);
+    Clipaktiv = new QCheckBox(this);
+    Clipaktiv->setObjectName(QStringLiteral("Clipaktiv"));
+    raster->addWidget(Clipaktiv, 3, 0, 1, 2);
+    Button1 = new QPushButton(this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    raster->addWidget(Button1, 3, 3);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    TexteAnwenden();
+    FelderAusDokument();
+}
+
+void TClipform::TexteAnwenden() {
+    setWindowTitle(Tq("sf100"));
+    Label[0]->setText(Tq("sf101"));
+    Label[3]->setText(Tq("sf102"));
+    Label[1]->setText(Tq("sf103"));
+    Label[2]->setText(Tq("sf104"));
+    Clipaktiv->setText(Tq("sf105"));
+    Button1->setText(Tq("sf106"));
+}
+
+void TClipform::FelderAusDokument() {
+    const auto grenzen = Grenzen(z_.Dialog);
+    for (std::size_t i = 0; i < 4; ++i)
+        Edit[i]->setText(QString::number(*grenzen[i]));
+    Clipaktiv->setChecked(z_.Dialog.Clipaktiv);
+}
+
+bool TClipform::Pruefen() {
+    vektra::Dialogwerte& d = z_.Dialog;
+    const vektra::Dialogwerte vorher = d;
+    bool gut = true;
+    const auto grenzen = Grenzen(d);
+    for (std::size_t i = 0; i < 4; ++i) {
+        std::int32_t wert = 0;
+        if (vektra::GanzzahlLesen(Edit[i]->text().toStdString(), wert)) {
+            *grenzen[i] = wert;
+            continue;
+        }
+        gut = false;
+        Edit[i]->setFocus(Qt::OtherFocusReason);
+        Edit[i]->selectAll();
+    }
+    d.Clipaktiv = Clipaktiv->isChecked();
+    if (d.Clipaktiv != vorher.Clipaktiv || d.ClipOben != vorher.ClipOben || d.ClipUnten != vorher.ClipUnten ||
+        d.ClipLinks != vorher.ClipLinks || d.ClipRechts != vorher.ClipRechts)
+        emit geaendert();
+    emit geprueft();
+    return gut;
+}
+
+void TClipform::done(int ergebnis) {
+    if (!Pruefen()) return;
+    QDialog::done(ergebnis);
+}
+
+void TClipform::showEvent(QShowEvent* e) {
+    if (!e->spontaneous()) TexteAnwenden();
+    QDialog::showEvent(e);
+}
+
+QString Clipanzeige(const vektra::Dialogwerte& d) {
+    if (!d.Clipaktiv) return Tq("s60");
+    return Tq("s59", {static_cast<long long>(d.ClipUnten), static_cast<long long>(d.ClipOben),
+                      static_cast<long long>(d.ClipLinks), static_cast<long long>(d.ClipRechts)});
+}
+
+void Clip1Click(Fensterdienste& f, TClipform& dialog) {
+    f.DialogAusfuehren(dialog);
+    f.Zustand().ignoriereBewegung = true;
+}
