@@ -1,7 +1,7 @@
 #include "curves/Schrittleiste.h"
 
 #include "text/Format.h"
-#include "text/Qtext.h"
+#include "text/Textbindung.h"
 
 #include <QComboBox>
 #include <QLayout>
@@ -13,7 +13,7 @@
 Schrittleiste::Schrittleiste(QWidget* eltern, QLayout* zeile) : QObject(eltern), eltern_(eltern) {
     Kontrolle = new QComboBox(eltern);
     Kontrolle->setObjectName(QStringLiteral("Kontrolle"));
-    Kontrolle->addItems({Tq("sf36"), Tq("sf37"), Tq("sf38")});
+    EintraegeBinden(Kontrolle, {"sf36", "sf37", "sf38"});
     connect(Kontrolle, &QComboBox::currentIndexChanged, this, &Schrittleiste::KontrolleChange);
     zeile->addWidget(Kontrolle);
 
@@ -35,7 +35,7 @@ Schrittleiste::Schrittleiste(QWidget* eltern, QLayout* zeile) : QObject(eltern),
         P[i]->setObjectName(QStringLiteral("P%1").arg(i + 1));
         P[i]->setRange(0, 9999);
         P[i]->setValue(i == 0 ? 1 : 0);
-        P[i]->setToolTip(Tq(hinweise[i]));
+        HinweisBinden(P[i], hinweise[i]);
         zeile->addWidget(P[i]);
     }
 }

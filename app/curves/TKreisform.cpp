@@ -2,6 +2,7 @@
 
 #include "text/Format.h"
 #include "text/Qtext.h"
+#include "text/Textbindung.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -50,16 +51,16 @@ TKreisform::TKreisform(QWidget* parent) : QDialog(parent) {
     connect(bisd_edit, &QLineEdit::editingFinished, this, &TKreisform::bisdChange);
     vonWinkel_ = 0;
     bisWinkel_ = 2 * std::numbers::pi;
-    TexteAnwenden();
+    TexteBinden();
 }
 
-void TKreisform::TexteAnwenden() {
-    setWindowTitle(Tq("sf150"));
-    Label1->setText(Tq("sf151"));
-    Label2->setText(Tq("sf152"));
-    BitBtn1->setText(Tq("sf153"));
-    grad_->setText(Tq("v.Grad"));
-    bogen_->setText(Tq("v.Bogenmass"));
+void TKreisform::TexteBinden() {
+    FenstertitelBinden(this, "sf150");
+    TextBinden(Label1, "sf151");
+    TextBinden(Label2, "sf152");
+    TextBinden(BitBtn1, "sf153");
+    TextBinden(grad_, "v.Grad");
+    TextBinden(bogen_, "v.Bogenmass");
 }
 
 std::string TKreisform::t0Text() const {

@@ -21,7 +21,7 @@ class TKreisform : public QDialog {
     double vonWinkel() const { return vonWinkel_; }
     double bisWinkel() const { return bisWinkel_; }
 
-    void TexteAnwenden();
+    void TexteBinden();
 
     // The field handlers, run when the field is left.
     void vongChange();

@@ -4,6 +4,7 @@
 #include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/Qtext.h"
+#include "text/Textbindung.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -64,7 +65,7 @@ TKurvenform::TKurvenform(vektra::Zeichnung& z, QWidget* parent) : QDialog(parent
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     KurventypClick();
     is3dClick();
-    TexteAnwenden();
+    TexteBinden();
 }
 
 // The angle field loses the focus while the widgets go; it must not check itself then.
@@ -202,8 +203,8 @@ void TKurvenform::Aufbauen() {
     knoepfe->addWidget(Button2);
 }
 
-void TKurvenform::TexteAnwenden() {
-    setWindowTitle(Tq("sf170"));
+void TKurvenform::TexteBinden() {
+    FenstertitelBinden(this, "sf170");
     const std::pair<QLabel*, const char*> beschriftungen[] = {
         {Label9, "sf171"},
         {Label2, "sf172"},
@@ -220,7 +221,7 @@ void TKurvenform::TexteAnwenden() {
         {findChild<QLabel*>(QStringLiteral("n_1Label")), "v.Kurvenform.n1"},
     };
     for (const auto& [l, schluessel] : beschriftungen)
-        l->setText(Tq(schluessel));
+        TextBinden(l, schluessel);
     const std::pair<QWidget*, const char*> hinweise[] = {
         {is3d, "sf181"},
         {wink_edit, "sf182"},
@@ -242,16 +243,16 @@ void TKurvenform::TexteAnwenden() {
         {Delta, "v.Kurvenform.DeltaHinweis"},
     };
     for (const auto& [w, schluessel] : hinweise)
-        w->setToolTip(Tq(schluessel));
-    Kurventyp->setTitle(Tq("sf177"));
-    typen_->button(0)->setText(Tq("sf178"));
-    typen_->button(1)->setText(Tq("sf179"));
-    typen_->button(2)->setText(Tq("sf180"));
-    is3d->setText(Tq("v.Kurvenform.3D"));
-    Achse->setText(Tq("sf191"));
-    rueckwaerts->setText(Tq("sf197"));
-    Button1->setText(Tq("sf196"));
-    Button2->setText(Tq("sf198"));
+        HinweisBinden(w, schluessel);
+    TextBinden(Kurventyp, "sf177");
+    TextBinden(typen_->button(0), "sf178");
+    TextBinden(typen_->button(1), "sf179");
+    TextBinden(typen_->button(2), "sf180");
+    TextBinden(is3d, "v.Kurvenform.3D");
+    TextBinden(Achse, "sf191");
+    TextBinden(rueckwaerts, "sf197");
+    TextBinden(Button1, "sf196");
+    TextBinden(Button2, "sf198");
 }
 
 void TKurvenform::KurventypClick() {
@@ -350,9 +351,4 @@ void TKurvenform::FelderAusDokument() {
     };
     setzen(x_off, z_.Dialog.x_off);
     setzen(y_off, z_.Dialog.y_off);
-}
-
-void TKurvenform::showEvent(QShowEvent* e) {
-    if (!e->spontaneous()) TexteAnwenden();
-    QDialog::showEvent(e);
 }

@@ -53,16 +53,13 @@ class TKurvenform : public QDialog {
 
     // Captions and hints from the text table; runs at every showing, so a language file
     // applied after the dialog was made shows too.
-    void TexteAnwenden();
+    void TexteBinden();
 
     // Handlers: the chosen control's label and field show; the 3-D fields show with 3-D; a
     // left angle that is no number is selected again.
     void KurventypClick();
     void is3dClick();
     void wink_editExit();
-
-  protected:
-    void showEvent(QShowEvent* e) override;
 
   private:
     void Aufbauen();

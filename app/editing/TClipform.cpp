@@ -5,6 +5,7 @@
 #include "model/Zeichnung.h"
 #include "text/Format.h"
 #include "text/Qtext.h"
+#include "text/Textbindung.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -51,18 +52,18 @@ TClipform::TClipform(vektra::Zeichnung& z, QWidget* parent) : QDialog(parent), z
     Button1->setDefault(true);
     raster->addWidget(Button1, 3, 3);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    TexteAnwenden();
+    TexteBinden();
     FelderAusDokument();
 }
 
-void TClipform::TexteAnwenden() {
-    setWindowTitle(Tq("sf100"));
-    Label[0]->setText(Tq("sf101"));
-    Label[3]->setText(Tq("sf102"));
-    Label[1]->setText(Tq("sf103"));
-    Label[2]->setText(Tq("sf104"));
-    Clipaktiv->setText(Tq("sf105"));
-    Button1->setText(Tq("sf106"));
+void TClipform::TexteBinden() {
+    FenstertitelBinden(this, "sf100");
+    TextBinden(Label[0], "sf101");
+    TextBinden(Label[3], "sf102");
+    TextBinden(Label[1], "sf103");
+    TextBinden(Label[2], "sf104");
+    TextBinden(Clipaktiv, "sf105");
+    TextBinden(Button1, "sf106");
 }
 
 void TClipform::FelderAusDokument() {
@@ -98,11 +99,6 @@ bool TClipform::Pruefen() {
 void TClipform::done(int ergebnis) {
     if (!Pruefen()) return;
     QDialog::done(ergebnis);
-}
-
-void TClipform::showEvent(QShowEvent* e) {
-    if (!e->spontaneous()) TexteAnwenden();
-    QDialog::showEvent(e);
 }
 
 QString Clipanzeige(const vektra::Dialogwerte& d) {

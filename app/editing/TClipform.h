@@ -32,16 +32,13 @@ class TClipform : public QDialog {
     // Every way of closing runs the check and keeps the dialog open when it fails.
     void done(int ergebnis) override;
 
-    void TexteAnwenden();
+    void TexteBinden();
 
   signals:
     // After every check, passed or not: the clip state may have changed.
     void geprueft();
     // A value that travels with the drawing file was changed.
     void geaendert();
-
-  protected:
-    void showEvent(QShowEvent* e) override;
 
   private:
     vektra::Zeichnung& z_;

@@ -2,6 +2,7 @@
 
 #include "text/Format.h"
 #include "text/Qtext.h"
+#include "text/Textbindung.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -56,15 +57,15 @@ TDrehform::TDrehform(QWidget* parent) : QDialog(parent) {
     connect(Zen_y, &QLineEdit::editingFinished, this, &TDrehform::Zen_yExit);
     connect(Win_g, &QLineEdit::editingFinished, this, &TDrehform::Win_gExit);
     connect(Win_d, &QLineEdit::editingFinished, this, &TDrehform::Win_dExit);
-    TexteAnwenden();
+    TexteBinden();
 }
 
-void TDrehform::TexteAnwenden() {
-    setWindowTitle(Tq("sf230"));
-    Label1->setText(Tq("sf231"));
-    Label2->setText(Tq("sf232"));
-    Button1->setText(Tq("sf233"));
-    Button2->setText(Tq("sf234"));
+void TDrehform::TexteBinden() {
+    FenstertitelBinden(this, "sf230");
+    TextBinden(Label1, "sf231");
+    TextBinden(Label2, "sf232");
+    TextBinden(Button1, "sf233");
+    TextBinden(Button2, "sf234");
 }
 
 bool TDrehform::Lesen(QLineEdit* feld, double& wert, double faktor) {

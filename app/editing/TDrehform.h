@@ -24,7 +24,7 @@ class TDrehform : public QDialog {
     void Win_gExit();
     void Win_dExit();
 
-    void TexteAnwenden();
+    void TexteBinden();
 
   private:
     bool Lesen(QLineEdit* feld, double& wert, double faktor);

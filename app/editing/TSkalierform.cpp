@@ -2,6 +2,7 @@
 
 #include "text/Format.h"
 #include "text/Qtext.h"
+#include "text/Textbindung.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -50,16 +51,16 @@ TSkalierform::TSkalierform(QWidget* parent) : QDialog(parent) {
     raster->addLayout(knoepfe, 3, 0, 1, 3);
     connect(OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(Abbruch, &QPushButton::clicked, this, &QDialog::reject);
-    TexteAnwenden();
+    TexteBinden();
 }
 
-void TSkalierform::TexteAnwenden() {
-    setWindowTitle(Tq("sf210"));
-    Mittelpunkt->setText(Tq("sf211"));
-    Label3->setText(Tq("sf212"));
-    Label4->setText(Tq("sf213"));
-    OK->setText(Tq("sf214"));
-    Abbruch->setText(Tq("sf215"));
+void TSkalierform::TexteBinden() {
+    FenstertitelBinden(this, "sf210");
+    TextBinden(Mittelpunkt, "sf211");
+    TextBinden(Label3, "sf212");
+    TextBinden(Label4, "sf213");
+    TextBinden(OK, "sf214");
+    TextBinden(Abbruch, "sf215");
 }
 
 bool TSkalierform::Pruefen() {

@@ -20,7 +20,7 @@ class TSkalierform : public QDialog {
     double Fx() const { return werte_[2]; }
     double Fy() const { return werte_[3]; }
 
-    void TexteAnwenden();
+    void TexteBinden();
     void done(int ergebnis) override;
 
   private:

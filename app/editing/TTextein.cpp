@@ -5,6 +5,7 @@
 #include "text/Format.h"
 #include "text/Meldungen.h"
 #include "text/Qtext.h"
+#include "text/Textbindung.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -73,22 +74,23 @@ TTextein::TTextein(vektra::Meldungen& meldungen, QWidget* parent) : QDialog(pare
     auto* knoepfe = new QHBoxLayout;
     aussen->addLayout(knoepfe);
     knoepfe->addStretch(1);
-    BitBtn2 = new QPushButton(Tq("v.OK"), this);
+    BitBtn2 = new QPushButton(this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    TextBinden(BitBtn2, "v.OK");
     BitBtn2->setDefault(true);
     BitBtn1 = new QPushButton(this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setText(Tq("v.Abbrechen"));
+    TextBinden(BitBtn1, "v.Abbrechen");
     knoepfe->addWidget(BitBtn2);
     knoepfe->addWidget(BitBtn1);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
-    TexteAnwenden();
+    TexteBinden();
 }
 
-void TTextein::TexteAnwenden() {
-    setWindowTitle(Tq("sf220"));
-    rahmen_->setTitle(Tq("sf221"));
+void TTextein::TexteBinden() {
+    FenstertitelBinden(this, "sf220");
+    TextBinden(rahmen_, "sf221");
 }
 
 void TTextein::PositionSetzen(double x, double y) {

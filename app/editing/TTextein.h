@@ -38,7 +38,7 @@ class TTextein : public QDialog {
     // The two letters of the chosen alignment; empty when no item is chosen.
     std::string Ausrichtung() const;
 
-    void TexteAnwenden();
+    void TexteBinden();
     void done(int ergebnis) override;
 
   protected:

@@ -3,6 +3,7 @@
 #include "model/Zeichnung.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
+#include "text/Textbindung.h"
 #include "text/Texte.h"
 #include "view/Ansicht.h"
 
@@ -25,10 +26,6 @@
 #include <tuple>
 
 namespace {
-
-QString Text(const char* schluessel) {
-    return QString::fromStdString(vektra::T(schluessel));
-}
 
 QString AusCp1252(const std::string& bytes) {
     return QString::fromStdString(vektra::Cp1252NachUtf8(bytes));
@@ -107,7 +104,7 @@ TEinstellungen::TEinstellungen(vektra::Zeichnung& z, vektra::Ansicht& ansicht, Q
     setModal(true);
     setLocale(QLocale::c());
     Aufbauen();
-    TexteAnwenden();
+    TexteBinden();
 
     // The dialog's initial contents.
     pickedit_->setValue(10);
@@ -216,15 +213,15 @@ void TEinstellungen::Verbinden() {
         connect(feld, &QLineEdit::textEdited, this, &TEinstellungen::geaendert);
 }
 
-void TEinstellungen::TexteAnwenden() {
-    setWindowTitle(Text("sf110"));
+void TEinstellungen::TexteBinden() {
+    FenstertitelBinden(this, "sf110");
     for (const auto& b : Beschriftungen)
-        if (auto* l = findChild<QLabel*>(QString::fromLatin1(b.name))) l->setText(Text(b.schluessel));
-    findChild<QGroupBox*>(QStringLiteral("Textanzeige"))->setTitle(Text("sf131"));
+        if (auto* l = findChild<QLabel*>(QString::fromLatin1(b.name))) TextBinden(l, b.schluessel);
+    TextBinden(findChild<QGroupBox*>(QStringLiteral("Textanzeige")), "sf131");
     const char* eintraege[] = {"sf132", "sf133", "sf134", "sf135"};
     for (int i = 0; i < 4; ++i)
-        textanzeige_->button(i)->setText(Text(eintraege[i]));
-    fertig_->setText(Text("sf122"));
+        TextBinden(textanzeige_->button(i), eintraege[i]);
+    TextBinden(fertig_, "sf122");
 }
 
 void TEinstellungen::Fuellen() {
@@ -313,9 +310,6 @@ void TEinstellungen::done(int ergebnis) {
 }
 
 void TEinstellungen::showEvent(QShowEvent* e) {
-    if (!e->spontaneous()) {
-        TexteAnwenden();
-        Fuellen();
-    }
+    if (!e->spontaneous()) Fuellen();
     QDialog::showEvent(e);
 }

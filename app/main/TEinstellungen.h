@@ -32,7 +32,7 @@ class TEinstellungen : public QDialog {
 
     // Captions from the text table; runs at every showing, so a language file applied after
     // the dialog was made shows too.
-    void TexteAnwenden();
+    void TexteBinden();
 
     // Every way of closing runs the checks and keeps the dialog open when one fails.
     void done(int ergebnis) override;

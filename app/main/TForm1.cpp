@@ -19,6 +19,7 @@
 #include "main/Fensterspeicher.h"
 #include "main/TEinstellungen.h"
 #include "text/Qtext.h"
+#include "text/Sprachladen.h"
 #include "view/Lineal.h"
 #include "view/Maler.h"
 #include "view/MyDraw.h"
@@ -213,6 +214,8 @@ void TForm1::setVisible(bool sichtbar) {
 }
 
 void TForm1::FormShow() {
+    // The status panels show their texts in the file's language too.
+    if (SpracheAnwenden(this)) ModusSetzen(AktuellerModus());
     schritte->KontrolleZuruecksetzen();
     ClipanzeigeSetzen();
     Doc.Dateiname.clear();

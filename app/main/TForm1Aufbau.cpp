@@ -12,6 +12,7 @@
 #include "main/Symbole.h"
 #include "main/TForm1.h"
 #include "text/Qtext.h"
+#include "text/Textbindung.h"
 #include "view/Lineal.h"
 #include "view/Maler.h"
 #include "view/MyDraw.h"
@@ -42,7 +43,8 @@ constexpr int Linealhoehe = 18;
 constexpr std::array<int, 4> Panelbreiten{200, 80, 240, 80};
 
 QAction* Eintrag(QMenu* menue, const char* name, const char* schluessel) {
-    QAction* a = menue->addAction(Tq(schluessel));
+    QAction* a = menue->addAction(QString());
+    TextBinden(a, schluessel);
     a->setObjectName(QString::fromLatin1(name));
     return a;
 }
@@ -59,7 +61,8 @@ QFrame* Trenner(QWidget* eltern) {
 void TForm1::MenuesAnlegen() {
     QMenuBar* leiste = menuBar();
 
-    QMenu* File1 = leiste->addMenu(Tq("sm1"));
+    QMenu* File1 = leiste->addMenu(QString());
+    TextBinden(File1, "sm1");
     File1->setObjectName(QStringLiteral("File1"));
     const auto befehl = [&](const char* name, const char* schluessel, auto tun) {
         connect(Eintrag(File1, name, schluessel), &QAction::triggered, this, tun);
@@ -80,7 +83,8 @@ void TForm1::MenuesAnlegen() {
     File1->addSeparator();
     connect(Eintrag(File1, "Exit1", "v.Exit"), &QAction::triggered, this, &QWidget::close);
 
-    QMenu* Bearbeiten2 = leiste->addMenu(Tq("sm10"));
+    QMenu* Bearbeiten2 = leiste->addMenu(QString());
+    TextBinden(Bearbeiten2, "sm10");
     Bearbeiten2->setObjectName(QStringLiteral("Bearbeiten2"));
     const auto bearbeiten = [&](const char* name, const char* schluessel, auto tun) {
         connect(Eintrag(Bearbeiten2, name, schluessel), &QAction::triggered, this, tun);
@@ -93,7 +97,8 @@ void TForm1::MenuesAnlegen() {
     bearbeiten("Drehen1", "sm30", [this] { umformen->Drehen1Click(); });
     bearbeiten("Rckgngig1", "sm31", [this] { auswahl->undeleteClick(); });
 
-    QMenu* Ansicht = leiste->addMenu(Tq("sm16"));
+    QMenu* Ansicht = leiste->addMenu(QString());
+    TextBinden(Ansicht, "sm16");
     Ansicht->setObjectName(QStringLiteral("Ansicht"));
     Gitter1 = Eintrag(Ansicht, "Gitter1", "sm17");
     Gitter1->setCheckable(true);
@@ -102,11 +107,13 @@ void TForm1::MenuesAnlegen() {
     Eintrag(Ansicht, "Protokoll", "sm18")->setVisible(false);
     connect(Eintrag(Ansicht, "Ansicht1", "sm19"), &QAction::triggered, this, &TForm1::einstellungenclick);
 
-    QAction* Clip1 = leiste->addAction(Tq("sm20"));
+    QAction* Clip1 = leiste->addAction(QString());
+    TextBinden(Clip1, "sm20");
     Clip1->setObjectName(QStringLiteral("Clip1"));
     connect(Clip1, &QAction::triggered, this, [this] { Clip1Click(*this, *Clipform); });
 
-    QMenu* Zoom1 = leiste->addMenu(Tq("sm21"));
+    QMenu* Zoom1 = leiste->addMenu(QString());
+    TextBinden(Zoom1, "sm21");
     Zoom1->setObjectName(QStringLiteral("Zoom1"));
     Zoomgruppe = new QActionGroup(this);
     Zoomgruppe->setExclusive(true);
@@ -120,7 +127,8 @@ void TForm1::MenuesAnlegen() {
         connect(a, &QAction::triggered, this, [this, stufe] { ansichten->zoommenuclick(stufe); });
     }
 
-    QAction* Info1 = leiste->addAction(Tq("sm22"));
+    QAction* Info1 = leiste->addAction(QString());
+    TextBinden(Info1, "sm22");
     Info1->setObjectName(QStringLiteral("Info1"));
     connect(Info1, &QAction::triggered, this, &TForm1::Info1Click);
 }
@@ -131,7 +139,7 @@ QToolButton* TForm1::Knopf(QWidget* eltern, const char* name, Glyphe glyphe, con
     k->setObjectName(QString::fromLatin1(name));
     k->setIcon(Symbol(glyphe));
     k->setIconSize(QSize(Glyphengroesse, Glyphengroesse));
-    k->setToolTip(Tq(hinweis));
+    HinweisBinden(k, hinweis);
     k->setAutoRaise(true);
     k->setCheckable(rastend);
     k->setFocusPolicy(Qt::NoFocus);
@@ -152,14 +160,14 @@ void TForm1::WerkzeugleisteAnlegen(QWidget* Panel1) {
     QPalette farbe = Label1->palette();
     farbe.setColor(QPalette::Window, Qt::black);
     Label1->setPalette(farbe);
-    Label1->setToolTip(Tq("sf29"));
+    HinweisBinden(Label1, "sf29");
     zeile->addWidget(Label1);
     zeile->addWidget(Trenner(Panel1));
 
     // The drawing tools: at most one of them is down.
     auto* zg = new QWidget(Panel1);
     zg->setObjectName(QStringLiteral("Zeichengruppe"));
-    zg->setToolTip(Tq("v.Zeichengruppe"));
+    HinweisBinden(zg, "v.Zeichengruppe");
     auto* zgl = new QHBoxLayout(zg);
     zgl->setContentsMargins(0, 0, 0, 0);
     zgl->setSpacing(1);
@@ -229,16 +237,17 @@ void TForm1::WerkzeugleisteAnlegen(QWidget* Panel1) {
     zeile->addWidget(eg);
     zeile->addWidget(Trenner(Panel1));
 
-    snapcheck = new QCheckBox(Tq("sf23"), Panel1);
+    snapcheck = new QCheckBox(Panel1);
+    TextBinden(snapcheck, "sf23");
     snapcheck->setObjectName(QStringLiteral("snapcheck"));
-    snapcheck->setToolTip(Tq("sf22"));
+    HinweisBinden(snapcheck, "sf22");
     snapcheck->setChecked(true);
     connect(snapcheck, &QCheckBox::clicked, this, [this] { ansichten->snapcheckClick(); });
     zeile->addWidget(snapcheck);
 
     Snapbox = new QComboBox(Panel1);
     Snapbox->setObjectName(QStringLiteral("Snapbox"));
-    Snapbox->setToolTip(Tq("sf24"));
+    HinweisBinden(Snapbox, "sf24");
     Snapbox->addItems(Tq("v.Snapstufen").split(QLatin1Char('|')));
     Snapbox->setCurrentIndex(2);
     connect(Snapbox, &QComboBox::activated, this, [this](int i) { ansichten->SnapboxChange(i); });
@@ -246,9 +255,9 @@ void TForm1::WerkzeugleisteAnlegen(QWidget* Panel1) {
 
     Linienbreite = new QComboBox(Panel1);
     Linienbreite->setObjectName(QStringLiteral("Linienbreite"));
-    Linienbreite->setToolTip(Tq("sf30"));
-    Linienbreite->addItems({Tq("sf31"), Tq("sf32"), Tq("sf33"), Tq("sf34")});
-    Linienbreite->setCurrentIndex(Linienbreite->findText(Tq("sf35")));
+    HinweisBinden(Linienbreite, "sf30");
+    EintraegeBinden(Linienbreite, {"sf31", "sf32", "sf33", "sf34"});
+    AuswahlBinden(Linienbreite, "sf35");
     connect(Linienbreite, &QComboBox::activated, this, [this](int i) { stift->LinienbreiteChange(i); });
     zeile->addWidget(Linienbreite);
     zeile->addWidget(Trenner(Panel1));
@@ -287,7 +296,7 @@ void TForm1::FlaecheAnlegen(QWidget* mitte) {
 void TForm1::StatuszeileAnlegen(QWidget* mitte) {
     auto* Status = new QWidget(mitte);
     Status->setObjectName(QStringLiteral("Status"));
-    Status->setAccessibleName(Tq("sf39"));
+    NameBinden(Status, "sf39");
     Status->setMinimumWidth(1);
     auto* sl = new QVBoxLayout(Status);
     sl->setContentsMargins(0, 0, 0, 0);
