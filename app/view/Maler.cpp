@@ -18,12 +18,6 @@ QColor WindowsFarbe(std::int32_t farbe) {
                   static_cast<int>((f >> 16) & 0xFF));
 }
 
-// Makes a canvas match its widget, for widgets that have not been shown and so got no resize.
-void GroesseAbgleichen(Leinwand& l, const QWidget& w) {
-    const int b = std::max(w.width(), 1), h = std::max(w.height(), 1);
-    if (l.Breite() != b || l.Hoehe() != h) l.Resize(b, h);
-}
-
 } // namespace
 
 const QColor Maler::GepicktFarbe = WindowsFarbe(vektra::GepicktFarbe);
@@ -39,9 +33,10 @@ void Maler::zeichneneu(const std::function<void()>& modusWiederAnwenden) {
     const std::uint8_t figurGemerkt = Figur;
     zeichnetGerade = true;
 
-    GroesseAbgleichen(L, zf_);
-    GroesseAbgleichen(vLineal_.Flaeche(), vLineal_);
-    GroesseAbgleichen(hLineal_.Flaeche(), hLineal_);
+    // Widgets that have not been shown got no resize yet.
+    zf_.Abgleichen();
+    vLineal_.Abgleichen();
+    hLineal_.Abgleichen();
     view_.Zoomfaktor = vektra::ZoomFuer(doc_.Kopf.Zoomstufe).Faktor;
     view_.Hoehe = zf_.height();
 
