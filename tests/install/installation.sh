@@ -87,9 +87,10 @@ done
 "$p/bin/vektra32-convert" bild.vks bild.vkx 2>konverter.log || fehlschlag "Konverter: $(cat konverter.log)"
 grep -q '\\begin{picture}' bild.vkx || fehlschlag "bild.vkx ohne picture"
 
-# The installed editor opens the drawing and keeps running until it is stopped.
+# The installed editor opens the drawing and keeps running until it is stopped; its settings
+# stay in the temporary folder.
 ergebnis=0
-QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 timeout 4 "$p/bin/vektra32" bild.vks >editor.log 2>&1 ||
-    ergebnis=$?
+XDG_CONFIG_HOME=$arbeit/konfig QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+    timeout 4 "$p/bin/vektra32" bild.vks >editor.log 2>&1 || ergebnis=$?
 [ "$ergebnis" -eq 124 ] || fehlschlag "vektra32 endete mit $ergebnis: $(cat editor.log)"
 echo "installation.sh: bestanden"
