@@ -1,10 +1,12 @@
 # Set-up and everyday commands. `make run` builds and starts the editor, `make test` installs
-# what is missing, builds with sanitizers and runs every test through CTest. `make fuzz` runs
-# each reader's libFuzzer target for FUZZ_SECONDS seconds.
+# what is missing, builds with sanitizers and runs every test through CTest. `make install`
+# installs both programs with their desktop entry, file types and icons under PREFIX. `make fuzz`
+# runs each reader's libFuzzer target for FUZZ_SECONDS seconds.
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+PREFIX ?= /usr/local
 
-.PHONY: run build test bench fuzz deps fuzz-deps clean format
+.PHONY: run build install test bench fuzz deps fuzz-deps clean format
 
 deps:
 	scripts/install-deps
@@ -15,6 +17,9 @@ build: deps
 
 run: build
 	build/app/vektra32 $(ARGS)
+
+install: build
+	cmake --install build --prefix $(PREFIX)
 
 test: deps
 	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVEKTRA_SANITIZE=ON

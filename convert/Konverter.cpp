@@ -48,7 +48,7 @@ Ausgabeart AusgabeartVon(std::string_view pfad) {
 }
 
 int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, double rx, double ry,
-                     double massstab) {
+                     double massstab, Textkodierung kodierung) {
     bool geschrieben = false;
     if (massstab <= 0) massstab = Bildschirmmassstab(z);
     switch (AusgabeartVon(ausgabe)) {
@@ -56,11 +56,11 @@ int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, dou
         geschrieben = ZeichnungSchreibenDatei(ausgabe, z, m);
         break;
     case Ausgabeart::Bild:
-        geschrieben = LatexExportDatei(z, ausgabe, m);
+        geschrieben = LatexExportDatei(z, ausgabe, m, kodierung);
         break;
     case Ausgabeart::PostScript: {
         Grafikbeilage pdf = PdfBeilage();
-        if (!PsExportDatei(z, ausgabe, m, &pdf)) return KonvertiertNicht;
+        if (!PsExportDatei(z, ausgabe, m, &pdf, kodierung)) return KonvertiertNicht;
         return pdf.geschrieben ? KonvertiertOk : KonvertiertUnvollstaendig;
     }
     case Ausgabeart::Makro:
@@ -112,17 +112,20 @@ int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostr
         const int geschrieben = AusgabeSchreiben(z, ausgabe, m);
         return geschrieben == KonvertiertOk ? ergebnis : geschrieben;
     }
-    // The two names, the macro's reference point and the preview's scale, which may come
-    // anywhere among them.
+    // The two names, the macro's reference point, the preview's scale and the text encoding,
+    // which may come anywhere among them.
     std::vector<std::string> namen;
     const std::string* ref = nullptr;
     const std::string* skala = nullptr;
+    bool utf8 = false;
     bool unbekannt = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--ref" && i + 1 < args.size())
             ref = &args[++i];
         else if (args[i] == "--scale" && i + 1 < args.size())
             skala = &args[++i];
+        else if (args[i] == "--utf8")
+            utf8 = true;
         else if (args[i].starts_with("-"))
             unbekannt = true;
         else
@@ -158,6 +161,10 @@ int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostr
         err << Formatieren(T("v.KonvMassstab"), {static_cast<long long>(MaxMassstab), *skala}) << '\n';
         return FalscherAufruf;
     }
+    if (utf8 && art != Ausgabeart::Bild && art != Ausgabeart::PostScript) {
+        err << T("v.KonvUtf8OhneLatex") << '\n';
+        return FalscherAufruf;
+    }
 
     Zeichnung z;
     if (EndetAuf(eingabe, ".vks")) {
@@ -171,7 +178,8 @@ int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostr
     } else if (!PicImportieren(eingabe, z, m)) {
         return KonvertiertNicht;
     }
-    return AusgabeSchreiben(z, ausgabe, m, rx, ry, massstab);
+    return AusgabeSchreiben(z, ausgabe, m, rx, ry, massstab,
+                            utf8 ? Textkodierung::Utf8 : Textkodierung::Cp1252);
 }
 
 } // namespace vektra

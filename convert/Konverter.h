@@ -1,6 +1,7 @@
 #pragma once
 // The command-line converter: reads a drawing (native or imported) and writes it in the format
 // its output name asks for. A library, so tests drive it in-process; main() only calls it.
+#include "files/ExportGemeinsam.h"
 #include "model/Zeichnung.h"
 #include "text/Meldungen.h"
 
@@ -32,10 +33,11 @@ constexpr double MaxMassstab = 1000;
 // Writes `z` to `ausgabe` in the format its extension names: native drawing (compacted),
 // picture code, wrapper plus the PostScript file and its PDF beside it, a macro of the picked,
 // not deleted elements with the reference point (rx, ry), or a preview at `massstab` pixels per
-// drawing unit (0: as the screen shows the drawing's zoom level). An existing file is replaced.
-// Returns an exit code; failures are reported through `m`.
+// drawing unit (0: as the screen shows the drawing's zoom level). The texts of picture code and
+// wrapper go out in `kodierung`. An existing file is replaced. Returns an exit code; failures
+// are reported through `m`.
 int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, double rx = 0, double ry = 0,
-                     double massstab = 0);
+                     double massstab = 0, Textkodierung kodierung = Textkodierung::Cp1252);
 
 // Runs the converter with the arguments after the program name. Help goes to `aus`, messages
 // to `err` as "INPUT:LINE: text" or "INPUT: text". Returns the exit code.

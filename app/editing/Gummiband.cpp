@@ -68,4 +68,7 @@ void BandBeginnen(Fensterdienste& f, QPoint punkt) {
     b.aktiv = true;
     b.start = punkt;
     b.ende = punkt;
+    // Drawn at once, though a line band is only a dot yet: the next move erases the band it
+    // finds, and a dot that was never drawn would be left behind inverted.
+    BandZeichnen(f);
 }

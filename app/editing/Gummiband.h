@@ -25,5 +25,5 @@ void BandZeichnen(Fensterdienste& f);
 // back on top. A band whose end stays is not touched.
 void BandFolgen(Fensterdienste& f, QPoint ende);
 
-// Starts a band at `punkt`.
+// Starts a band at `punkt` and draws it.
 void BandBeginnen(Fensterdienste& f, QPoint punkt);

@@ -2,7 +2,7 @@
 
 #include "text/Qtext.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLocale>
 
 #include <clocale>
@@ -12,4 +12,6 @@ void ProgrammEinrichten() {
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale::c());
     QCoreApplication::setApplicationName(Tq("v.Anwendungstitel"));
+    // Ties the windows to the installed desktop entry, for its icon and name in task bars.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vektra32"));
 }

@@ -2,5 +2,5 @@
 // Settings for the whole program, made once after the application object exists.
 
 // Numbers use "." whatever the user's locale (C library and Qt alike), and the application
-// title is set.
+// title and desktop entry are set.
 void ProgrammEinrichten();

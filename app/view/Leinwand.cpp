@@ -5,6 +5,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -20,6 +21,13 @@ QRect Kasten(int x1, int y1, int x2, int y2) {
     return QRect(l, t, r - l - 1, b - t - 1);
 }
 
+// A pen `breite` logical pixels wide covers a whole number of device pixels, at least one, so
+// lines of one width look alike wherever they lie, also at a ratio such as 1.5.
+qreal Stiftbreite(int breite, qreal verhaeltnis) {
+    const qreal geraet = std::max(1.0, std::nearbyint(std::max(breite, 1) * verhaeltnis));
+    return geraet / verhaeltnis;
+}
+
 } // namespace
 
 // What the open painter is set up for: pen lines, filled shapes or text.
@@ -32,9 +40,14 @@ Leinwand::Leinwand() {
 
 Leinwand::~Leinwand() = default;
 
-void Leinwand::Resize(int w, int h) {
+void Leinwand::Resize(int w, int h, qreal pixelverhaeltnis) {
     painter_.reset();
-    bild_ = QImage(std::max(w, 1), std::max(h, 1), QImage::Format_RGB32);
+    breite_ = std::max(w, 1);
+    hoehe_ = std::max(h, 1);
+    const qreal v = pixelverhaeltnis > 0 ? pixelverhaeltnis : 1;
+    bild_ = QImage(static_cast<int>(std::ceil(breite_ * v)), static_cast<int>(std::ceil(hoehe_ * v)),
+                   QImage::Format_RGB32);
+    bild_.setDevicePixelRatio(v);
     bild_.fill(Qt::white);
     // Measure on the image so metrics match what is painted, whatever the screen's resolution.
     metrik_.emplace(schrift_, &bild_);
@@ -77,7 +90,7 @@ void Leinwand::Anwenden(QPainter& p, Art art) {
         p.setPen(Zustand.Schriftfarbe);
         p.setFont(Zustand.Fett ? schriftFett_ : schrift_);
     } else {
-        QPen stift(Zustand.Farbe, std::max(Zustand.Breite, 1),
+        QPen stift(Zustand.Farbe, Stiftbreite(Zustand.Breite, Pixelverhaeltnis()),
                    Zustand.Gepunktet ? Qt::DotLine : Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
         p.setPen(stift);
     }
@@ -168,9 +181,14 @@ const QFontMetrics& Leinwand::Metrik(bool fett) const {
 }
 
 void Leinwand::FillRect(const QRect& r) {
+    // Every device pixel the logical rectangle touches, so clearing the whole canvas leaves no
+    // stale part pixel at its edge when the ratio is fractional.
+    const qreal v = Pixelverhaeltnis();
+    const qreal l = std::floor(r.left() * v), t = std::floor(r.top() * v);
+    const qreal re = std::ceil((r.right() + 1) * v), u = std::ceil((r.bottom() + 1) * v);
     QPainter& p = Painter();
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(r, Zustand.Pinselfarbe);
+    p.fillRect(QRectF(l / v, t / v, (re - l) / v, (u - t) / v), Zustand.Pinselfarbe);
     angewandt_.reset();
     Fertig();
 }

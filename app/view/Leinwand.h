@@ -2,6 +2,10 @@
 // A pixel canvas with the drawing state of a classic GDI canvas: pen colour, width, style and
 // mode, brush colour and style, font colour and boldness, and a current position. Everything is
 // drawn without antialiasing, so a figure drawn twice in not-xor mode restores every pixel.
+//
+// Coordinates, sizes, pen widths and text measures are logical pixels. The image itself holds
+// the screen's device pixels (its pixel ratio times as many each way), so lines and texts stay
+// sharp on a scaled screen while every rule of the drawing keeps counting logical pixels.
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
@@ -43,10 +47,12 @@ class Leinwand {
     // The current drawing state; every primitive draws with it.
     Stift Zustand;
 
-    // Reallocates the image (white) at the given size.
-    void Resize(int w, int h);
-    int Breite() const { return bild_.width(); }
-    int Hoehe() const { return bild_.height(); }
+    // Reallocates the image (white) at the given logical size and device pixel ratio.
+    void Resize(int w, int h, qreal pixelverhaeltnis = 1);
+    int Breite() const { return breite_; }
+    int Hoehe() const { return hoehe_; }
+    qreal Pixelverhaeltnis() const { return bild_.devicePixelRatio(); }
+    // The device pixels, tagged with their ratio, so a painter draws them at the logical size.
     const QImage& Image() const { return bild_; }
 
     // The font texts are drawn and measured in (its boldness comes from Zustand.Fett).
@@ -95,6 +101,8 @@ class Leinwand {
     const QFontMetrics& Metrik(bool fett) const;
 
     QImage bild_;
+    int breite_ = 0;
+    int hoehe_ = 0;
     QPoint position_;
     QFont schrift_;
     QFont schriftFett_;

@@ -23,16 +23,6 @@ std::int32_t Farbwert(const QColor& farbe) {
                                      static_cast<std::uint32_t>(c.blue()) << 16);
 }
 
-namespace {
-
-// Makes a canvas match its widget, for widgets that have not been shown and so got no resize.
-void GroesseAbgleichen(Leinwand& l, const QWidget& w) {
-    const int b = std::max(w.width(), 1), h = std::max(w.height(), 1);
-    if (l.Breite() != b || l.Hoehe() != h) l.Resize(b, h);
-}
-
-} // namespace
-
 const QColor Maler::GepicktFarbe = Bildfarbe(vektra::GepicktFarbe);
 const QColor Maler::KandidatFarbe = Bildfarbe(vektra::KandidatFarbe);
 const QColor Maler::UnsichtbarFarbe = Bildfarbe(vektra::UnsichtbarFarbe);
@@ -46,9 +36,10 @@ void Maler::zeichneneu(const std::function<void()>& modusWiederAnwenden) {
     const std::uint8_t figurGemerkt = Figur;
     zeichnetGerade = true;
 
-    GroesseAbgleichen(L, zf_);
-    GroesseAbgleichen(vLineal_.Flaeche(), vLineal_);
-    GroesseAbgleichen(hLineal_.Flaeche(), hLineal_);
+    // Widgets that have not been shown got no resize yet.
+    zf_.Abgleichen();
+    vLineal_.Abgleichen();
+    hLineal_.Abgleichen();
     view_.Zoomfaktor = vektra::ZoomFuer(doc_.Kopf.Zoomstufe).Faktor;
     view_.Hoehe = zf_.height();
 

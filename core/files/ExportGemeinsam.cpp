@@ -104,9 +104,9 @@ bool InhaltSchreiben(const std::string& pfad, const std::string& inhalt, Meldung
     return gut;
 }
 
-std::string Textzeile(const TElement& e) {
-    return "\\put(" + F52(e.x1) + "," + F52(e.y1) + "){\\makebox(0,0)[" + e.Ausrichtung + "]{" + e.Text +
-           "}}";
+std::string Textzeile(const TElement& e, Textkodierung kodierung) {
+    const std::string text = kodierung == Textkodierung::Utf8 ? Cp1252NachUtf8(e.Text) : e.Text;
+    return "\\put(" + F52(e.x1) + "," + F52(e.y1) + "){\\makebox(0,0)[" + e.Ausrichtung + "]{" + text + "}}";
 }
 
 } // namespace vektra

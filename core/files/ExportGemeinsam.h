@@ -47,9 +47,14 @@ inline std::string F52(double wert) {
     return Festkomma(wert, 5, 2);
 }
 
+// How element texts go into the LaTeX files: as stored (cp1252 bytes, for documents that read
+// cp1252) or converted to UTF-8 (for documents that read UTF-8, LaTeX's default input encoding).
+// Nothing else of a file changes.
+enum class Textkodierung { Cp1252, Utf8 };
+
 // The picture line that sets a text element: "\put(x,y){\makebox(0,0)[al]{text}}". Both exports
 // write texts this way, the PostScript one into its wrapper.
-std::string Textzeile(const TElement& e);
+std::string Textzeile(const TElement& e, Textkodierung kodierung = Textkodierung::Cp1252);
 
 // The program's version as written into file headers.
 const std::string& Programmversion();

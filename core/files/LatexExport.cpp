@@ -23,7 +23,7 @@ void Kopf(const Zeichnung& z, const Exportmass& mass, std::ostream& aus) {
 
 } // namespace
 
-bool LatexExportieren(const Zeichnung& z, std::ostream& aus, Meldungen& m) {
+bool LatexExportieren(const Zeichnung& z, std::ostream& aus, Meldungen& m, Textkodierung kodierung) {
     Exportmass mass;
     if (!ExportVorbereiten(z, mass, m)) return false;
     Kopf(z, mass, aus);
@@ -60,7 +60,7 @@ bool LatexExportieren(const Zeichnung& z, std::ostream& aus, Meldungen& m) {
                                "{" + F52(e.Durchmesser) + "}}");
             break;
         case Text:
-            Zeile(aus, Textzeile(e));
+            Zeile(aus, Textzeile(e, kodierung));
             break;
         default:
             break;
@@ -70,9 +70,9 @@ bool LatexExportieren(const Zeichnung& z, std::ostream& aus, Meldungen& m) {
     return true;
 }
 
-bool LatexExportDatei(const Zeichnung& z, const std::string& pfad, Meldungen& m) {
+bool LatexExportDatei(const Zeichnung& z, const std::string& pfad, Meldungen& m, Textkodierung kodierung) {
     std::ostringstream inhalt;
-    if (!LatexExportieren(z, inhalt, m)) return false;
+    if (!LatexExportieren(z, inhalt, m, kodierung)) return false;
     return InhaltSchreiben(pfad, inhalt.str(), m);
 }
 

@@ -40,7 +40,8 @@ std::string Punkt(Grafikpunkt p) {
 // Writes the steps of the graphic as PostScript, and the texts into the wrapper.
 class PsSchreiber : public Grafikziel {
   public:
-    PsSchreiber(std::ostream& ps, std::ostream& treiber) : ps_(ps), treiber_(treiber) {}
+    PsSchreiber(std::ostream& ps, std::ostream& treiber, Textkodierung kodierung)
+        : ps_(ps), treiber_(treiber), kodierung_(kodierung) {}
 
     void Farbe(std::int32_t farbe) override {
         const Farbanteile f = FarbeZerlegen(farbe);
@@ -63,19 +64,20 @@ class PsSchreiber : public Grafikziel {
         Zeile(ps_, Punkt(mitte) + " " + F52(radius) + " 0 360 arc");
         Zeile(ps_, gefuellt ? "fill" : "stroke");
     }
-    void Textelement(const TElement& e) override { Zeile(treiber_, Textzeile(e)); }
+    void Textelement(const TElement& e) override { Zeile(treiber_, Textzeile(e, kodierung_)); }
 
   private:
     std::ostream& ps_;
     std::ostream& treiber_;
+    Textkodierung kodierung_;
 };
 
 // Writes both files for a drawing whose preparation has succeeded.
 void PsSchreiben(const Zeichnung& z, const Exportmass& mass, std::ostream& ps, std::ostream& treiber,
-                 std::string_view grundname) {
+                 std::string_view grundname, Textkodierung kodierung) {
     PsKopf(z, ps);
     TreiberKopf(z, mass, grundname, treiber);
-    PsSchreiber schreiber(ps, treiber);
+    PsSchreiber schreiber(ps, treiber, kodierung);
     PsGrafikDurchlaufen(z, mass.k, schreiber);
     Zeile(treiber, "\\end{picture}");
 }
@@ -83,18 +85,19 @@ void PsSchreiben(const Zeichnung& z, const Exportmass& mass, std::ostream& ps, s
 } // namespace
 
 bool PsExportieren(const Zeichnung& z, std::ostream& ps, std::ostream& treiber, std::string_view grundname,
-                   Meldungen& m) {
+                   Meldungen& m, Textkodierung kodierung) {
     Exportmass mass;
     if (!ExportVorbereiten(z, mass, m)) return false;
-    PsSchreiben(z, mass, ps, treiber, grundname);
+    PsSchreiben(z, mass, ps, treiber, grundname, kodierung);
     return true;
 }
 
-bool PsExportDatei(const Zeichnung& z, const std::string& treiberpfad, Meldungen& m, Grafikbeilage* beilage) {
+bool PsExportDatei(const Zeichnung& z, const std::string& treiberpfad, Meldungen& m, Grafikbeilage* beilage,
+                   Textkodierung kodierung) {
     Exportmass mass;
     if (!ExportVorbereiten(z, mass, m)) return false;
     std::ostringstream ps, treiber;
-    PsSchreiben(z, mass, ps, treiber, Grundname(treiberpfad));
+    PsSchreiben(z, mass, ps, treiber, Grundname(treiberpfad), kodierung);
     if (!InhaltSchreiben(ErweiterungErsetzen(treiberpfad, ".ps"), ps.str(), m)) return false;
     if (beilage) {
         const std::string pfad = ErweiterungErsetzen(treiberpfad, beilage->endung);

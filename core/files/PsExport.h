@@ -12,12 +12,12 @@
 
 namespace vektra {
 
-// Writes the graphic to `ps` and the wrapper to `treiber`. `grundname` is the bare name (no
-// folder, no extension) the wrapper gives the graphic: grundname.ps, or grundname.pdf under
-// pdfTeX. Reports "Keine Zeichnung" (or a unit length that is no number) through `m`, writes
-// nothing and returns false then.
+// Writes the graphic to `ps` and the wrapper to `treiber`, the wrapper's texts in `kodierung`.
+// `grundname` is the bare name (no folder, no extension) the wrapper gives the graphic:
+// grundname.ps, or grundname.pdf under pdfTeX. Reports "Keine Zeichnung" (or a unit length that
+// is no number) through `m`, writes nothing and returns false then.
 bool PsExportieren(const Zeichnung& z, std::ostream& ps, std::ostream& treiber, std::string_view grundname,
-                   Meldungen& m);
+                   Meldungen& m, Textkodierung kodierung = Textkodierung::Cp1252);
 
 // Another picture of the same graphic (a PDF for pdfTeX, say), made outside the core and written
 // beside the PostScript file under the same name with `endung`.
@@ -35,6 +35,6 @@ struct Grafikbeilage {
 // reported failure of the PostScript file or the wrapper. A beilage that cannot be made or
 // written is reported naming its file and leaves the other two written.
 bool PsExportDatei(const Zeichnung& z, const std::string& treiberpfad, Meldungen& m,
-                   Grafikbeilage* beilage = nullptr);
+                   Grafikbeilage* beilage = nullptr, Textkodierung kodierung = Textkodierung::Cp1252);
 
 } // namespace vektra

@@ -252,10 +252,11 @@ const std::vector<Texteintrag> Eintraege{
     {"v.ImportUebergangen", "Nicht gelesene Befehle übersprungen, Zeilen: %s", Anwendung::Wert},
     {"v.ImportErsetzt", "Zeichen ohne Platz in der Zeichnung als \"?\" gelesen: %s (Zeilen: %s)",
      Anwendung::Wert},
-    {"v.KonvAufruf", "Aufruf: vektra32-convert [--ref X,Y | --scale PX] EINGABE AUSGABE (mehr mit --help)",
+    {"v.KonvAufruf",
+     "Aufruf: vektra32-convert [--ref X,Y | --scale PX] [--utf8] EINGABE AUSGABE (mehr mit --help)",
      Anwendung::Wert},
     {"v.KonvHilfe",
-     "Aufruf: vektra32-convert [--ref X,Y | --scale PX] EINGABE AUSGABE\n"
+     "Aufruf: vektra32-convert [--ref X,Y | --scale PX] [--utf8] EINGABE AUSGABE\n"
      "\n"
      "Wandelt eine Zeichnung in ein anderes Format um.\n"
      "\n"
@@ -280,6 +281,9 @@ const std::vector<Texteintrag> Eintraege{
      "--scale PX Pixel je Zeichnungseinheit einer Vorschau (über 0 bis 1000;\n"
      "          Vorgabe: wie der Bildschirm bei der Zoomstufe der Zeichnung, 9 bei\n"
      "          einer neuen). In .svg und .pdf ist ein Pixel ein Punkt.\n"
+     "--utf8    schreibt die Texte in .vkx und .vkp als UTF-8, für Dokumente, die\n"
+     "          UTF-8 lesen (die Vorgabe von LaTeX); ohne die Option bleiben sie\n"
+     "          Windows-1252, wie gespeichert (\\usepackage[cp1252]{inputenc}).\n"
      "\n"
      "Die Exporte nehmen Unitlength und TeX-Linienbreiten der Zeichnung.\n"
      "Meldungen erscheinen auf der Fehlerausgabe als \"EINGABE:ZEILE: Text\".\n"
@@ -311,6 +315,7 @@ const std::vector<Texteintrag> Eintraege{
     {"v.KonvMassstab", "--scale erwartet eine Zahl über 0 bis %d, nicht „%s“.", Anwendung::Wert},
     {"v.KonvMassstabOhneVorschau", "--scale gilt nur für eine Ausgabe auf .svg, .png oder .pdf.",
      Anwendung::Wert},
+    {"v.KonvUtf8OhneLatex", "--utf8 gilt nur für eine Ausgabe auf .vkx oder .vkp.", Anwendung::Wert},
 
     // Formulas and the curve plotter.
     {"v.FehlerImBaum", "Fehler im Baum", Anwendung::Wert},

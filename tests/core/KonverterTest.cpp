@@ -46,8 +46,8 @@ TEST_F(Konverter, FalscherAufrufUndHilfe) {
     EXPECT_NE(err_.str().find(T("v.KonvAusgabeUnbekannt") + "b.tex"), std::string::npos);
 
     EXPECT_EQ(Aufruf({"--help"}), KonvertiertOk);
-    EXPECT_TRUE(
-        aus_.str().starts_with("Aufruf: vektra32-convert [--ref X,Y | --scale PX] EINGABE AUSGABE\n"));
+    EXPECT_TRUE(aus_.str().starts_with(
+        "Aufruf: vektra32-convert [--ref X,Y | --scale PX] [--utf8] EINGABE AUSGABE\n"));
     EXPECT_TRUE(err_.str().empty());
 }
 
@@ -179,4 +179,42 @@ TEST_F(Konverter, MacroHinUndZurueck) {
     o_.Ablegen("kaputt.vkm", "\x01\0\0\0"s);
     EXPECT_EQ(Aufruf({o_.Datei("kaputt.vkm"), o_.Datei("k.vks")}), KonvertiertNicht);
     EXPECT_EQ(err_.str(), o_.Datei("kaputt.vkm") + ": Die Datei endet unerwartet nach 4 Bytes.\n");
+}
+
+TEST_F(Konverter, TexteAlsUtf8) {
+    // Umlauts, ß and the euro sign are single cp1252 bytes; --utf8 writes them as UTF-8 in the
+    // picture code and in the wrapper and changes no other byte of any file.
+    Zeichnung z = Beispielzeichnung();
+    NeuerText(z, 3, 4, "\xC4pfel \x80 5", "bl");
+    ASSERT_TRUE(ZeichnungSchreibenDatei(o_.Datei("z.vks"), z, p_));
+    const std::vector<std::pair<std::string, std::string>> ersetzt{
+        {"Gr\xF6\xDF"
+         "e",
+         "Gr\xC3\xB6\xC3\x9F"
+         "e"},
+        {"\xC4pfel \x80", "\xC3\x84pfel \xE2\x82\xAC"}};
+    for (const char* endung : {".vkx", ".vkp"}) {
+        ASSERT_EQ(Aufruf({o_.Datei("z.vks"), o_.Datei("cp"s + endung)}), KonvertiertOk) << err_.str();
+        ASSERT_EQ(Aufruf({"--utf8", o_.Datei("z.vks"), o_.Datei("utf"s + endung)}), KonvertiertOk)
+            << err_.str();
+        std::string erwartet = DateiInhalt(o_.Datei("cp"s + endung));
+        for (const auto& [alt, neu] : ersetzt) {
+            const auto stelle = erwartet.find("]{" + alt);
+            ASSERT_NE(stelle, std::string::npos) << endung << " " << alt;
+            erwartet.replace(stelle + 2, alt.size(), neu);
+        }
+        // The wrapper names its own graphic.
+        for (const std::string name : {"{cp.pdf}", "=cp.ps}"})
+            if (const auto stelle = erwartet.find(name); stelle != std::string::npos)
+                erwartet.replace(stelle + 1, 2, "utf");
+        EXPECT_EQ(DateiInhalt(o_.Datei("utf"s + endung)), erwartet) << endung;
+    }
+    EXPECT_EQ(DateiInhalt(o_.Datei("utf.ps")), DateiInhalt(o_.Datei("cp.ps")));
+
+    // Only picture code and wrapper carry LaTeX texts.
+    for (const char* aus : {"x.vks", "x.svg", "x.vkm"}) {
+        EXPECT_EQ(Aufruf({o_.Datei("z.vks"), o_.Datei(aus), "--utf8"}), FalscherAufruf);
+        EXPECT_EQ(err_.str(), T("v.KonvUtf8OhneLatex") + "\n");
+        EXPECT_FALSE(fs::exists(o_.Datei(aus)));
+    }
 }

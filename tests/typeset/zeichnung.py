@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """Writes the test drawing of the typesetting checks as a native drawing file.
 
+zeichnung.py DATEI [--beispiel]
 Unit length 1.5 mm, TeX widths thin 0.4 pt, normal 1.2 pt, thick 3 pt. The elements and their
-places are listed in ELEMENTE; the check scripts test the same places.
+places are listed in ELEMENTE; the check scripts test the same places. With --beispiel the
+drawing also holds BEISPIEL: a text with umlauts and a euro sign, and an open circle too large
+for LaTeX's own circles.
 """
 import struct
 import sys
@@ -25,6 +28,10 @@ ELEMENTE = [
     ("kreis", SCHWARZ, -1, (25, 22, 2, False)),
 ]
 GELOESCHT = ("linie", SCHWARZ, 1, (5, 38, 55, 38))
+BEISPIEL = [
+    ("text", SCHWARZ, 0, (5, 45, "bl", "Größe 5 €")),
+    ("kreis", BLAU, 1, (30, 55, 20, False)),
+]
 
 
 def str10(text):
@@ -59,7 +66,8 @@ def element(art, farbe, breite, daten, geloescht=False):
 
 
 def main():
-    elemente = [element(*e) for e in ELEMENTE] + [element(*GELOESCHT, geloescht=True)]
+    liste = ELEMENTE + (BEISPIEL if "--beispiel" in sys.argv[2:] else [])
+    elemente = [element(*e) for e in liste] + [element(*GELOESCHT, geloescht=True)]
     with open(sys.argv[1], "wb") as f:
         f.write(struct.pack("<i", 10) + b"VEKTRA42  " + kopfsatz())
         f.write(struct.pack("<i", len(elemente)) + b"".join(elemente))
