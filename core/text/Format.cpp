@@ -1,23 +1,92 @@
 #include "text/Format.h"
 
+#include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 
 namespace vektra {
 
-std::string Festkomma(double wert, int breite, int stellen) {
-    char puffer[400];
-    std::string s;
-    if (std::isfinite(wert)) {
-        auto [ende, fehler] =
-            std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen);
-        s = fehler == std::errc{} ? std::string(puffer, ende) : std::string("0");
-    } else {
-        s = std::isnan(wert) ? "nan" : (wert < 0 ? "-inf" : "inf");
+namespace {
+
+// Decimals the exact integer path handles: 5^4 times a 53-bit mantissa still fits 64 bits.
+constexpr int SchnellStellen = 4;
+constexpr std::uint64_t Fuenferpotenz[SchnellStellen + 1] = {1, 5, 25, 125, 625};
+
+// |wert| rounded to `stellen` decimals and scaled to a whole number, as printf rounds: the exact
+// binary value, a tie to the even neighbour. False when `stellen` or |wert| (from 1e9 on) is
+// beyond what 64 bits hold; NaN and infinity are beyond too.
+bool GanzSkaliert(double wert, int stellen, std::uint64_t& ergebnis) {
+    if (stellen < 0 || stellen > SchnellStellen || !(std::fabs(wert) < 1e9)) return false;
+    const auto bits = std::bit_cast<std::uint64_t>(wert);
+    const auto exponent = static_cast<int>((bits >> 52) & 0x7FF);
+    std::uint64_t mantisse = bits & ((std::uint64_t{1} << 52) - 1);
+    if (exponent != 0) mantisse |= std::uint64_t{1} << 52;
+    // |wert| * 10^stellen = mantisse * 5^stellen * 2^(zweier).
+    const int zweier = (exponent == 0 ? -1074 : exponent - 1075) + stellen;
+    const std::uint64_t n = mantisse * Fuenferpotenz[stellen];
+    if (zweier >= 0) {
+        ergebnis = n << zweier;
+        return true;
     }
-    if (static_cast<int>(s.size()) < breite) s.insert(0, static_cast<std::size_t>(breite) - s.size(), ' ');
+    const int schieben = -zweier;
+    if (schieben >= 64) {
+        ergebnis = 0; // n < 2^63, below half of the unit
+        return true;
+    }
+    const std::uint64_t rest = n & ((std::uint64_t{1} << schieben) - 1);
+    const std::uint64_t halb = std::uint64_t{1} << (schieben - 1);
+    ergebnis = n >> schieben;
+    if (rest > halb || (rest == halb && (ergebnis & 1) != 0)) ++ergebnis;
+    return true;
+}
+
+// Writes the number without padding into `puffer` (400 characters) and returns its end.
+char* OhneBreite(char* puffer, double wert, int stellen) {
+    std::uint64_t skaliert = 0;
+    if (GanzSkaliert(wert, stellen, skaliert)) {
+        char* p = puffer;
+        if (std::signbit(wert)) *p++ = '-';
+        // The digits from the right, at least one of them before the point.
+        char ziffern[24];
+        char* const ende = ziffern + sizeof ziffern;
+        char* z = ende;
+        do {
+            *--z = static_cast<char>('0' + skaliert % 10);
+            skaliert /= 10;
+        } while (skaliert != 0 || ende - z <= stellen);
+        p = std::copy(z, ende - stellen, p);
+        if (stellen > 0) {
+            *p++ = '.';
+            p = std::copy(ende - stellen, ende, p);
+        }
+        return p;
+    }
+    if (!std::isfinite(wert)) {
+        const std::string_view text = std::isnan(wert) ? "nan" : (wert < 0 ? "-inf" : "inf");
+        return std::copy(text.begin(), text.end(), puffer);
+    }
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + 400, wert, std::chars_format::fixed, stellen);
+    if (fehler == std::errc{}) return ende;
+    *puffer = '0';
+    return puffer + 1;
+}
+
+} // namespace
+
+std::string Festkomma(double wert, int breite, int stellen) {
+    std::string s;
+    FestkommaAnhaengen(s, wert, breite, stellen);
     return s;
+}
+
+void FestkommaAnhaengen(std::string& ziel, double wert, int breite, int stellen) {
+    char puffer[400];
+    const char* ende = OhneBreite(puffer, wert, stellen);
+    const auto laenge = static_cast<int>(ende - puffer);
+    if (laenge < breite) ziel.append(static_cast<std::size_t>(breite - laenge), ' ');
+    ziel.append(puffer, static_cast<std::size_t>(laenge));
 }
 
 long long Runden(double wert) {
