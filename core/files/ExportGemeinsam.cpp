@@ -86,26 +86,39 @@ void Zeile(std::ostream& aus, std::string_view text) {
 
 namespace {
 
-// How much a line buffer gathers before it passes it on.
+// How much a line buffer gathers before it passes it on at a line end, and the room it keeps
+// beyond that for the line being written.
 constexpr std::size_t Stueckgroesse = 64 * 1024;
+constexpr std::size_t Zeilenreserve = 8 * 1024;
 
 } // namespace
 
-Zeilenpuffer::Zeilenpuffer(std::ostream& aus) : aus_(aus) {
-    puffer_.reserve(Stueckgroesse + 1024);
-}
+Zeilenpuffer::Zeilenpuffer(std::ostream& aus)
+    : aus_(aus), puffer_(std::make_unique_for_overwrite<char[]>(Stueckgroesse + Zeilenreserve)),
+      frei_(puffer_.get()), ende_(puffer_.get() + Stueckgroesse + Zeilenreserve) {}
 
 Zeilenpuffer::~Zeilenpuffer() {
-    aus_.write(puffer_.data(), static_cast<std::streamsize>(puffer_.size()));
+    Abgeben();
 }
 
 Zeilenpuffer& Zeilenpuffer::operator<<(Zeilenende) {
-    puffer_ += "\r\n";
-    if (puffer_.size() >= Stueckgroesse) {
-        aus_.write(puffer_.data(), static_cast<std::streamsize>(puffer_.size()));
-        puffer_.clear();
-    }
+    *this << "\r\n";
+    if (static_cast<std::size_t>(frei_ - puffer_.get()) >= Stueckgroesse) Abgeben();
     return *this;
+}
+
+Zeilenpuffer& Zeilenpuffer::Gross(std::string_view text) {
+    Abgeben();
+    if (text.size() > Platz())
+        aus_.write(text.data(), static_cast<std::streamsize>(text.size()));
+    else
+        frei_ = std::copy(text.begin(), text.end(), frei_);
+    return *this;
+}
+
+void Zeilenpuffer::Abgeben() {
+    aus_.write(puffer_.get(), frei_ - puffer_.get());
+    frei_ = puffer_.get();
 }
 
 const std::string& Programmversion() {

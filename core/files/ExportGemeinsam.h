@@ -6,7 +6,9 @@
 #include "text/Format.h"
 #include "text/Meldungen.h"
 
+#include <algorithm>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -59,18 +61,28 @@ class Zeilenpuffer {
     Zeilenpuffer& operator=(const Zeilenpuffer&) = delete;
 
     Zeilenpuffer& operator<<(std::string_view text) {
-        puffer_.append(text);
+        if (text.size() > Platz()) return Gross(text);
+        frei_ = std::copy(text.begin(), text.end(), frei_);
         return *this;
     }
     Zeilenpuffer& operator<<(Zahl52 zahl) {
-        FestkommaAnhaengen(puffer_, zahl.wert, 5, 2);
+        if (Platz() < FestkommaPlatz + 5) Abgeben();
+        frei_ = FestkommaSchreiben(frei_, zahl.wert, 5, 2);
         return *this;
     }
     Zeilenpuffer& operator<<(Zeilenende);
 
   private:
+    std::size_t Platz() const { return static_cast<std::size_t>(ende_ - frei_); }
+    // Passes on what has gathered, then takes `text` or, when it is larger than the buffer,
+    // passes it on as well.
+    Zeilenpuffer& Gross(std::string_view text);
+    void Abgeben();
+
     std::ostream& aus_;
-    std::string puffer_;
+    std::unique_ptr<char[]> puffer_;
+    char* frei_;
+    char* ende_;
 };
 
 // "%5.2f".

@@ -12,6 +12,10 @@ namespace vektra {
 std::string Festkomma(double wert, int breite, int stellen);
 // The same appended to `ziel`.
 void FestkommaAnhaengen(std::string& ziel, double wert, int breite, int stellen);
+// The same written to `ziel`, which has room for `breite` and for FestkommaPlatz characters;
+// returns the end of what was written.
+constexpr int FestkommaPlatz = 400;
+char* FestkommaSchreiben(char* ziel, double wert, int breite, int stellen);
 // Round half to even, as the whole program rounds.
 long long Runden(double wert);
 

@@ -1,5 +1,6 @@
 #include "files/LatexExport.h"
 #include "Testhilfe.h"
+#include "files/ExportGemeinsam.h"
 #include "text/Texte.h"
 
 #include <cstdio>
@@ -104,4 +105,19 @@ TEST(LatexExport, GrosseZeichnungInStueckenGleichWieAmStueck) {
     Protokoll p;
     ASSERT_TRUE(LatexExportDatei(z, o.Datei("gross.vkx"), p));
     EXPECT_EQ(DateiInhalt(o.Datei("gross.vkx")), Export(z));
+}
+
+TEST(LatexExport, ZeilenpufferNimmtAuchUeberlangeStuecke) {
+    // Pieces larger than the buffer's room, numbers at its edge: all of it arrives in order.
+    std::ostringstream aus;
+    std::string erwartet;
+    {
+        Zeilenpuffer puffer(aus);
+        for (std::size_t laenge : {10u, 70000u, 3u, 9000u, 65000u, 500u, 200000u}) {
+            const std::string stueck(laenge, static_cast<char>('a' + laenge % 26));
+            puffer << stueck << Zahl52{-1.005} << Zahl52{1e300} << Zeilenende{};
+            erwartet += stueck + "-1.00" + Festkomma(1e300, 5, 2) + "\r\n";
+        }
+    }
+    EXPECT_EQ(aus.str(), erwartet);
 }
