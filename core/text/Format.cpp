@@ -100,7 +100,8 @@ char* FestkommaSchreiben(char* ziel, double wert, int breite, int stellen) {
         const bool minus = std::signbit(wert);
         const int laenge = minus + ziffern + (stellen > 0);
         if (laenge < breite) {
-            // The blanks; a short field in one go, the room behind it is overwritten next.
+            // The blanks: for a short field eight in one go, any past the field lie beyond the end
+            // returned.
             if (breite <= 8)
                 std::memcpy(ziel, "        ", 8);
             else

@@ -12,8 +12,8 @@ namespace vektra {
 std::string Festkomma(double wert, int breite, int stellen);
 // The same appended to `ziel`.
 void FestkommaAnhaengen(std::string& ziel, double wert, int breite, int stellen);
-// The same written to `ziel`, which has room for `breite` and for FestkommaPlatz characters;
-// returns the end of what was written.
+// The same written to `ziel`, which has room for `breite` characters and for FestkommaPlatz;
+// returns the end of the number.
 constexpr int FestkommaPlatz = 400;
 char* FestkommaSchreiben(char* ziel, double wert, int breite, int stellen);
 // Round half to even, as the whole program rounds.
