@@ -1,6 +1,7 @@
 # Set-up and everyday commands. `make run` builds and starts the editor, `make test` installs
 # what is missing, builds with sanitizers and runs every test through CTest. `make install`
-# installs both programs with their desktop entry, file types and icons under PREFIX. `make fuzz`
+# installs both programs with their desktop entry, file types and icons under PREFIX. `make bench`
+# runs the benchmark programs and the scripts in bench/ that time whole processes. `make fuzz`
 # runs each reader's libFuzzer target for FUZZ_SECONDS seconds.
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
@@ -30,6 +31,7 @@ bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVEKTRA_TESTS=OFF -DVEKTRA_BENCH=ON
 	cmake --build build-bench -j $(JOBS)
 	for b in build-bench/bench/bench_*; do QT_QPA_PLATFORM=offscreen $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+	for s in bench/*.sh; do bash $$s build-bench; done
 
 fuzz-deps:
 	scripts/install-deps --fuzz

@@ -10,9 +10,6 @@
 #include "text/Format.h"
 #include "text/Texte.h"
 
-#include "PdfGrafik.h"
-#include "Vorschau.h"
-
 #include <algorithm>
 
 namespace vektra {
@@ -47,35 +44,27 @@ Ausgabeart AusgabeartVon(std::string_view pfad) {
     return Ausgabeart::Unbekannt;
 }
 
-int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, double rx, double ry,
-                     double massstab, Textkodierung kodierung) {
+bool MitCairo(Ausgabeart art) {
+    return art == Ausgabeart::PostScript || art == Ausgabeart::Svg || art == Ausgabeart::Png ||
+           art == Ausgabeart::Pdf;
+}
+
+int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, Cairoausgabe cairo, double rx,
+                     double ry, double massstab, Textkodierung kodierung) {
+    const Ausgabeart art = AusgabeartVon(ausgabe);
+    if (MitCairo(art)) return cairo ? cairo(z, ausgabe, art, m, massstab, kodierung) : CairoNoetig;
     bool geschrieben = false;
-    if (massstab <= 0) massstab = Bildschirmmassstab(z);
-    switch (AusgabeartVon(ausgabe)) {
+    switch (art) {
     case Ausgabeart::Zeichnung:
         geschrieben = ZeichnungSchreibenDatei(ausgabe, z, m);
         break;
     case Ausgabeart::Bild:
         geschrieben = LatexExportDatei(z, ausgabe, m, kodierung);
         break;
-    case Ausgabeart::PostScript: {
-        Grafikbeilage pdf = PdfBeilage();
-        if (!PsExportDatei(z, ausgabe, m, &pdf, kodierung)) return KonvertiertNicht;
-        return pdf.geschrieben ? KonvertiertOk : KonvertiertUnvollstaendig;
-    }
     case Ausgabeart::Makro:
         geschrieben = MakroSpeichern(z, rx, ry, ausgabe, m);
         break;
-    case Ausgabeart::Svg:
-        geschrieben = VorschauDatei(z, ausgabe, Vorschauart::Svg, massstab, m);
-        break;
-    case Ausgabeart::Png:
-        geschrieben = VorschauDatei(z, ausgabe, Vorschauart::Png, massstab, m);
-        break;
-    case Ausgabeart::Pdf:
-        geschrieben = VorschauDatei(z, ausgabe, Vorschauart::Pdf, massstab, m);
-        break;
-    case Ausgabeart::Unbekannt:
+    default: // Unbekannt; the outputs drawn with cairo went above
         m.Melden(Meldungsart::Fehler, T("v.KonvAusgabeUnbekannt") + ausgabe);
         return FalscherAufruf;
     }
@@ -97,7 +86,8 @@ Antwort Strommeldungen::Fragen(Meldungsart art, const std::string& text, Knoepfe
     return knoepfe == Knoepfe::Ok ? Antwort::Ok : Antwort::Ja;
 }
 
-int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostream& err) {
+int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostream& err,
+                 Cairoausgabe cairo) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         aus << T("v.KonvHilfe");
         return KonvertiertOk;
@@ -105,11 +95,15 @@ int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostr
     if (!args.empty() && args[0] == "--curve") {
         // A plotted curve has no input file; its messages carry the option's name instead.
         Strommeldungen m("--curve", err);
+        Kurvenkommando k;
+        std::string fehler;
+        if (!cairo && KurvenkommandoLesen(args, k, fehler) && MitCairo(AusgabeartVon(k.Ausgabe)))
+            return CairoNoetig;
         Zeichnung z;
         std::string ausgabe;
         const int ergebnis = KurvenkommandoAusfuehren(args, z, m, ausgabe);
         if (ausgabe.empty()) return ergebnis;
-        const int geschrieben = AusgabeSchreiben(z, ausgabe, m);
+        const int geschrieben = AusgabeSchreiben(z, ausgabe, m, cairo);
         return geschrieben == KonvertiertOk ? ergebnis : geschrieben;
     }
     // The two names, the macro's reference point, the preview's scale and the text encoding,
@@ -165,6 +159,7 @@ int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostr
         err << T("v.KonvUtf8OhneLatex") << '\n';
         return FalscherAufruf;
     }
+    if (!cairo && MitCairo(art)) return CairoNoetig;
 
     Zeichnung z;
     if (EndetAuf(eingabe, ".vks")) {
@@ -178,7 +173,7 @@ int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostr
     } else if (!PicImportieren(eingabe, z, m)) {
         return KonvertiertNicht;
     }
-    return AusgabeSchreiben(z, ausgabe, m, rx, ry, massstab,
+    return AusgabeSchreiben(z, ausgabe, m, cairo, rx, ry, massstab,
                             utf8 ? Textkodierung::Utf8 : Textkodierung::Cp1252);
 }
 

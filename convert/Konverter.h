@@ -30,18 +30,33 @@ constexpr int KonvertiertUnvollstaendig = 3;
 // The largest --scale of a preview, pixels per drawing unit.
 constexpr double MaxMassstab = 1000;
 
+// The outputs drawn with cairo: the wrapper with the PostScript file and the PDF beside it, and
+// the previews. A program without cairo has none and hands such calls on (CairoNoetig).
+bool MitCairo(Ausgabeart art);
+
+// Writes an output drawn with cairo, `art` one of those MitCairo names; the other parameters as
+// for AusgabeSchreiben. The converter with cairo passes CairoausgabeSchreiben (Cairoausgaben.h).
+using Cairoausgabe = int (*)(Zeichnung& z, const std::string& ausgabe, Ausgabeart art, Meldungen& m,
+                             double massstab, Textkodierung kodierung);
+
+// What Konvertieren and AusgabeSchreiben return, without a Cairoausgabe, for an output drawn with
+// cairo: nothing has been read, written or reported.
+constexpr int CairoNoetig = -1;
+
 // Writes `z` to `ausgabe` in the format its extension names: native drawing (compacted),
 // picture code, wrapper plus the PostScript file and its PDF beside it, a macro of the picked,
 // not deleted elements with the reference point (rx, ry), or a preview at `massstab` pixels per
 // drawing unit (0: as the screen shows the drawing's zoom level). The texts of picture code and
 // wrapper go out in `kodierung`. An existing file is replaced. Returns an exit code; failures
 // are reported through `m`.
-int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, double rx = 0, double ry = 0,
-                     double massstab = 0, Textkodierung kodierung = Textkodierung::Cp1252);
+int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, Cairoausgabe cairo,
+                     double rx = 0, double ry = 0, double massstab = 0,
+                     Textkodierung kodierung = Textkodierung::Cp1252);
 
 // Runs the converter with the arguments after the program name. Help goes to `aus`, messages
-// to `err` as "INPUT:LINE: text" or "INPUT: text". Returns the exit code.
-int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostream& err);
+// to `err` as "INPUT:LINE: text" or "INPUT: text". Returns the exit code, or CairoNoetig when
+// `cairo` is null and the output is drawn with cairo; the arguments are checked first.
+int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostream& err, Cairoausgabe cairo);
 
 // Messages as lines on a stream, each prefixed with the input's name and, where one belongs
 // to it, the line number. Questions are answered Yes: the converter replaces what exists.

@@ -31,26 +31,56 @@ double F64(const std::uint8_t* p) {
                                                                           << 32);
 }
 
-bool Leser::Holen(std::uint8_t* ziel, std::size_t n, std::string& fehler) {
-    ein_.read(reinterpret_cast<char*>(ziel), static_cast<std::streamsize>(n));
-    return Pruefen(n, fehler);
+namespace {
+
+// Bytes read from the stream at a time.
+constexpr std::size_t Blockgroesse = 64 * 1024;
+
+} // namespace
+
+Leser::Leser(std::istream& ein) : ein_(ein), block_(Blockgroesse) {
+    lesen_ = ende_ = block_.data();
+}
+
+bool Leser::Nachfuellen() {
+    ein_.read(reinterpret_cast<char*>(block_.data()), static_cast<std::streamsize>(block_.size()));
+    const auto n = static_cast<std::size_t>(ein_.gcount());
+    geholt_ += n;
+    lesen_ = block_.data();
+    ende_ = lesen_ + n;
+    return n > 0;
+}
+
+bool Leser::HolenUeberBlockgrenze(std::uint8_t* ziel, std::size_t n, std::string& fehler) {
+    while (n > 0) {
+        if (Vorrat() == 0 && !Nachfuellen()) return Fehlt(fehler);
+        const std::size_t teil = std::min(n, Vorrat());
+        std::memcpy(ziel, lesen_, teil);
+        lesen_ += teil;
+        ziel += teil;
+        n -= teil;
+    }
+    return true;
 }
 
 bool Leser::Ueberspringen(std::size_t n, std::string& fehler) {
+    const std::size_t teil = std::min(n, Vorrat());
+    lesen_ += teil;
+    n -= teil;
+    if (n == 0) return true;
+    // The rest lies beyond the block: past it in the stream itself.
     ein_.ignore(static_cast<std::streamsize>(n));
-    return Pruefen(n, fehler);
+    const auto uebergangen = static_cast<std::size_t>(ein_.gcount());
+    geholt_ += uebergangen;
+    return uebergangen == n || Fehlt(fehler);
 }
 
 bool Leser::AmEnde() {
-    return ein_.peek() == std::istream::traits_type::eof();
+    return Vorrat() == 0 && !Nachfuellen();
 }
 
-// Counts what the last read took; false with the message when it took less than n.
-bool Leser::Pruefen(std::size_t n, std::string& fehler) {
-    const auto gelesen = static_cast<std::size_t>(ein_.gcount());
-    position_ += gelesen;
-    if (gelesen == n) return true;
-    const long long stelle = static_cast<long long>(position_);
+bool Leser::Fehlt(std::string& fehler) {
+    const auto stelle = static_cast<long long>(Position());
     fehler = ein_.bad() ? Formatieren(T("v.Zeichnungsdatei.Lesefehler"), {stelle})
                         : Formatieren(T("v.Zeichnungsdatei.Ende"), {stelle});
     return false;

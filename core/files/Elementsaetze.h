@@ -6,8 +6,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <istream>
 #include <string>
+#include <vector>
 
 namespace vektra::satz {
 
@@ -23,24 +25,40 @@ std::int16_t I16(const std::uint8_t* p);
 std::int32_t I32(const std::uint8_t* p);
 double F64(const std::uint8_t* p);
 
-// Reads exact byte counts and remembers the offset, so a short file names where it ended.
+// Reads exact byte counts and remembers the offset, so a short file names where it ended. The
+// stream is read in blocks, so it may be consumed past the last byte taken.
 class Leser {
   public:
-    explicit Leser(std::istream& ein) : ein_(ein) {}
+    explicit Leser(std::istream& ein);
 
     // False with the message in `fehler` (German, UTF-8) when fewer than n bytes came.
-    bool Holen(std::uint8_t* ziel, std::size_t n, std::string& fehler);
+    bool Holen(std::uint8_t* ziel, std::size_t n, std::string& fehler) {
+        if (n > Vorrat()) return HolenUeberBlockgrenze(ziel, n, fehler);
+        std::memcpy(ziel, lesen_, n);
+        lesen_ += n;
+        return true;
+    }
     // Reads and drops n bytes.
     bool Ueberspringen(std::size_t n, std::string& fehler);
     // True when nothing follows what has been read.
     bool AmEnde();
-    std::size_t Position() const { return position_; }
+    // Bytes taken so far.
+    std::size_t Position() const { return geholt_ - Vorrat(); }
 
   private:
-    bool Pruefen(std::size_t n, std::string& fehler);
+    std::size_t Vorrat() const { return static_cast<std::size_t>(ende_ - lesen_); }
+    bool HolenUeberBlockgrenze(std::uint8_t* ziel, std::size_t n, std::string& fehler);
+    // Reads the next block; false when the stream gave nothing more.
+    bool Nachfuellen();
+    // The message for a read that ended early, at the position reached.
+    bool Fehlt(std::string& fehler);
 
     std::istream& ein_;
-    std::size_t position_ = 0;
+    std::vector<std::uint8_t> block_;
+    const std::uint8_t* lesen_ = nullptr;
+    const std::uint8_t* ende_ = nullptr;
+    // Bytes the stream has given so far.
+    std::size_t geholt_ = 0;
 };
 
 // Collects the bytes of a file, so it goes out in one write.

@@ -45,11 +45,17 @@ bool ExportVorbereiten(const Zeichnung& z, Exportmass& mass, Meldungen& m) {
 }
 
 void InEbenenFolge(const Elementspeicher& s, const std::function<void(int, const TElement&)>& tun) {
-    for (int ebene = 0; ebene <= 10; ++ebene)
+    // A pass over the store for each class that occurs, not for all eleven.
+    unsigned vorhanden = 0;
+    for (const TElement& e : s)
+        if (!e.geloescht && e.Ebene >= 0 && e.Ebene <= 10) vorhanden |= 1u << e.Ebene;
+    for (int ebene = 0; ebene <= 10; ++ebene) {
+        if ((vorhanden >> ebene & 1u) == 0) continue;
         for (int i = 1; i <= s.Anzahl(); ++i) {
             const TElement& e = s[i];
             if (e.Ebene == ebene && !e.geloescht) tun(i, e);
         }
+    }
 }
 
 std::string_view Breitenname(int klasse) {
@@ -78,6 +84,43 @@ void Zeile(std::ostream& aus, std::string_view text) {
     aus.write("\r\n", 2);
 }
 
+namespace {
+
+// How much a line buffer gathers before it passes it on at a line end, and the room it keeps
+// beyond that for the line being written.
+constexpr std::size_t Stueckgroesse = 64 * 1024;
+constexpr std::size_t Zeilenreserve = 8 * 1024;
+
+} // namespace
+
+Zeilenpuffer::Zeilenpuffer(std::ostream& aus)
+    : aus_(aus), puffer_(std::make_unique_for_overwrite<char[]>(Stueckgroesse + Zeilenreserve)),
+      frei_(puffer_.get()), ende_(puffer_.get() + Stueckgroesse + Zeilenreserve) {}
+
+Zeilenpuffer::~Zeilenpuffer() {
+    Abgeben();
+}
+
+Zeilenpuffer& Zeilenpuffer::operator<<(Zeilenende) {
+    *this << "\r\n";
+    if (static_cast<std::size_t>(frei_ - puffer_.get()) >= Stueckgroesse) Abgeben();
+    return *this;
+}
+
+Zeilenpuffer& Zeilenpuffer::Gross(std::string_view text) {
+    Abgeben();
+    if (text.size() > Platz())
+        aus_.write(text.data(), static_cast<std::streamsize>(text.size()));
+    else
+        frei_ = std::copy(text.begin(), text.end(), frei_);
+    return *this;
+}
+
+void Zeilenpuffer::Abgeben() {
+    aus_.write(puffer_.get(), frei_ - puffer_.get());
+    frei_ = puffer_.get();
+}
+
 const std::string& Programmversion() {
     return T("v.Version");
 }
@@ -91,11 +134,21 @@ std::string Grundname(std::string_view pfad) {
 }
 
 bool InhaltSchreiben(const std::string& pfad, const std::string& inhalt, Meldungen& m) {
-    std::string fehler;
-    const bool gut = AtomarSchreiben(
+    return InhaltSchreiben(
         pfad,
         [&inhalt](std::ostream& aus) {
             aus.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
+        },
+        m);
+}
+
+bool InhaltSchreiben(const std::string& pfad, const std::function<void(std::ostream&)>& schreiber,
+                     Meldungen& m) {
+    std::string fehler;
+    const bool gut = AtomarSchreiben(
+        pfad,
+        [&schreiber](std::ostream& aus) {
+            schreiber(aus);
             return static_cast<bool>(aus);
         },
         fehler);
@@ -105,8 +158,24 @@ bool InhaltSchreiben(const std::string& pfad, const std::string& inhalt, Meldung
 }
 
 std::string Textzeile(const TElement& e, Textkodierung kodierung) {
-    const std::string text = kodierung == Textkodierung::Utf8 ? Cp1252NachUtf8(e.Text) : e.Text;
-    return "\\put(" + F52(e.x1) + "," + F52(e.y1) + "){\\makebox(0,0)[" + e.Ausrichtung + "]{" + text + "}}";
+    std::string zeile;
+    TextzeileAnhaengen(zeile, e, kodierung);
+    return zeile;
+}
+
+void TextzeileAnhaengen(std::string& ziel, const TElement& e, Textkodierung kodierung) {
+    ziel += "\\put(";
+    FestkommaAnhaengen(ziel, e.x1, 5, 2);
+    ziel += ',';
+    FestkommaAnhaengen(ziel, e.y1, 5, 2);
+    ziel += "){\\makebox(0,0)[";
+    ziel += e.Ausrichtung;
+    ziel += "]{";
+    if (kodierung == Textkodierung::Utf8)
+        ziel += Cp1252NachUtf8(e.Text);
+    else
+        ziel += e.Text;
+    ziel += "}}";
 }
 
 } // namespace vektra

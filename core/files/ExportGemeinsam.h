@@ -6,7 +6,9 @@
 #include "text/Format.h"
 #include "text/Meldungen.h"
 
+#include <algorithm>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -42,6 +44,47 @@ Farbanteile FarbeZerlegen(std::int32_t farbe);
 // Writes `text` and CR LF.
 void Zeile(std::ostream& aus, std::string_view text);
 
+// Pieces of a line for a line buffer: a number written as "%5.2f", and the line end CR LF.
+struct Zahl52 {
+    double wert;
+};
+struct Zeilenende {};
+
+// Gathers the lines of an export and hands them to the stream in large pieces, so a file is
+// written in few calls and without holding all of it; what is left goes out at the end of its
+// life.
+class Zeilenpuffer {
+  public:
+    explicit Zeilenpuffer(std::ostream& aus);
+    ~Zeilenpuffer();
+    Zeilenpuffer(const Zeilenpuffer&) = delete;
+    Zeilenpuffer& operator=(const Zeilenpuffer&) = delete;
+
+    Zeilenpuffer& operator<<(std::string_view text) {
+        if (text.size() > Platz()) return Gross(text);
+        frei_ = std::copy(text.begin(), text.end(), frei_);
+        return *this;
+    }
+    Zeilenpuffer& operator<<(Zahl52 zahl) {
+        if (Platz() < FestkommaPlatz + 5) Abgeben();
+        frei_ = FestkommaSchreiben(frei_, zahl.wert, 5, 2);
+        return *this;
+    }
+    Zeilenpuffer& operator<<(Zeilenende);
+
+  private:
+    std::size_t Platz() const { return static_cast<std::size_t>(ende_ - frei_); }
+    // Passes on what has gathered, then takes `text` or, when it is larger than the buffer,
+    // passes it on as well.
+    Zeilenpuffer& Gross(std::string_view text);
+    void Abgeben();
+
+    std::ostream& aus_;
+    std::unique_ptr<char[]> puffer_;
+    char* frei_;
+    char* ende_;
+};
+
 // "%5.2f".
 inline std::string F52(double wert) {
     return Festkomma(wert, 5, 2);
@@ -55,6 +98,8 @@ enum class Textkodierung { Cp1252, Utf8 };
 // The picture line that sets a text element: "\put(x,y){\makebox(0,0)[al]{text}}". Both exports
 // write texts this way, the PostScript one into its wrapper.
 std::string Textzeile(const TElement& e, Textkodierung kodierung = Textkodierung::Cp1252);
+// The same line appended to `ziel`, without CR LF.
+void TextzeileAnhaengen(std::string& ziel, const TElement& e, Textkodierung kodierung);
 
 // The program's version as written into file headers.
 const std::string& Programmversion();
@@ -64,5 +109,8 @@ std::string Grundname(std::string_view pfad);
 
 // Writes `inhalt` to `pfad` atomically; a failure is reported through `m` naming the file.
 bool InhaltSchreiben(const std::string& pfad, const std::string& inhalt, Meldungen& m);
+// The same for content that `schreiber` writes to the stream as it goes.
+bool InhaltSchreiben(const std::string& pfad, const std::function<void(std::ostream&)>& schreiber,
+                     Meldungen& m);
 
 } // namespace vektra

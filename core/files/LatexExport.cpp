@@ -2,30 +2,28 @@
 
 #include "files/ExportGemeinsam.h"
 
-#include <sstream>
-
 namespace vektra {
 
 namespace {
 
-void Kopf(const Zeichnung& z, const Exportmass& mass, std::ostream& aus) {
+constexpr Zeilenende Ende;
+
+void Kopf(const Zeichnung& z, const Exportmass& mass, Zeilenpuffer& aus) {
     const auto& tex = z.Dialog.TeXBreite;
-    Zeile(aus, "%%Vektra32 V. " + Programmversion());
-    Zeile(aus, "\\def\\dick{" + tex[3] + "pt}");
-    Zeile(aus, "\\def\\normal{" + tex[2] + "pt}");
-    Zeile(aus, "\\def\\duenn{" + tex[1] + "pt}");
-    Zeile(aus, "\\unitlength " + z.Dialog.Unitlength + "mm");
-    Zeile(aus, "\\def\\emline#1#2#3#4#5#6{%");
-    Zeile(aus, "\\put(#1,#2){\\special{em:moveto}}%");
-    Zeile(aus, "\\put(#4,#5){\\special{em:lineto}}}");
-    Zeile(aus, "\\begin{picture}(" + F52(mass.W) + "," + F52(mass.H) + ")");
+    aus << "%%Vektra32 V. " << Programmversion() << Ende;
+    aus << "\\def\\dick{" << tex[3] << "pt}" << Ende;
+    aus << "\\def\\normal{" << tex[2] << "pt}" << Ende;
+    aus << "\\def\\duenn{" << tex[1] << "pt}" << Ende;
+    aus << "\\unitlength " << z.Dialog.Unitlength << "mm" << Ende;
+    aus << "\\def\\emline#1#2#3#4#5#6{%" << Ende;
+    aus << "\\put(#1,#2){\\special{em:moveto}}%" << Ende;
+    aus << "\\put(#4,#5){\\special{em:lineto}}}" << Ende;
+    aus << "\\begin{picture}(" << Zahl52{mass.W} << "," << Zahl52{mass.H} << ")" << Ende;
 }
 
-} // namespace
-
-bool LatexExportieren(const Zeichnung& z, std::ostream& aus, Meldungen& m, Textkodierung kodierung) {
-    Exportmass mass;
-    if (!ExportVorbereiten(z, mass, m)) return false;
+// The picture code of a drawing whose preparation has succeeded.
+void Schreiben(const Zeichnung& z, const Exportmass& mass, std::ostream& ziel, Textkodierung kodierung) {
+    Zeilenpuffer aus(ziel);
     Kopf(z, mass, aus);
 
     std::int32_t letzteFarbe = 0;
@@ -36,44 +34,56 @@ bool LatexExportieren(const Zeichnung& z, std::ostream& aus, Meldungen& m, Textk
         const std::string_view name = Breitenname(klasse);
         if (name.empty()) return false;
         if (klasse != letzteBreite) {
-            Zeile(aus, "\\special{em:linewidth \\" + std::string(name) + "}");
+            aus << "\\special{em:linewidth \\" << name << "}" << Ende;
             letzteBreite = klasse;
         }
         return true;
     };
+    std::string text;
     InEbenenFolge(z.Elemente, [&](int, const TElement& e) {
         if (e.Farbe != letzteFarbe) {
             const Farbanteile f = FarbeZerlegen(e.Farbe);
-            Zeile(aus, "\\color[rgb]{" + f.rot + "," + f.gruen + "," + f.blau + "}");
+            aus << "\\color[rgb]{" << f.rot << "," << f.gruen << "," << f.blau << "}" << Ende;
             letzteFarbe = e.Farbe;
         }
         switch (e.Art) {
         case Linie:
         case Pfeilspitze:
             if (breite(e.Breite))
-                Zeile(aus, "\\emline{" + F52(e.x1) + "}{" + F52(e.y1) + "}{1}{" + F52(e.x2) + "}{" +
-                               F52(e.y2) + "}{2}");
+                aus << "\\emline{" << Zahl52{e.x1} << "}{" << Zahl52{e.y1} << "}{1}{" << Zahl52{e.x2} << "}{"
+                    << Zahl52{e.y2} << "}{2}" << Ende;
             break;
         case Kreis:
             if (breite(e.Breite))
-                Zeile(aus, "\\put(" + F52(e.x1) + "," + F52(e.y1) + "){\\circle" + (e.gefuellt ? "*" : "") +
-                               "{" + F52(e.Durchmesser) + "}}");
+                aus << "\\put(" << Zahl52{e.x1} << "," << Zahl52{e.y1} << "){\\circle"
+                    << (e.gefuellt ? "*" : "") << "{" << Zahl52{e.Durchmesser} << "}}" << Ende;
             break;
         case Text:
-            Zeile(aus, Textzeile(e, kodierung));
+            text.clear();
+            TextzeileAnhaengen(text, e, kodierung);
+            aus << text << Ende;
             break;
         default:
             break;
         }
     });
-    Zeile(aus, "\\end{picture}");
+    aus << "\\end{picture}" << Ende;
+}
+
+} // namespace
+
+bool LatexExportieren(const Zeichnung& z, std::ostream& aus, Meldungen& m, Textkodierung kodierung) {
+    Exportmass mass;
+    if (!ExportVorbereiten(z, mass, m)) return false;
+    Schreiben(z, mass, aus, kodierung);
     return true;
 }
 
 bool LatexExportDatei(const Zeichnung& z, const std::string& pfad, Meldungen& m, Textkodierung kodierung) {
-    std::ostringstream inhalt;
-    if (!LatexExportieren(z, inhalt, m, kodierung)) return false;
-    return InhaltSchreiben(pfad, inhalt.str(), m);
+    Exportmass mass;
+    if (!ExportVorbereiten(z, mass, m)) return false;
+    return InhaltSchreiben(
+        pfad, [&](std::ostream& aus) { Schreiben(z, mass, aus, kodierung); }, m);
 }
 
 } // namespace vektra

@@ -1,23 +1,138 @@
 #include "text/Format.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 
 namespace vektra {
 
-std::string Festkomma(double wert, int breite, int stellen) {
-    char puffer[400];
-    std::string s;
-    if (std::isfinite(wert)) {
-        auto [ende, fehler] =
-            std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen);
-        s = fehler == std::errc{} ? std::string(puffer, ende) : std::string("0");
-    } else {
-        s = std::isnan(wert) ? "nan" : (wert < 0 ? "-inf" : "inf");
+namespace {
+
+// Decimals the exact integer path handles: 5^4 times a 53-bit mantissa still fits 64 bits.
+constexpr int SchnellStellen = 4;
+constexpr std::uint64_t Fuenferpotenz[SchnellStellen + 1] = {1, 5, 25, 125, 625};
+constexpr auto Zehnerpotenz = [] {
+    std::array<std::uint64_t, 20> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i)
+        p[i] = p[i - 1] * 10;
+    return p;
+}();
+constexpr auto Ziffernpaare = [] {
+    std::array<char, 200> p{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        p[2 * i] = static_cast<char>('0' + i / 10);
+        p[2 * i + 1] = static_cast<char>('0' + i % 10);
     }
-    if (static_cast<int>(s.size()) < breite) s.insert(0, static_cast<std::size_t>(breite) - s.size(), ' ');
+    return p;
+}();
+
+// |wert| rounded to `stellen` decimals and scaled to a whole number, as printf rounds: the exact
+// binary value, a tie to the even neighbour. False when `stellen` or |wert| (from 1e9 on) is
+// beyond what 64 bits hold; NaN and infinity are beyond too.
+bool GanzSkaliert(double wert, int stellen, std::uint64_t& ergebnis) {
+    if (stellen < 0 || stellen > SchnellStellen || !(std::fabs(wert) < 1e9)) return false;
+    const auto bits = std::bit_cast<std::uint64_t>(wert);
+    const auto exponent = static_cast<int>((bits >> 52) & 0x7FF);
+    std::uint64_t mantisse = bits & ((std::uint64_t{1} << 52) - 1);
+    if (exponent != 0) mantisse |= std::uint64_t{1} << 52;
+    // |wert| * 10^stellen = mantisse * 5^stellen * 2^(zweier).
+    const int zweier = (exponent == 0 ? -1074 : exponent - 1075) + stellen;
+    const std::uint64_t n = mantisse * Fuenferpotenz[stellen];
+    if (zweier >= 0) {
+        ergebnis = n << zweier;
+        return true;
+    }
+    const int schieben = -zweier;
+    if (schieben >= 64) {
+        ergebnis = 0; // n < 2^63, below half of the unit
+        return true;
+    }
+    const std::uint64_t rest = n & ((std::uint64_t{1} << schieben) - 1);
+    const std::uint64_t halb = std::uint64_t{1} << (schieben - 1);
+    ergebnis = n >> schieben;
+    if (rest > halb || (rest == halb && (ergebnis & 1) != 0)) ++ergebnis;
+    return true;
+}
+
+// Writes the `anzahl` lowest decimal digits of `wert` so that they end at `ende`, two at a
+// time; returns where they begin and what is left of `wert` above them.
+std::pair<char*, std::uint64_t> ZiffernVor(char* ende, std::uint64_t wert, int anzahl) {
+    for (; anzahl >= 2; anzahl -= 2) {
+        ende -= 2;
+        std::memcpy(ende, &Ziffernpaare[2 * (wert % 100)], 2);
+        wert /= 100;
+    }
+    if (anzahl == 1) {
+        *--ende = static_cast<char>('0' + wert % 10);
+        wert /= 10;
+    }
+    return {ende, wert};
+}
+
+// The number without padding, the general way, into `puffer` (FestkommaPlatz characters).
+char* Allgemein(char* puffer, double wert, int stellen) {
+    if (!std::isfinite(wert)) {
+        const std::string_view text = std::isnan(wert) ? "nan" : (wert < 0 ? "-inf" : "inf");
+        return std::copy(text.begin(), text.end(), puffer);
+    }
+    const auto [ende, fehler] =
+        std::to_chars(puffer, puffer + FestkommaPlatz, wert, std::chars_format::fixed, stellen);
+    if (fehler == std::errc{}) return ende;
+    *puffer = '0';
+    return puffer + 1;
+}
+
+} // namespace
+
+char* FestkommaSchreiben(char* ziel, double wert, int breite, int stellen) {
+    std::uint64_t skaliert = 0;
+    if (GanzSkaliert(wert, stellen, skaliert)) {
+        // As many digits as the number has, and at least one before the point.
+        int ziffern = stellen + 1;
+        while (ziffern < 20 && skaliert >= Zehnerpotenz[static_cast<std::size_t>(ziffern)])
+            ++ziffern;
+        const bool minus = std::signbit(wert);
+        const int laenge = minus + ziffern + (stellen > 0);
+        if (laenge < breite) {
+            // The blanks: for a short field eight in one go, any past the field lie beyond the end
+            // returned.
+            if (breite <= 8)
+                std::memcpy(ziel, "        ", 8);
+            else
+                std::memset(ziel, ' ', static_cast<std::size_t>(breite - laenge));
+            ziel += breite - laenge;
+        }
+        if (minus) *ziel++ = '-';
+        char* const ende = ziel + ziffern + (stellen > 0);
+        auto [z, ganz] = ZiffernVor(ende, skaliert, stellen);
+        if (stellen > 0) *--z = '.';
+        ZiffernVor(z, ganz, ziffern - stellen);
+        return ende;
+    }
+    char lang[FestkommaPlatz];
+    const char* ende = Allgemein(lang, wert, stellen);
+    for (auto n = ende - lang; n < breite; ++n)
+        *ziel++ = ' ';
+    return std::copy(static_cast<const char*>(lang), ende, ziel);
+}
+
+std::string Festkomma(double wert, int breite, int stellen) {
+    std::string s;
+    FestkommaAnhaengen(s, wert, breite, stellen);
     return s;
+}
+
+void FestkommaAnhaengen(std::string& ziel, double wert, int breite, int stellen) {
+    char puffer[FestkommaPlatz];
+    const auto laenge = static_cast<int>(FestkommaSchreiben(puffer, wert, 0, stellen) - puffer);
+    if (laenge < breite) ziel.append(static_cast<std::size_t>(breite - laenge), ' ');
+    ziel.append(puffer, static_cast<std::size_t>(laenge));
 }
 
 long long Runden(double wert) {

@@ -10,6 +10,12 @@ namespace vektra {
 
 // Like printf("%W.Pf"): at least `breite` characters, right-aligned, `stellen` decimals, ".".
 std::string Festkomma(double wert, int breite, int stellen);
+// The same appended to `ziel`.
+void FestkommaAnhaengen(std::string& ziel, double wert, int breite, int stellen);
+// The same written to `ziel`, which has room for `breite` characters and for FestkommaPlatz;
+// returns the end of the number.
+constexpr int FestkommaPlatz = 400;
+char* FestkommaSchreiben(char* ziel, double wert, int breite, int stellen);
 // Round half to even, as the whole program rounds.
 long long Runden(double wert);
 

@@ -308,6 +308,8 @@ const std::vector<Texteintrag> Eintraege{
      "Kurven bis dahin geschrieben (Rückgabewert 3); entstand noch nichts, wird\n"
      "nichts geschrieben (Rückgabewert 1).\n",
      Anwendung::Wert},
+    {"v.KonvCairoFehlt", "%s lässt sich nicht starten (%s), es schreibt .vkp, .svg, .png und .pdf.",
+     Anwendung::Wert},
     {"v.KonvAusgabeUnbekannt",
      "unbekanntes Ausgabeformat (erwartet .vks, .vkx, .vkp, .vkm, .svg, .png oder .pdf): ", Anwendung::Wert},
     {"v.KonvRef", "--ref erwartet zwei Zahlen mit Komma dazwischen, nicht „%s“.", Anwendung::Wert},

@@ -1,4 +1,5 @@
 #include "Konverter.h"
+#include "Cairoausgaben.h"
 #include "Testhilfe.h"
 #include "files/Makrodatei.h"
 #include "files/Zeichnungsdatei.h"
@@ -16,7 +17,7 @@ class Konverter : public testing::Test {
   protected:
     int Aufruf(std::vector<std::string> args) {
         aus_.str(""), err_.str("");
-        return Konvertieren(args, aus_, err_);
+        return Konvertieren(args, aus_, err_, CairoausgabeSchreiben);
     }
     Zeichnung Gelesen(const std::string& name) {
         Zeichnung z;
@@ -49,6 +50,40 @@ TEST_F(Konverter, FalscherAufrufUndHilfe) {
     EXPECT_TRUE(aus_.str().starts_with(
         "Aufruf: vektra32-convert [--ref X,Y | --scale PX] [--utf8] EINGABE AUSGABE\n"));
     EXPECT_TRUE(err_.str().empty());
+}
+
+TEST_F(Konverter, OhneCairoBleibtEineCairoausgabeUngelesenUndUngeschrieben) {
+    // The program without cairo learns, after the arguments are checked and before the input is
+    // read, that the call is for the one with cairo: the input need not even exist.
+    const std::string fehlt = o_.Datei("fehlt.vks");
+    const std::vector<std::vector<std::string>> aufrufe{
+        {fehlt, o_.Datei("a.vkp")},
+        {fehlt, o_.Datei("a.SVG")},
+        {"--scale", "3", fehlt, o_.Datei("a.png")},
+        {"--utf8", fehlt, o_.Datei("a.vkp")},
+        {fehlt, o_.Datei("a.pdf")},
+        {"--curve", "t", "sqrt(2-n)", "--n1", "5", o_.Datei("k.vkp")}};
+    for (const auto& args : aufrufe) {
+        err_.str("");
+        EXPECT_EQ(Konvertieren(args, aus_, err_, nullptr), CairoNoetig) << args.back();
+        EXPECT_TRUE(err_.str().empty()) << err_.str();
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(o_.pfad), {}), 0);
+
+    // A wrong call is answered without cairo; what needs none is written without it.
+    EXPECT_EQ(Konvertieren(std::vector<std::string>{"--scale", "0", fehlt, "a.png"}, aus_, err_, nullptr),
+              FalscherAufruf);
+    EXPECT_EQ(Konvertieren(std::vector<std::string>{"--curve", "t", "t", "--n1", "x", "k.vkp"}, aus_, err_,
+                           nullptr),
+              FalscherAufruf);
+    EXPECT_EQ(Konvertieren(std::vector<std::string>{"--curve", "t", "t", "--t1", "5", o_.Datei("k.vkx")},
+                           aus_, err_, nullptr),
+              KonvertiertOk);
+    Zeichnung z = Beispielzeichnung();
+    EXPECT_EQ(AusgabeSchreiben(z, o_.Datei("b.vks"), p_, nullptr), KonvertiertOk);
+    EXPECT_EQ(AusgabeSchreiben(z, o_.Datei("b.vkp"), p_, nullptr), CairoNoetig);
+    EXPECT_EQ(std::distance(fs::directory_iterator(o_.pfad), {}), 2);
+    EXPECT_TRUE(p_.liste.empty());
 }
 
 TEST_F(Konverter, BildWirdZuAllenAusgaben) {
@@ -111,7 +146,7 @@ TEST_F(Konverter, MeldungenUndExitcodes) {
 
     // An output that cannot be written is reported with exit 1.
     Zeichnung z = Beispielzeichnung();
-    EXPECT_EQ(AusgabeSchreiben(z, o_.Datei("fehlt/b.vkp"), p_), KonvertiertNicht);
+    EXPECT_EQ(AusgabeSchreiben(z, o_.Datei("fehlt/b.vkp"), p_, CairoausgabeSchreiben), KonvertiertNicht);
     EXPECT_EQ(p_.liste.size(), 1u);
 }
 

@@ -1,7 +1,9 @@
 #include "files/LatexExport.h"
 #include "Testhilfe.h"
+#include "files/ExportGemeinsam.h"
 #include "text/Texte.h"
 
+#include <cstdio>
 #include <sstream>
 
 using namespace testhilfe;
@@ -80,4 +82,42 @@ TEST(LatexExport, ObersteEbenenInIhrerFolge) {
     EXPECT_LT(stelle(" 9"), stelle("10"));
     EXPECT_NE(stelle("10"), std::string::npos);
     EXPECT_EQ(stelle("11"), std::string::npos);
+}
+
+TEST(LatexExport, GrosseZeichnungInStueckenGleichWieAmStueck) {
+    // Far more than one piece of the line buffer: every line arrives once and in order, in the
+    // stream and in the file alike.
+    Zeichnung z;
+    std::string erwartet;
+    for (int i = 0; i < 6000; ++i) {
+        const double x = i * 0.37 - 500, y = i % 97 * 1.005;
+        NeuerStrich(z, x, y, x + 0.125, -y);
+        char zeile[100];
+        std::snprintf(zeile, sizeof zeile, "\\emline{%5.2f}{%5.2f}{1}{%5.2f}{%5.2f}{2}\r\n", x, y, x + 0.125,
+                      -y);
+        erwartet += zeile;
+    }
+    const std::string s = Bild(z);
+    const std::string linien = s.substr(s.find("\\emline"));
+    EXPECT_EQ(linien, erwartet + "\\end{picture}\r\n");
+
+    Ordner o;
+    Protokoll p;
+    ASSERT_TRUE(LatexExportDatei(z, o.Datei("gross.vkx"), p));
+    EXPECT_EQ(DateiInhalt(o.Datei("gross.vkx")), Export(z));
+}
+
+TEST(LatexExport, ZeilenpufferNimmtAuchUeberlangeStuecke) {
+    // Pieces larger than the buffer's room, numbers at its edge: all of it arrives in order.
+    std::ostringstream aus;
+    std::string erwartet;
+    {
+        Zeilenpuffer puffer(aus);
+        for (std::size_t laenge : {10u, 70000u, 3u, 9000u, 65000u, 500u, 200000u}) {
+            const std::string stueck(laenge, static_cast<char>('a' + laenge % 26));
+            puffer << stueck << Zahl52{-1.005} << Zahl52{1e300} << Zeilenende{};
+            erwartet += stueck + "-1.00" + Festkomma(1e300, 5, 2) + "\r\n";
+        }
+    }
+    EXPECT_EQ(aus.str(), erwartet);
 }

@@ -166,6 +166,54 @@ TEST(Zeichnungsdatei, FehlerhafteInhalteAbgelehnt) {
     EXPECT_EQ(Lesen(Anfang("VEKTRA42  ", 0).b).first.Elemente.Anzahl(), 0);
 }
 
+TEST(Zeichnungsdatei, GrosseDateiUeberBlockgrenzenGelesenUndGeprueft) {
+    // Lines, circles and over-long texts in turn, so records and skipped characters lie across
+    // every place where the reader takes the next block of the file.
+    constexpr int Gruppen = 700;
+    Bau b = Anfang("VEKTRA42  ", 3 * Gruppen);
+    for (int i = 0; i < Gruppen; ++i) {
+        b.Satz(Linie, i, 3).F64(i).F64(-i).F64(i + 0.5).F64(1).I16(static_cast<std::int16_t>(i % 3));
+        b.Satz(Kreis, 0, 5).F64(i).F64(2).F64(i * 0.25).I16(1).U8(i % 2);
+        const std::string text = std::to_string(i) + std::string(300, 'x');
+        b.Satz(Text, 0, 8).F64(i).F64(3).Txt("tl").I32(static_cast<std::int32_t>(text.size())).Txt(text);
+    }
+    const Zeichnung z = Lesen(b.b).first;
+    ASSERT_EQ(z.Elemente.Anzahl(), 3 * Gruppen);
+    for (int i = 0; i < Gruppen && !::testing::Test::HasFailure(); ++i) {
+        const TElement& l = z.Elemente[3 * i + 1];
+        const TElement& k = z.Elemente[3 * i + 2];
+        const TElement& t = z.Elemente[3 * i + 3];
+        EXPECT_TRUE(l.Farbe == i && l.x1 == i && l.x2 == i + 0.5 && l.Breite == i % 3) << i;
+        EXPECT_TRUE(k.Art == Kreis && k.Durchmesser == i * 0.25 && k.gefuellt == (i % 2 == 1)) << i;
+        EXPECT_EQ(t.Text, (std::to_string(i) + std::string(300, 'x')).substr(0, 255)) << i;
+    }
+
+    // Cut anywhere, around block boundaries too, the file is refused naming its length.
+    for (std::size_t n : {std::size_t{65535}, std::size_t{65536}, std::size_t{65537}, std::size_t{131072},
+                          std::size_t{131073}, std::size_t{200001}, b.b.size() - 1})
+        EXPECT_EQ(Lesen(b.b.substr(0, n), Leseergebnis::Fehler).second,
+                  "Die Datei endet unerwartet nach " + std::to_string(n) + " Bytes.");
+
+    // A stream that fails while it is read gives the read error, never a drawing.
+    struct Bricht : std::streambuf {
+        std::string daten;
+        std::size_t gegeben = 0;
+        int_type underflow() override {
+            if (gegeben >= 100000) throw std::ios_base::failure("kaputt");
+            char* anfang = daten.data() + gegeben;
+            setg(anfang, anfang, anfang + 1000);
+            gegeben += 1000;
+            return traits_type::to_int_type(*anfang);
+        }
+    } kaputt;
+    kaputt.daten = b.b;
+    std::istream ein(&kaputt);
+    Zeichnung gelesen;
+    std::string fehler;
+    EXPECT_EQ(ZeichnungLesen(ein, gelesen, fehler), Leseergebnis::Fehler);
+    EXPECT_TRUE(fehler.starts_with("Lesefehler nach ")) << fehler;
+}
+
 TEST(Zeichnungsdatei, LesefehlerBehaltenDieZeichnung) {
     // Reading `pfad` fails with one message starting with `meldung`; the open drawing stays as it was.
     const auto scheitert = [](const std::string& pfad, const std::string& meldung,

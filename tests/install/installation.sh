@@ -16,7 +16,7 @@ cmake --install "$build" --prefix "$arbeit/prefix" >install.log 2>&1 || fehlschl
 p=$arbeit/prefix
 share=$p/share
 
-for datei in bin/vektra32 bin/vektra32-convert; do
+for datei in bin/vektra32 bin/vektra32-convert libexec/vektra32/vektra32-convert-cairo; do
     [ -x "$p/$datei" ] || fehlschlag "$datei fehlt oder ist nicht ausführbar"
 done
 desktop=$share/applications/vektra32.desktop
@@ -86,6 +86,15 @@ done
 "$p/bin/vektra32-convert" "$daten/beispiel.vkx" bild.vks 2>konverter.log || fehlschlag "Konverter: $(cat konverter.log)"
 "$p/bin/vektra32-convert" bild.vks bild.vkx 2>konverter.log || fehlschlag "Konverter: $(cat konverter.log)"
 grep -q '\\begin{picture}' bild.vkx || fehlschlag "bild.vkx ohne picture"
+# What is drawn with cairo it hands to the program in libexec; a converter that finds none there
+# says so.
+"$p/bin/vektra32-convert" bild.vks bild.svg 2>konverter.log || fehlschlag "Konverter: $(cat konverter.log)"
+grep -q '<svg' bild.svg || fehlschlag "bild.svg ist kein SVG"
+mkdir allein && cp "$p/bin/vektra32-convert" allein/
+ergebnis=0
+allein/vektra32-convert bild.vks allein.svg 2>konverter.log || ergebnis=$?
+[ "$ergebnis" -eq 1 ] && [ ! -e allein.svg ] && grep -q 'vektra32-convert-cairo lässt sich nicht starten' konverter.log ||
+    fehlschlag "Konverter ohne vektra32-convert-cairo: $ergebnis, $(cat konverter.log)"
 
 # The installed editor opens the drawing and keeps running until it is stopped; its settings
 # stay in the temporary folder.

@@ -1,4 +1,5 @@
 #include "Bildhilfe.h"
+#include "Cairoausgaben.h"
 #include "Konverter.h"
 #include "Testhilfe.h"
 
@@ -24,7 +25,7 @@ class KonverterVorschau : public testing::Test {
     int Aufruf(std::vector<std::string> args) {
         err_.str("");
         std::ostringstream aus;
-        return Konvertieren(args, aus, err_);
+        return Konvertieren(args, aus, err_, CairoausgabeSchreiben);
     }
 
     Ordner o_;
