@@ -1,4 +1,6 @@
-// Full redraw of a large mixed drawing, against the same primitives in one plain QPainter pass.
+// Full redraw of a mixed drawing of 32000 and of 1000 elements, against the same primitives in
+// one plain QPainter pass.
+#include "Mischbild.h"
 #include "model/Zeichnung.h"
 #include "text/Cp1252.h"
 #include "view/Ansicht.h"
@@ -12,75 +14,36 @@
 
 #include <benchmark/benchmark.h>
 
-#include <random>
-
 namespace {
 
-constexpr int Breite = 1600, Hoehe = 1000;
-
-// 32000 elements in creation order: three lines to one circle to one text, spread over the
-// visible area at zoom level 4.
-void Fuellen(vektra::Zeichnung& doc) {
-    std::mt19937 zufall(4711);
-    std::uniform_real_distribution<double> x(0, 175), y(0, 108), d(0.5, 12);
-    std::uniform_int_distribution<int> klasse(0, 2), farbe(0, 0xFFFFFF);
-    for (int i = 0; i < vektra::MaxElemente; ++i) {
-        vektra::TElement& e = *doc.Elemente.NeuesElement();
-        e.Farbe = farbe(zufall);
-        e.x1 = x(zufall);
-        e.y1 = y(zufall);
-        switch (i % 5) {
-        case 3:
-            e.Art = vektra::Kreis;
-            e.Ebene = vektra::EbeneKreis;
-            e.Durchmesser = d(zufall);
-            e.gefuellt = i % 2 == 0;
-            e.Breite = static_cast<std::int16_t>(klasse(zufall));
-            break;
-        case 4:
-            e.Art = vektra::Text;
-            e.Ebene = vektra::EbeneText;
-            e.TextSetzen("Gr\xF6\xDF"
-                         "e " +
-                         std::to_string(i));
-            e.Ausrichtung = "cc";
-            break;
-        default:
-            e.Art = vektra::Linie;
-            e.Ebene = vektra::EbeneLinie;
-            e.x2 = e.x1 + d(zufall);
-            e.y2 = e.y1 + d(zufall) - 6;
-            e.Breite = static_cast<std::int16_t>(klasse(zufall));
-            break;
-        }
-    }
-}
+using bench::Bildbreite;
+using bench::Bildhoehe;
 
 void BM_Neuzeichnen(benchmark::State& state) {
     vektra::Zeichnung doc;
     vektra::Ansicht view;
     MyDraw zf;
     Lineal v, h;
-    zf.resize(Breite, Hoehe);
-    v.resize(40, Hoehe);
-    h.resize(Breite + 40, 20);
+    zf.resize(Bildbreite, Bildhoehe);
+    v.resize(40, Bildhoehe);
+    h.resize(Bildbreite + 40, 20);
     Maler maler(doc, view, zf, v, h);
-    Fuellen(doc);
+    bench::MischbildFuellen(doc, static_cast<int>(state.range(0)));
     for (auto _ : state) {
         maler.zeichneneu({});
         benchmark::DoNotOptimize(zf.Flaeche().Image().constBits());
     }
 }
-BENCHMARK(BM_Neuzeichnen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Neuzeichnen)->Arg(vektra::MaxElemente)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // The same elements straight onto an image: pixel positions, pens and texts worked out inside
 // the loop as the painter must, but without the canvas state, grid or Ebene passes.
 void BM_EinfacherQPainter(benchmark::State& state) {
     vektra::Zeichnung doc;
     vektra::Ansicht view;
-    view.Hoehe = Hoehe;
-    Fuellen(doc);
-    QImage bild(Breite, Hoehe, QImage::Format_RGB32);
+    view.Hoehe = Bildhoehe;
+    bench::MischbildFuellen(doc, static_cast<int>(state.range(0)));
+    QImage bild(Bildbreite, Bildhoehe, QImage::Format_RGB32);
     QFont schrift;
     schrift.setStyleStrategy(QFont::NoAntialias);
     const QFontMetrics metrik(schrift, &bild);
@@ -113,7 +76,7 @@ void BM_EinfacherQPainter(benchmark::State& state) {
         benchmark::DoNotOptimize(bild.constBits());
     }
 }
-BENCHMARK(BM_EinfacherQPainter)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EinfacherQPainter)->Arg(vektra::MaxElemente)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -28,6 +28,11 @@ qreal Stiftbreite(int breite, qreal verhaeltnis) {
     return geraet / verhaeltnis;
 }
 
+QPen Linienstift(const QColor& farbe, const Stift& z, qreal verhaeltnis) {
+    return QPen(farbe, Stiftbreite(z.Breite, verhaeltnis), z.Gepunktet ? Qt::DotLine : Qt::SolidLine,
+                Qt::SquareCap, Qt::MiterJoin);
+}
+
 } // namespace
 
 // What the open painter is set up for: pen lines, filled shapes or text.
@@ -45,6 +50,7 @@ void Leinwand::Resize(int w, int h, qreal pixelverhaeltnis) {
     breite_ = std::max(w, 1);
     hoehe_ = std::max(h, 1);
     const qreal v = pixelverhaeltnis > 0 ? pixelverhaeltnis : 1;
+    if (v != vorrat_.Pixelverhaeltnis()) vorrat_.Leeren(v);
     bild_ = QImage(static_cast<int>(std::ceil(breite_ * v)), static_cast<int>(std::ceil(hoehe_ * v)),
                    QImage::Format_RGB32);
     bild_.setDevicePixelRatio(v);
@@ -62,6 +68,7 @@ void Leinwand::SchriftSetzen(const QFont& schrift) {
     metrik_.emplace(schrift_, &bild_);
     metrikFett_.emplace(schriftFett_, &bild_);
     angewandt_.reset();
+    vorrat_.Leeren(Pixelverhaeltnis());
 }
 
 QPainter& Leinwand::Painter() {
@@ -90,9 +97,7 @@ void Leinwand::Anwenden(QPainter& p, Art art) {
         p.setPen(Zustand.Schriftfarbe);
         p.setFont(Zustand.Fett ? schriftFett_ : schrift_);
     } else {
-        QPen stift(Zustand.Farbe, Stiftbreite(Zustand.Breite, Pixelverhaeltnis()),
-                   Zustand.Gepunktet ? Qt::DotLine : Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-        p.setPen(stift);
+        p.setPen(Linienstift(Zustand.Farbe, Zustand, Pixelverhaeltnis()));
     }
     if (art == Art::Flaeche && !Zustand.PinselKlar)
         p.setBrush(Zustand.Pinselfarbe);
@@ -107,10 +112,14 @@ void Leinwand::MoveTo(int x, int y) {
 }
 
 void Leinwand::LineTo(int x, int y) {
+    const QPoint von = position_;
+    position_ = QPoint(x, y);
+    if (Ausserhalb(QRect(QPoint(std::min(von.x(), x), std::min(von.y(), y)),
+                         QPoint(std::max(von.x(), x), std::max(von.y(), y)))))
+        return;
     QPainter& p = Painter();
     Anwenden(p, Art::Linie);
-    p.drawLine(position_, QPoint(x, y));
-    position_ = QPoint(x, y);
+    p.drawLine(von, position_);
     Fertig();
 }
 
@@ -150,7 +159,25 @@ void Leinwand::Rectangle(int x1, int y1, int x2, int y2) {
 
 void Leinwand::Ellipse(int x1, int y1, int x2, int y2) {
     const QRect r = Kasten(x1, y1, x2, y2);
-    if (r.width() < 0 || r.height() < 0) return;
+    if (r.width() < 0 || r.height() < 0 || Ausserhalb(r)) return;
+    if (Gestempelt(Zustand.Farbe) && !Zustand.Gepunktet &&
+        (Zustand.PinselKlar || Zustand.Pinselfarbe == Zustand.Farbe)) {
+        Schablonenvorrat::Eintrag& e = vorrat_.Ellipse(r.size(), Zustand.Breite, !Zustand.PinselKlar);
+        if (!e.aufgenommen) {
+            // Room for the pen beyond the box on every side.
+            const int rand = std::max(Zustand.Breite, 1) + 2;
+            vorrat_.Aufnehmen(e, r.size() + QSize(2 * rand + 1, 2 * rand + 1), QPoint(rand, rand),
+                              [&](QPainter& p) {
+                                  p.setPen(Linienstift(Qt::black, Zustand, Pixelverhaeltnis()));
+                                  p.setBrush(Zustand.PinselKlar ? QBrush() : QBrush(Qt::black));
+                                  p.drawEllipse(QRect(QPoint(rand, rand), r.size()));
+                              });
+        }
+        if (e.bild) {
+            Stempeln(*e.bild, r.topLeft(), Zustand.Farbe);
+            return;
+        }
+    }
     if (!(Zustand.NichtXor && !Zustand.PinselKlar)) {
         QPainter& p = Painter();
         Anwenden(p, Art::Flaeche);
@@ -165,6 +192,25 @@ void Leinwand::Ellipse(int x1, int y1, int x2, int y2) {
 
 void Leinwand::TextOut(int x, int y, const QString& s) {
     if (s.isEmpty()) return;
+    if (Gestempelt(Zustand.Schriftfarbe)) {
+        Schablonenvorrat::Eintrag& e = Texteintrag(s);
+        if (!e.aufgenommen) {
+            const QFont& schrift = Zustand.Fett ? schriftFett_ : schrift_;
+            const QFontMetrics& m = Metrik(Zustand.Fett);
+            // A line height of room on every side for glyphs reaching beyond their box.
+            const int rand = m.height();
+            vorrat_.Aufnehmen(e, QSize(e.breite, m.height()) + QSize(2 * rand, 2 * rand), QPoint(rand, rand),
+                              [&](QPainter& p) {
+                                  p.setFont(schrift);
+                                  p.setPen(Qt::black);
+                                  p.drawText(QPoint(rand, rand + m.ascent()), s);
+                              });
+        }
+        if (e.bild) {
+            Stempeln(*e.bild, QPoint(x, y), Zustand.Schriftfarbe);
+            return;
+        }
+    }
     QPainter& p = Painter();
     Anwenden(p, Art::Schrift);
     p.drawText(QPoint(x, y + Metrik(Zustand.Fett).ascent()), s);
@@ -172,8 +218,33 @@ void Leinwand::TextOut(int x, int y, const QString& s) {
 }
 
 QSize Leinwand::TextExtent(const QString& s) const {
-    const QFontMetrics& m = Metrik(Zustand.Fett);
-    return QSize(m.horizontalAdvance(s), m.height());
+    return QSize(Texteintrag(s).breite, Metrik(Zustand.Fett).height());
+}
+
+Schablonenvorrat::Eintrag& Leinwand::Texteintrag(const QString& s) const {
+    const bool fett = Zustand.Fett;
+    return vorrat_.Text(s, fett, [&] { return Metrik(fett).horizontalAdvance(s); });
+}
+
+bool Leinwand::Ausserhalb(const QRect& r) const {
+    // Half the pen beyond the figure, and a pixel for rounding.
+    const int rand = std::max(Zustand.Breite, 1) + 2;
+    return !QRect(0, 0, breite_, hoehe_).intersects(r.adjusted(-rand, -rand, rand, rand));
+}
+
+bool Leinwand::Gestempelt(const QColor& farbe) const {
+    // At a fractional ratio a figure moved by whole logical pixels moves by fractions of device
+    // pixels, which changes its pixels; not-xor and translucent colours mix with what is there.
+    const qreal v = Pixelverhaeltnis();
+    return !Zustand.NichtXor && farbe.alpha() == 255 && v == std::floor(v);
+}
+
+void Leinwand::Stempeln(const Schablone& s, QPoint linksOben, const QColor& farbe) {
+    // The open painter holds the image unshared, so its pixels are written in place.
+    Painter();
+    const int v = static_cast<int>(Pixelverhaeltnis());
+    s.Setzen(bild_, linksOben * v, farbe.rgb());
+    Fertig();
 }
 
 const QFontMetrics& Leinwand::Metrik(bool fett) const {

@@ -6,6 +6,11 @@
 // Coordinates, sizes, pen widths and text measures are logical pixels. The image itself holds
 // the screen's device pixels (its pixel ratio times as many each way), so lines and texts stay
 // sharp on a scaled screen while every rule of the drawing keeps counting logical pixels.
+//
+// Figures that leave no pixel on the image are not drawn at all, and texts and ellipses drawn in
+// copy mode are set from stencils of their first drawing (view/Schablonenvorrat.h).
+#include "view/Schablonenvorrat.h"
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
@@ -99,6 +104,12 @@ class Leinwand {
     void Anwenden(QPainter& p, Art art);
     void Form(const QPainterPath& umriss);
     const QFontMetrics& Metrik(bool fett) const;
+    // True when a figure within `r`, drawn with the current pen, leaves no pixel on the image.
+    bool Ausserhalb(const QRect& r) const;
+    // True when a figure in `farbe` can be set from a stencil.
+    bool Gestempelt(const QColor& farbe) const;
+    void Stempeln(const Schablone& s, QPoint linksOben, const QColor& farbe);
+    Schablonenvorrat::Eintrag& Texteintrag(const QString& s) const;
 
     QImage bild_;
     int breite_ = 0;
@@ -108,6 +119,7 @@ class Leinwand {
     QFont schriftFett_;
     std::optional<QFontMetrics> metrik_;
     std::optional<QFontMetrics> metrikFett_;
+    mutable Schablonenvorrat vorrat_;
     std::unique_ptr<QPainter> painter_;
     int stapelTiefe_ = 0;
     bool veraendert_ = false;

@@ -9,8 +9,10 @@
 #include <QPoint>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class MyDraw;
 class Lineal;
@@ -83,4 +85,6 @@ class Maler {
     bool kreuzGezeigt_ = false;
     QPoint kreuz_;
     unsigned generation_ = 0;
+    // The indices of the elements of each Ebene 0..9, kept between redraws for their memory.
+    std::array<std::vector<int>, 10> ebenen_;
 };

@@ -1,0 +1,68 @@
+#pragma once
+// The stencils of the figures a canvas draws again and again: ellipses by box, pen width and
+// filling, and texts by string and boldness together with their measured width. A full redraw
+// of a large drawing then shapes no text and strokes no ellipse it has drawn before.
+//
+// The store keeps to a memory budget: when it is full, the entries not used since the last time
+// it was full go; if the drawing needs more than the budget, the rest is drawn directly.
+#include "view/Schablone.h"
+
+#include <QImage>
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <unordered_map>
+
+class QPainter;
+
+class Schablonenvorrat {
+  public:
+    struct Eintrag {
+        int breite = 0; // of a text, in logical pixels
+        std::optional<Schablone> bild;
+        bool aufgenommen = false; // drawn once; without `bild` the figure is drawn directly
+        bool benutzt = true;
+    };
+
+    explicit Schablonenvorrat(std::size_t budget = 48u << 20) : budget_(budget) {}
+
+    // The entry of a text; `messen` gives its width when it is new.
+    Eintrag& Text(const QString& s, bool fett, const std::function<int()>& messen);
+    // The entry of an ellipse in a box of the given logical size.
+    Eintrag& Ellipse(QSize kasten, int stiftbreite, bool gefuellt);
+
+    // Draws a figure black on white into a scratch image `flaeche` logical pixels large and keeps
+    // its pixels around the logical point `anker` in the entry, if it is not too large.
+    void Aufnehmen(Eintrag& e, QSize flaeche, QPoint anker, const std::function<void(QPainter&)>& malen);
+
+    // Forgets every stencil; for a new pixel ratio or font.
+    void Leeren(qreal pixelverhaeltnis);
+    qreal Pixelverhaeltnis() const { return verhaeltnis_; }
+
+  private:
+    // A text by string and boldness; an ellipse by box and pen, with `art` telling them apart.
+    struct Schluessel {
+        QString text;
+        std::uint64_t masse = 0;
+        std::uint32_t art = 0;
+        bool operator==(const Schluessel&) const = default;
+    };
+    struct Streuung {
+        std::size_t operator()(const Schluessel& k) const noexcept;
+    };
+
+    Eintrag& Holen(Schluessel k, const std::function<int()>& messen);
+    // Makes room for `bytes` more; false when the entries in use already fill the budget.
+    bool Platz(std::size_t bytes);
+    static std::size_t Groesse(const Schluessel& k, const Eintrag& e);
+
+    std::unordered_map<Schluessel, Eintrag, Streuung> eintraege_;
+    std::pair<const Schluessel, Eintrag>* letzter_ = nullptr;
+    QImage kratz_;
+    std::size_t budget_;
+    std::size_t bytes_ = 0;
+    qreal verhaeltnis_ = 1;
+};
