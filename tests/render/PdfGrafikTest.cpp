@@ -74,19 +74,14 @@ TEST(PdfGrafik, FormenFarbenUndTeXBreitenWieImPostScript) {
     ASSERT_TRUE(g.gut) << g.fehler;
 
     const double halbDick = 1.5 / k; // half of 3 pt, in units
+    // The thick line's width, the fill without outline, the ring, the arrowhead triangle, nothing
+    // of the invisible class.
+    // clang-format off
     const std::pair<std::pair<double, double>, std::uint32_t> soll[] = {
-        {{15, 10}, 0xFF0000},
-        {{15, 10 + 0.8 * halbDick}, 0xFF0000},
-        {{15, 10 + 1.3 * halbDick}, 0xFFFFFF},
-        {{40, 10}, 0x0000FF},
-        {{42.7, 10}, 0x0000FF},
-        {{43.3, 10}, 0xFFFFFF}, // a fill has no outline around it
-        {{60, 10}, 0xFFFFFF},
-        {{65, 10}, 0x00FF00},
-        {{77, 10.9}, 0x000000}, // inside the arrowhead triangle
-        {{79, 11}, 0xFFFFFF},
-        {{15, 15}, 0xFFFFFF},
-    };
+        {{15, 10}, 0xFF0000}, {{15, 10 + 0.8 * halbDick}, 0xFF0000}, {{15, 10 + 1.3 * halbDick}, 0xFFFFFF},
+        {{40, 10}, 0x0000FF}, {{42.7, 10}, 0x0000FF}, {{43.3, 10}, 0xFFFFFF}, {{60, 10}, 0xFFFFFF},
+        {{65, 10}, 0x00FF00}, {{77, 10.9}, 0x000000}, {{79, 11}, 0xFFFFFF}, {{15, 15}, 0xFFFFFF}};
+    // clang-format on
     for (const auto& [ort, farbe] : soll)
         EXPECT_EQ(g.Bei(ort.first, ort.second), farbe) << ort.first << "," << ort.second;
     // The text is the wrapper's: no pixel of its colour.
