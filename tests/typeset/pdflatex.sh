@@ -1,8 +1,9 @@
 #!/bin/bash
 # The PostScript export's two routes typeset for real: the ".vkp" wrapper in one document, once
 # through pdflatex (which includes the ".pdf" beside the ".ps") and once through latex and dvips
-# (which place the ".ps"). Both pages must show the same lines, circles, arrowhead and texts in
-# the same places and colours, and the PDF's page must be the picture's size.
+# (which place the ".ps"). The pdflatex page must show the lines, circles, arrowhead and texts,
+# set by LaTeX in black, at their places; the latex page must be the same to within a pixel; the
+# PDF's page must be the picture's size.
 . "$(dirname "$0")/gemeinsam.bash"
 
 python3 "$hier/zeichnung.py" bild.vks
