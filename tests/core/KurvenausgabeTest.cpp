@@ -87,10 +87,10 @@ TEST(KurveAusgeben, AbgeschnitteneSehnenZaehlenNichtImMuster) {
     for (const auto& e : z.Elemente)
         EXPECT_TRUE(e.Art == Linie && e.Ebene == EbeneLinie && e.Farbe == 0x00FF8040 && e.gepickt &&
                     !e.Kandidat);
-    // Without gaps and clipping no full redraw is needed.
+    // Without gaps (in the second or fourth phase) and clipping no full redraw is needed.
     z.Dialog.Clipaktiv = false;
-    k.MusterZuruecksetzen();
     EXPECT_FALSE(k.KurveAusgeben(z, {3, 0, 2, 0}, l.r).NeuZeichnen);
+    EXPECT_TRUE(k.KurveAusgeben(z, {3, 0, 2, 1}, l.r).NeuZeichnen);
 }
 
 TEST(KurveAusgeben, VollerSpeicherBehaeltWasPasst) {

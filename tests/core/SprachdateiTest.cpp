@@ -64,7 +64,7 @@ TEST_F(Sprachdatei, FehlendeSchluesselLeerenIhrenText) {
 }
 
 TEST_F(Sprachdatei, ZeilenSchluesselUndWerte) {
-    SpracheAnwenden("\xEF\xBB\xBF; comment\n"
+    SpracheAnwenden("\xEF\xBB\xBF[Language]\ns21=bom\n; comment\n"
                     "[Sonst]\ns13=fremd\n"
                     "  [ LANGUAGE ]  \r\n"
                     "S12 =  Lines  \r\n"
@@ -86,7 +86,7 @@ TEST_F(Sprachdatei, ZeilenSchluesselUndWerte) {
     const std::pair<const char*, const char*> faelle[] = {{"s12", "Lines"}, {"s13", "  quoted  "},
         {"s14", "single"}, {"s15", "\"half"}, {"s16", "a;b=c"}, {"s17", ""}, {"s18", ""}, {"sm1", "&File"},
         {"s11", " Items"}, {"s34", "Version "}, {"s35", "   built   "}, {"sn", "n"}, {"sj", "J"},
-        {"s19", ""}, {"s20", "again"}};
+        {"s19", ""}, {"s20", "again"}, {"s21", "bom"}};
     // clang-format on
     for (const auto& [k, wert] : faelle)
         EXPECT_EQ(T(k), wert) << k;
