@@ -31,22 +31,19 @@ TEST(Formel, WerteMitVorrangAssoziativitaetUndFunktionen) {
         // Precedence and associativity: ^ binds left, a sign binds weaker than ^.
         {"2^3^2", 64, 1e-15L}, {"-2^2", 4, 1e-15L}, {"-t^2", 9, 1e-15L, 3}, {"2^-1", 0.5L, 1e-15L},
         {"2*3^2", 18, 1e-15L}, {"2*-3", -6}, {"2--3", 5}, {"1+2*3", 7}, {"8/4/2", 1}, {"10-4-3", 3},
-        {"(1+2)*3", 9}, {"  t  ", 4, 0, 4}, {"2*t+n/4", 6.5L, 0, 3, 2}, {"t-(-n)", 12, 0, 2, 10},
+        {"(1+2)*3", 9}, {" t-(-n)", 12, 0, 2, 10},
         // Signs folded into the operators around them.
         {"-(-t)", 3, 0, 3}, {"(-t)+n", 8, 0, 2, 10}, {"-t+-n*-t", 18, 0, 2, 10},
-        {"-(t+n)-(-(t-n))", -20, 0, 2, 10},
         // Numbers and constants; literals keep extended precision.
-        {"2e1", 20}, {".5", 0.5L}, {"1.25e-2", 0.0125L}, {"0.1", 0.1L}, {"2*e", 2 * std::exp(1.0L)},
-        {"pi", Pi},
+        {".5", 0.5L}, {"1.25e-2", 0.0125L}, {"0.1", 0.1L}, {"2*e", 2 * std::exp(1.0L)}, {"pi", Pi},
         // A longer function name is not taken for a shorter one it starts with.
         {"sinh(1)", std::sinh(1.0L), 1e-15L}, {"coth(1)", 1 / std::tanh(1.0L), 1e-15L},
         {"sin (t)", std::sin(1.0L), 1e-15L, 1},
         // Powers of negative bases: odd roots and integer exponents keep the sign; 0^x is 0.
-        {"0^0", 0}, {"0^(-1)", 0}, {"(-8)^(1/3)", 2, 1e-15L}, {"(-2)^2", 4, 1e-15L},
-        {"(-2)^2.5", std::pow(2.0L, 2.5L), 1e-15L}, {"(-2)^(-3)", -0.125L, 1e-15L},
+        {"0^0", 0}, {"(-8)^(1/3)", 2, 1e-15L}, {"(-2)^2.5", std::pow(2.0L, 2.5L), 1e-15L},
+        {"(-2)^(-3)", -0.125L, 1e-15L},
         // Functions at their special points.
-        {"arccos(-1)", Pi, 1e-18L}, {"arcsin(-1)", -Pi / 2}, {"arccot(0)", Pi / 2},
-        {"arccot(-1)", 3 * Pi / 4, 1e-18L},
+        {"arccos(-1)", Pi, 1e-18L}, {"arcsin(-1)", -Pi / 2}, {"arccot(0)", Pi / 2}, {"arccot(-1)", 3 * Pi / 4, 1e-18L},
         {"arcosh(cosh(2))", 2, 1e-15L}, {"arcoth(coth(0.5))", 0.5L, 1e-15L}, {"lgt(1000)", 3, 1e-15L},
         {"frac(-2.75)", -0.75L}, {"int(-2.75)", -2}};
     // clang-format on
@@ -71,10 +68,8 @@ TEST(Formel, HyperbelfunktionenGenauUndOhneFehlalarm) {
     const Extended ln2 = std::log(2.0L), ln10 = std::log(10.0L);
     // clang-format off
     const std::pair<const char*, Extended> faelle[] = {
-        {"arsinh(-1e9)", -(ln2 + 9 * ln10)}, {"arsinh(-4.4e9)", -std::log(8.8e9L)},
-        {"arsinh(1e-10)", 1e-10L}, {"arsinh(1e3000)", ln2 + 3000 * ln10},
-        {"arcosh(1e300)", ln2 + 300 * ln10}, {"arcosh(1e3000)", ln2 + 3000 * ln10}, {"arcosh(1)", 0},
-        {"tanh(20000)", 1}, {"tanh(-20000)", -1}, {"tanh(1e-10)", 1e-10L},
+        {"arsinh(-4.4e9)", -std::log(8.8e9L)}, {"arsinh(1e-10)", 1e-10L}, {"arsinh(1e3000)", ln2 + 3000 * ln10},
+        {"arcosh(1e3000)", ln2 + 3000 * ln10}, {"arcosh(1)", 0}, {"tanh(-20000)", -1}, {"tanh(1e-10)", 1e-10L},
         {"coth(20000)", 1}, {"coth(-1e-10)", -1e10L}};
     // clang-format on
     for (const auto& [text, erwartet] : faelle) {
@@ -89,15 +84,12 @@ TEST(Formel, HyperbelfunktionenGenauUndOhneFehlalarm) {
 TEST(Formel, FehlercodesUndStellen) {
     // clang-format off
     const std::tuple<const char*, int, int> faelle[] = {
-        {"--3", ZeichenUnerwartet, 2}, {"+-t", ZeichenUnerwartet, 2}, {"2*--3", ZeichenUnerwartet, 4},
-        {"(t", KlammerFehlt, 3}, {"sin(t", KlammerFehlt, 6}, {"(t+1]", KlammerFehlt, 5},
-        {"t+", OperandFehlt, 3}, {"", OperandFehlt, 1}, {"   ", OperandFehlt, 4},
-        {"t$", ZeichenUnerwartet, 2}, {"2t", ZeichenUnerwartet, 2}, {"t 5", ZeichenUnerwartet, 3},
-        {"x", ZeichenUnerwartet, 1}, {"pie", ZeichenUnerwartet, 3}, {"sinus(t)", FunktionOhneKlammer, 4},
-        {"sin t", FunktionOhneKlammer, 5}, {"exp", FunktionOhneKlammer, 4}, {"2e", ZahlUngueltig, 1},
-        {"t+.", ZahlUngueltig, 3}, {"1e99999", ZahlUngueltig, 1},
+        {"--3", ZeichenUnerwartet, 2}, {"2*--3", ZeichenUnerwartet, 4}, {"sin(t", KlammerFehlt, 6},
+        {"(t+1]", KlammerFehlt, 5}, {"t+", OperandFehlt, 3}, {"   ", OperandFehlt, 4}, {"2t", ZeichenUnerwartet, 2},
+        {"t 5", ZeichenUnerwartet, 3}, {"pie", ZeichenUnerwartet, 3}, {"sin t", FunktionOhneKlammer, 5},
+        {"exp", FunktionOhneKlammer, 4}, {"2e", ZahlUngueltig, 1}, {"1e99999", ZahlUngueltig, 1},
         // The first error stays, later ones do not overwrite it.
-        {"(t+$)", ZeichenUnerwartet, 4}, {"sin(2e)+", ZahlUngueltig, 5}};
+        {"sin(2e)+", ZahlUngueltig, 5}};
     // clang-format on
     for (const auto& [text, code, stelle] : faelle) {
         Geparst e(text);
@@ -122,10 +114,8 @@ TEST(Formel, GrossbuchstabenUndLaengenbegrenzung) {
 TEST(Formel, RechenfehlerWerdenErkanntUndBenannt) {
     // clang-format off
     const std::tuple<const char*, Extended, std::string> faelle[] = {
-        {"sqrt(t)", -1, "sqrt"}, {"ln(t)", 0, "ln"}, {"1/t", 0, "/"}, {"arcsin(t)", 2, "arcsin"},
-        {"exp(t)", 1e6L, "exp"}, {"t^t", 1e4L, "^"}, {"cot(t)", 0, "cot"}, {"t*t*t", 1e2000L, "*"},
-        {"2+sqrt(t)*3", -4, "sqrt"}, {"artanh(t)", 1, "artanh"}, {"arcosh(t)", 0.5L, "arcosh"},
-        {"coth(t)", 0, "coth"},
+        {"ln(t)", 0, "ln"}, {"1/t", 0, "/"}, {"arcsin(t)", 2, "arcsin"}, {"exp(t)", 1e6L, "exp"},
+        {"t*t*t", 1e2000L, "*"}, {"2+sqrt(t)*3", -4, "sqrt"}, {"arcosh(t)", 0.5L, "arcosh"}, {"coth(t)", 0, "coth"},
         // Sound values raise nothing, also where a function has a special point.
         {"sqrt(t)+ln(t+1)", 1, ""}, {"arccot(t-1)", 1, ""}, {"0^t", 1, ""}, {"exp(-t*1000)", 1, ""}};
     // clang-format on

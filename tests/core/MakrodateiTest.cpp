@@ -23,6 +23,16 @@ Makro Lesen(const std::string& b) {
     return m;
 }
 
+// Every field of an element: kind, class, both points, diameter, width, colour, flags, text.
+std::string Felder(const TElement& e) {
+    std::ostringstream o;
+    o << int(e.Art) << " " << e.Ebene << " " << e.x1 << "," << e.y1 << " " << e.x2 << "," << e.y2 << " "
+      << e.Durchmesser << (e.gefuellt ? "*" : "") << " " << e.Breite << " " << std::hex << e.Farbe
+      << (e.gepickt ? " p" : " -") << (e.geloescht ? "d" : "") << (e.Kandidat ? "k" : "")
+      << (e.Art == Text ? " " + e.Ausrichtung + " " + e.Text : "");
+    return o.str();
+}
+
 } // namespace
 
 TEST(Makrodatei, EinfuegenVerschiebtNurDieLagen) {
@@ -33,28 +43,14 @@ TEST(Makrodatei, EinfuegenVerschiebtNurDieLagen) {
         e->gepickt = true;
     const Makro makro = Lesen(Schreiben(quelle, 10, 10, 4));
 
+    // Inserted at (30,15), the reference point (10,10) moves every position by (20,5).
     Zeichnung z;
     NeuerStrich(z, 0, 0, 1, 1).gepickt = true;
     Protokoll p;
     ASSERT_EQ(MakroEinfuegen(z, makro, 30, 15, p), 2);
-    ASSERT_EQ(MakroEinfuegen(z, makro, -10, 0, p), 6);
-    ASSERT_EQ(z.Elemente.Anzahl(), 9);
-    EXPECT_TRUE(p.liste.empty() && z.Geaendert && z.Elemente[1].gepickt);
-    // The first copy moved by (20,5), the second by (-20,-10); sizes, widths, colours, flags
-    // and alignment as stored.
-    for (const auto& [erstes, dx, dy] : {std::tuple{2, 20.0, 5.0}, {6, -20.0, -10.0}}) {
-        const TElement &l = z.Elemente[erstes], &k = z.Elemente[erstes + 1], &t = z.Elemente[erstes + 2],
-                       &s = z.Elemente[erstes + 3];
-        EXPECT_EQ((std::array{l.x1, l.y1, l.x2, l.y2}), (std::array{dx, 10 + dy, 20 + dx, 30 + dy}));
-        EXPECT_TRUE(l.Art == Linie && l.Breite == 2 && l.Farbe == 0xFF && l.gepickt && !l.geloescht);
-        EXPECT_EQ((std::array{k.x1, k.y1, k.Durchmesser}), (std::array{10 + dx, 10 + dy, 7.0}));
-        EXPECT_TRUE(k.Art == Kreis && k.gefuellt && k.Breite == -1 && k.gepickt);
-        EXPECT_EQ((std::array{t.x1, t.y1}), (std::array{12 + dx, 8 + dy}));
-        EXPECT_EQ(t.Ausrichtung + t.Text, "tlx");
-        EXPECT_TRUE(t.Farbe == 0xAB && t.Ebene == EbeneText && t.gepickt);
-        EXPECT_EQ((std::array{s.x1, s.y1, s.x2, s.y2}), (std::array{1 + dx, 2 + dy, 3 + dx, 4 + dy}));
-        EXPECT_EQ(s.Art, Pfeilspitze);
-    }
+    EXPECT_TRUE(p.liste.empty() && z.Geaendert);
+    EXPECT_EQ(Je(z.Elemente, Felder), "0 3 0,0 1,1 0 1 0 p 0 3 20,15 40,35 0 2 ff p 2 5 30,15 0,0 7* -1 0 p "
+                                      "1 8 32,13 0,0 0 1 ab p tl x 3 3 21,7 23,9 0 0 0 p ");
 }
 
 TEST(Makrodatei, NurGewaehlteUndNichtGeloeschteWerdenGeschrieben) {
@@ -64,11 +60,8 @@ TEST(Makrodatei, NurGewaehlteUndNichtGeloeschteWerdenGeschrieben) {
     TElement& weg = NeuerStrich(z, 0, 0, 9, 9);     // picked but deleted
     std::tie(weg.gepickt, weg.geloescht) = std::pair(true, true);
     NeuerText(z, 1.5, -2, "", "br").gepickt = true;
-    Bau b;
-    b.I32(1).F64(10).F64(-0.5).Satz(Text, 0, EbeneText).F64(1.5).F64(-2).Txt("br").I32(0);
-    const std::string datei = Schreiben(z, 10, -0.5, 1);
-    EXPECT_EQ(datei.size(), 20u + 34);
-    EXPECT_EQ(datei, b.b);
+    EXPECT_EQ(Schreiben(z, 10, -0.5, 1),
+              Bau().I32(1).F64(10).F64(-0.5).Satz(Text, 0, EbeneText).F64(1.5).F64(-2).Txt("br").I32(0).b);
 
     // Texts longer than 255 characters keep their first 255; the next record is read at its place.
     Bau lang;
@@ -111,14 +104,10 @@ TEST(Makrodatei, BeschaedigteDateienAbgelehnt) {
         {Bau().I32(32001).F64(0).F64(0).b, "Ungültige Elementzahl 32001 (erlaubt sind 0 bis 32000)."},
         {Bau().I32(2).F64(0).F64(0).Satz(Kreis, 0, 5).F64(0).F64(0).F64(1).I16(1).U8(0).Satz(4, 0, 3).b,
          "Element 2 hat die unbekannte Art 4."},
-        {Bau().I32(1).F64(0).F64(0).Satz(255, 0, 3).F64(0).F64(0).F64(0).F64(0).I16(1).b,
-         "Element 1 hat die unbekannte Art 255."},
         {mitText(-5), "Element 1 hat die ungültige Textlänge -5."},
-        {mitText(4), "Die Datei endet unerwartet nach 57 Bytes."},
         {mitText(0x7FFFFFFF), "Die Datei endet unerwartet nach 57 Bytes."},
         {gut + "\0"s, "Nach dem letzten Element folgen noch weitere Bytes (ab Byte " +
-                          std::to_string(gut.size()) + ")."},
-        {mitText(2), "Nach dem letzten Element folgen noch weitere Bytes (ab Byte 56)."}};
+                          std::to_string(gut.size()) + ")."}};
     // clang-format on
     for (const auto& [inhalt, meldung] : faelle) {
         o.Ablegen("m.vkm", inhalt);
@@ -126,12 +115,6 @@ TEST(Makrodatei, BeschaedigteDateienAbgelehnt) {
     }
     scheitert(o.Datei("fehlt.vkm"), "Die Datei lässt sich nicht öffnen (No such file or directory).");
     scheitert(o.pfad.string(), "Die Datei lässt sich nicht öffnen (Is a directory).");
-
-    o.Ablegen("m.vkm", gut);
-    Makro m;
-    Protokoll p;
-    ASSERT_TRUE(MakroLesenDatei(pfad, m, p));
-    EXPECT_EQ(m.Elemente.size(), 3u);
 }
 
 TEST(Makrodatei, VolleZeichnungNimmtNichtsAuf) {
@@ -163,24 +146,22 @@ TEST(Makrodatei, SpeichernAtomarUndNurMitAuswahl) {
     z.Elemente[1].gepickt = true;
     ASSERT_TRUE(MakroSpeichern(z, 3, 4, pfad, p));
     EXPECT_EQ(DateiInhalt(pfad), Schreiben(z, 3, 4, 1));
-
     const std::string ziel = o.Datei("nicht/da.vkm");
     EXPECT_FALSE(MakroSpeichern(z, 0, 0, ziel, p));
     EXPECT_TRUE(p.liste.back().text.starts_with(ziel + ": Die Datei lässt sich nicht schreiben ("));
 }
 
 TEST(Makrodatei, MakroZurTaste) {
+    // The first .vkm file whose name begins with the key in either case, by the folded name,
+    // then by the name itself.
     const std::vector<std::string> namen{"b.vkm", "apfel.vkm", "Anker.VKM", "a.vks", "A.vkm",
                                          ".vkm",  "a.vkm",     "7.vkm",     "avkm"};
-    // clang-format off
     const std::pair<char, const char*> faelle[] = {{'A', "A.vkm"}, {'a', "A.vkm"}, {'B', "b.vkm"},
-        {'7', "7.vkm"}, {'C', ""}, {'.', ""}};
-    // clang-format on
+                                                   {'7', "7.vkm"}, {'C', ""},      {'.', ""}};
     for (const auto& [taste, name] : faelle)
         EXPECT_EQ(MakroZurTaste(namen, taste), name) << taste;
-    // Order by folded name: "anker" before "apfel" whatever the case.
-    EXPECT_EQ(MakroZurTaste({"apfel.vkm", "Anker.VKM"}, 'a'), "Anker.VKM");
-    EXPECT_EQ(MakroZurTaste({"a.vkm", "A.vkm"}, 'a'), "A.vkm");
+    EXPECT_EQ(MakroZurTaste({"apfel.vkm", "Anker.VKM"}, 'a') + MakroZurTaste({"a.vkm", "A.vkm"}, 'a'),
+              "Anker.VKMA.vkm");
 
     Ordner o;
     o.Ablegen("kreis.vkm", "");

@@ -22,8 +22,8 @@ TEST(Elementspeicher, AufraeumenBehaeltReihenfolgeUndNummeriertNeu) {
     Elementspeicher s;
     for (int i = 1; i <= 6; ++i)
         s.NeuesElement()->x1 = i;
-    s[2].geloescht = s[5].geloescht = s[3].gepickt = true;
-    EXPECT_EQ(s.GeloeschteZahl() * 10 + s.GepickteZahl(), 21);
+    s[2].geloescht = s[5].geloescht = s[5].gepickt = s[3].gepickt = true;
+    EXPECT_EQ(s.GeloeschteZahl() * 10 + s.GepickteZahl(), 22);
     s.Aufraeumen();
     ASSERT_EQ(s.Anzahl(), 4);
     EXPECT_EQ((std::array{s[1].x1, s[2].x1, s[3].x1, s[4].x1}), (std::array{1.0, 3.0, 4.0, 6.0}));

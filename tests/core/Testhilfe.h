@@ -101,6 +101,18 @@ inline Zeichnung Beispielzeichnung() {
     return z;
 }
 
+// Each element as `teil` writes it, each followed by a blank.
+template <class Teil> std::string Je(const Elementspeicher& s, Teil teil) {
+    std::string t;
+    for (const TElement& e : s)
+        t += teil(e) + " ";
+    return t;
+}
+
+inline std::string Breiten(const Elementspeicher& s) {
+    return Je(s, [](const TElement& e) { return std::to_string(e.Breite); });
+}
+
 // Builds file bytes by hand, little-endian.
 struct Bau {
     std::string b;

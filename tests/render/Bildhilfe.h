@@ -56,22 +56,16 @@ class Bild {
     Surface s_;
 };
 
-struct Lesestand {
-    const std::string* daten;
-    std::size_t pos = 0;
-};
-
-inline cairo_status_t Lesen(void* stand, unsigned char* ziel, unsigned int laenge) {
-    auto* s = static_cast<Lesestand*>(stand);
-    if (s->pos + laenge > s->daten->size()) return CAIRO_STATUS_READ_ERROR;
-    std::copy_n(s->daten->data() + s->pos, laenge, ziel);
-    s->pos += laenge;
-    return CAIRO_STATUS_SUCCESS;
-}
-
 inline Bild PngLesen(const std::string& png) {
-    Lesestand stand{&png};
-    Surface s(cairo_image_surface_create_from_png_stream(Lesen, &stand));
+    std::pair<const std::string*, std::size_t> stand{&png, 0};
+    const auto lesen = [](void* s, unsigned char* ziel, unsigned int laenge) {
+        auto& [daten, pos] = *static_cast<decltype(stand)*>(s);
+        if (pos + laenge > daten->size()) return CAIRO_STATUS_READ_ERROR;
+        std::copy_n(daten->data() + pos, laenge, ziel);
+        pos += laenge;
+        return CAIRO_STATUS_SUCCESS;
+    };
+    Surface s(cairo_image_surface_create_from_png_stream(lesen, &stand));
     EXPECT_EQ(cairo_surface_status(s.get()), CAIRO_STATUS_SUCCESS);
     return Bild(std::move(s));
 }
