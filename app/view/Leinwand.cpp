@@ -197,8 +197,9 @@ void Leinwand::TextOut(int x, int y, const QString& s) {
         if (!e.aufgenommen) {
             const QFont& schrift = Zustand.Fett ? schriftFett_ : schrift_;
             const QFontMetrics& m = Metrik(Zustand.Fett);
-            // A line height of room on every side for glyphs reaching beyond their box.
-            const int rand = m.height();
+            // Room on every side for glyphs reaching beyond their box; a text whose ink still
+            // touches the edge of the room gets no stencil and is drawn directly.
+            const int rand = m.height() / 4 + 2;
             vorrat_.Aufnehmen(e, QSize(e.breite, m.height()) + QSize(2 * rand, 2 * rand), QPoint(rand, rand),
                               [&](QPainter& p) {
                                   p.setFont(schrift);
