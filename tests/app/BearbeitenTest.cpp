@@ -2,7 +2,6 @@
 // swatch and the width list with their questions, and the text-edit tool with the text dialog.
 #include "Zeichenfenster.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -14,9 +13,7 @@ class BearbeitenTest : public QObject {
     std::unique_ptr<Zeichenfenster> w;
 
     vektra::Zeichnung& Z() { return w->f.Dokument(); }
-    vektra::TElement& E(int i) { return w->Elemente()[i]; }
-    void Menue(const char* name) { w->f.findChild<QAction*>(QString::fromLatin1(name))->trigger(); }
-    unsigned Generation() { return w->f.Painter().Generation(); }
+    vektra::TElement& E(int i) { return w->E(i); }
     vektra::TElement& NeuerText(double x, double y, const char* text) {
         vektra::TElement& t = *Z().Elemente.NeuesElement();
         std::tie(t.Art, t.x1, t.y1, t.Ebene, t.Text) =
@@ -39,28 +36,28 @@ class BearbeitenTest : public QObject {
         NeueLinie(Z(), 0, 5, 10, 5);
         NeueLinie(Z(), 0, 9, 10, 9).gepickt = true;
         // Copy, paste, paste: each picked line three times, in place, picked.
-        Menue("Bearbeiten1");
-        Menue("EinfgenStrgV1");
-        Menue("EinfgenStrgV1");
-        QCOMPARE(std::tuple(E(4).y1, E(5).y1, E(6).y1, E(7).y1), std::tuple(0.0, 9.0, 0.0, 9.0));
-        QCOMPARE(w->Status(2), u"7  Elemente, 6  gewählt, 0 gelöscht"_s);
+        w->Menue("Bearbeiten1");
+        w->Menue("EinfgenStrgV1");
+        w->Menue("EinfgenStrgV1");
+        QCOMPARE(std::tuple(E(4).y1, E(5).y1, E(6).y1, E(7).y1, w->Status(2)),
+                 std::tuple(0.0, 9.0, 0.0, 9.0, u"7  Elemente, 6  gewählt, 0 gelöscht"_s));
         // Cut: deleted, not gone, so undo brings them back picked; the clipboard keeps them.
         for (int i = 4; i <= 7; ++i)
             E(i).gepickt = false;
-        Menue("AusschneidenStrgX1");
+        w->Menue("AusschneidenStrgX1");
         QCOMPARE(w->Status(2), u"7  Elemente, 2  gewählt, 2 gelöscht"_s);
-        Menue("Rckgngig1");
+        w->Menue("Rckgngig1");
         QCOMPARE(std::tuple(E(1).geloescht, E(1).gepickt, E(3).geloescht, Z().Ablage.Anzahl()),
                  std::tuple(false, true, false, 2));
         // Nothing picked: cut keeps the clipboard and repaints nothing, copy empties it, and
         // pasting nothing repaints all the same.
         E(1).gepickt = E(3).gepickt = false;
-        const unsigned generation = Generation();
-        Menue("AusschneidenStrgX1");
-        QCOMPARE(std::pair(Z().Ablage.Anzahl(), Generation()), std::pair(2, generation));
-        Menue("Bearbeiten1");
-        Menue("EinfgenStrgV1");
-        QCOMPARE(std::tuple(Z().Ablage.Anzahl(), Z().Elemente.Anzahl(), Generation()),
+        const unsigned generation = w->Generation();
+        w->Menue("AusschneidenStrgX1");
+        QCOMPARE(std::pair(Z().Ablage.Anzahl(), w->Generation()), std::pair(2, generation));
+        w->Menue("Bearbeiten1");
+        w->Menue("EinfgenStrgV1");
+        QCOMPARE(std::tuple(Z().Ablage.Anzahl(), Z().Elemente.Anzahl(), w->Generation()),
                  std::tuple(0, 7, generation + 1));
     }
 
@@ -110,14 +107,13 @@ class BearbeitenTest : public QObject {
         // "dick", Yes: the thin line and the circle follow; the invisible line, the text and
         // the unpicked line do not.
         w->f.antworten = {Antwort::Ja, Antwort::Nein};
-        const unsigned generation = Generation();
+        const unsigned generation = w->Generation();
         emit liste->activated(3);
         QCOMPARE(w->f.fragen, QStringList{u"Breite  der gewählten Linien ändern?"_s});
         QCOMPARE(std::pair(int(Z().aktuelleBreite), w->f.Zeichenflaeche()->Flaeche().Zustand.Breite),
                  std::pair(2, int(Z().Kopf.PixelBreiteVon(2))));
-        QCOMPARE(std::tuple(E(1).Breite, E(2).Breite, E(3).Breite, E(4).Breite, E(5).Breite),
-                 std::tuple(-1, 2, 2, 0, 0));
-        QCOMPARE(Generation(), generation + 1);
+        QCOMPARE(std::tuple(E(1).Breite, E(2).Breite, E(3).Breite, E(4).Breite, E(5).Breite, w->Generation()),
+                 std::tuple(-1, 2, 2, 0, 0, generation + 1));
         // No: the class is taken, the elements stay. Without an item nothing changes.
         emit liste->activated(1);
         QCOMPARE(std::pair(int(Z().aktuelleBreite), int(E(2).Breite)), std::pair(0, 2));
@@ -129,13 +125,12 @@ class BearbeitenTest : public QObject {
     void textEditieren() {
         const auto klick = [&](double x, double y) {
             w->Knopf("Textedit");
-            w->Druecken(x, y);
-            w->Loslassen(x, y);
+            w->Klick(x, y);
         };
         // No text in the drawing: the tool ends.
         NeueLinie(Z(), 0, 0, 10, 10);
         klick(5, 5);
-        QCOMPARE(w->f.AktuellerModus(), Modus::Neutral);
+        QCOMPARE(w->M(), Modus::Neutral);
         NeuerText(10, 10, "A");
         NeuerText(10.6, 10, "B").Ausrichtung = "tr";
         w->f.zeichneneu();
@@ -152,28 +147,26 @@ class BearbeitenTest : public QObject {
             d.reject();
         };
         klick(10.4, 10);
-        QCOMPARE(gefuellt, u"B 10.6 10.0 "_s);
         QVERIFY(gepicktGezeigt && !Enthaelt(umfeld, Maler::GepicktFarbe));
-        QCOMPARE(std::tuple(E(3).gepickt, E(3).Text, w->f.AktuellerModus()),
-                 std::tuple(false, std::string("B"), Modus::TextEditieren));
+        QCOMPARE(std::tuple(gefuellt, E(3).gepickt, E(3).Text, w->M()),
+                 std::tuple(u"B 10.6 10.0 "_s, false, std::string("B"), Modus::TextEditieren));
         // OK: text, place and alignment from the dialog, the picture redrawn, the tool stays.
-        const unsigned generation = Generation();
+        const unsigned generation = w->Generation();
         w->f.imDialog = [&](QDialog& d) {
             d.findChild<QLineEdit*>("Edit1")->setText(u"Größe"_s);
             d.findChild<QLineEdit*>("Edit2")->setText(u"40"_s);
             d.findChild<QRadioButton*>("Ausrichtung4")->setChecked(true);
         };
         klick(10.4, 10);
-        QCOMPARE(std::tuple(E(3).Text, E(3).x1, E(3).Ausrichtung, E(3).gepickt, w->f.AktuellerModus()),
+        QCOMPARE(std::tuple(E(3).Text, E(3).x1, E(3).Ausrichtung, E(3).gepickt, w->M(), w->Generation()),
                  std::tuple(std::string("Gr\xF6\xDF"
                                         "e"),
-                            40.0, std::string("cc"), false, Modus::TextEditieren));
-        QCOMPARE(Generation(), generation + 1);
+                            40.0, std::string("cc"), false, Modus::TextEditieren, generation + 1));
         // A text 10000 units away is out of reach.
         Z().Elemente.Kuerzen(1);
         NeuerText(10010, 10, "fern");
         klick(10, 10);
-        QCOMPARE(w->f.AktuellerModus(), Modus::Neutral);
+        QCOMPARE(w->M(), Modus::Neutral);
     }
 };
 

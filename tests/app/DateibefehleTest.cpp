@@ -57,12 +57,11 @@ class DateibefehleTest : public QObject, Testumgebung {
         f.antworten = {ja ? Antwort::Ja : Antwort::Nein};
         f.Dateien().New1Click();
         QCOMPARE(f.fragen, QStringList{u"Änderungen speichern?"_s});
-        QCOMPARE(QFile::exists(pfad), ja && benannt);
         // Nothing goes unless it was saved or the user let it go.
         const bool bleibt = ja && !benannt;
-        QCOMPARE(f.Dokument().Elemente.Anzahl(), bleibt ? 1 : 0);
-        QCOMPARE(f.Dokument().Geaendert, bleibt);
-        QVERIFY(f.Dokument().Dateiname.empty());
+        QCOMPARE(std::tuple(QFile::exists(pfad), f.Dokument().Elemente.Anzahl(), f.Dokument().Geaendert,
+                            f.Dokument().Dateiname.empty()),
+                 std::tuple(ja && benannt, bleibt ? 1 : 0, bleibt, true));
     }
 
     void oeffnen_data() {
@@ -104,54 +103,45 @@ class DateibefehleTest : public QObject, Testumgebung {
         const unsigned generation = f.Painter().Generation();
         f.Dateien().Open1Click();
         // Whatever was chosen is shown at once: the surface and the clip state of panel 3.
-        QCOMPARE(f.Painter().Generation() > generation, !datei.isEmpty());
-        QCOMPARE(f.Statusfeld(3)->text(), clip);
+        QCOMPARE(std::pair(f.Painter().Generation() > generation, f.Statusfeld(3)->text()),
+                 std::pair(!datei.isEmpty(), clip));
         QCOMPARE(f.fragen, QStringList{u"Änderungen verwerfen?"_s});
         QCOMPARE(f.meldungen.size(), meldung.isEmpty() ? 0 : 1);
         QVERIFY2(f.meldungen.value(0).startsWith(meldung), qPrintable(f.meldungen.join(u'|')));
-        QCOMPARE(f.Dokument().Elemente.Anzahl(), elemente);
-        QCOMPARE(QString::fromStdString(f.Dokument().Dateiname), dateiname);
-        QCOMPARE(f.windowTitle(), titel);
         // A drawing that was kept keeps its changes; a replaced one starts unchanged.
-        QCOMPARE(f.Dokument().Geaendert, dateiname == u"vorher.vks"_s);
+        QCOMPARE(std::tuple(f.Dokument().Elemente.Anzahl(), QString::fromStdString(f.Dokument().Dateiname),
+                            f.windowTitle(), f.Dokument().Geaendert),
+                 std::tuple(elemente, dateiname, titel, dateiname == u"vorher.vks"_s));
         if (elemente == 3) QVERIFY(f.findChild<QAction*>(u"Zoom6"_s)->isChecked());
     }
 
-    void speichernUnbenanntFragtNachNamen() {
-        Skriptfenster f;
-        NeueLinie(f.Dokument(), 0, 0, 5, 5);
-        f.Dokument().Geaendert = true;
-        const QString ziel = Datei(u"erst.vks"_s);
-        f.dateien = {ziel};
-        QVERIFY(f.Dateien().Speichern1Click());
-        QCOMPARE(f.Dokument().Dateiname, ziel.toStdString());
-        QCOMPARE(f.windowTitle(), u"Vektra32 - "_s + ziel);
-        QVERIFY(!f.Dokument().Geaendert);
-        QCOMPARE(Inhalt(ziel).mid(4, 10), QByteArray("VEKTRA42  "));
-    }
-
-    void speichernUnterVorhandenerDatei() {
-        const QString vorhanden = Datei(u"da.vks"_s);
+    void speichernUnter() {
+        const QString vorhanden = Datei(u"da.vks"_s), ziel = Datei(u"erst.vks"_s);
         QVERIFY(Schreiben(vorhanden, "alt"));
-        const QStringList frage{vorhanden + u": Datei existiert schon. Ueberschreiben?"_s};
         Skriptfenster f;
         NeueLinie(f.Dokument(), 0, 0, 5, 5);
-        f.Dokument().Dateiname = "vorher.vks";
         // Typed without extension, the name is asked about as the ".vks" file that would be
         // written; "No" asks for a name again, and cancelling then keeps the old name and file.
+        f.Dokument().Dateiname = "vorher.vks";
         f.dateien = {Datei(u"da"_s)};
         f.antworten = {Antwort::Nein};
         QVERIFY(!f.Dateien().Speichernunter1Click());
-        QCOMPARE(f.fragen, frage);
-        QCOMPARE(f.dateidialoge, 2);
-        QCOMPARE(f.Dokument().Dateiname, std::string("vorher.vks"));
-        QCOMPARE(Inhalt(vorhanden), QByteArray("alt"));
-
+        QCOMPARE(f.fragen, QStringList{vorhanden + u": Datei existiert schon. Ueberschreiben?"_s});
+        QCOMPARE(std::tuple(f.dateidialoge, f.Dokument().Dateiname, Inhalt(vorhanden)),
+                 std::tuple(2, std::string("vorher.vks"), QByteArray("alt")));
         f.dateien = {vorhanden};
         f.antworten = {Antwort::Ja};
         QVERIFY(f.Dateien().Speichernunter1Click());
-        QCOMPARE(Inhalt(vorhanden).mid(4, 10), QByteArray("VEKTRA42  "));
-        QCOMPARE(f.windowTitle(), u"Vektra32 - "_s + vorhanden);
+        QCOMPARE(std::pair(Inhalt(vorhanden).mid(4, 10), f.windowTitle()),
+                 std::pair(QByteArray("VEKTRA42  "), u"Vektra32 - "_s + vorhanden));
+        // An unnamed drawing asks for its name.
+        f.Dokument().Dateiname.clear();
+        f.Dokument().Geaendert = true;
+        f.dateien = {ziel};
+        QVERIFY(f.Dateien().Speichern1Click());
+        QCOMPARE(std::tuple(f.Dokument().Dateiname, f.windowTitle(), f.Dokument().Geaendert,
+                            Inhalt(ziel).mid(4, 10)),
+                 std::tuple(ziel.toStdString(), u"Vektra32 - "_s + ziel, false, QByteArray("VEKTRA42  ")));
     }
 
     void speichernFehlgeschlagen() {
@@ -165,8 +155,8 @@ class DateibefehleTest : public QObject, Testumgebung {
         f.Dokument().Geaendert = true;
         QVERIFY(!f.Dateien().Speichern1Click());
         QVERIFY2(f.meldungen.value(0).startsWith(ziel), qPrintable(f.meldungen.join(u'|')));
-        QVERIFY(f.Dokument().Geaendert);
-        QCOMPARE(Inhalt(ziel + u"/drin"_s), QByteArray("bleibt"));
+        QCOMPARE(std::pair(f.Dokument().Geaendert, Inhalt(ziel + u"/drin"_s)),
+                 std::pair(true, QByteArray("bleibt")));
     }
 
     void schliessenMitAbgebrochenemSpeichernBleibtOffen() {
@@ -176,8 +166,7 @@ class DateibefehleTest : public QObject, Testumgebung {
         f.Dokument().Geaendert = true;
         f.antworten = {Antwort::Ja};
         QVERIFY(!f.close());
-        QVERIFY(f.isVisible());
-        QCOMPARE(f.dateidialoge, 1);
+        QCOMPARE(std::pair(f.isVisible(), f.dateidialoge), std::pair(true, 1));
     }
 };
 
