@@ -45,12 +45,9 @@ class MakroTest : public QObject {
     void Gruppe() {
         vektra::Zeichnung& z = w->f.Dokument();
         NeueLinie(z, 0, 0, 10, 5).gepickt = true;
-        vektra::TElement& k = *z.Elemente.NeuesElement();
-        std::tie(k.Art, k.x1, k.y1, k.Durchmesser, k.Ebene, k.gepickt) =
-            std::tuple(vektra::Kreis, 4, 4, 3.0, vektra::EbeneKreis, true);
-        vektra::TElement& t = *z.Elemente.NeuesElement();
-        std::tie(t.Art, t.x1, t.y1, t.Text, t.Ausrichtung, t.Ebene, t.gepickt) =
-            std::tuple(vektra::Text, 2, 8, "Hallo", "tl", vektra::EbeneText, true);
+        NeuerKreis(z, 4, 4, 3).gepickt = true;
+        vektra::TElement& t = NeuerText(z, 2, 8, "Hallo");
+        std::tie(t.Ausrichtung, t.gepickt) = std::tuple("tl", true);
         NeueLinie(z, 50, 50, 60, 50);
         w->f.zeichneneu();
     }
