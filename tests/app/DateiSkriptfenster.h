@@ -104,14 +104,4 @@ struct Testumgebung {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, konfig.path());
     }
     QString Datei(const QString& name) const { return QDir(ordner.path()).filePath(name); }
-    // Saves a drawing of `linien` lines with zoom level 6 and unit length 2.5 as `name`.
-    void ZeichnungAnlegen(const QString& name, int linien) const {
-        Skriptfenster f;
-        for (int i = 0; i < linien; ++i)
-            NeueLinie(f.Dokument(), i, 0, i, 10);
-        f.Dokument().Kopf.Zoomstufe = 6;
-        f.Dokument().Dialog.Unitlength = "2.5";
-        f.Dokument().Dateiname = Datei(name).toStdString();
-        QVERIFY(f.Dateien().Speichern1Click());
-    }
 };

@@ -33,18 +33,20 @@ class DateibefehleTest : public QObject, Testumgebung {
 
   private slots:
     void initTestCase() {
-        // A good drawing with its extension in capitals, the same cut short, and one with an
-        // unknown version tag.
-        ZeichnungAnlegen(u"gut.vks"_s, 3);
+        // A drawing of three lines at zoom level 6 with its extension in capitals, the same cut
+        // short, one with an unknown version tag, and one line with clipping off.
+        Skriptfenster f;
+        for (int i = 0; i < 3; ++i)
+            NeueLinie(f.Dokument(), i, 0, i, 10);
+        std::tie(f.Dokument().Kopf.Zoomstufe, f.Dokument().Dialog.Unitlength) = std::tuple(6, "2.5");
+        f.Dokument().Dateiname = Datei(u"gut.vks"_s).toStdString();
+        QVERIFY(f.Dateien().Speichern1Click());
         QVERIFY(QFile::rename(Datei(u"gut.vks"_s), Datei(u"Bild.VKS"_s)));
         const QByteArray ganz = Inhalt(Datei(u"Bild.VKS"_s));
         QVERIFY(Schreiben(Datei(u"kurz.vks"_s), ganz.left(ganz.size() - 10)));
         QVERIFY(Schreiben(Datei(u"alt.vks"_s), QByteArray("\x0a\0\0\0VEKTRA41  ", 14) + QByteArray(168, 0)));
-        // One with clipping off and bounds of its own.
-        Skriptfenster f;
-        NeueLinie(f.Dokument(), 0, 0, 5, 5);
-        f.Dokument().Dialog.Clipaktiv = false;
-        f.Dokument().Dialog.ClipOben = 77;
+        f.Dokument().Elemente.Kuerzen(1);
+        std::tie(f.Dokument().Dialog.Clipaktiv, f.Dokument().Dialog.ClipOben) = std::tuple(false, 77);
         f.Dokument().Dateiname = Datei(u"ohneclip.vks"_s).toStdString();
         QVERIFY(f.Dateien().Speichern1Click());
         QVERIFY(Schreiben(Datei(u"import.vkx"_s), Bild));
