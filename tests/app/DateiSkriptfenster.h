@@ -70,6 +70,19 @@ inline vektra::TElement& NeueLinie(vektra::Zeichnung& z, double x1, double y1, d
     return e;
 }
 
+inline vektra::TElement& NeuerText(vektra::Zeichnung& z, double x, double y, const char* text) {
+    vektra::TElement& e = *z.Elemente.NeuesElement();
+    std::tie(e.Art, e.x1, e.y1, e.Ebene, e.Text) = std::tuple(vektra::Text, x, y, vektra::EbeneText, text);
+    return e;
+}
+
+inline vektra::TElement& NeuerKreis(vektra::Zeichnung& z, double x, double y, double durchmesser) {
+    vektra::TElement& e = *z.Elemente.NeuesElement();
+    std::tie(e.Art, e.x1, e.y1, e.Durchmesser, e.Ebene) =
+        std::tuple(vektra::Kreis, x, y, durchmesser, vektra::EbeneKreis);
+    return e;
+}
+
 inline QByteArray Inhalt(const QString& pfad) {
     QFile f(pfad);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -91,14 +104,4 @@ struct Testumgebung {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, konfig.path());
     }
     QString Datei(const QString& name) const { return QDir(ordner.path()).filePath(name); }
-    // Saves a drawing of `linien` lines with zoom level 6 and unit length 2.5 as `name`.
-    void ZeichnungAnlegen(const QString& name, int linien) const {
-        Skriptfenster f;
-        for (int i = 0; i < linien; ++i)
-            NeueLinie(f.Dokument(), i, 0, i, 10);
-        f.Dokument().Kopf.Zoomstufe = 6;
-        f.Dokument().Dialog.Unitlength = "2.5";
-        f.Dokument().Dateiname = Datei(name).toStdString();
-        QVERIFY(f.Dateien().Speichern1Click());
-    }
 };

@@ -5,7 +5,6 @@
 
 #include "files/Makrobefehle.h"
 
-#include <QAction>
 #include <QSettings>
 
 #include <cstring>
@@ -24,20 +23,15 @@ class MakroTest : public QObject {
     Q_OBJECT
     std::unique_ptr<Zeichenfenster> w;
 
-    vektra::TElement& E(int i) { return w->Elemente()[i]; }
-    Modus M() { return w->f.AktuellerModus(); }
+    vektra::TElement& E(int i) { return w->E(i); }
+    Modus M() { return w->M(); }
     Makrobefehle& Makros() { return w->f.Makros(); }
-    void Menue(const char* name) { w->f.findChild<QAction*>(name)->trigger(); }
-    void Klick(double x, double y) {
-        w->Druecken(x, y);
-        w->Loslassen(x, y);
-    }
     // Saves the picked elements as `name` with the reference point clicked at (x, y).
     void MakroAnlegen(const QString& name, double x, double y) {
         w->f.dateien = {w->Datei(name)};
-        Menue("Macrospeichern1");
+        w->Menue("Macrospeichern1");
         QCOMPARE(std::pair(M(), w->Status(0)), std::pair(Modus::MakroSpeichern, u"Klick für Bezugspunkt"_s));
-        Klick(x, y);
+        w->Klick(x, y);
     }
     // Some pixel next to the point shows a picked element.
     bool Gepickt(double x, double y) {
@@ -51,12 +45,9 @@ class MakroTest : public QObject {
     void Gruppe() {
         vektra::Zeichnung& z = w->f.Dokument();
         NeueLinie(z, 0, 0, 10, 5).gepickt = true;
-        vektra::TElement& k = *z.Elemente.NeuesElement();
-        std::tie(k.Art, k.x1, k.y1, k.Durchmesser, k.Ebene, k.gepickt) =
-            std::tuple(vektra::Kreis, 4, 4, 3.0, vektra::EbeneKreis, true);
-        vektra::TElement& t = *z.Elemente.NeuesElement();
-        std::tie(t.Art, t.x1, t.y1, t.Text, t.Ausrichtung, t.Ebene, t.gepickt) =
-            std::tuple(vektra::Text, 2, 8, "Hallo", "tl", vektra::EbeneText, true);
+        NeuerKreis(z, 4, 4, 3).gepickt = true;
+        vektra::TElement& t = NeuerText(z, 2, 8, "Hallo");
+        std::tie(t.Ausrichtung, t.gepickt) = std::tuple("tl", true);
         NeueLinie(z, 50, 50, 60, 50);
         w->f.zeichneneu();
     }
@@ -67,7 +58,7 @@ class MakroTest : public QObject {
 
     void speichernUndZweimalEinfuegen() {
         // Nothing picked: the message, and no chooser.
-        Menue("Macrospeichern1");
+        w->Menue("Macrospeichern1");
         QCOMPARE(w->f.meldungen, QStringList{u"Nicht markiert"_s});
         QCOMPARE(w->f.dateidialoge, 0);
 
@@ -75,38 +66,34 @@ class MakroTest : public QObject {
         MakroAnlegen(u"gruppe"_s, 10.3, 9.8);
         // A bare name gets ".vkm"; the clicked point, snapped, is the reference point.
         const QByteArray datei = Inhalt(w->Datei(u"gruppe.vkm"_s));
-        QCOMPARE(std::tuple(datei[0], F64(datei, 4), F64(datei, 12)), std::tuple(char(3), 10.0, 10.0));
-        QCOMPARE(M(), Modus::Neutral);
-        QCOMPARE(w->f.meldungen.size(), 1);
+        QCOMPARE(std::tuple(datei[0], F64(datei, 4), F64(datei, 12), M(), w->f.meldungen.size()),
+                 std::tuple(char(3), 10.0, 10.0, Modus::Neutral, qsizetype(1)));
 
         for (vektra::TElement& e : w->Elemente())
             e.gepickt = false;
         w->f.dateien = {w->Datei(u"gruppe.vkm"_s)};
-        Menue("macroladen1");
+        w->Menue("macroladen1");
         QCOMPARE(std::pair(M(), w->Status(0)), std::pair(Modus::MakroEinfuegen, u"Klick für Bezugspunkt"_s));
-        const unsigned generation = w->f.Painter().Generation();
-        Klick(30, 15);
+        const unsigned generation = w->Generation();
+        w->Klick(30, 15);
         QCOMPARE(w->Elemente().Anzahl(), 7);
         QCOMPARE(std::tuple(E(5).x1, E(5).y1, E(5).x2, E(5).y2), std::tuple(20.0, 5.0, 30.0, 10.0));
         QCOMPARE(std::tuple(E(6).x1, E(6).y1, E(6).Durchmesser), std::tuple(24.0, 9.0, 3.0));
         QCOMPARE(std::tuple(E(7).x1, E(7).y1, E(7).Text, E(7).Ausrichtung),
                  std::tuple(22.0, 13.0, std::string("Hallo"), std::string("tl")));
-        QCOMPARE(w->Elemente().GepickteZahl(), 3);
-        QCOMPARE(std::pair(M(), w->Status(0)), std::pair(Modus::Verschieben, u"Verschieben mit der Maus"_s));
-        QVERIFY(w->f.Painter().Generation() > generation);
-        QVERIFY(Gepickt(22.5, 6.25));
-        QVERIFY(!Gepickt(32.5, 31.25));
+        QCOMPARE(std::tuple(w->Elemente().GepickteZahl(), M(), w->Status(0)),
+                 std::tuple(3, Modus::Verschieben, u"Verschieben mit der Maus"_s));
+        QVERIFY(w->Generation() > generation && Gepickt(22.5, 6.25) && !Gepickt(32.5, 31.25));
 
         // Once more through the repeat key, elsewhere: a second copy from the file, the first
         // one as it was, both picked.
         Makros().MakroWiederholen();
         QCOMPARE(M(), Modus::MakroEinfuegen);
-        Klick(40, 40);
-        QCOMPARE(w->Elemente().Anzahl(), 10);
-        QCOMPARE(std::tuple(E(5).x1, E(8).x1, E(8).y1, E(10).x1), std::tuple(20.0, 30.0, 30.0, 32.0));
-        QCOMPARE(w->Elemente().GepickteZahl(), 6);
+        w->Klick(40, 40);
+        QCOMPARE(std::tuple(w->Elemente().Anzahl(), E(5).x1, E(8).x1, E(8).y1, E(10).x1,
+                            w->Elemente().GepickteZahl(), w->f.meldungen.size()),
+                 std::tuple(10, 20.0, 30.0, 30.0, 32.0, 6, qsizetype(1)));
         QVERIFY(Gepickt(22.5, 6.25) && Gepickt(32.5, 31.25));
-        QCOMPARE(w->f.meldungen.size(), 1);
         // Repeating needs the file.
         QVERIFY(QFile::remove(w->Datei(u"gruppe.vkm"_s)));
         Makros().MakroWiederholen();
@@ -121,15 +108,15 @@ class MakroTest : public QObject {
         // No to overwriting ends the command, also while another save waits for its click.
         w->f.dateien = {b};
         w->f.antworten = {Antwort::Nein};
-        Menue("Macrospeichern1");
+        w->Menue("Macrospeichern1");
         QCOMPARE(w->f.fragen, QStringList{b + u": Datei existiert schon. Ueberschreiben?"_s});
         QCOMPARE(M(), Modus::Neutral);
         w->f.dateien = {w->Datei(u"a"_s), b};
         w->f.antworten = {Antwort::Nein};
-        Menue("Macrospeichern1");
-        Menue("Macrospeichern1");
+        w->Menue("Macrospeichern1");
+        w->Menue("Macrospeichern1");
         QCOMPARE(M(), Modus::MakroSpeichern);
-        Klick(0, 0);
+        w->Klick(0, 0);
         QVERIFY(QFileInfo::exists(w->Datei(u"a.vkm"_s)));
         QCOMPARE(Inhalt(b), QByteArray("alt"));
         // Yes overwrites at the click.
@@ -139,9 +126,9 @@ class MakroTest : public QObject {
         // Leaving the mode by another tool or the redraw button writes nothing.
         for (const char* knopf : {"LineButton", "repaint"}) {
             w->f.dateien = {w->Datei(u"c"_s)};
-            Menue("Macrospeichern1");
+            w->Menue("Macrospeichern1");
             w->Knopf(knopf);
-            Klick(5, 5);
+            w->Klick(5, 5);
             QVERIFY(!QFileInfo::exists(w->Datei(u"c.vkm"_s)));
         }
         QVERIFY(w->f.meldungen.isEmpty());
@@ -165,12 +152,11 @@ class MakroTest : public QObject {
                 NeueLinie(w->f.Dokument(), 0, 0, 1, 1);
             w->f.meldungen.clear();
             w->f.dateien = {name};
-            Menue("macroladen1");
-            Klick(20, 20);
-            QCOMPARE(w->Elemente().Anzahl(), vektra::MaxElemente - fall.frei);
-            QCOMPARE(w->f.meldungen.size(), 1);
+            w->Menue("macroladen1");
+            w->Klick(20, 20);
+            QCOMPARE(std::tuple(w->Elemente().Anzahl(), w->f.meldungen.size(), M()),
+                     std::tuple(vektra::MaxElemente - fall.frei, qsizetype(1), Modus::Neutral));
             QVERIFY2(fall.frei < 100 || w->f.meldungen[0].startsWith(name), qPrintable(w->f.meldungen[0]));
-            QCOMPARE(M(), Modus::Neutral);
         }
         QVERIFY(w->f.meldungen[0].contains(u"nichts eingefügt"_s));
     }
@@ -190,13 +176,14 @@ class MakroTest : public QObject {
             Makros().Einfuegename.clear();
             w->f.ModusSetzen(Modus::Makrotaste);
             Makros().MakroZurTaste(taste);
-            QCOMPARE(M(), soll.isEmpty() ? Modus::Neutral : Modus::MakroEinfuegen);
-            QCOMPARE(Makros().Einfuegename, soll.isEmpty() ? QString() : w->Datei(soll));
+            QCOMPARE(std::pair(M(), Makros().Einfuegename),
+                     std::pair(soll.isEmpty() ? Modus::Neutral : Modus::MakroEinfuegen,
+                               soll.isEmpty() ? QString() : w->Datei(soll)));
         }
         // The folder follows the file chosen last in either chooser and is kept at closing.
         QCOMPARE(w->f.Makroordner(), w->Datei(u"x"_s));
         w->f.dateien = {w->Datei(u"gut.vkm"_s)};
-        Menue("macroladen1");
+        w->Menue("macroladen1");
         QCOMPARE(w->f.Makroordner(), w->ordner.path());
         w->f.Dokument().Geaendert = false;
         QVERIFY(w->f.close());

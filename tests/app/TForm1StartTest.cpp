@@ -75,8 +75,7 @@ class TForm1StartTest : public QObject, Testumgebung {
             Gespeichert(werte);
             Skriptfenster f;
             f.show();
-            QCOMPARE(QRect(f.pos(), f.size()), soll);
-            QCOMPARE(f.Makroordner(), makros);
+            QCOMPARE(std::pair(QRect(f.pos(), f.size()), f.Makroordner()), std::pair(soll, makros));
         }
     }
 
@@ -113,14 +112,11 @@ class TForm1StartTest : public QObject, Testumgebung {
         // Yes whose saving fails keeps the window and the drawing; No closes unsaved, by menu as well.
         f.gelingtAb = 2;
         f.antworten = {Antwort::Ja, Antwort::Ja, Antwort::Nein};
-        QVERIFY(!f.close());
-        QVERIFY(f.isVisible());
+        QVERIFY(!f.close() && f.isVisible());
         QVERIFY(f.close());
-        QCOMPARE(f.gespeichert, 2);
         f.show();
         f.findChild<QAction*>("Exit1")->trigger();
-        QVERIFY(!f.isVisible());
-        QCOMPARE(f.gespeichert, 2);
+        QCOMPARE(std::pair(f.isVisible(), f.gespeichert), std::pair(false, 2));
     }
 
     void zahlenMitPunkt() {
@@ -128,9 +124,9 @@ class TForm1StartTest : public QObject, Testumgebung {
         std::setlocale(LC_ALL, "de_DE.UTF-8");
         QLocale::setDefault(QLocale(QLocale::German));
         ProgrammEinrichten();
-        QCOMPARE(QLocale().toString(2.5), u"2.5"_s);
-        QCOMPARE(std::strtod("2.5", nullptr), 2.5);
-        QCOMPARE(QString::fromLatin1(std::localeconv()->decimal_point), u"."_s);
+        QCOMPARE(std::tuple(QLocale().toString(2.5), std::strtod("2.5", nullptr),
+                            std::localeconv()->decimal_point[0]),
+                 std::tuple(u"2.5"_s, 2.5, '.'));
     }
 };
 

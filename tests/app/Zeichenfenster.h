@@ -6,6 +6,7 @@
 #include "view/Maler.h"
 #include "view/MyDraw.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QToolButton>
 
@@ -34,6 +35,10 @@ struct Zeichenfenster : Testumgebung {
     MyDraw* ZF() { return f.Zeichenflaeche(); }
     const QImage& Bild() { return ZF()->Flaeche().Image(); }
     vektra::Elementspeicher& Elemente() { return f.Dokument().Elemente; }
+    vektra::TElement& E(int i) { return Elemente()[i]; }
+    Modus M() { return f.AktuellerModus(); }
+    unsigned Generation() { return f.Painter().Generation(); }
+    void Menue(const char* name) { f.findChild<QAction*>(QString::fromLatin1(name))->trigger(); }
     QString Status(int i) { return f.Statusfeld(i)->text(); }
     void Knopf(const char* name) { QTest::mouseClick(f.findChild<QToolButton*>(name), Qt::LeftButton); }
 
@@ -49,6 +54,10 @@ struct Zeichenfenster : Testumgebung {
     void Bewegen(double x, double y) { QTest::mouseMove(ZF(), Pixel(x, y)); }
     void Loslassen(double x, double y, Qt::MouseButton k = Qt::LeftButton) {
         QTest::mouseRelease(ZF(), k, {}, Pixel(x, y));
+    }
+    void Klick(double x, double y) {
+        Druecken(x, y);
+        Loslassen(x, y);
     }
     // Press, move on the way, release.
     void Ziehen(double x1, double y1, double x2, double y2) {
