@@ -99,15 +99,11 @@ TEST_F(Sprachdatei, KodierungUndLaenge) {
         umlaute += "ä";
     SpracheAnwenden("[Language]\ns12=L\xe4nge \x80\ns13=Länge €\ns14=\xc3\nsn=\xc4rger\ns15=" + lang +
                     "\ns16=" + umlaute + "\ns17=\xed\xa0\x80\ns18=\xc0\xaf");
-    EXPECT_EQ(T("s12"), "Länge €");
-    EXPECT_EQ(T("s13"), "Länge €");
-    EXPECT_EQ(T("s14"), "Ã");
-    EXPECT_EQ(T("sn"), "Ä");
+    // cp1252 unless valid UTF-8: a surrogate and an overlong form are not.
+    EXPECT_EQ((std::array{T("s12"), T("s13"), T("s14"), T("sn"), T("s17"), T("s18")}),
+              (std::array<std::string, 6>{"Länge €", "Länge €", "Ã", "Ä", "í\xc2\xa0€", "À¯"}));
     EXPECT_EQ(T("s15"), lang.substr(0, 1023));
     EXPECT_EQ(T("s16"), umlaute.substr(0, 2 * 1023));
-    // A surrogate and an overlong form are no UTF-8: read as cp1252.
-    EXPECT_EQ(T("s17"), "í\xc2\xa0€");
-    EXPECT_EQ(T("s18"), "À¯");
 }
 
 TEST_F(Sprachdatei, FormattexteBleibenSicher) {
@@ -131,8 +127,7 @@ TEST_F(Sprachdatei, FormattexteBleibenSicher) {
 
 TEST_F(Sprachdatei, DateiLaden) {
     Ordner o;
-    EXPECT_FALSE(SpracheLaden(o.Datei("fehlt.dat")));
-    EXPECT_FALSE(SpracheLaden(o.pfad.string()));
+    EXPECT_FALSE(SpracheLaden(o.Datei("fehlt.dat")) || SpracheLaden(o.pfad.string()));
     EXPECT_EQ(T("s12"), "Linien zeichnen ");
     o.Ablegen("language.dat", "[Language]\r\ns12=Lines\r\n");
     EXPECT_TRUE(SpracheLaden(o.Datei("language.dat")));

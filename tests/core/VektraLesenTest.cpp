@@ -92,7 +92,7 @@ TEST(VektraLesen, ExportierteZeichnungKommtZurueck) {
     std::ostringstream aus;
     Protokoll p;
     ASSERT_TRUE(LatexExportieren(original, aus, p));
-    Import i = Lesen(aus.str());
+    const Import i = Lesen(aus.str());
     EXPECT_EQ(i.p.Texte(), "Vektra-Datei hat Version >3. Datenverlust möglich\n");
     EXPECT_TRUE(i.e.Fehler == 0 && i.z.Dialog.Unitlength == "0.5" &&
                 i.z.Dialog.TeXBreite == original.Dialog.TeXBreite);
@@ -115,7 +115,8 @@ TEST(VektraLesen, LinienbreitenUndUnitlength) {
                      "\\special{em:linewidth x}\n\\emline{0}{0}{1}{1}{1}{2}\n");
     // The width that is no number is reported and leaves the class as it was.
     EXPECT_EQ(Breiten(i.z.Elemente), "0 1 1 2 0 2 2 ");
-    EXPECT_TRUE(i.p.Texte() == "Typumwandlungsfehler in Zeile 13\n" && i.p.liste[0].zeile == 13);
+    EXPECT_EQ(std::pair(i.p.Texte(), i.p.liste[0].zeile),
+              std::pair("Typumwandlungsfehler in Zeile 13\n"s, 13));
 
     // The unit length in millimetres, of the program's own line or of \setlength; one that is
     // no number or has no known unit stays as it was and, in the own line, is reported.
