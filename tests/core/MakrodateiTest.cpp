@@ -62,7 +62,13 @@ TEST(Makrodatei, NurGewaehlteUndNichtGeloeschteWerdenGeschrieben) {
     NeuerText(z, 1.5, -2, "", "br").gepickt = true;
     EXPECT_EQ(Schreiben(z, 10, -0.5, 1),
               Bau().I32(1).F64(10).F64(-0.5).Satz(Text, 0, EbeneText).F64(1.5).F64(-2).Txt("br").I32(0).b);
+    // An empty macro is fine, and so is one that fills a whole drawing.
     EXPECT_TRUE(Lesen(Bau().I32(0).F64(1).F64(2).b).Elemente.empty());
+    Bau voll;
+    voll.I32(MaxElemente).F64(0).F64(0);
+    for (int i = 0; i < MaxElemente; ++i)
+        voll.Satz(Kreis, 0, 5).F64(0).F64(0).F64(1).I16(1).U8(0);
+    EXPECT_EQ(Lesen(voll.b).Elemente.size(), std::size_t{MaxElemente});
 }
 
 TEST(Makrodatei, BeschaedigteDateienAbgelehnt) {

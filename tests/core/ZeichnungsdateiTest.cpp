@@ -160,8 +160,12 @@ TEST(Zeichnungsdatei, FehlerhafteInhalteAbgelehnt) {
     for (std::int32_t n : {1300, 0x7FFFFFFF})
         EXPECT_EQ(Lesen(mitText(n, 300), Leseergebnis::Fehler).second,
                   "Die Datei endet unerwartet nach " + std::to_string(182 + 34 + 300 + 39) + " Bytes.");
-    // An empty drawing is fine.
+    // An empty drawing is fine, and so is a full one.
     EXPECT_EQ(Lesen(Anfang("VEKTRA42  ", 0).b).first.Elemente.Anzahl(), 0);
+    Bau voll = Anfang("VEKTRA42  ", MaxElemente);
+    for (int i = 0; i < MaxElemente; ++i)
+        voll.Satz(9, 0, 3);
+    EXPECT_EQ(Lesen(voll.b).first.Elemente.Anzahl(), MaxElemente);
     // A stream that fails while it is read gives the read error, never a drawing.
     struct Bricht : std::streambuf {
         int_type underflow() override { throw std::ios_base::failure("kaputt"); }
