@@ -189,7 +189,7 @@ TEST_F(Konverter, MacroHinUndZurueck) {
     EXPECT_EQ(Aufruf({D("ein.pic"), D("leer.vkm")}), KonvertiertNicht);
     EXPECT_EQ(err_.str(), D("ein.pic") + ": Nicht markiert\n");
     EXPECT_FALSE(fs::exists(D("leer.vkm")));
-    for (const char* ref : {"1,2,3", "a,b"}) {
+    for (const char* ref : {"1", "1,2,3", "a,b"}) {
         EXPECT_EQ(Aufruf({D("z.vks"), D("x.vkm"), "--ref", ref}), FalscherAufruf);
         EXPECT_EQ(err_.str(), "--ref erwartet zwei Zahlen mit Komma dazwischen, nicht „"s + ref + "“.\n");
     }
