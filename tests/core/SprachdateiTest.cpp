@@ -64,24 +64,11 @@ TEST_F(Sprachdatei, FehlendeSchluesselLeerenIhrenText) {
 }
 
 TEST_F(Sprachdatei, ZeilenSchluesselUndWerte) {
-    SpracheAnwenden("\xEF\xBB\xBF[Language]\ns21=bom\n; comment\n"
-                    "[Sonst]\ns13=fremd\n"
-                    "  [ LANGUAGE ]  \r\n"
-                    "S12 =  Lines  \r\n"
-                    "s13=\"  quoted  \"\n"
-                    "s14='single'\n"
-                    "s15=\"half\n"
-                    "s16=a;b=c\n"
-                    ";s17=commented\n"
-                    "s18\n"
-                    "s12=second\n"
-                    "\tSm1\t=\t&File\n"
-                    "s11=Items\n"
-                    "s34=Version\n"
-                    "s35=built\n"
-                    "sn=no\nsj=\n"
-                    "[Other]\ns19=fremd\n"
-                    "[language]\ns20=again");
+    SpracheAnwenden(
+        "\xEF\xBB\xBF[Language]\ns21=bom\n; comment\n[Sonst]\ns13=fremd\n  [ LANGUAGE ]  \r\n"
+        "S12 =  Lines  \r\ns13=\"  quoted  \"\ns14='single'\ns15=\"half\ns16=a;b=c\n;s17=commented\n"
+        "s18\ns12=second\n\tSm1\t=\t&File\ns11=Items\ns34=Version\ns35=built\nsn=no\nsj=\n"
+        "[Other]\ns19=fremd\n[language]\ns20=again");
     // clang-format off
     const std::pair<const char*, const char*> faelle[] = {{"s12", "Lines"}, {"s13", "  quoted  "},
         {"s14", "single"}, {"s15", "\"half"}, {"s16", "a;b=c"}, {"s17", ""}, {"s18", ""}, {"sm1", "&File"},
