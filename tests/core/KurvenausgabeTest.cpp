@@ -4,6 +4,7 @@
 #include <optional>
 
 using namespace testhilfe;
+using namespace std::string_literals;
 
 // Plots n = 1..n1 into z with the clip area off, so that chords stay as computed.
 static Kurvenbefehl Zeichnen(Zeichnung& z, Protokoll& r, Kurvenparameter p, Phasenlaengen muster, int n1) {
@@ -15,8 +16,7 @@ static Kurvenbefehl Zeichnen(Zeichnung& z, Protokoll& r, Kurvenparameter p, Phas
 TEST(Clippen, KantenEckenUndGrenzen) {
     // The area: top 200, bottom -1, right 200, left -1. A chord is {x1, x2, y1, y2}.
     const std::pair<Kurvenstueck, std::optional<Kurvenstueck>> faelle[] = {
-        {{10, 30, 190, 210}, {{10, 20, 190, 200}}},     // top
-        {{30, 10, 210, 190}, {{20, 10, 200, 190}}},     // top, drawn the other way
+        {{30, 10, 210, 190}, {{20, 10, 200, 190}}},     // top, drawn downwards
         {{0, 10, 9, -11}, {{0, 5, 9, -1}}},             // bottom
         {{190, 210, 0, 20}, {{190, 200, 0, 10}}},       // right
         {{-21, 9, 50, 20}, {{-1, 9, 30, 20}}},          // left
@@ -82,8 +82,7 @@ TEST(KurveAusgeben, AbgeschnitteneSehnenZaehlenNichtImMuster) {
     k.MusterZuruecksetzen();
     const Kurvenausgabe aus = k.KurveAusgeben(z, {1, 1, 0, 0}, l.r);
     ASSERT_TRUE(aus.NeuZeichnen && z.Geaendert && aus.Elemente == 3 && z.Elemente.Anzahl() == 3);
-    EXPECT_TRUE(z.Elemente[3].x2 == 25 && z.Elemente[3].y2 == 25);
-    EXPECT_EQ(Breiten(z.Elemente), "2 -1 2 ");
+    EXPECT_TRUE(z.Elemente[3].x2 == 25 && z.Elemente[3].y2 == 25 && Breiten(z.Elemente) == "2 -1 2 ");
     for (const auto& e : z.Elemente)
         EXPECT_TRUE(e.Art == Linie && e.Ebene == EbeneLinie && e.Farbe == 0x00FF8040 && e.gepickt &&
                     !e.Kandidat);
@@ -116,13 +115,12 @@ TEST(KurveAusgeben, FehlerBeendenDenBefehlBerichteNurDasEineN) {
     ASSERT_GT(anzahl, 0);
     for (const auto& e : z.Elemente)
         EXPECT_TRUE(std::isfinite(e.x2) && std::isfinite(e.y2) && (e.y1 == 10 || e.y1 == 0)) << e.y1;
-    EXPECT_EQ(r.Texte(), "Rechenfehler in sqrt im y-Text bei n = 3 und t =   0.00\n");
-    EXPECT_EQ(k.VersatzX, 0);
+    EXPECT_EQ(std::pair(r.Texte(), k.VersatzX),
+              std::pair("Rechenfehler in sqrt im y-Text bei n = 3 und t =   0.00\n"s, 0));
     // A syntax error ends the command too, keeping nothing for the failing n.
     p.yText = "n+";
     EXPECT_EQ(KurvenZeichnen(k, p, 1, 3, {1, 0, 0, 0}, z, r), Kurvenbefehl::Formelfehler);
-    EXPECT_EQ(z.Elemente.Anzahl(), anzahl);
-    EXPECT_EQ(r.liste.back().text, "Fehler im y-Text");
+    EXPECT_EQ(std::pair(z.Elemente.Anzahl(), r.liste.back().text), std::pair(anzahl, "Fehler im y-Text"s));
 }
 
 TEST(KurveAusgeben, ZuGrosseKurvenscharWirdVorherAbgelehnt) {

@@ -62,16 +62,13 @@ TEST(Makrodatei, NurGewaehlteUndNichtGeloeschteWerdenGeschrieben) {
     NeuerText(z, 1.5, -2, "", "br").gepickt = true;
     EXPECT_EQ(Schreiben(z, 10, -0.5, 1),
               Bau().I32(1).F64(10).F64(-0.5).Satz(Text, 0, EbeneText).F64(1.5).F64(-2).Txt("br").I32(0).b);
-
-    // Texts longer than 255 characters keep their first 255; the next record is read at its place.
-    Bau lang;
-    lang.I32(2).F64(0).F64(0).Satz(Text, 0, 8).F64(0).F64(0).Txt("cc").I32(300).Txt(std::string(300, 'a'));
-    lang.Satz(Kreis, 0, 5).F64(1).F64(2).F64(3).I16(1).U8(1);
-    const Makro m = Lesen(lang.b);
-    ASSERT_EQ(m.Elemente.size(), 2u);
-    EXPECT_EQ(m.Elemente[0].Text, std::string(255, 'a'));
-    EXPECT_TRUE(m.Elemente[1].Art == Kreis && m.Elemente[1].Durchmesser == 3 && m.Elemente[1].gefuellt);
+    // An empty macro is fine, and so is one that fills a whole drawing.
     EXPECT_TRUE(Lesen(Bau().I32(0).F64(1).F64(2).b).Elemente.empty());
+    Bau voll;
+    voll.I32(MaxElemente).F64(0).F64(0);
+    for (int i = 0; i < MaxElemente; ++i)
+        voll.Satz(Kreis, 0, 5).F64(0).F64(0).F64(1).I16(1).U8(0);
+    EXPECT_EQ(Lesen(voll.b).Elemente.size(), std::size_t{MaxElemente});
 }
 
 TEST(Makrodatei, BeschaedigteDateienAbgelehnt) {
@@ -80,9 +77,6 @@ TEST(Makrodatei, BeschaedigteDateienAbgelehnt) {
     NeuerText(quelle, 0, 0, "ab").gepickt = true;
     NeuerKreis(quelle, 0, 0, 1, true).gepickt = true;
     const std::string gut = Schreiben(quelle, 0, 0, 3);
-    const auto mitText = [](std::int32_t laenge) {
-        return Bau().I32(1).F64(0).F64(0).Satz(Text, 0, 8).F64(0).F64(0).Txt("cc").I32(laenge).Txt("xyz").b;
-    };
 
     Ordner o;
     const std::string pfad = o.Datei("m.vkm");
@@ -98,14 +92,13 @@ TEST(Makrodatei, BeschaedigteDateienAbgelehnt) {
         o.Ablegen("m.vkm", gut.substr(0, n));
         scheitert(pfad, "Die Datei endet unerwartet nach " + std::to_string(n) + " Bytes.");
     }
+    // The records are read as in a drawing; the count, the kinds and the end are the macro's own.
     // clang-format off
     const std::pair<std::string, std::string> faelle[] = {
         {Bau().I32(-1).F64(0).F64(0).b, "Ungültige Elementzahl -1 (erlaubt sind 0 bis 32000)."},
         {Bau().I32(32001).F64(0).F64(0).b, "Ungültige Elementzahl 32001 (erlaubt sind 0 bis 32000)."},
         {Bau().I32(2).F64(0).F64(0).Satz(Kreis, 0, 5).F64(0).F64(0).F64(1).I16(1).U8(0).Satz(4, 0, 3).b,
          "Element 2 hat die unbekannte Art 4."},
-        {mitText(-5), "Element 1 hat die ungültige Textlänge -5."},
-        {mitText(0x7FFFFFFF), "Die Datei endet unerwartet nach 57 Bytes."},
         {gut + "\0"s, "Nach dem letzten Element folgen noch weitere Bytes (ab Byte " +
                           std::to_string(gut.size()) + ")."}};
     // clang-format on
@@ -140,8 +133,7 @@ TEST(Makrodatei, SpeichernAtomarUndNurMitAuswahl) {
     NeuerStrich(z, 0, 0, 1, 1);
     Protokoll p;
     EXPECT_FALSE(MakroSpeichern(z, 0, 0, pfad, p));
-    EXPECT_EQ(p.Texte(), "Nicht markiert\n");
-    EXPECT_EQ(DateiInhalt(pfad), "alt");
+    EXPECT_EQ(p.Texte() + DateiInhalt(pfad), "Nicht markiert\nalt");
 
     z.Elemente[1].gepickt = true;
     ASSERT_TRUE(MakroSpeichern(z, 3, 4, pfad, p));
@@ -154,11 +146,10 @@ TEST(Makrodatei, SpeichernAtomarUndNurMitAuswahl) {
 TEST(Makrodatei, MakroZurTaste) {
     // The first .vkm file whose name begins with the key in either case, by the folded name,
     // then by the name itself.
-    const std::vector<std::string> namen{"b.vkm", "apfel.vkm", "Anker.VKM", "a.vks", "A.vkm",
-                                         ".vkm",  "a.vkm",     "7.vkm",     "avkm"};
-    const std::pair<char, const char*> faelle[] = {{'A', "A.vkm"}, {'a', "A.vkm"}, {'B', "b.vkm"},
-                                                   {'7', "7.vkm"}, {'C', ""},      {'.', ""}};
-    for (const auto& [taste, name] : faelle)
+    const std::vector<std::string> namen{"b.vkm", "apfel.vkm", "Anker.VKM", "a.vks",
+                                         "A.vkm", ".vkm",      "a.vkm",     "avkm"};
+    for (const auto& [taste, name] :
+         {std::pair{'A', "A.vkm"}, {'a', "A.vkm"}, {'B', "b.vkm"}, {'C', ""}, {'.', ""}})
         EXPECT_EQ(MakroZurTaste(namen, taste), name) << taste;
     EXPECT_EQ(MakroZurTaste({"apfel.vkm", "Anker.VKM"}, 'a') + MakroZurTaste({"a.vkm", "A.vkm"}, 'a'),
               "Anker.VKMA.vkm");

@@ -58,12 +58,3 @@ TEST(PsExport, DateienNebeneinanderMitNamenOhneOrdner) {
     EXPECT_NE(t.find("\\put(0,0){\\special{psfile=mein.bild.ps}}\r\n"), std::string::npos);
     EXPECT_TRUE(DateiInhalt(o.Datei("unter.ordner/mein.bild.ps")).starts_with("%!PS-Adobe-2.0"));
 }
-
-TEST(PsExport, ObersteEbenenInIhrerFolge) {
-    Zeichnung z;
-    NeuerStrich(z, 10, 0, 10, 1).Ebene = 10;
-    NeuerStrich(z, 11, 0, 11, 1).Ebene = 11;
-    NeuerStrich(z, 9, 0, 9, 1).Ebene = 9;
-    EXPECT_EQ(NachKopf(z), Zeilen({"normal", "25.51  0.00 moveto", "25.51  2.83 lineto", "stroke",
-                                   "28.35  0.00 moveto", "28.35  2.83 lineto", "stroke"}));
-}

@@ -64,24 +64,11 @@ TEST_F(Sprachdatei, FehlendeSchluesselLeerenIhrenText) {
 }
 
 TEST_F(Sprachdatei, ZeilenSchluesselUndWerte) {
-    SpracheAnwenden("\xEF\xBB\xBF[Language]\ns21=bom\n; comment\n"
-                    "[Sonst]\ns13=fremd\n"
-                    "  [ LANGUAGE ]  \r\n"
-                    "S12 =  Lines  \r\n"
-                    "s13=\"  quoted  \"\n"
-                    "s14='single'\n"
-                    "s15=\"half\n"
-                    "s16=a;b=c\n"
-                    ";s17=commented\n"
-                    "s18\n"
-                    "s12=second\n"
-                    "\tSm1\t=\t&File\n"
-                    "s11=Items\n"
-                    "s34=Version\n"
-                    "s35=built\n"
-                    "sn=no\nsj=\n"
-                    "[Other]\ns19=fremd\n"
-                    "[language]\ns20=again");
+    SpracheAnwenden(
+        "\xEF\xBB\xBF[Language]\ns21=bom\n; comment\n[Sonst]\ns13=fremd\n  [ LANGUAGE ]  \r\n"
+        "S12 =  Lines  \r\ns13=\"  quoted  \"\ns14='single'\ns15=\"half\ns16=a;b=c\n;s17=commented\n"
+        "s18\ns12=second\n\tSm1\t=\t&File\ns11=Items\ns34=Version\ns35=built\nsn=no\nsj=\n"
+        "[Other]\ns19=fremd\n[language]\ns20=again");
     // clang-format off
     const std::pair<const char*, const char*> faelle[] = {{"s12", "Lines"}, {"s13", "  quoted  "},
         {"s14", "single"}, {"s15", "\"half"}, {"s16", "a;b=c"}, {"s17", ""}, {"s18", ""}, {"sm1", "&File"},
@@ -99,15 +86,11 @@ TEST_F(Sprachdatei, KodierungUndLaenge) {
         umlaute += "ä";
     SpracheAnwenden("[Language]\ns12=L\xe4nge \x80\ns13=Länge €\ns14=\xc3\nsn=\xc4rger\ns15=" + lang +
                     "\ns16=" + umlaute + "\ns17=\xed\xa0\x80\ns18=\xc0\xaf");
-    EXPECT_EQ(T("s12"), "Länge €");
-    EXPECT_EQ(T("s13"), "Länge €");
-    EXPECT_EQ(T("s14"), "Ã");
-    EXPECT_EQ(T("sn"), "Ä");
+    // cp1252 unless valid UTF-8: a surrogate and an overlong form are not.
+    EXPECT_EQ((std::array{T("s12"), T("s13"), T("s14"), T("sn"), T("s17"), T("s18")}),
+              (std::array<std::string, 6>{"Länge €", "Länge €", "Ã", "Ä", "í\xc2\xa0€", "À¯"}));
     EXPECT_EQ(T("s15"), lang.substr(0, 1023));
     EXPECT_EQ(T("s16"), umlaute.substr(0, 2 * 1023));
-    // A surrogate and an overlong form are no UTF-8: read as cp1252.
-    EXPECT_EQ(T("s17"), "í\xc2\xa0€");
-    EXPECT_EQ(T("s18"), "À¯");
 }
 
 TEST_F(Sprachdatei, FormattexteBleibenSicher) {
@@ -131,8 +114,7 @@ TEST_F(Sprachdatei, FormattexteBleibenSicher) {
 
 TEST_F(Sprachdatei, DateiLaden) {
     Ordner o;
-    EXPECT_FALSE(SpracheLaden(o.Datei("fehlt.dat")));
-    EXPECT_FALSE(SpracheLaden(o.pfad.string()));
+    EXPECT_FALSE(SpracheLaden(o.Datei("fehlt.dat")) || SpracheLaden(o.pfad.string()));
     EXPECT_EQ(T("s12"), "Linien zeichnen ");
     o.Ablegen("language.dat", "[Language]\r\ns12=Lines\r\n");
     EXPECT_TRUE(SpracheLaden(o.Datei("language.dat")));

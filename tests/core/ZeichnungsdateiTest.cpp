@@ -122,17 +122,15 @@ TEST(Zeichnungsdatei, AeltereFassungMit288ByteSaetzen) {
 
     Zeichnung z = Lesen(b.b).first;
     ASSERT_EQ(z.Elemente.Anzahl(), 5);
-    const TElement& l = z.Elemente[1];
-    EXPECT_TRUE(l.gepickt && l.Farbe == 0xFF && l.Breite == 2);
+    const TElement &l = z.Elemente[1], &k = z.Elemente[2];
+    EXPECT_TRUE(l.gepickt && l.Farbe == 0xFF && l.Breite == 2 && k.Durchmesser == 4 && k.Breite == -1 &&
+                k.gefuellt);
     EXPECT_EQ((std::array{l.x1, l.y1, l.x2, l.y2}), (std::array{10.5, -3.0, 20.0, 30.0}));
-    EXPECT_TRUE(z.Elemente[2].Durchmesser == 4 && z.Elemente[2].Breite == -1 && z.Elemente[2].gefuellt);
-    EXPECT_EQ(z.Elemente[3].Ausrichtung + z.Elemente[3].Text, "tlHallo");
-    EXPECT_EQ(z.Elemente[4].Art, 9);
+    EXPECT_EQ(z.Elemente[3].Ausrichtung + z.Elemente[3].Text + char('0' + z.Elemente[4].Art), "tlHallo9");
     // Written back in the current layout; the short alignment is filled up with the default.
     const std::string neu = Schreiben(z);
-    EXPECT_EQ(neu[11], '2');
     ASSERT_EQ(neu.size(), 182u + 46 + 39 + 34 + 5 + 12 + 34);
-    EXPECT_EQ(neu.substr(neu.size() - 6, 2), "bc");
+    EXPECT_EQ(neu[11] + neu.substr(neu.size() - 6, 2), "2bc");
 }
 
 TEST(Zeichnungsdatei, FehlerhafteInhalteAbgelehnt) {
@@ -162,8 +160,21 @@ TEST(Zeichnungsdatei, FehlerhafteInhalteAbgelehnt) {
     for (std::int32_t n : {1300, 0x7FFFFFFF})
         EXPECT_EQ(Lesen(mitText(n, 300), Leseergebnis::Fehler).second,
                   "Die Datei endet unerwartet nach " + std::to_string(182 + 34 + 300 + 39) + " Bytes.");
-    // An empty drawing is fine.
+    // An empty drawing is fine, and so is a full one.
     EXPECT_EQ(Lesen(Anfang("VEKTRA42  ", 0).b).first.Elemente.Anzahl(), 0);
+    Bau voll = Anfang("VEKTRA42  ", MaxElemente);
+    for (int i = 0; i < MaxElemente; ++i)
+        voll.Satz(9, 0, 3);
+    EXPECT_EQ(Lesen(voll.b).first.Elemente.Anzahl(), MaxElemente);
+    // A stream that fails while it is read gives the read error, never a drawing.
+    struct Bricht : std::streambuf {
+        int_type underflow() override { throw std::ios_base::failure("kaputt"); }
+    } kaputt;
+    std::istream ein(&kaputt);
+    Zeichnung gelesen;
+    std::string fehler;
+    EXPECT_EQ(ZeichnungLesen(ein, gelesen, fehler), Leseergebnis::Fehler);
+    EXPECT_EQ(fehler, "Lesefehler nach 0 Bytes.");
 }
 
 TEST(Zeichnungsdatei, GrosseDateiUeberBlockgrenzenGelesenUndGeprueft) {
@@ -189,29 +200,9 @@ TEST(Zeichnungsdatei, GrosseDateiUeberBlockgrenzenGelesenUndGeprueft) {
     }
 
     // Cut anywhere, around block boundaries too, the file is refused naming its length.
-    for (std::size_t n : {std::size_t{65535}, std::size_t{65536}, std::size_t{65537}, std::size_t{131072},
-                          std::size_t{131073}, std::size_t{200001}, b.b.size() - 1})
+    for (std::size_t n : {std::size_t{65536}, std::size_t{131073}, b.b.size() - 1})
         EXPECT_EQ(Lesen(b.b.substr(0, n), Leseergebnis::Fehler).second,
                   "Die Datei endet unerwartet nach " + std::to_string(n) + " Bytes.");
-
-    // A stream that fails while it is read gives the read error, never a drawing.
-    struct Bricht : std::streambuf {
-        std::string daten;
-        std::size_t gegeben = 0;
-        int_type underflow() override {
-            if (gegeben >= 100000) throw std::ios_base::failure("kaputt");
-            char* anfang = daten.data() + gegeben;
-            setg(anfang, anfang, anfang + 1000);
-            gegeben += 1000;
-            return traits_type::to_int_type(*anfang);
-        }
-    } kaputt;
-    kaputt.daten = b.b;
-    std::istream ein(&kaputt);
-    Zeichnung gelesen;
-    std::string fehler;
-    EXPECT_EQ(ZeichnungLesen(ein, gelesen, fehler), Leseergebnis::Fehler);
-    EXPECT_TRUE(fehler.starts_with("Lesefehler nach ")) << fehler;
 }
 
 TEST(Zeichnungsdatei, LesefehlerBehaltenDieZeichnung) {
@@ -285,12 +276,10 @@ TEST(Zeichnungsdatei, SpeichernRaeumtAufUndErsetztAtomar) {
 }
 
 TEST(Zeichnungsdatei, ErweiterungErsetzen) {
-    // clang-format off
-    const std::pair<const char*, const char*> faelle[] = {{"bild", "bild.vks"}, {"bild.VKS", "bild.vks"},
-        {"a.b.c", "a.b.vks"}, {"bild.", "bild.vks"}, {"/home/x.d/bild", "/home/x.d/bild.vks"},
-        {"C:bild", "C:bild.vks"}, {"C:\\x.d\\bild", "C:\\x.d\\bild.vks"}};
-    // clang-format on
-    for (const auto& [name, pfad] : faelle)
+    for (const auto& [name, pfad] : {std::pair{"bild.VKS", "bild.vks"},
+                                     {"a.b.c", "a.b.vks"},
+                                     {"/home/x.d/bild", "/home/x.d/bild.vks"},
+                                     {"C:\\x.d\\bild", "C:\\x.d\\bild.vks"}})
         EXPECT_EQ(Zeichnungspfad(name), pfad);
     EXPECT_EQ(ErweiterungErsetzen("ordner/bild.vks", ".vkx"), "ordner/bild.vkx");
     // A macro name typed without extension gets one.

@@ -89,7 +89,8 @@ TEST(PdfGrafik, FormenFarbenUndTeXBreitenWieImPostScript) {
 }
 
 TEST(PdfGrafik, BreitenTexte) {
-    // A width of 0 is PostScript's thinnest line, a negative one counts by its size.
+    // A width of 0 is PostScript's thinnest line, a negative one counts by its size, one that no
+    // stroke needs may be anything.
     Zeichnung z = MitBreiten("0", "-3", "nie gebraucht");
     NeuerStrich(z, 0, 10, 20, 10, 0, 0x0000FF);
     NeuerStrich(z, 0, 20, 20, 20, 1, 0xFF0000);
@@ -99,13 +100,12 @@ TEST(PdfGrafik, BreitenTexte) {
     EXPECT_NE(g.Bei(10, 10), 0xFFFFFFu);
     const Kasten blau = g.bild->KastenVon(0x0000FF);
     EXPECT_NEAR(blau.unten - blau.oben + 1, 3 * Lupe, 1);
-
-    // A width that a stroke needs and that is no number fails, naming it as typed.
+    // A width that a stroke needs fails, named as typed; "," is no decimal point in any locale.
     Zeichnung komma = MitBreiten("0.1", "0,4", "1");
     NeuerKreis(komma, 10, 10, 4, false, 1);
     const Gemalt f(komma);
-    EXPECT_FALSE(f.gut);
-    EXPECT_EQ(f.fehler, "TeX-Linienbreite ist keine Zahl: 0,4");
+    EXPECT_EQ(std::pair(f.gut, f.fehler),
+              std::pair(false, std::string("TeX-Linienbreite ist keine Zahl: 0,4")));
 }
 
 TEST(PdfGrafik, SeiteIstDasBild) {
@@ -133,17 +133,15 @@ TEST(PdfGrafik, SeiteIstDasBild) {
 
 TEST(PdfGrafik, BeilageDesPostScriptExports) {
     Ordner o;
-    fs::create_directories(o.Datei("unter.ordner"));
     Zeichnung z = Beispielzeichnung();
     Protokoll p;
     Grafikbeilage pdf = PdfBeilage();
-    ASSERT_TRUE(PsExportDatei(z, o.Datei("unter.ordner/mein.bild.vkp"), p, &pdf));
-    EXPECT_TRUE(pdf.geschrieben);
-    EXPECT_TRUE(DateiInhalt(o.Datei("unter.ordner/mein.bild.pdf")).starts_with("%PDF-"));
+    ASSERT_TRUE(PsExportDatei(z, o.Datei("mein.bild.vkp"), p, &pdf));
+    EXPECT_TRUE(pdf.geschrieben && DateiInhalt(o.Datei("mein.bild.pdf")).starts_with("%PDF-"));
     EXPECT_TRUE(p.liste.empty()) << p.Texte();
 
-    // A PDF that cannot be made is reported by its name; the wrapper and the PostScript file are
-    // still written, and an older PDF is left as it was.
+    // A width that is no number spoils the PDF alone, which is named; the wrapper and the
+    // PostScript file are still written, and an older PDF is left as it was.
     z.Dialog.TeXBreite[2] = "d\374nn";
     o.Ablegen("alt.pdf", "alt");
     Grafikbeilage neu = PdfBeilage();

@@ -35,16 +35,14 @@ TEST(Vorschau, BildschirmbreitenMassstabUndRand) {
         const Bild b = Png(z, massstab);
         const Kasten rot = b.KastenVon(0xFF0000), blau = b.KastenVon(0x0000FF);
         ASSERT_FALSE(rot.leer() || blau.leer());
-        EXPECT_EQ(rot.unten - rot.oben + 1, 2);
-        EXPECT_EQ(blau.unten - blau.oben + 1, 3);
-        // Five units apart; the lines' pixels lie as the screen puts them on its lattice.
-        EXPECT_EQ(rot.unten - (blau.oben + 1), 5 * massstab) << massstab;
-        EXPECT_EQ(rot.rechts - rot.links, 10 * massstab + 1);
-        // Eight white pixels around the painted extent.
-        EXPECT_EQ(std::min(rot.links, blau.links), 8);
-        EXPECT_EQ(blau.oben, 8);
-        EXPECT_EQ(b.Breite() - 1 - std::max(rot.rechts, blau.rechts), 8);
-        EXPECT_EQ(b.Hoehe() - 1 - rot.unten, 8);
+        // Five units apart, as the screen puts them on its lattice, ten long with the pen; eight
+        // white pixels around the painted extent.
+        EXPECT_EQ(std::tuple(rot.unten - rot.oben + 1, blau.unten - blau.oben + 1,
+                             rot.unten - (blau.oben + 1), rot.rechts - rot.links),
+                  std::tuple(2, 3, int(5 * massstab), int(10 * massstab + 1)));
+        EXPECT_EQ((std::array{std::min(rot.links, blau.links), blau.oben,
+                              b.Breite() - 1 - std::max(rot.rechts, blau.rechts), b.Hoehe() - 1 - rot.unten}),
+                  (std::array{8, 8, 8, 8}));
     }
 }
 
@@ -100,17 +98,15 @@ TEST(Vorschau, TexteNachAusrichtung) {
     // Two ticks well away from the text mark the reference point: a red one above it gives the
     // column, a blue one left of it the row. The green text must lie on the side its alignment
     // names. The text is stored as cp1252 bytes.
-    for (const char* ausrichtung : {"tl", "br", "cc", "c"}) {
+    for (const std::string a : {"tl", "br", "cc", "c"}) {
         Zeichnung z;
         NeuerStrich(z, 0, 8, 0, 12, 0, 0x0000FF);
         NeuerStrich(z, -30, 0, -25, 0, 0, 0xFF0000);
-        NeuerText(z, 0, 0, "Gr\366\337eWg", ausrichtung, 0x00A000);
+        NeuerText(z, 0, 0, "Gr\366\337eWg", a, 0x00A000);
         const Bild b = Png(z, 4);
-        const Kasten senkrechterStrich = b.KastenVon(0xFF0000), waagrechterStrich = b.KastenVon(0x0000FF);
         const Kasten text = b.KastenWo(Gruenlich);
-        ASSERT_FALSE(text.leer()) << ausrichtung;
-        const int x = senkrechterStrich.links, y = waagrechterStrich.oben;
-        const std::string a = ausrichtung;
+        ASSERT_FALSE(text.leer()) << a;
+        const int x = b.KastenVon(0xFF0000).links, y = b.KastenVon(0x0000FF).oben;
         const char senkrecht = a[0], waagrecht = a.size() > 1 ? a[1] : 'c';
         const bool quer = waagrecht == 'l'   ? text.links >= x
                           : waagrecht == 'r' ? text.rechts <= x
@@ -132,10 +128,8 @@ TEST(Vorschau, ArtenGleichGross) {
     const Bild b = PngLesen(png);
     const std::string breite = std::to_string(b.Breite()), hoehe = std::to_string(b.Hoehe());
     EXPECT_NE(svg.find("width=\"" + breite + "px\" height=\"" + hoehe + "px\""), std::string::npos);
-    EXPECT_NE(pdf.find("/MediaBox [ 0 0 " + breite + " " + hoehe + " ]"), std::string::npos);
-    EXPECT_TRUE(pdf.starts_with("%PDF-"));
-    // The texts are in both vector kinds: three of them, drawn as glyphs.
-    EXPECT_GT(svg.find("<use xlink:href=\"#glyph"), 0u);
+    EXPECT_TRUE(pdf.starts_with("%PDF-") &&
+                pdf.find("/MediaBox [ 0 0 " + breite + " " + hoehe + " ]") != std::string::npos);
 }
 
 TEST(Vorschau, ZuGrossUndDateien) {
@@ -144,19 +138,15 @@ TEST(Vorschau, ZuGrossUndDateien) {
     Ordner o;
     Protokoll p;
     EXPECT_FALSE(VorschauDatei(z, o.Datei("gross.png"), Vorschauart::Png, 9, p));
-    EXPECT_EQ(p.Texte(),
-              o.Datei("gross.png") +
-                  ": Das Bild wäre 27018 × 108 Pixel groß, erlaubt sind höchstens 10000 je Seite.\n");
-    EXPECT_FALSE(fs::exists(o.Datei("gross.png")));
-
     // Only deleted elements: nothing to show, as with the exports.
     Zeichnung leer;
     NeuerStrich(leer, 0, 0, 1, 1).geloescht = true;
-    p.liste.clear();
     EXPECT_FALSE(VorschauDatei(leer, o.Datei("leer.svg"), Vorschauart::Svg, 9, p));
-    EXPECT_EQ(p.Texte(), T("s44") + "\n");
-    EXPECT_FALSE(fs::exists(o.Datei("leer.svg")));
-
+    EXPECT_EQ(p.Texte(),
+              o.Datei("gross.png") +
+                  ": Das Bild wäre 27018 × 108 Pixel groß, erlaubt sind höchstens 10000 je Seite.\n" +
+                  T("s44") + "\n");
+    EXPECT_FALSE(fs::exists(o.Datei("gross.png")) || fs::exists(o.Datei("leer.svg")));
     p.liste.clear();
     ASSERT_TRUE(VorschauDatei(z, o.Datei("klein.pdf"), Vorschauart::Pdf, 1, p)) << p.Texte();
     EXPECT_TRUE(DateiInhalt(o.Datei("klein.pdf")).starts_with("%PDF-"));
