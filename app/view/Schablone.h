@@ -25,8 +25,6 @@ class Schablone {
     // Sets the pixels with the anchor at `anker`, as far as they lie on the image.
     void Setzen(QImage& bild, QPoint anker, QRgb farbe) const;
 
-    // The smallest rectangle around the set pixels, relative to the anchor.
-    QRect Umriss() const { return umriss_; }
     std::size_t Bytes() const { return bits_.size() * sizeof(std::uint64_t); }
 
   private:
@@ -34,5 +32,6 @@ class Schablone {
     // outline's left edge.
     std::vector<std::uint64_t> bits_;
     int worte_ = 0;
+    // The smallest rectangle around the set pixels, relative to the anchor.
     QRect umriss_;
 };
