@@ -13,11 +13,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QLibraryInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTranslator>
 
 #include <benchmark/benchmark.h>
 
@@ -63,9 +61,6 @@ class Startfenster : public TForm1 {
 int Starten(int argc, char** argv, const char* datei, long long beginn) {
     QApplication app(argc, argv);
     ProgrammEinrichten();
-    QTranslator qtTexte;
-    if (qtTexte.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexte);
     QEventLoop schleife;
     Startfenster fenster(schleife);
     if (*datei) fenster.StartdateiSetzen(QString::fromLocal8Bit(datei));

@@ -1,6 +1,7 @@
 // The full redraw gives the pixels of the plainest painting of the same drawing: one QPainter,
 // every element drawn by the painting rules in Ebene order, nothing skipped, nothing kept from an
 // earlier redraw. On plain and scaled screens, at several zoom levels and in every text display.
+#include "Bildschirme.h"
 #include "DateiSkriptfenster.h"
 #include "MalerHilfen.h"
 
@@ -13,12 +14,6 @@
 #include <random>
 
 namespace {
-
-QScreen* Bildschirm(qreal verhaeltnis) {
-    for (QScreen* s : QGuiApplication::screens())
-        if (s->devicePixelRatio() == verhaeltnis) return s;
-    qFatal("no screen at ratio %g", verhaeltnis);
-}
 
 QImage Schlicht(const Malaufbau& a) {
     const vektra::Zeichnung& doc = a.doc;
@@ -192,16 +187,8 @@ class NeuzeichnenTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    // Screens the offscreen platform lays side by side; the test puts the surface on each.
     QTemporaryDir ordner;
-    if (!ordner.isValid()) qFatal("no temporary folder");
-    const QString konfig = QDir(ordner.path()).filePath(u"bildschirme.json"_s);
-    if (!Schreiben(konfig, R"({"screens": [
-                        {"name": "einfach", "x": 0, "y": 0, "width": 1600, "height": 1200, "dpr": 1},
-                        {"name": "doppelt", "x": 1600, "y": 0, "width": 1600, "height": 1200, "dpr": 2},
-                        {"name": "anderthalb", "x": 3200, "y": 0, "width": 1600, "height": 1200, "dpr": 1.5}]})"))
-        qFatal("cannot write %s", qPrintable(konfig));
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + konfig.toLocal8Bit());
+    BildschirmeEinrichten(ordner);
     QApplication app(argc, argv);
     NeuzeichnenTest test;
     return QTest::qExec(&test, argc, argv);

@@ -1,6 +1,7 @@
 // The window on a scaled screen: two screens side by side, one plain and one at 200 %. The surface
 // and the rulers take the screen's device pixels, follow the window from screen to screen with a
 // full redraw, and keep every pixel rule of the drawing in logical pixels.
+#include "Bildschirme.h"
 #include "MalerHilfen.h"
 #include "Zeichenfenster.h"
 
@@ -10,12 +11,6 @@
 #include <QWindow>
 
 namespace {
-
-QScreen* Bildschirm(qreal verhaeltnis) {
-    for (QScreen* s : QGuiApplication::screens())
-        if (s->devicePixelRatio() == verhaeltnis) return s;
-    qFatal("no screen at ratio %g", verhaeltnis);
-}
 
 // The logical picture inside a device picture at ratio 2: one device pixel of each logical one.
 // A line one logical pixel wide covers two device rows around its logical row, the first of
@@ -113,16 +108,8 @@ class PixelverhaeltnisTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    // Two screens the offscreen platform lays side by side; the test picks them by ratio.
     QTemporaryDir ordner;
-    if (!ordner.isValid()) qFatal("no temporary folder");
-    const QString konfig = QDir(ordner.path()).filePath(u"bildschirme.json"_s);
-    if (!Schreiben(konfig,
-                   R"({"screens": [
-                        {"name": "einfach", "x": 0, "y": 0, "width": 1600, "height": 1200, "dpr": 1},
-                        {"name": "doppelt", "x": 1600, "y": 0, "width": 1600, "height": 1200, "dpr": 2}]})"))
-        qFatal("cannot write %s", qPrintable(konfig));
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + konfig.toLocal8Bit());
+    BildschirmeEinrichten(ordner);
     QApplication app(argc, argv);
     PixelverhaeltnisTest test;
     return QTest::qExec(&test, argc, argv);
