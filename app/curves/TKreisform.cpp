@@ -1,5 +1,6 @@
 #include "curves/TKreisform.h"
 
+#include "main/Dialogbau.h"
 #include "text/Format.h"
 #include "text/Qtext.h"
 #include "text/Textbindung.h"
@@ -16,16 +17,12 @@ TKreisform::TKreisform(QWidget* parent) : QDialog(parent) {
     setModal(true);
     auto* raster = new QGridLayout(this);
     const auto feld = [&](const char* name, const char* text, int reihe, int spalte) {
-        auto* e = new QLineEdit(QString::fromLatin1(text), this);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setMaximumWidth(90);
+        QLineEdit* e = Feld(this, name, text);
         raster->addWidget(e, reihe, spalte);
         return e;
     };
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label1 = Beschriftung(this, "Label1");
+    Label2 = Beschriftung(this, "Label2");
     grad_ = new QLabel(this);
     bogen_ = new QLabel(this);
     raster->addWidget(grad_, 0, 1);
@@ -40,11 +37,8 @@ TKreisform::TKreisform(QWidget* parent) : QDialog(parent) {
     setTabOrder(vong_edit, vond_edit);
     setTabOrder(vond_edit, bisg_edit);
     setTabOrder(bisg_edit, bisd_edit);
-    BitBtn1 = new QPushButton(this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setDefault(true);
+    BitBtn1 = Schliessknopf(this, "BitBtn1", true);
     raster->addWidget(BitBtn1, 3, 0, 1, 3);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(vong_edit, &QLineEdit::editingFinished, this, &TKreisform::vongChange);
     connect(bisg_edit, &QLineEdit::editingFinished, this, &TKreisform::bisgChange);
     connect(vond_edit, &QLineEdit::editingFinished, this, &TKreisform::vondChange);

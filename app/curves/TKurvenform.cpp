@@ -1,5 +1,6 @@
 #include "curves/TKurvenform.h"
 
+#include "main/Dialogbau.h"
 #include "model/Zeichnung.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
@@ -61,8 +62,6 @@ TKurvenform::TKurvenform(vektra::Zeichnung& z, QWidget* parent) : QDialog(parent
     });
     connect(is3d, &QCheckBox::toggled, this, &TKurvenform::is3dClick);
     connect(wink_edit, &QLineEdit::editingFinished, this, &TKurvenform::wink_editExit);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     KurventypClick();
     is3dClick();
     TexteBinden();
@@ -74,19 +73,13 @@ TKurvenform::~TKurvenform() {
 }
 
 void TKurvenform::Aufbauen() {
-    const auto beschriftung = [this](const char* name) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QString::fromLatin1(name));
-        return l;
-    };
+    const auto beschriftung = [this](const char* name) { return Beschriftung(this, name); };
     // Formula fields are wide; number fields are narrow.
     const auto feld = [this](const char* name, const char* text, bool formel) {
+        if (!formel) return Feld(this, name, text);
         auto* e = new QLineEdit(QString::fromLatin1(text), this);
         e->setObjectName(QString::fromLatin1(name));
-        if (formel)
-            e->setMinimumWidth(260);
-        else
-            e->setMaximumWidth(90);
+        e->setMinimumWidth(260);
         return e;
     };
     auto* aussen = new QVBoxLayout(this);
@@ -191,16 +184,9 @@ void TKurvenform::Aufbauen() {
     rechts->addWidget(rueckwaerts, 6, 0, 1, 2);
     rechts->setRowStretch(7, 1);
 
-    auto* knoepfe = new QHBoxLayout;
-    aussen->addLayout(knoepfe);
-    knoepfe->addStretch(1);
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    knoepfe->addWidget(Button1);
-    knoepfe->addWidget(Button2);
+    Button1 = Schliessknopf(this, "Button1", true);
+    Button2 = Schliessknopf(this, "Button2", false);
+    aussen->addLayout(Knopfreihe({Button1, Button2}));
 }
 
 void TKurvenform::TexteBinden() {

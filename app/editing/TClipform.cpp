@@ -1,6 +1,7 @@
 #include "editing/TClipform.h"
 
 #include "editing/Interaktion.h"
+#include "main/Dialogbau.h"
 #include "main/Fensterdienste.h"
 #include "model/Zeichnung.h"
 #include "text/Format.h"
@@ -47,11 +48,8 @@ TClipform::TClipform(vektra::Zeichnung& z, QWidget* parent) : QDialog(parent), z
     Clipaktiv = new QCheckBox(this);
     Clipaktiv->setObjectName(QStringLiteral("Clipaktiv"));
     raster->addWidget(Clipaktiv, 3, 0, 1, 2);
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
+    Button1 = Schliessknopf(this, "Button1", true);
     raster->addWidget(Button1, 3, 3);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     TexteBinden();
     FelderAusDokument();
 }

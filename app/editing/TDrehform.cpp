@@ -1,5 +1,6 @@
 #include "editing/TDrehform.h"
 
+#include "main/Dialogbau.h"
 #include "text/Format.h"
 #include "text/Qtext.h"
 #include "text/Textbindung.h"
@@ -25,34 +26,21 @@ TDrehform::TDrehform(QWidget* parent) : QDialog(parent) {
     setModal(true);
     auto* raster = new QGridLayout(this);
     const auto feld = [&](const char* name, int reihe, int spalte) {
-        auto* e = new QLineEdit(QStringLiteral("0"), this);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setMaximumWidth(90);
+        QLineEdit* e = Feld(this, name, "0");
         raster->addWidget(e, reihe, spalte);
         return e;
     };
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label1 = Beschriftung(this, "Label1");
+    Label2 = Beschriftung(this, "Label2");
     raster->addWidget(Label1, 0, 0);
     raster->addWidget(Label2, 1, 0);
     Zen_x = feld("Zen_x", 0, 1);
     Zen_y = feld("Zen_y", 0, 2);
     Win_g = feld("Win_g", 1, 1);
     Win_d = feld("Win_d", 1, 2);
-    auto* knoepfe = new QHBoxLayout;
-    Button1 = new QPushButton(this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    Button2 = new QPushButton(this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    knoepfe->addStretch(1);
-    knoepfe->addWidget(Button1);
-    knoepfe->addWidget(Button2);
-    raster->addLayout(knoepfe, 2, 0, 1, 3);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    Button1 = Schliessknopf(this, "Button1", true);
+    Button2 = Schliessknopf(this, "Button2", false);
+    raster->addLayout(Knopfreihe({Button1, Button2}), 2, 0, 1, 3);
     connect(Zen_x, &QLineEdit::editingFinished, this, &TDrehform::Zen_xExit);
     connect(Zen_y, &QLineEdit::editingFinished, this, &TDrehform::Zen_yExit);
     connect(Win_g, &QLineEdit::editingFinished, this, &TDrehform::Win_gExit);

@@ -1,5 +1,6 @@
 #include "editing/TSkalierform.h"
 
+#include "main/Dialogbau.h"
 #include "text/Format.h"
 #include "text/Qtext.h"
 #include "text/Textbindung.h"
@@ -22,16 +23,11 @@ TSkalierform::TSkalierform(QWidget* parent) : QDialog(parent) {
     setModal(true);
     auto* raster = new QGridLayout(this);
     for (int i = 0; i < 4; ++i) {
-        felder_[i] = new QLineEdit(QString::fromLatin1(Anfangstexte[i]), this);
-        felder_[i]->setObjectName(QString::fromLatin1(Namen[i]));
-        felder_[i]->setMaximumWidth(90);
+        felder_[i] = Feld(this, Namen[i], Anfangstexte[i]);
     }
-    Mittelpunkt = new QLabel(this);
-    Mittelpunkt->setObjectName(QStringLiteral("Mittelpunkt"));
-    Label3 = new QLabel(this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label4 = new QLabel(this);
-    Label4->setObjectName(QStringLiteral("Label4"));
+    Mittelpunkt = Beschriftung(this, "Mittelpunkt");
+    Label3 = Beschriftung(this, "Label3");
+    Label4 = Beschriftung(this, "Label4");
     raster->addWidget(Mittelpunkt, 0, 0);
     raster->addWidget(felder_[0], 0, 1);
     raster->addWidget(felder_[1], 0, 2);
@@ -39,18 +35,9 @@ TSkalierform::TSkalierform(QWidget* parent) : QDialog(parent) {
     raster->addWidget(felder_[2], 1, 1);
     raster->addWidget(Label4, 2, 0);
     raster->addWidget(felder_[3], 2, 1);
-    auto* knoepfe = new QHBoxLayout;
-    OK = new QPushButton(this);
-    OK->setObjectName(QStringLiteral("OK"));
-    OK->setDefault(true);
-    Abbruch = new QPushButton(this);
-    Abbruch->setObjectName(QStringLiteral("Abbruch"));
-    knoepfe->addStretch(1);
-    knoepfe->addWidget(OK);
-    knoepfe->addWidget(Abbruch);
-    raster->addLayout(knoepfe, 3, 0, 1, 3);
-    connect(OK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Abbruch, &QPushButton::clicked, this, &QDialog::reject);
+    OK = Schliessknopf(this, "OK", true);
+    Abbruch = Schliessknopf(this, "Abbruch", false);
+    raster->addLayout(Knopfreihe({OK, Abbruch}), 3, 0, 1, 3);
     TexteBinden();
 }
 

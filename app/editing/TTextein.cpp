@@ -1,5 +1,6 @@
 #include "editing/TTextein.h"
 
+#include "main/Dialogbau.h"
 #include "model/Element.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
@@ -61,9 +62,7 @@ TTextein::TTextein(vektra::Meldungen& meldungen, QWidget* parent) : QDialog(pare
     mitte->addLayout(position);
     const auto feld = [&](int reihe, const char* name, const char* beschriftung) {
         position->addWidget(new QLabel(QString::fromLatin1(beschriftung), this), reihe, 0);
-        auto* e = new QLineEdit(QStringLiteral("0"), this);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setMaximumWidth(90);
+        QLineEdit* e = Feld(this, name, "0");
         position->addWidget(e, reihe, 1);
         return e;
     };
@@ -71,20 +70,11 @@ TTextein::TTextein(vektra::Meldungen& meldungen, QWidget* parent) : QDialog(pare
     Edit3 = feld(1, "Edit3", "y");
     position->setRowStretch(2, 1);
 
-    auto* knoepfe = new QHBoxLayout;
-    aussen->addLayout(knoepfe);
-    knoepfe->addStretch(1);
-    BitBtn2 = new QPushButton(this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2 = Schliessknopf(this, "BitBtn2", true);
     TextBinden(BitBtn2, "v.OK");
-    BitBtn2->setDefault(true);
-    BitBtn1 = new QPushButton(this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1 = Schliessknopf(this, "BitBtn1", false);
     TextBinden(BitBtn1, "v.Abbrechen");
-    knoepfe->addWidget(BitBtn2);
-    knoepfe->addWidget(BitBtn1);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+    aussen->addLayout(Knopfreihe({BitBtn2, BitBtn1}));
     TexteBinden();
 }
 

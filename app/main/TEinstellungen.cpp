@@ -1,5 +1,6 @@
 #include "main/TEinstellungen.h"
 
+#include "main/Dialogbau.h"
 #include "model/Zeichnung.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
@@ -60,19 +61,6 @@ bool Zurueckweisen(QLineEdit* feld) {
     feld->setFocus(Qt::OtherFocusReason);
     feld->selectAll();
     return false;
-}
-
-QLabel* Beschriftung(QWidget* eltern, const char* name) {
-    auto* l = new QLabel(eltern);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-
-QLineEdit* Feld(QWidget* eltern, const char* name) {
-    auto* f = new QLineEdit(eltern);
-    f->setObjectName(QString::fromLatin1(name));
-    f->setMaximumWidth(90);
-    return f;
 }
 
 QSpinBox* Aufab(QWidget* eltern, const char* name, int von, int bis) {
@@ -186,11 +174,8 @@ void TEinstellungen::Aufbauen() {
         textanzeige_->addButton(r, i);
     }
     unten->addWidget(gruppe, 1);
-    fertig_ = new QPushButton(this);
-    fertig_->setObjectName(QStringLiteral("SpeedButton1"));
-    fertig_->setDefault(true);
+    fertig_ = Schliessknopf(this, "SpeedButton1", true);
     unten->addWidget(fertig_, 0, Qt::AlignBottom);
-    connect(fertig_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 // The fields that are the document's dialog values write through as they are edited.
