@@ -1,19 +1,13 @@
 #pragma once
-// The large drawing the export and render benchmarks share, and a message sink that stays quiet.
+// The large drawing the export and render benchmarks share.
+#include "Stumm.h"
 #include "model/Zeichnung.h"
-#include "text/Meldungen.h"
 
 #include <string>
 
 namespace bench {
 
 using namespace vektra;
-
-class Stumm : public Meldungen {
-  public:
-    void Melden(Meldungsart, const std::string&, int) override {}
-    Antwort Fragen(Meldungsart, const std::string&, Knoepfe) override { return Antwort::Ja; }
-};
 
 // 32000 elements: lines of every class in runs, arrowheads, open and filled circles and texts, in several
 // colours, in the mixed order a drawing session leaves them.

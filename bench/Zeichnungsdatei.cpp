@@ -1,6 +1,7 @@
 // Saving and loading a full store of 32000 mixed elements, in memory and through a file; and
 // both in turns on the same drawing, with the ratio of their times.
 #include "files/Zeichnungsdatei.h"
+#include "Stumm.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,10 +14,7 @@ using namespace vektra;
 
 namespace {
 
-struct Stumm : Meldungen {
-    void Melden(Meldungsart, const std::string&, int) override {}
-    Antwort Fragen(Meldungsart, const std::string&, Knoepfe) override { return Antwort::Ok; }
-};
+using bench::Stumm;
 
 // Lines, arrowhead strokes, circles and texts in the proportions of a curve-heavy drawing.
 void Fuellen(Zeichnung& z) {

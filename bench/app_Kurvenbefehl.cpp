@@ -1,5 +1,6 @@
 // The curve command on the real main window: a spiral of about 32000 chords by chord length,
 // stored as elements and shown by one full redraw.
+#include "Ausfuehren.h"
 #include "curves/Kurvenbefehl.h"
 #include "curves/TKurvenform.h"
 #include "main/TForm1.h"
@@ -56,9 +57,5 @@ BENCHMARK(BM_KurvenbefehlSpirale)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::Ausfuehren(argc, argv);
 }

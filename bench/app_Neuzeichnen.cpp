@@ -1,5 +1,6 @@
 // Full redraw of a mixed drawing of 32000 and of 1000 elements, against the same primitives in
 // one plain QPainter pass.
+#include "Ausfuehren.h"
 #include "Mischbild.h"
 #include "model/Zeichnung.h"
 #include "text/Cp1252.h"
@@ -97,9 +98,5 @@ BENCHMARK(BM_EinfacherQPainter)->Arg(vektra::MaxElemente)->Arg(1000)->Unit(bench
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::Ausfuehren(argc, argv);
 }

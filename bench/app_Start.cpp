@@ -3,7 +3,9 @@
 // process that does what the program's main does (the same libraries, the same font set-up, the
 // same window) and reports the time from its launch to the first paint of the surface that shows
 // the drawing at the window's final size.
+#include "Ausfuehren.h"
 #include "Mischbild.h"
+#include "Stumm.h"
 #include "files/Zeichnungsdatei.h"
 #include "main/Programmstart.h"
 #include "main/TForm1.h"
@@ -72,13 +74,6 @@ int Starten(int argc, char** argv, const char* datei, long long beginn) {
     std::_Exit(0);
 }
 
-struct Stumm : vektra::Meldungen {
-    void Melden(vektra::Meldungsart, const std::string&, int) override {}
-    vektra::Antwort Fragen(vektra::Meldungsart, const std::string&, vektra::Knoepfe) override {
-        return vektra::Antwort::Ok;
-    }
-};
-
 // A folder with the drawing, an empty settings store and a screen of 1920 x 1200 pixels, so the
 // window opens at the size it takes on such a screen whatever the machine's own settings.
 struct Umgebung {
@@ -90,7 +85,7 @@ struct Umgebung {
         datei = QDir(ordner.path()).filePath(QStringLiteral("gross.vks"));
         vektra::Zeichnung doc;
         bench::MischbildFuellen(doc);
-        Stumm stumm;
+        bench::Stumm stumm;
         if (!vektra::ZeichnungSchreibenDatei(datei.toStdString(), doc, stumm)) std::abort();
         const QString bildschirm = QDir(ordner.path()).filePath(QStringLiteral("bildschirm.json"));
         QFile f(bildschirm);
@@ -135,9 +130,5 @@ int main(int argc, char** argv) {
         return Starten(eins, argv, argv[2], std::atoll(argv[3]));
     }
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::Ausfuehren(argc, argv);
 }

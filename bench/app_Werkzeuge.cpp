@@ -1,6 +1,7 @@
 // The cost of the pointer routines in the real window over a full store of 32000 elements: one
 // move with an active rubber band (which must not grow with the drawing) and one step of
 // dragging picked elements in the inverting pen, against the same move over an empty drawing.
+#include "Ausfuehren.h"
 #include "main/TForm1.h"
 #include "model/Zeichnung.h"
 #include "view/MyDraw.h"
@@ -63,9 +64,5 @@ BENCHMARK(BM_Verschiebeschritt)->Arg(1000)->Arg(32000)->Unit(benchmark::kMillise
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::Ausfuehren(argc, argv);
 }
