@@ -1,5 +1,6 @@
 // The view commands through the real window: zoom by area with its one saved view, the zoom keys
 // at the ends of the range, and the clip dialog with status panel 3 and a loaded drawing.
+#include "Testprogramm.h"
 #include "Zeichenfenster.h"
 
 #include "editing/TClipform.h"
@@ -136,7 +137,7 @@ class AnsichtsbefehleTest : public QObject {
         {
             Skriptfenster quelle;
             vektra::Zeichnung& z = quelle.Dokument();
-            NeueLinie(z, 0, 0, 10, 10);
+            NeuerStrich(z, 0, 0, 10, 10);
             std::tie(z.Dialog.Clipaktiv, z.Dialog.ClipOben, z.Kopf.aktuelleFarbe) =
                 std::tuple(false, 55, 0x3020F0);
             z.Dateiname = pfad.toStdString();
@@ -155,5 +156,5 @@ class AnsichtsbefehleTest : public QObject {
     }
 };
 
-QTEST_MAIN(AnsichtsbefehleTest)
+VEKTRA_TESTPROGRAMM(AnsichtsbefehleTest)
 #include "AnsichtsbefehleTest.moc"

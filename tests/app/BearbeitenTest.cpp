@@ -2,6 +2,7 @@
 // the area rectangle, delete and undo with the counts in the status line, the move drag, the scale
 // and rotate dialogs, the program's clipboard, the colour swatch and the width list with their
 // questions, and the text-edit tool with the text dialog.
+#include "Testprogramm.h"
 #include "Zeichenfenster.h"
 
 #include "editing/TDrehform.h"
@@ -38,9 +39,9 @@ class BearbeitenTest : public QObject {
 
     void punktwahlMitKandidatenrunde() {
         vektra::Zeichnung& z = Z();
-        NeueLinie(z, 10, 10, 30, 10);
-        NeueLinie(z, 30, 10, 30, 30);
-        NeueLinie(z, 50, 50, 90, 50);
+        NeuerStrich(z, 10, 10, 30, 10);
+        NeuerStrich(z, 30, 10, 30, 30);
+        NeuerStrich(z, 50, 50, 90, 50);
         w->f.zeichneneu();
         w->Knopf("Pickbutton");
         const QPoint ende = w->Pixel(30, 10);
@@ -73,7 +74,7 @@ class BearbeitenTest : public QObject {
     void flaechenwahlLoeschenUndRueckgaengig() {
         vektra::Zeichnung& z = Z();
         for (int i = 0; i < 5; ++i)
-            NeueLinie(z, 10 * i, 0, 10 * i + 5, 5);
+            NeuerStrich(z, 10 * i, 0, 10 * i + 5, 5);
         NeuerKreis(z, 5, 20, 2);
         w->f.zeichneneu();
         w->Knopf("Pickareabutton");
@@ -114,11 +115,11 @@ class BearbeitenTest : public QObject {
 
     void verschiebenInRasterschritten() {
         vektra::Zeichnung& z = Z();
-        NeueLinie(z, 10.25, 10, 20.25, 10).gepickt = true;
+        NeuerStrich(z, 10.25, 10, 20.25, 10).gepickt = true;
         vektra::TElement& t = *z.Elemente.NeuesElement();
         std::tie(t.Art, t.x1, t.y1, t.Ebene, t.Text, t.gepickt) =
             std::tuple(vektra::Text, 5, 5, 8, "Hallo", true);
-        NeueLinie(z, 0, 30, 5, 30);
+        NeuerStrich(z, 0, 30, 5, 30);
         w->f.zeichneneu();
         w->Knopf("Movebutton");
         const unsigned generation = w->Generation();
@@ -139,7 +140,7 @@ class BearbeitenTest : public QObject {
     }
 
     void skalierenUndDrehenUeberIhreDialoge() {
-        NeueLinie(Z(), 0, 0, 10, 0).gepickt = true;
+        NeuerStrich(Z(), 0, 0, 10, 0).gepickt = true;
         TSkalierform* s = w->f.findChild<TSkalierform*>();
         const auto feld = [](QDialog* d, const char* n) {
             return d->findChild<QLineEdit*>(QString::fromLatin1(n));
@@ -182,9 +183,9 @@ class BearbeitenTest : public QObject {
     }
 
     void kopierenEinfuegenAusschneiden() {
-        NeueLinie(Z(), 0, 0, 10, 0).gepickt = true;
-        NeueLinie(Z(), 0, 5, 10, 5);
-        NeueLinie(Z(), 0, 9, 10, 9).gepickt = true;
+        NeuerStrich(Z(), 0, 0, 10, 0).gepickt = true;
+        NeuerStrich(Z(), 0, 5, 10, 5);
+        NeuerStrich(Z(), 0, 9, 10, 9).gepickt = true;
         // Copy, paste, paste: each picked line three times, in place, picked.
         w->Menue("Bearbeiten1");
         w->Menue("EinfgenStrgV1");
@@ -212,8 +213,8 @@ class BearbeitenTest : public QObject {
     }
 
     void farbfeld() {
-        NeueLinie(Z(), 10, 10, 30, 10).gepickt = true;
-        NeueLinie(Z(), 10, 20, 30, 20);
+        NeuerStrich(Z(), 10, 10, 30, 10).gepickt = true;
+        NeuerStrich(Z(), 10, 20, 30, 20);
         QLabel* feld = w->f.findChild<QLabel*>("Label1");
         Stift& stift = w->f.Zeichenflaeche()->Flaeche().Zustand;
         const QColor gruen(10, 200, 30);
@@ -246,11 +247,11 @@ class BearbeitenTest : public QObject {
 
     void linienbreite() {
         QComboBox* liste = w->f.findChild<QComboBox*>("Linienbreite");
-        NeueLinie(Z(), 0, 0, 10, 0).Breite = -1;
-        NeueLinie(Z(), 0, 5, 10, 5).Breite = 0;
+        NeuerStrich(Z(), 0, 0, 10, 0).Breite = -1;
+        NeuerStrich(Z(), 0, 5, 10, 5).Breite = 0;
         NeuerKreis(Z(), 0, 0, 4);
         NeuerText(Z(), 5, 5, "T").Breite = 0;
-        NeueLinie(Z(), 0, 9, 10, 9).Breite = 0;
+        NeuerStrich(Z(), 0, 9, 10, 9).Breite = 0;
         for (int i = 1; i <= 4; ++i)
             E(i).gepickt = true;
         // "dick", Yes: the thin line and the circle follow; the invisible line, the text and
@@ -277,7 +278,7 @@ class BearbeitenTest : public QObject {
             w->Klick(x, y);
         };
         // No text in the drawing: the tool ends.
-        NeueLinie(Z(), 0, 0, 10, 10);
+        NeuerStrich(Z(), 0, 0, 10, 10);
         klick(5, 5);
         QCOMPARE(w->M(), Modus::Neutral);
         NeuerText(Z(), 10, 10, "A");
@@ -319,5 +320,5 @@ class BearbeitenTest : public QObject {
     }
 };
 
-QTEST_MAIN(BearbeitenTest)
+VEKTRA_TESTPROGRAMM(BearbeitenTest)
 #include "BearbeitenTest.moc"

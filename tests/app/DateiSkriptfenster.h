@@ -1,6 +1,7 @@
 #pragma once
 // A main window whose file choosers, dialogs, messages and questions are scripted, and a temporary
 // folder and settings place for the tests of the file and settings commands.
+#include "Elementbau.h"
 #include "files/Dateibefehle.h"
 #include "main/TForm1.h"
 
@@ -61,27 +62,6 @@ class Skriptfenster : public TForm1 {
         return dateien.isEmpty() ? QString() : dateien.takeFirst();
     }
 };
-
-inline vektra::TElement& NeueLinie(vektra::Zeichnung& z, double x1, double y1, double x2, double y2) {
-    vektra::TElement& e = *z.Elemente.NeuesElement();
-    e.Art = vektra::Linie;
-    e.x1 = x1, e.y1 = y1, e.x2 = x2, e.y2 = y2;
-    e.Ebene = vektra::EbeneLinie;
-    return e;
-}
-
-inline vektra::TElement& NeuerText(vektra::Zeichnung& z, double x, double y, const char* text) {
-    vektra::TElement& e = *z.Elemente.NeuesElement();
-    std::tie(e.Art, e.x1, e.y1, e.Ebene, e.Text) = std::tuple(vektra::Text, x, y, vektra::EbeneText, text);
-    return e;
-}
-
-inline vektra::TElement& NeuerKreis(vektra::Zeichnung& z, double x, double y, double durchmesser) {
-    vektra::TElement& e = *z.Elemente.NeuesElement();
-    std::tie(e.Art, e.x1, e.y1, e.Durchmesser, e.Ebene) =
-        std::tuple(vektra::Kreis, x, y, durchmesser, vektra::EbeneKreis);
-    return e;
-}
 
 inline QByteArray Inhalt(const QString& pfad) {
     QFile f(pfad);

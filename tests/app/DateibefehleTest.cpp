@@ -1,6 +1,7 @@
 // The file menu through the real main window with scripted choosers and answers: new, open,
 // save, save as, closing with unsaved changes, export, import and a file given at start; and the
 // conversion of the program's file filters.
+#include "Testprogramm.h"
 #include "DateiSkriptfenster.h"
 
 #include "files/Dateifilter.h"
@@ -37,7 +38,7 @@ class DateibefehleTest : public QObject, Testumgebung {
         // short, one with an unknown version tag, and one line with clipping off.
         Skriptfenster f;
         for (int i = 0; i < 3; ++i)
-            NeueLinie(f.Dokument(), i, 0, i, 10);
+            NeuerStrich(f.Dokument(), i, 0, i, 10);
         std::tie(f.Dokument().Kopf.Zoomstufe, f.Dokument().Dialog.Unitlength) = std::tuple(6, "2.5");
         f.Dokument().Dateiname = Datei(u"gut.vks"_s).toStdString();
         QVERIFY(f.Dateien().Speichern1Click());
@@ -73,7 +74,7 @@ class DateibefehleTest : public QObject, Testumgebung {
         const QString pfad = Datei(u"neu.vks"_s);
         QFile::remove(pfad);
         Skriptfenster f;
-        NeueLinie(f.Dokument(), 0, 0, 5, 5);
+        NeuerStrich(f.Dokument(), 0, 0, 5, 5);
         if (benannt) f.Dokument().Dateiname = pfad.toStdString();
         f.Dokument().Geaendert = true;
         f.antworten = {ja ? Antwort::Ja : Antwort::Nein};
@@ -113,7 +114,7 @@ class DateibefehleTest : public QObject, Testumgebung {
         QFETCH(QString, meldung);
         QFETCH(QString, clip);
         Skriptfenster f;
-        NeueLinie(f.Dokument(), 0, 0, 5, 5);
+        NeuerStrich(f.Dokument(), 0, 0, 5, 5);
         f.Statusfeld(3)->setText(u"Clip: u: 1 o: 2 l: 3 r: 4"_s);
         f.Dokument().Dateiname = "vorher.vks";
         f.setWindowTitle(u"Vektra32 vorher.vks"_s);
@@ -141,7 +142,7 @@ class DateibefehleTest : public QObject, Testumgebung {
         const QString vorhanden = Datei(u"da.vks"_s), ziel = Datei(u"erst.vks"_s);
         QVERIFY(Schreiben(vorhanden, "alt"));
         Skriptfenster f;
-        NeueLinie(f.Dokument(), 0, 0, 5, 5);
+        NeuerStrich(f.Dokument(), 0, 0, 5, 5);
         // Typed without extension, the name is asked about as the ".vks" file that would be
         // written; "No" asks for a name again, and cancelling then keeps the old name and file.
         f.Dokument().Dateiname = "vorher.vks";
@@ -172,7 +173,7 @@ class DateibefehleTest : public QObject, Testumgebung {
         QVERIFY(QDir().mkdir(ziel));
         QVERIFY(Schreiben(ziel + u"/drin"_s, "bleibt"));
         Skriptfenster f;
-        NeueLinie(f.Dokument(), 0, 0, 5, 5);
+        NeuerStrich(f.Dokument(), 0, 0, 5, 5);
         f.Dokument().Dateiname = ziel.toStdString();
         f.Dokument().Geaendert = true;
         QVERIFY(!f.Dateien().Speichern1Click());
@@ -184,7 +185,7 @@ class DateibefehleTest : public QObject, Testumgebung {
     void schliessenMitAbgebrochenemSpeichernBleibtOffen() {
         Skriptfenster f;
         f.show();
-        NeueLinie(f.Dokument(), 0, 0, 5, 5);
+        NeuerStrich(f.Dokument(), 0, 0, 5, 5);
         f.Dokument().Geaendert = true;
         f.antworten = {Antwort::Ja};
         QVERIFY(!f.close());
@@ -205,7 +206,7 @@ class DateibefehleTest : public QObject, Testumgebung {
         QFETCH(QString, gefragt);
         QFETCH(QString, geschrieben);
         Skriptfenster f;
-        NeueLinie(f.Dokument(), 0, 0, 5, 5);
+        NeuerStrich(f.Dokument(), 0, 0, 5, 5);
         f.Dokument().Dateiname = Datei(zeichnung).toStdString();
         f.Dateien().Exportieren(art);
         const QByteArray erst = Inhalt(Datei(geschrieben));
@@ -215,7 +216,7 @@ class DateibefehleTest : public QObject, Testumgebung {
                  art == 1);
 
         // "No" leads to the file chooser; cancelling it writes nothing.
-        NeueLinie(f.Dokument(), 1, 1, 7, 7);
+        NeuerStrich(f.Dokument(), 1, 1, 7, 7);
         f.antworten = {Antwort::Nein};
         f.Dateien().Exportieren(art);
         QCOMPARE(std::pair(f.dateidialoge, Inhalt(Datei(geschrieben))), std::pair(1, erst));
@@ -231,7 +232,7 @@ class DateibefehleTest : public QObject, Testumgebung {
         // A PDF that cannot be made is reported by its name; the wrapper and the PostScript file
         // are written all the same.
         Skriptfenster f;
-        NeueLinie(f.Dokument(), 0, 0, 5, 5);
+        NeuerStrich(f.Dokument(), 0, 0, 5, 5);
         f.Dokument().Dialog.TeXBreite[2] = "0,4";
         f.Dokument().Dateiname = Datei(u"ohnepdf.vks"_s).toStdString();
         f.Dateien().Exportieren(1);
@@ -243,7 +244,7 @@ class DateibefehleTest : public QObject, Testumgebung {
 
     void import() {
         Skriptfenster f;
-        NeueLinie(f.Dokument(), 0, 0, 5, 5);
+        NeuerStrich(f.Dokument(), 0, 0, 5, 5);
         f.dateien = {Datei(u"import.vkx"_s)};
         f.Dateien().ImportClick();
         QCOMPARE(
@@ -293,5 +294,5 @@ class DateibefehleTest : public QObject, Testumgebung {
     }
 };
 
-QTEST_MAIN(DateibefehleTest)
+VEKTRA_TESTPROGRAMM(DateibefehleTest)
 #include "DateibefehleTest.moc"

@@ -1,5 +1,6 @@
 // The curve dialog and the curve command, through the tool button of the real main window with
 // the dialog's fields scripted.
+#include "Testprogramm.h"
 #include "Zeichenfenster.h"
 
 #include "curves/TKurvenform.h"
@@ -252,5 +253,5 @@ class KurvenformTest : public QObject {
     }
 };
 
-QTEST_MAIN(KurvenformTest)
+VEKTRA_TESTPROGRAMM(KurvenformTest)
 #include "KurvenformTest.moc"

@@ -1,3 +1,4 @@
+#include "Testprogramm.h"
 #include "MalerHilfen.h"
 
 #include <QtTest>
@@ -159,5 +160,5 @@ class LeinwandTest : public QObject {
     }
 };
 
-QTEST_MAIN(LeinwandTest)
+VEKTRA_TESTPROGRAMM(LeinwandTest)
 #include "LeinwandTest.moc"

@@ -1,6 +1,7 @@
 // The macro commands through the real window: saving the picked elements with a clicked
 // reference point, inserting them at clicked points, calling a macro up by a key, and the macro
 // folder that follows the choosers and outlives the run.
+#include "Testprogramm.h"
 #include "Zeichenfenster.h"
 
 #include "files/Makrobefehle.h"
@@ -44,11 +45,11 @@ class MakroTest : public QObject {
     // A picked line, circle and text and an unpicked line.
     void Gruppe() {
         vektra::Zeichnung& z = w->f.Dokument();
-        NeueLinie(z, 0, 0, 10, 5).gepickt = true;
+        NeuerStrich(z, 0, 0, 10, 5).gepickt = true;
         NeuerKreis(z, 4, 4, 3).gepickt = true;
         vektra::TElement& t = NeuerText(z, 2, 8, "Hallo");
         std::tie(t.Ausrichtung, t.gepickt) = std::tuple("tl", true);
-        NeueLinie(z, 50, 50, 60, 50);
+        NeuerStrich(z, 50, 50, 60, 50);
         w->f.zeichneneu();
     }
 
@@ -149,7 +150,7 @@ class MakroTest : public QObject {
             if (!fall.inhalt.isEmpty()) QVERIFY(Schreiben(name, fall.inhalt));
             w->Elemente().AllesLoeschen();
             while (w->Elemente().Frei() > fall.frei)
-                NeueLinie(w->f.Dokument(), 0, 0, 1, 1);
+                NeuerStrich(w->f.Dokument(), 0, 0, 1, 1);
             w->f.meldungen.clear();
             w->f.dateien = {name};
             w->Menue("macroladen1");
@@ -192,5 +193,5 @@ class MakroTest : public QObject {
     }
 };
 
-QTEST_MAIN(MakroTest)
+VEKTRA_TESTPROGRAMM(MakroTest)
 #include "MakroTest.moc"

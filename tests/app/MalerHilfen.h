@@ -1,6 +1,6 @@
 #pragma once
 // A painter with its surface (400 x 300) and rulers, built without the main window, and pixel counts.
-#include "model/Zeichnung.h"
+#include "Elementbau.h"
 #include "view/Ansicht.h"
 #include "view/Lineal.h"
 #include "view/Maler.h"
@@ -23,27 +23,15 @@ struct Malaufbau {
     const QImage& Bild() { return zf.Flaeche().Image(); }
     void Neu() { m.zeichneneu({}); }
 
-    vektra::TElement& Element(std::uint8_t art, std::int32_t ebene, double x, double y, std::int32_t farbe) {
-        vektra::TElement& e = *doc.Elemente.NeuesElement();
-        e.Art = art, e.Ebene = ebene, e.x1 = x, e.y1 = y, e.Farbe = farbe;
-        return e;
-    }
     vektra::TElement& Strich(double x1, double y1, double x2, double y2, int breite = 1,
                              std::int32_t farbe = 0) {
-        vektra::TElement& e = Element(vektra::Linie, vektra::EbeneLinie, x1, y1, farbe);
-        e.x2 = x2, e.y2 = y2, e.Breite = static_cast<std::int16_t>(breite);
-        return e;
+        return NeuerStrich(doc, x1, y1, x2, y2, breite, farbe);
     }
     vektra::TElement& Kreis(double x, double y, double d, bool gefuellt, std::int32_t farbe = 0) {
-        vektra::TElement& e = Element(vektra::Kreis, vektra::EbeneKreis, x, y, farbe);
-        e.Durchmesser = d, e.gefuellt = gefuellt;
-        return e;
+        return NeuerKreis(doc, x, y, d, gefuellt, 1, farbe);
     }
     vektra::TElement& Text(double x, double y, const std::string& text, const char* ausrichtung = "cc") {
-        vektra::TElement& e = Element(vektra::Text, vektra::EbeneText, x, y, 0);
-        e.TextSetzen(text);
-        e.Ausrichtung = ausrichtung;
-        return e;
+        return NeuerText(doc, x, y, text, ausrichtung);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "Testprogramm.h"
 #include "MalerHilfen.h"
 
 #include <QtTest>
@@ -267,5 +268,5 @@ class MalerTest : public QObject {
     }
 };
 
-QTEST_MAIN(MalerTest)
+VEKTRA_TESTPROGRAMM(MalerTest)
 #include "MalerTest.moc"

@@ -1,7 +1,7 @@
 // The full redraw gives the pixels of the plainest painting of the same drawing: one QPainter,
 // every element drawn by the painting rules in Ebene order, nothing skipped, nothing kept from an
 // earlier redraw. On plain and scaled screens, at several zoom levels and in every text display.
-#include "Bildschirme.h"
+#include "Testprogramm.h"
 #include "DateiSkriptfenster.h"
 #include "MalerHilfen.h"
 
@@ -186,12 +186,6 @@ class NeuzeichnenTest : public QObject {
     }
 };
 
-int main(int argc, char** argv) {
-    QTemporaryDir ordner;
-    BildschirmeEinrichten(ordner);
-    QApplication app(argc, argv);
-    NeuzeichnenTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VEKTRA_TESTPROGRAMM(NeuzeichnenTest)
 
 #include "NeuzeichnenTest.moc"

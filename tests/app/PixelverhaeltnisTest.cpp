@@ -1,7 +1,7 @@
 // The window on a scaled screen: two screens side by side, one plain and one at 200 %. The surface
 // and the rulers take the screen's device pixels, follow the window from screen to screen with a
 // full redraw, and keep every pixel rule of the drawing in logical pixels.
-#include "Bildschirme.h"
+#include "Testprogramm.h"
 #include "MalerHilfen.h"
 #include "Zeichenfenster.h"
 
@@ -40,7 +40,7 @@ class PixelverhaeltnisTest : public QObject {
         Zeichenfenster w;
         auto* v = w.f.findChild<Lineal*>(u"PaintBoxv"_s);
         auto* h = w.f.findChild<Lineal*>(u"PaintBoxh"_s);
-        NeueLinie(w.f.Dokument(), 2, 3, 40, 3);
+        NeuerStrich(w.f.Dokument(), 2, 3, 40, 3);
         w.f.zeichneneu();
         QCOMPARE(w.ZF()->Flaeche().Pixelverhaeltnis(), 1.0);
         const QImage einfach = w.Bild(), vEinfach = v->Flaeche().Image();
@@ -107,12 +107,6 @@ class PixelverhaeltnisTest : public QObject {
     }
 };
 
-int main(int argc, char** argv) {
-    QTemporaryDir ordner;
-    BildschirmeEinrichten(ordner);
-    QApplication app(argc, argv);
-    PixelverhaeltnisTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+VEKTRA_TESTPROGRAMM(PixelverhaeltnisTest)
 
 #include "PixelverhaeltnisTest.moc"

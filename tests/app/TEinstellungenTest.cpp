@@ -1,6 +1,7 @@
 // The settings dialog: its checks in the order of the fields, the document values it shows and
 // writes; and the settings command: no tool while the dialog is open, the tool back afterwards,
 // a new screen width drawn at once, and which changes mark the drawing changed.
+#include "Testprogramm.h"
 #include "DateiSkriptfenster.h"
 
 #include "main/TEinstellungen.h"
@@ -118,7 +119,7 @@ class TEinstellungenTest : public QObject, Testumgebung {
         f.resize(600, 400);
         f.show();
         f.findChild<QAction*>(u"Gitter1"_s)->trigger();
-        NeueLinie(f.Dokument(), 10, 10, 50, 10).Breite = 2;
+        NeuerStrich(f.Dokument(), 10, 10, 50, 10).Breite = 2;
         f.zeichneneu();
         const int x = f.Sicht().XNachPixel(30);
         QCOMPARE(Dicke(f, x), 3);
@@ -167,5 +168,5 @@ class TEinstellungenTest : public QObject, Testumgebung {
     }
 };
 
-QTEST_MAIN(TEinstellungenTest)
+VEKTRA_TESTPROGRAMM(TEinstellungenTest)
 #include "TEinstellungenTest.moc"

@@ -1,4 +1,5 @@
 // The mode switch of the main window through its real buttons, its panels, dash fields and cross.
+#include "Testprogramm.h"
 #include "Zeichenfenster.h"
 
 #include <QComboBox>
@@ -25,7 +26,7 @@ class TForm1ModusTest : public QObject {
     void groessenaenderungZeichnetNeu() {
         // The surface and both rulers report the resize; the redraw they share follows the
         // events at hand and shows the drawing against the new bottom edge.
-        NeueLinie(f->Dokument(), 0, 0, 10, 10);
+        NeuerStrich(f->Dokument(), 0, 0, 10, 10);
         const int vorher = f->Zeichenflaeche()->height();
         f->resize(700, 450);
         QTRY_VERIFY(f->Sicht().Hoehe != vorher && f->Sicht().Hoehe == f->Zeichenflaeche()->height());
@@ -148,5 +149,5 @@ class TForm1ModusTest : public QObject {
     }
 };
 
-QTEST_MAIN(TForm1ModusTest)
+VEKTRA_TESTPROGRAMM(TForm1ModusTest)
 #include "TForm1ModusTest.moc"

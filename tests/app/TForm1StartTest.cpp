@@ -1,4 +1,5 @@
 // Start and close of the main window: stored geometry, the close question and the number format.
+#include "Testprogramm.h"
 #include "DateiSkriptfenster.h"
 #include "main/Programmstart.h"
 
@@ -130,5 +131,5 @@ class TForm1StartTest : public QObject, Testumgebung {
     }
 };
 
-QTEST_MAIN(TForm1StartTest)
+VEKTRA_TESTPROGRAMM(TForm1StartTest)
 #include "TForm1StartTest.moc"

@@ -1,6 +1,7 @@
 // The key table of the main window, driven by key events on the real window: its order (Escape
 // in the macro-key mode against elsewhere), exact modifiers, where keys count (not in dialogs,
 // not Delete in the curve dialog's formula fields) and the macro commands behind their keys.
+#include "Testprogramm.h"
 #include "Zeichenfenster.h"
 
 #include "curves/TKurvenform.h"
@@ -46,8 +47,8 @@ class TastaturTest : public QObject {
         makro = {};
         makro.f = &w->f;
         w->f.findChild<Tastatur*>()->MakrotastenSetzen(&makro);
-        NeueLinie(Z(), 0, 0, 10, 0).gepickt = true;
-        NeueLinie(Z(), 0, 5, 10, 5);
+        NeuerStrich(Z(), 0, 0, 10, 0).gepickt = true;
+        NeuerStrich(Z(), 0, 5, 10, 5);
     }
     void cleanup() { w.reset(); }
 
@@ -114,7 +115,7 @@ class TastaturTest : public QObject {
         }
         // The key counts, not its character: with Ctrl held that is a control character.
         Z().Elemente.AllesLoeschen();
-        NeueLinie(Z(), 0, 0, 1, 1).gepickt = true;
+        NeuerStrich(Z(), 0, 0, 1, 1).gepickt = true;
         for (QEvent::Type art : {QEvent::KeyPress, QEvent::KeyRelease}) {
             QKeyEvent e(art, Qt::Key_C, Qt::ControlModifier, u"\x03"_s);
             QApplication::sendEvent(w->ZF(), &e);
@@ -155,5 +156,5 @@ class TastaturTest : public QObject {
     }
 };
 
-QTEST_MAIN(TastaturTest)
+VEKTRA_TESTPROGRAMM(TastaturTest)
 #include "TastaturTest.moc"

@@ -1,6 +1,7 @@
 // The drawing tools through the real window: snapped gestures, size limits, degenerate
 // gestures, the patterned tools, text placement, the arc dialog, a full store, and tracking
 // that never repaints.
+#include "Testprogramm.h"
 #include "Zeichenfenster.h"
 
 #include "curves/TKreisform.h"
@@ -202,5 +203,5 @@ class ZeichenwerkzeugeTest : public QObject {
     }
 };
 
-QTEST_MAIN(ZeichenwerkzeugeTest)
+VEKTRA_TESTPROGRAMM(ZeichenwerkzeugeTest)
 #include "ZeichenwerkzeugeTest.moc"

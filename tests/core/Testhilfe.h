@@ -1,4 +1,5 @@
 #pragma once
+#include "Elementbau.h"
 #include "curves/Kurve.h"
 #include "model/Zeichnung.h"
 #include "text/Meldungen.h"
@@ -12,7 +13,6 @@
 #include <iterator>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -47,59 +47,6 @@ class Protokoll : public Meldungen {
         return t;
     }
 };
-
-inline TElement& NeuesElement(Zeichnung& z, std::uint8_t art, std::int32_t ebene, double x1, double y1,
-                              int breite, std::int32_t farbe) {
-    TElement& e = *z.Elemente.NeuesElement();
-    std::tie(e.Art, e.Ebene, e.x1, e.y1, e.Breite, e.Farbe) =
-        std::tuple(art, ebene, x1, y1, static_cast<std::int16_t>(breite), farbe);
-    return e;
-}
-
-inline TElement& NeuerStrich(Zeichnung& z, double x1, double y1, double x2, double y2, int breite = 1,
-                             std::int32_t farbe = 0, std::uint8_t art = Linie) {
-    TElement& e = NeuesElement(z, art, EbeneLinie, x1, y1, breite, farbe);
-    std::tie(e.x2, e.y2) = std::pair(x2, y2);
-    return e;
-}
-
-inline TElement& NeuerKreis(Zeichnung& z, double x, double y, double d, bool gefuellt, int breite = 1,
-                            std::int32_t farbe = 0) {
-    TElement& e = NeuesElement(z, Kreis, EbeneKreis, x, y, breite, farbe);
-    std::tie(e.Durchmesser, e.gefuellt) = std::pair(d, gefuellt);
-    return e;
-}
-
-inline TElement& NeuerText(Zeichnung& z, double x, double y, const std::string& text,
-                           const std::string& ausrichtung = "cc", std::int32_t farbe = 0) {
-    TElement& e = NeuesElement(z, Text, EbeneText, x, y, 1, farbe);
-    e.Ausrichtung = ausrichtung;
-    e.TextSetzen(text);
-    return e;
-}
-
-// A drawing with every kind, width class and several colours, created in mixed order, with a
-// deleted element and elements outside the usual draw-order classes. The golden files hold its
-// exports.
-inline Zeichnung Beispielzeichnung() {
-    Zeichnung z;
-    NeuerText(z, 10, 40, "Hallo", "cc", 0x0000FF);
-    NeuerStrich(z, 0, 0, 50, 0, 0);
-    NeuerKreis(z, 25, 25, 10, false, 1, 0xFF0000);
-    NeuerStrich(z, 0, 0, 0, 40, 2, 0x00FF00);
-    NeuerStrich(z, 60, -5, 70, 45, -1, 0x0000FF);
-    NeuerKreis(z, 40, 10, 4, true, 2);
-    NeuerStrich(z, 10, 10, 30, 30, 1);
-    NeuerStrich(z, 30, 30, 28.2, 29.3, 1, 0, Pfeilspitze);
-    NeuerStrich(z, 29.3, 28.2, 30, 30, 1, 0, Pfeilspitze);
-    NeuerStrich(z, 100, 100, 120, 120, 1).geloescht = true;
-    NeuerKreis(z, 50, 30, 6, false, -1, 0x808080);
-    NeuerText(z, 45, 5, "$x^2$", "tl");
-    NeuerText(z, 60, 20, "Gr\366\337e", "br");
-    NeuerStrich(z, 5, 35, 15, 35, 0, 0xFF00FF).Ebene = 0;
-    NeuerStrich(z, 80, 2, 81, 2, 1).Ebene = 11;
-    return z;
-}
 
 // Each element as `teil` writes it, each followed by a blank.
 template <class Teil> std::string Je(const Elementspeicher& s, Teil teil) {

@@ -45,7 +45,8 @@ TEST(Zeichnungsdatei, GoldeneBytesVonKopfsatzUndJederSatzart) {
     NeuerStrich(z, 1.5, -2, 0, 0.25, 2, 0x00FF0080).gepickt = true;
     NeuerKreis(z, 1, 2, 0.5, true, -1);
     NeuerText(z, 3, -4, "\xe4x", "br", 0xFF).Kandidat = true;
-    NeuesElement(z, 7, 11, 99, 0, 1, -1).gepickt = true; // an unknown kind keeps only the common part
+    TElement& fremd = NeuerStrich(z, 99, 0, 0, 0, 1, -1, 7); // an unknown kind keeps only the common part
+    std::tie(fremd.Ebene, fremd.gepickt) = std::tuple(11, true);
     NeuerStrich(z, 0, 0, 1, 0, 1, 0, Pfeilspitze);
 
     Bau b;
