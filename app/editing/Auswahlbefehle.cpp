@@ -6,13 +6,19 @@
 #include "model/Zeichnung.h"
 #include "view/Maler.h"
 
+// Not every mode marks the drawing changed, so the commands that change elements do; closing
+// then asks before their work is lost.
 void Auswahlbefehle::DeleteClick() {
-    if (vektra::Loeschen(f_.Dokument().Elemente)) f_.zeichneneu();
+    vektra::Zeichnung& z = f_.Dokument();
+    if (!vektra::Loeschen(z.Elemente)) return;
+    z.Geaendert = true;
+    f_.zeichneneu();
 }
 
 void Auswahlbefehle::undeleteClick() {
-    if (f_.Dokument().Elemente.Anzahl() == 0) return;
-    vektra::Rueckgaengig(f_.Dokument().Elemente);
+    vektra::Zeichnung& z = f_.Dokument();
+    if (z.Elemente.Anzahl() == 0) return;
+    if (vektra::Rueckgaengig(z.Elemente) > 0) z.Geaendert = true;
     f_.zeichneneu();
 }
 
