@@ -1,18 +1,13 @@
-// The key table of the main window, driven by key events on the real window: its order (Escape
-// in the macro-key mode against elsewhere), exact modifiers, where keys count (not in dialogs,
-// not Delete in the curve dialog's formula fields) and the macro commands behind their keys.
-#include "Testprogramm.h"
-#include "Zeichenfenster.h"
+// The key table of the main window, driven by key events on the real window: each key's
+// command, exact modifiers, the macro-key mode, and where keys count.
+#include "Fenster.h"
 
 #include "curves/TKurvenform.h"
 #include "editing/Makrotasten.h"
-#include "editing/TClipform.h"
 #include "editing/Tastatur.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 
 namespace {
 
@@ -32,127 +27,106 @@ struct Makroprotokoll : Makrotasten {
 
 class TastaturTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<Zeichenfenster> w;
-    Makroprotokoll makro;
-
-    vektra::Zeichnung& Z() { return w->f.Dokument(); }
-    bool Gepickt(int i) { return Z().Elemente[i].gepickt; }
-    void Taste(Qt::Key k, Qt::KeyboardModifiers m = {}, QWidget* wo = nullptr) {
-        QTest::keyClick(wo ? wo : w->ZF(), k, m);
-    }
-
   private slots:
-    void init() {
-        w = std::make_unique<Zeichenfenster>();
-        makro = {};
-        makro.f = &w->f;
-        w->f.findChild<Tastatur*>()->MakrotastenSetzen(&makro);
-        NeuerStrich(Z(), 0, 0, 10, 0).gepickt = true;
-        NeuerStrich(Z(), 0, 5, 10, 5);
-    }
-    void cleanup() { w.reset(); }
-
-    void escapeImMakromodusUndSonst() {
-        // In the macro-key mode Escape only leaves it; the pick stays.
-        Taste(Qt::Key_M, Qt::ControlModifier);
-        Taste(Qt::Key_Escape);
-        QCOMPARE(std::pair(w->f.AktuellerModus(), Gepickt(1)), std::pair(Modus::Neutral, true));
-        // Elsewhere, with any modifier, it unpicks and returns to the tool before the key.
-        w->Knopf("LineButton");
-        Taste(Qt::Key_Escape, Qt::ShiftModifier);
-        QCOMPARE(std::tuple(Gepickt(1), w->f.AktuellerModus(), w->Status(0)),
-                 std::tuple(false, Modus::Linie, u"Linien zeichnen "_s));
-        // Other keys in the macro-key mode go to the macro commands, letters as capitals, and on
-        // down the table (Delete deletes the pick too). Shift+A counts as a released Shift.
-        Z().Elemente[1].gepickt = true;
-        Taste(Qt::Key_M, Qt::ControlModifier);
-        for (Qt::Key k : {Qt::Key_A, Qt::Key_7, Qt::Key_F5, Qt::Key_Delete})
-            Taste(k);
-        Taste(Qt::Key_A, Qt::ShiftModifier);
-        Taste(Qt::Key_R, Qt::ControlModifier);
-        QCOMPARE(std::pair(makro.aufrufe.join(u' '), Z().Elemente[1].geloescht),
-                 std::pair(u"M M A 7 - - - R"_s, true));
-        // Without macro commands their keys do nothing.
-        w->f.findChild<Tastatur*>()->MakrotastenSetzen(nullptr);
-        w->Knopf("Pickbutton");
-        Taste(Qt::Key_M, Qt::ControlModifier);
-        QCOMPARE(w->f.AktuellerModus(), Modus::Auswahl);
-    }
-
     void jedeTasteRuftIhrenBefehl() {
-        QAction* gitter = w->f.findChild<QAction*>("Gitter1");
-        QCheckBox* snap = w->f.findChild<QCheckBox*>("snapcheck");
-        QComboBox* breite = w->f.findChild<QComboBox*>("Linienbreite");
-        const auto zahlen = [&] {
-            return u"%1 %2 %3 %4"_s.arg(Z().Elemente.Anzahl())
-                .arg(Z().Elemente.GepickteZahl())
-                .arg(Z().Elemente.GeloeschteZahl())
-                .arg(Z().Ablage.Anzahl());
+        Fenster w("L0,0,10,0:p L0,5,10,5");
+        // Key, modifiers, then the drawing, the clipboard's size, grid (menu item and painter),
+        // snap (check box and view) and the width list's item. Ctrl with Shift or Alt is no
+        // shortcut, and keypad digits are other keys.
+        const QString a = u"L0,0,10,0"_s, b = u" L0,5,10,5"_s;
+        const Qt::KeyboardModifiers strg = Qt::ControlModifier;
+        const std::tuple<Qt::Key, Qt::KeyboardModifiers, QString> faelle[] = {
+            {Qt::Key_C, strg | Qt::ShiftModifier, a + u":p"_s + b + u" 0 11 11 2"_s},
+            {Qt::Key_C, strg | Qt::AltModifier, a + u":p"_s + b + u" 0 11 11 2"_s},
+            {Qt::Key_C, strg, a + u":p"_s + b + u" 1 11 11 2"_s},
+            {Qt::Key_V, strg, a + u":p"_s + b + u' ' + a + u":p 1 11 11 2"_s},
+            {Qt::Key_X, strg, a + u":pd"_s + b + u' ' + a + u":pd 2 11 11 2"_s},
+            {Qt::Key_Z, strg, a + u":p"_s + b + u' ' + a + u":p 2 11 11 2"_s},
+            {Qt::Key_A, strg, a + u":p"_s + b + u":p "_s + a + u":p 2 11 11 2"_s},
+            {Qt::Key_Delete, Qt::AltModifier, a + u":d"_s + b + u":d "_s + a + u":d 2 11 11 2"_s},
+            {Qt::Key_G, strg, a + u":d"_s + b + u":d "_s + a + u":d 2 00 11 2"_s},
+            {Qt::Key_S, strg, a + u":d"_s + b + u":d "_s + a + u":d 2 00 00 2"_s},
+            {Qt::Key_0, strg, a + u":d"_s + b + u":d "_s + a + u":d 2 00 00 0"_s},
+            {Qt::Key_3, strg | Qt::KeypadModifier, a + u":d"_s + b + u":d "_s + a + u":d 2 00 00 0"_s},
+            {Qt::Key_3, strg, a + u":d"_s + b + u":d "_s + a + u":d 2 00 00 3"_s},
         };
-        // Key, modifiers, then: elements, picked, deleted, clipboard; grid, snap, width item.
-        // Ctrl with Shift or Alt is no shortcut, and keypad digits are other keys.
-        const std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*, bool, bool, int> faelle[] = {
-            {Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier, "2 1 0 0", true, true, 2},
-            {Qt::Key_C, Qt::ControlModifier | Qt::AltModifier, "2 1 0 0", true, true, 2},
-            {Qt::Key_C, Qt::ControlModifier, "2 1 0 1", true, true, 2},
-            {Qt::Key_V, Qt::ControlModifier, "3 2 0 1", true, true, 2},
-            {Qt::Key_X, Qt::ControlModifier, "3 2 2 2", true, true, 2},
-            {Qt::Key_Z, Qt::ControlModifier, "3 2 0 2", true, true, 2},
-            {Qt::Key_A, Qt::ControlModifier, "3 3 0 2", true, true, 2},
-            {Qt::Key_Delete, Qt::AltModifier, "3 0 3 2", true, true, 2},
-            {Qt::Key_G, Qt::ControlModifier, "3 0 3 2", false, true, 2},
-            {Qt::Key_S, Qt::ControlModifier, "3 0 3 2", false, false, 2},
-            {Qt::Key_0, Qt::ControlModifier, "3 0 3 2", false, false, 0},
-            {Qt::Key_3, Qt::ControlModifier | Qt::KeypadModifier, "3 0 3 2", false, false, 0},
-            {Qt::Key_3, Qt::ControlModifier, "3 0 3 2", false, false, 3},
-        };
-        for (const auto& [taste, mit, erwartet, mitGitter, mitSnap, eintrag] : faelle) {
-            Taste(taste, mit);
-            QCOMPARE(std::tuple(zahlen(), gitter->isChecked(), w->f.Painter().Gitter, snap->isChecked(),
-                                w->f.Sicht().Snap, breite->currentIndex(), int(Z().aktuelleBreite)),
-                     std::tuple(QString::fromLatin1(erwartet), mitGitter, mitGitter, mitSnap, mitSnap,
-                                eintrag, eintrag - 1));
+        for (const auto& [taste, mit, erwartet] : faelle) {
+            w.Taste(taste, mit);
+            const int eintrag = w.Teil<QComboBox>("Linienbreite")->currentIndex();
+            QCOMPARE(u"%1 %2 %3%4 %5%6 %7"_s.arg(w.Kurz())
+                         .arg(w.Z().Ablage.Anzahl())
+                         .arg(int(w.Teil<QAction>("Gitter1")->isChecked()))
+                         .arg(int(w.f.Painter().Gitter))
+                         .arg(int(w.Teil<QCheckBox>("snapcheck")->isChecked()))
+                         .arg(int(w.f.Sicht().Snap))
+                         .arg(eintrag),
+                     erwartet);
+            QCOMPARE(int(w.Z().aktuelleBreite), eintrag - 1);
         }
         // The key counts, not its character: with Ctrl held that is a control character.
-        Z().Elemente.AllesLoeschen();
-        NeuerStrich(Z(), 0, 0, 1, 1).gepickt = true;
+        Zeichnen(w.Z(), u"L1,1,2,2:p"_s);
         for (QEvent::Type art : {QEvent::KeyPress, QEvent::KeyRelease}) {
             QKeyEvent e(art, Qt::Key_C, Qt::ControlModifier, u"\x03"_s);
-            QApplication::sendEvent(w->ZF(), &e);
+            QApplication::sendEvent(w.ZF(), &e);
         }
-        QCOMPARE(Z().Ablage.Anzahl(), 1);
+        QCOMPARE(w.Z().Ablage.Anzahl(), 1);
+    }
+
+    void makrotastenUndEscape() {
+        Fenster w("L0,0,10,0:p L0,5,10,5");
+        Makroprotokoll makro;
+        makro.f = &w.f;
+        w.Teil<Tastatur>("")->MakrotastenSetzen(&makro);
+        // In the macro-key mode Escape only leaves it; the pick stays.
+        w.Taste(Qt::Key_M, Qt::ControlModifier);
+        w.Taste(Qt::Key_Escape, {});
+        QCOMPARE(std::pair(w.M(), w.Kurz()), std::pair(Modus::Neutral, u"L0,0,10,0:p L0,5,10,5"_s));
+        // Elsewhere, with any modifier, it unpicks and returns to the tool before the key.
+        w.Knopf("LineButton");
+        w.Taste(Qt::Key_Escape, Qt::ShiftModifier);
+        QCOMPARE(std::tuple(w.Kurz(), w.M(), w.Status(0)),
+                 std::tuple(u"L0,0,10,0 L0,5,10,5"_s, Modus::Linie, u"Linien zeichnen "_s));
+        // Other keys in the macro-key mode go to the macro commands, letters as capitals, and on
+        // down the table (Delete deletes the pick too). Shift+A counts as a released Shift.
+        w.E(2).gepickt = true;
+        w.Taste(Qt::Key_M, Qt::ControlModifier);
+        for (Qt::Key k : {Qt::Key_A, Qt::Key_7, Qt::Key_F5, Qt::Key_Delete})
+            w.Taste(k, {});
+        w.Taste(Qt::Key_A, Qt::ShiftModifier);
+        w.Taste(Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(std::pair(makro.aufrufe.join(u' '), w.Kurz()),
+                 std::pair(u"M M A 7 - - - R"_s, u"L0,0,10,0 L0,5,10,5:d"_s));
+        // Without macro commands their keys do nothing.
+        w.Teil<Tastatur>("")->MakrotastenSetzen(nullptr);
+        w.Knopf("Pickbutton");
+        w.Taste(Qt::Key_M, Qt::ControlModifier);
+        QCOMPARE(w.M(), Modus::Auswahl);
     }
 
     void wohinTastenZaehlen() {
+        Fenster w("L0,0,10,0:p");
         // A key of the tool bar counts like one of the surface; with a mouse button held, no
         // Ctrl shortcut counts.
-        Taste(Qt::Key_C, Qt::ControlModifier, w->f.findChild<QComboBox*>("Linienbreite"));
-        QCOMPARE(Z().Ablage.Anzahl(), 1);
-        QTest::mousePress(w->ZF(), Qt::RightButton, {}, QPoint(5, 5));
-        Taste(Qt::Key_V, Qt::ControlModifier);
-        QTest::mouseRelease(w->ZF(), Qt::RightButton, {}, QPoint(5, 5));
-        QCOMPARE(Z().Elemente.Anzahl(), 2);
+        QTest::keyClick(w.Teil("Linienbreite"), Qt::Key_C, Qt::ControlModifier);
+        QTest::mousePress(w.ZF(), Qt::RightButton, {}, QPoint(5, 5));
+        w.Taste(Qt::Key_V, Qt::ControlModifier);
+        QTest::mouseRelease(w.ZF(), Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(std::pair(w.Z().Ablage.Anzahl(), w.Kurz()), std::pair(1, u"L0,0,10,0:p"_s));
         // A release without its press (the Escape that closed a dialog) does nothing, nor do
-        // keys in a dialog.
-        QTest::keyRelease(w->ZF(), Qt::Key_Escape);
-        QVERIFY(Gepickt(1));
-        TClipform* clip = w->f.findChild<TClipform*>();
-        clip->show();
-        Taste(Qt::Key_Delete, {}, clip->findChild<QLineEdit*>("Edit1"));
-        clip->hide();
-        QCOMPARE(Z().Elemente[1].geloescht, false);
-        // Delete while a formula field of the curve dialog has the focus deletes nothing;
-        // with another of its fields it does.
-        TKurvenform* kurve = w->f.findChild<TKurvenform*>();
+        // keys in a dialog; Delete in a formula field of the curve dialog deletes nothing.
+        QTest::keyRelease(w.ZF(), Qt::Key_Escape);
+        auto* kurve = w.f.findChild<TKurvenform*>();
         kurve->show();
         QVERIFY(QTest::qWaitForWindowActive(kurve));
         for (const char* feld : {"x_Edit", "y_Edit", "von", "bis", "n_0"}) {
-            kurve->findChild<QLineEdit*>(feld)->setFocus();
+            kurve->findChild<QLineEdit*>(QString::fromLatin1(feld))->setFocus();
             QTRY_COMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(feld));
-            Taste(Qt::Key_Delete);
-            QCOMPARE(Z().Elemente[1].geloescht, std::strcmp(feld, "n_0") == 0);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+            w.Taste(Qt::Key_Delete, {});
+            QCOMPARE(std::pair(QString::fromLatin1(feld), w.Kurz()),
+                     std::pair(QString::fromLatin1(feld),
+                               std::strcmp(feld, "n_0") == 0 ? u"L0,0,10,0:d"_s : u"L0,0,10,0:p"_s));
         }
-        kurve->hide();
     }
 };
 

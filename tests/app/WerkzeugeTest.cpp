@@ -1,0 +1,240 @@
+// The tools of the drawing surface through the real window: every tool snaps its press and its
+// release, the tool bar's step fields reach the patterned tools, tracking never repaints the
+// picture, a full drawing takes nothing, and the pick, area and text-edit tools.
+#include "Fenster.h"
+
+#include <QComboBox>
+#include <QSpinBox>
+
+namespace {
+
+// Counts the paint events a widget gets.
+struct Malzaehler : QObject {
+    int n = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        n += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// The start of the first element and the end of the last, "x1,y1 x2,y2".
+QString Enden(const vektra::Zeichnung& z) {
+    const vektra::Elementspeicher& s = z.Elemente;
+    return Zahl(s[1].x1) + u',' + Zahl(s[1].y1) + u' ' + Zahl(s[s.Anzahl()].x2) + u',' +
+           Zahl(s[s.Anzahl()].y2);
+}
+
+} // namespace
+
+class WerkzeugeTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void jedesWerkzeugRastetEin() {
+        // Presses and releases off the lattice of whole units; a figure drawn by the plotter is
+        // given by the box of its chords or by where they start and end.
+        const auto ziehen = [](double x1, double y1, double x2, double y2) {
+            return [=](Fenster& w) { w.Ziehen(x1, y1, x2, y2); };
+        };
+        const struct {
+            const char* knopf;
+            const char* vorher;
+            std::function<void(Fenster&)> tun;
+            QString (*ergebnis)(const vektra::Zeichnung&);
+            const char* erwartet;
+        } faelle[] = {
+            {"LineButton", "", ziehen(10.4, 5.3, 12.6, 8.7), Kurz, "L10,5,13,9"},
+            {"Pfeil1", "", ziehen(2.4, 3.3, 12.6, 8.7), Enden, "2,3 13,9"},
+            {"Linie2", "", ziehen(2.4, 3.3, 12.6, 8.7), Enden, "2,3 13,9"},
+            {"rechteck1", "", ziehen(2.4, 3.3, 12.6, 8.7), Umfang, "2,3 13,9"},
+            // The arc starts at angle 0, one radius right of the centre.
+            {"Kreis2", "", ziehen(30.4, 19.6, 30.2, 25.3),
+             [](const vektra::Zeichnung& z) {
+                 return Zahl(z.Elemente[1].x1) + u',' + Zahl(z.Elemente[1].y1);
+             },
+             "35,20"},
+            // Circles in the square metric, held to 6 and 3 units of radius.
+            {"Circbutton", "", ziehen(40.3, 29.6, 43.4, 33.7), Kurz, "K40,30,8"},
+            {"Circbutton", "", ziehen(40.3, 29.6, 59.6, 30.4), Kurz, "K40,30,12"},
+            {"Fillcircbutton", "", ziehen(40.4, 30.4, 41.6, 31.4), Kurz, "F40,30,4"},
+            {"Fillcircbutton", "", ziehen(40.4, 30.4, 40.4, 10.4), Kurz, "F40,30,6"},
+            {"Textbutton", "",
+             [](Fenster& w) {
+                 w.f.dialoge = {{[](QDialog& d) { Fenster::Tippen(d, "Edit1", u"a"_s); }}};
+                 w.Klick(7.4, -2.3);
+             },
+             Kurz, "T7,-2,cc,a"},
+            {"Movebutton", "L10.25,10,20.25,10:p T5,5,cc,t", ziehen(15.3, 10.4, 18.4, 12.9), Kurz,
+             "L13.25,13,23.25,13:p T5,5,cc,t"},
+            // The reference point of a macro where it is saved and where it is inserted.
+            {"repaint", "L0,0,10,5:p",
+             [](Fenster& w) {
+                 w.f.dateien = {w.Datei(u"m"_s), w.Datei(u"m.vkm"_s)};
+                 w.Menue("Macrospeichern1");
+                 w.Klick(10.3, 9.8);
+                 w.Menue("macroladen1");
+                 w.Klick(30.4, 15.3);
+             },
+             Kurz, "L0,0,10,5:p L20,5,30,10:p"},
+        };
+        for (const auto& fall : faelle) {
+            Fenster w(QString::fromLatin1(fall.vorher));
+            w.Knopf(fall.knopf);
+            fall.tun(w);
+            QCOMPARE(std::pair(QString::fromLatin1(fall.knopf), fall.ergebnis(w.Z())),
+                     std::pair(QString::fromLatin1(fall.knopf), QString::fromLatin1(fall.erwartet)));
+        }
+    }
+
+    void musterwerkzeugeNehmenDieSchrittfelder() {
+        // A dashed rectangle of four chords a side, two drawn and one left out, around the corners.
+        Fenster w;
+        w.Knopf("rechteck1");
+        w.Teil<QComboBox>("Kontrolle")->setCurrentIndex(2);
+        w.Teil<QLineEdit>("Deltaedit")->setText(u"0.25"_s);
+        w.Teil<QSpinBox>("P1")->setValue(2);
+        w.Teil<QSpinBox>("P2")->setValue(1);
+        w.Ziehen(0, 0, 10, 5);
+        QString muster;
+        for (const vektra::TElement& e : w.Z().Elemente)
+            muster += e.Breite == -1 ? u'-' : u'x';
+        QCOMPARE(muster, u"xx-xx-xx-xx-xx-x"_s);
+    }
+
+    void verfolgenZeichnetNichtNeu() {
+        Fenster w;
+        w.Knopf("LineButton");
+        const unsigned generation = w.Generation();
+        w.Druecken(10.4, 5.2);
+        w.Bewegen(10.45, 5.1);
+        // A move onto the same snapped point touches nothing, not even the screen.
+        Malzaehler zaehler;
+        w.ZF()->installEventFilter(&zaehler);
+        QCoreApplication::processEvents();
+        const QImage vorher = w.Bild();
+        zaehler.n = 0;
+        w.Bewegen(10.3, 4.9);
+        QCoreApplication::processEvents();
+        QCOMPARE(std::pair(zaehler.n, w.Bild()), std::pair(0, vorher));
+        w.Bewegen(10.6, 5.1);
+        QVERIFY(w.Bild() != vorher);
+        w.Loslassen(10.6, 5.1);
+        // The band leaves nothing behind: but for the cross, the picture is the one a full redraw paints.
+        w.f.Painter().FadenkreuzLoeschen();
+        const QImage nachher = w.Bild();
+        QCOMPARE(std::pair(w.Generation(), w.Kurz()), std::pair(generation, u"L10,5,11,5"_s));
+        w.f.zeichneneu();
+        QCOMPARE(std::pair(w.Bild(), w.Bild().pixel(w.Pixel(10.5, 5))), std::pair(nachher, 0xFF000000u));
+        // While the painter is busy, gestures are dropped.
+        w.f.Painter().zeichnetGerade = true;
+        w.Ziehen(0, 0, 20, 20);
+        w.f.Painter().zeichnetGerade = false;
+        QCOMPARE(w.Kurz(), u"L10,5,11,5"_s);
+        // The circle band inverts its inside only for the filled-circle tool.
+        for (const auto& [knopf, gefuellt] :
+             {std::pair("Circbutton", false), std::pair("Fillcircbutton", true)}) {
+            w.Knopf(knopf);
+            w.Druecken(30, 30);
+            w.Bewegen(33, 30);
+            QCOMPARE(std::pair(QString::fromLatin1(knopf), w.Bild().pixel(w.Pixel(30.5, 30.5)) != 0xFFFFFFFF),
+                     std::pair(QString::fromLatin1(knopf), gefuellt));
+            w.Loslassen(30, 30);
+        }
+    }
+
+    void volleZeichnungNimmtNichtsAuf() {
+        Fenster w;
+        while (!w.Z().Elemente.Voll())
+            w.Z().Elemente.NeuesElement()->x1 = -100;
+        for (const char* knopf :
+             {"LineButton", "Circbutton", "Pfeil1", "Linie2", "rechteck1", "Kreis2", "Textbutton"}) {
+            w.f.meldungen.clear();
+            w.Knopf(knopf);
+            w.Ziehen(10, 10, 15, 14);
+            QCOMPARE(
+                std::tuple(QString::fromLatin1(knopf), w.f.meldungen, w.Z().Elemente.Anzahl()),
+                std::tuple(
+                    QString::fromLatin1(knopf),
+                    QStringList{u"Die Zeichnung ist voll (32000 Elemente): es wurde nichts hinzugefügt."_s},
+                    vektra::MaxElemente));
+        }
+    }
+
+    void punktwahlMitKandidatenrunde() {
+        Fenster w("L10,10,30,10 L30,10,30,30 L50,50,90,50");
+        w.Knopf("Pickbutton");
+        const auto farbe = [&](double x, double y) { return w.Bild().pixel(w.Pixel(x, y)) & 0xFFFFFF; };
+        const auto klick = [&](QPoint p) {
+            QTest::mouseMove(w.ZF(), p);
+            QTest::mouseClick(w.ZF(), Qt::LeftButton, {}, p);
+        };
+        // 10 pixels off an end misses, the middle of a long line too; 9 off hits both lines at
+        // the shared end, the lower index offered first, in green.
+        const QPoint ende = w.Pixel(30, 10);
+        klick(ende + QPoint(10, 0));
+        klick(w.Pixel(70, 50));
+        QCOMPARE(std::pair(w.M(), w.Kurz()),
+                 std::pair(Modus::Auswahl, u"L10,10,30,10 L30,10,30,30 L50,50,90,50"_s));
+        klick(ende + QPoint(9, -9));
+        QCOMPARE(std::tuple(w.M(), w.Status(0), farbe(20, 10), farbe(30, 20)),
+                 std::tuple(Modus::Kandidaten, u"modus: Auswahl 2Elemente"_s, 0x008000u, 0u));
+        // A right press passes to the next; a left press takes it, and its click starts no new round.
+        QTest::mouseClick(w.ZF(), Qt::RightButton, {}, ende);
+        QCOMPARE(std::tuple(w.M(), farbe(20, 10), farbe(30, 20)),
+                 std::tuple(Modus::Kandidaten, 0u, 0x008000u));
+        QTest::mouseClick(w.ZF(), Qt::LeftButton, {}, ende);
+        QCOMPARE(std::tuple(w.M(), w.Kurz(), farbe(30, 20)),
+                 std::tuple(Modus::Auswahl, u"L10,10,30,10 L30,10,30,30:p L50,50,90,50"_s, 0xFF00FFu));
+        // The picked line is never offered again: one candidate left.
+        klick(ende);
+        QCOMPARE(w.Status(0) + w.Status(2), u"modus: Auswahl 1Elemente3  Elemente, 1  gewählt, 0 gelöscht"_s);
+    }
+
+    void flaechenwahlMitRohenPunkten() {
+        // The area is taken where the pointer is, not snapped: the circle needs its whole
+        // diameter as margin, and a click without a drag picks nothing and repaints nothing.
+        Fenster w("K5,20,2 L0,0,5,5");
+        w.Knopf("Pickareabutton");
+        w.Ziehen(3.4, 17.6, 7.4, 22.4);
+        QCOMPARE(w.Kurz(), u"K5,20,2 L0,0,5,5"_s);
+        w.Ziehen(2.6, 17.6, 7.4, 22.4);
+        const unsigned generation = w.Generation();
+        w.Ziehen(40, 2, 40, 2);
+        QCOMPARE(std::tuple(w.Kurz(), w.Generation(), w.M()),
+                 std::tuple(u"K5,20,2:p L0,0,5,5"_s, generation, Modus::Pickflaeche));
+    }
+
+    void textEditierenNimmtDenNaechstenText() {
+        Fenster w("L0,0,10,10");
+        w.Knopf("Textedit");
+        // No text in the drawing: the tool ends.
+        w.Klick(5, 5);
+        QCOMPARE(w.M(), Modus::Neutral);
+        Zeichnen(w.Z(), u"T10,10,cc,A T10.6,10,tr,B"_s);
+        w.f.zeichneneu();
+        // Released at 10.4 (the lattice would say 10), B is nearer. The dialog shows it, and the
+        // text shows picked while the dialog is open.
+        QString gefuellt;
+        w.f.dialoge = {{[&](QDialog& d) {
+            for (const char* n : {"Edit1", "Edit2", "Edit3"})
+                gefuellt += d.findChild<QLineEdit*>(QString::fromLatin1(n))->text() + u' ';
+            gefuellt += QString::number(w.E(3).gepickt);
+            Fenster::Tippen(d, "Edit1", u"Größe"_s);
+            Fenster::Tippen(d, "Edit3", u"40"_s);
+            d.findChild<QAbstractButton*>(u"Ausrichtung0"_s)->setChecked(true);
+        }}};
+        w.Knopf("Textedit");
+        const unsigned generation = w.Generation();
+        w.Klick(10.4, 10);
+        QCOMPARE(std::tuple(gefuellt, w.Kurz(), w.M(), w.Generation()),
+                 std::tuple(u"B 10.6 10.0 1"_s, u"L0,0,10,10 T10,10,cc,A T10.6,40,tl,Größe"_s,
+                            Modus::TextEditieren, generation + 1));
+        // A text 10000 units away is out of reach.
+        w.Z().Elemente.Kuerzen(1);
+        Zeichnen(w.Z(), u"T10010,10,cc,fern"_s);
+        w.Klick(10, 10);
+        QCOMPARE(w.M(), Modus::Neutral);
+    }
+};
+
+VEKTRA_TESTPROGRAMM(WerkzeugeTest)
+#include "WerkzeugeTest.moc"
