@@ -1,26 +1,21 @@
 #!/bin/bash
-# The install checked for real: the build goes into a fresh prefix, as `make install` puts it
-# into /usr/local. Both programs must be there and run; the desktop entry, the two file types
-# and their icons must be valid and agree with each other, and the caches a file manager reads
-# must name the editor for drawings and macros.
+# The install checked for real: the build goes into a fresh prefix, as `make install` puts it into
+# /usr/local. Both programs must be there and run; the desktop entry, the two file types and their icons
+# must be valid and agree with each other, and the caches a file manager reads must name the editor for
+# drawings and macros.
 set -euo pipefail
-build=${1:?Aufruf: installation.sh BUILDORDNER TESTDATEN}
-daten=${2:?Aufruf: installation.sh BUILDORDNER TESTDATEN}
+fehlschlag() { echo "installation.sh: $*" >&2; exit 1; }
+[ $# -eq 2 ] || fehlschlag "Aufruf: installation.sh BUILDORDNER TESTDATEN"
 arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
 cd "$arbeit"
-
-fehlschlag() { echo "installation.sh: $*" >&2; exit 1; }
-
-cmake --install "$build" --prefix "$arbeit/prefix" >install.log 2>&1 || fehlschlag "cmake --install: $(cat install.log)"
-p=$arbeit/prefix
-share=$p/share
+p=$arbeit/prefix share=$arbeit/prefix/share daten=$2
+cmake --install "$1" --prefix "$p" >install.log 2>&1 || fehlschlag "cmake --install: $(cat install.log)"
 
 for datei in bin/vektra32 bin/vektra32-convert libexec/vektra32/vektra32-convert-cairo; do
     [ -x "$p/$datei" ] || fehlschlag "$datei fehlt oder ist nicht ausführbar"
 done
-desktop=$share/applications/vektra32.desktop
-mime=$share/mime/packages/vektra32.xml
+desktop=$share/applications/vektra32.desktop mime=$share/mime/packages/vektra32.xml
 for datei in "$desktop" "$mime" "$share/icons/hicolor/scalable/apps/vektra32.svg"; do
     [ -f "$datei" ] || fehlschlag "${datei#$p/} fehlt"
 done
@@ -31,27 +26,24 @@ grep -qx 'Exec=vektra32 %f' "$desktop" || fehlschlag "Exec ruft nicht vektra32 %
 grep -qx 'MimeType=application/x-vektra-drawing;application/x-vektra-macro;' "$desktop" ||
     fehlschlag "MimeType nennt nicht beide Dateitypen"
 
-# Every SVG is well-formed and has a size, every icon a name refers to is installed.
+# The file types and every SVG are well-formed, every SVG has a size, every icon a name refers to is
+# installed.
+xmllint --noout "$mime" $(find "$share/icons" -name '*.svg') 2>xmllint.log || fehlschlag "xmllint: $(cat xmllint.log)"
 for svg in $(find "$share/icons" -name '*.svg'); do
-    xmllint --noout "$svg" 2>xmllint.log || fehlschlag "${svg#$p/}: $(cat xmllint.log)"
     grep -q 'viewBox="0 0 64 64"' "$svg" || fehlschlag "${svg#$p/} hat keine viewBox"
 done
-xmllint --noout "$mime" 2>xmllint.log || fehlschlag "vektra32.xml: $(cat xmllint.log)"
 python3 - "$mime" "$desktop" "$share/icons/hicolor/scalable" <<'PY' || fehlschlag "Dateitypen und Symbole passen nicht"
 import configparser, os, sys
 import xml.etree.ElementTree as ET
-
 ns = {"m": "http://www.freedesktop.org/standards/shared-mime-info"}
 typen = {t.get("type"): t for t in ET.parse(sys.argv[1]).getroot().findall("m:mime-type", ns)}
 eintrag = configparser.ConfigParser(interpolation=None)
-eintrag.optionxform = str
 eintrag.read(sys.argv[2], encoding="utf-8")
 e = eintrag["Desktop Entry"]
 fehler = []
 for typ, glob, text in (("application/x-vektra-drawing", "*.vks", "Vektra32-Zeichnung"),
                         ("application/x-vektra-macro", "*.vkm", "Vektra32-Macro")):
-    t = typen.get(typ)
-    if t is None:
+    if (t := typen.get(typ)) is None:
         fehler.append(f"{typ} fehlt")
         continue
     if [g.get("pattern") for g in t.findall("m:glob", ns)] != [glob]:
@@ -65,41 +57,35 @@ if not os.path.isfile(os.path.join(sys.argv[3], "apps", e["Icon"] + ".svg")):
     fehler.append(f"Programmsymbol {e['Icon']} nicht installiert")
 if not e.get("Comment") or not e.get("GenericName"):
     fehler.append("Comment oder GenericName fehlt")
-for f in fehler:
-    print(f, file=sys.stderr)
-sys.exit(1 if fehler else 0)
+sys.exit("\n".join(fehler) or None)
 PY
 
 # The caches: the MIME database knows both patterns and the drawing's tag, the desktop
 # database hands both types to the editor.
-grep -q '^[0-9]*:application/x-vektra-drawing:\*\.vks$' "$share/mime/globs2" ||
-    fehlschlag "MIME-Datenbank kennt *.vks nicht"
-grep -q '^[0-9]*:application/x-vektra-macro:\*\.vkm$' "$share/mime/globs2" ||
-    fehlschlag "MIME-Datenbank kennt *.vkm nicht"
-grep -qa 'VEKTRA42' "$share/mime/magic" || fehlschlag "MIME-Datenbank kennt die Kennung der Zeichnung nicht"
-for typ in application/x-vektra-drawing application/x-vektra-macro; do
-    grep -qx "$typ=vektra32.desktop;" "$share/applications/mimeinfo.cache" ||
-        fehlschlag "mimeinfo.cache gibt $typ nicht dem Editor"
+for typ in drawing:vks macro:vkm; do
+    grep -q "^[0-9]*:application/x-vektra-${typ%:*}:\*\.${typ#*:}\$" "$share/mime/globs2" ||
+        fehlschlag "MIME-Datenbank kennt *.${typ#*:} nicht"
+    grep -qx "application/x-vektra-${typ%:*}=vektra32.desktop;" "$share/applications/mimeinfo.cache" ||
+        fehlschlag "mimeinfo.cache gibt application/x-vektra-${typ%:*} nicht dem Editor"
 done
+grep -qa 'VEKTRA42' "$share/mime/magic" || fehlschlag "MIME-Datenbank kennt die Kennung der Zeichnung nicht"
 
-# The installed converter works: picture in, drawing out, and back.
-"$p/bin/vektra32-convert" "$daten/beispiel.vkx" bild.vks 2>konverter.log || fehlschlag "Konverter: $(cat konverter.log)"
-"$p/bin/vektra32-convert" bild.vks bild.vkx 2>konverter.log || fehlschlag "Konverter: $(cat konverter.log)"
+# The installed converter works: picture in, drawing out, and back. What is drawn with cairo it hands
+# to the program in libexec; a converter that finds none there says so.
+konvertieren() { "$p/bin/vektra32-convert" "$@" 2>konverter.log || fehlschlag "Konverter $*: $(cat konverter.log)"; }
+konvertieren "$daten/beispiel.vkx" bild.vks
+konvertieren bild.vks bild.vkx
+konvertieren bild.vks bild.svg
 grep -q '\\begin{picture}' bild.vkx || fehlschlag "bild.vkx ohne picture"
-# What is drawn with cairo it hands to the program in libexec; a converter that finds none there
-# says so.
-"$p/bin/vektra32-convert" bild.vks bild.svg 2>konverter.log || fehlschlag "Konverter: $(cat konverter.log)"
 grep -q '<svg' bild.svg || fehlschlag "bild.svg ist kein SVG"
 mkdir allein && cp "$p/bin/vektra32-convert" allein/
-ergebnis=0
-allein/vektra32-convert bild.vks allein.svg 2>konverter.log || ergebnis=$?
+ergebnis=0; allein/vektra32-convert bild.vks allein.svg 2>konverter.log || ergebnis=$?
 [ "$ergebnis" -eq 1 ] && [ ! -e allein.svg ] && grep -q 'vektra32-convert-cairo lässt sich nicht starten' konverter.log ||
     fehlschlag "Konverter ohne vektra32-convert-cairo: $ergebnis, $(cat konverter.log)"
 
 # The installed editor opens the drawing and keeps running until it is stopped; its settings
 # stay in the temporary folder.
-ergebnis=0
-XDG_CONFIG_HOME=$arbeit/konfig QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+ergebnis=0; XDG_CONFIG_HOME=$arbeit/konfig QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
     timeout 4 "$p/bin/vektra32" bild.vks >editor.log 2>&1 || ergebnis=$?
 [ "$ergebnis" -eq 124 ] || fehlschlag "vektra32 endete mit $ergebnis: $(cat editor.log)"
 echo "installation.sh: bestanden"
