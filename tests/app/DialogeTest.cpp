@@ -143,6 +143,61 @@ class DialogeTest : public QObject {
                               u"12 7 25 1 p_wink:0,3"_s, u"0"_s}));
     }
 
+    void einstellungenZeigenUndSchreibenDurch() {
+        Fenster w("L10,10,50,10:b2");
+        vektra::Zeichnung& z = w.Z();
+        // Values changed elsewhere show at the next opening in the shortest exact form; a text
+        // display kind from a damaged file checks no entry and stays as it is; the dialog's file
+        // values change as they are typed, as cp1252; no tool is active while it is open, the
+        // tool comes back, and a new screen width is drawn at once.
+        std::tie(z.Kopf.Pfeilwinkel, z.Kopf.Pfeillaenge, z.Kopf.Textanzeige) = std::tuple(0.1 + 0.2, 1e-7, 7);
+        w.Knopf("LineButton");
+        QStringList gesehen;
+        w.f.dialoge = {{[&](QDialog& d) {
+            const auto text = [&](const char* n) {
+                return d.findChild<QLineEdit*>(QString::fromLatin1(n))->text();
+            };
+            gesehen << text("p_wink") << text("p_laenge") << QString::number(int(w.M()));
+            Felder({{"TeX_duenn", "0.15€"}})(d);
+            gesehen << QString::fromLatin1(z.Dialog.TeXBreite[1]);
+            d.findChild<QSpinBox*>(u"Liniedick"_s)->setValue(5);
+        }}};
+        w.Menue("Ansicht1");
+        int dicke = 0;
+        for (int y = 0; y < w.Bild().height(); ++y)
+            dicke += w.Bild().pixel(w.Pixel(30, 10).x(), y) == 0xFF000000u;
+        QCOMPARE(std::tuple(gesehen, int(z.Kopf.Textanzeige), w.M(), dicke),
+                 std::tuple(QStringList{u"0.30000000000000004"_s, u"1e-07"_s, u"6"_s, u"0.15\x80"_s}, 7,
+                            Modus::Linie, 5));
+    }
+
+    void farbwahl() {
+        Fenster w("L10,20,30,20:p");
+        Stift& stift = w.ZF()->Flaeche().Zustand;
+        QLabel* feld = w.Teil<QLabel>("Label1");
+        // Chosen and taken: the swatch, the current colour and the pen; the picked line after the
+        // question. Cancelled: no question, no change, the pen takes the colour last chosen, where
+        // the chooser starts again. Chosen but refused: the current colour changes, the line not.
+        const std::tuple<std::optional<QColor>, Antwort, const char*> faelle[] = {
+            {QColor(10, 200, 30), Antwort::Ja, "L10,20,30,20:pf1ec80a 1ec80a #0ac81e #0ac81e 1"},
+            {std::nullopt, Antwort::Ja, "L10,20,30,20:pf1ec80a 1ec80a #0ac81e #0ac81e 1"},
+            {QColor(0, 0, 255), Antwort::Nein, "L10,20,30,20:pf1ec80a ff0000 #0000ff #0000ff 2"}};
+        for (const auto& [farbe, antwort, erwartet] : faelle) {
+            stift.Farbe = Qt::red;
+            std::tie(w.f.farbe, w.f.antworten) = std::pair(farbe, std::deque{antwort});
+            QTest::mouseClick(feld, Qt::LeftButton);
+            QCOMPARE(
+                u"%1 %2 %3 %4 %5"_s.arg(w.Kurz())
+                    .arg(w.Z().Kopf.aktuelleFarbe, 0, 16)
+                    .arg(feld->grab().toImage().pixelColor(feld->rect().center()).name(), stift.Farbe.name())
+                    .arg(w.f.fragen.size()),
+                QString::fromLatin1(erwartet));
+        }
+        QCOMPARE(
+            QStringList({w.f.farbanfaenge[0].name(), w.f.farbanfaenge[1].name(), w.f.farbanfaenge[2].name()}),
+            QStringList({u"#000000"_s, u"#0ac81e"_s, u"#0ac81e"_s}));
+    }
+
     void clipJedeGrenzeFuerSich() {
         // Each bound changed alone, and the switch: panel 3 and the bounds in the order top,
         // bottom, left, right.

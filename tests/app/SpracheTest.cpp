@@ -1,8 +1,7 @@
 // The language file at the first showing of the window: every menu, hint, list entry, dialog
 // caption and status text from the file, blanks for what it lacks, format texts shown as
 // written when their placeholders do not fit, and every command still at work.
-#include "Testprogramm.h"
-#include "DateiSkriptfenster.h"
+#include "Fenster.h"
 
 #include "editing/TClipform.h"
 #include "main/TEinstellungen.h"

@@ -46,6 +46,9 @@ class WerkzeugeTest : public QObject {
             {"Pfeil1", "", ziehen(2.4, 3.3, 12.6, 8.7), Enden, "2,3 13,9"},
             {"Linie2", "", ziehen(2.4, 3.3, 12.6, 8.7), Enden, "2,3 13,9"},
             {"rechteck1", "", ziehen(2.4, 3.3, 12.6, 8.7), Umfang, "2,3 13,9"},
+            // Gestures that end where they began once snapped, or a rectangle without height.
+            {"LineButton", "", ziehen(10.4, 5.3, 10.2, 4.6), Kurz, ""},
+            {"rechteck1", "", ziehen(2.4, 3.3, 12.6, 2.6), Kurz, ""},
             // The arc starts at angle 0, one radius right of the centre.
             {"Kreis2", "", ziehen(30.4, 19.6, 30.2, 25.3),
              [](const vektra::Zeichnung& z) {
@@ -129,6 +132,22 @@ class WerkzeugeTest : public QObject {
         w.Ziehen(0, 0, 20, 20);
         w.f.Painter().zeichnetGerade = false;
         QCOMPARE(w.Kurz(), u"L10,5,11,5"_s);
+        // Dragging picked elements shows them at each new place without a redraw; the texts
+        // follow at the release.
+        Zeichnen(w.Z(), u"L20,20,30,20:p T40,40,cc,Hallo:p"_s);
+        w.Knopf("Movebutton");
+        w.Menue("Gitter1");
+        const unsigned vorDemZiehen = w.Generation();
+        const QImage text = w.Bild().copy(QRect(w.Pixel(40, 40) - QPoint(30, 12), QSize(60, 24)));
+        w.Druecken(25, 20);
+        w.Bewegen(25, 23);
+        QCOMPARE(std::tuple(w.Generation(), w.Bild().pixel(w.Pixel(22.5, 23)),
+                            w.Bild().pixel(w.Pixel(22.5, 20)),
+                            w.Bild().copy(QRect(w.Pixel(40, 40) - QPoint(30, 12), QSize(60, 24)))),
+                 std::tuple(vorDemZiehen, 0xFFFF00FFu, 0xFFFFFFFFu, text));
+        w.Loslassen(25, 23);
+        QCOMPARE(std::pair(w.Generation(), w.Kurz()),
+                 std::pair(vorDemZiehen + 1, u"L10,5,11,5 L20,23,30,23:p T40,43,cc,Hallo:p"_s));
         // The circle band inverts its inside only for the filled-circle tool.
         for (const auto& [knopf, gefuellt] :
              {std::pair("Circbutton", false), std::pair("Fillcircbutton", true)}) {
