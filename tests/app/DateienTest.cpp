@@ -219,13 +219,15 @@ class DateienTest : public QObject, Testumgebung {
             Zeichnen(f.Dokument(), u"L0,0,5,5"_s);
             if (benannt) f.Dokument().Dateiname = Datei(u"neu.vks"_s).toStdString();
             f.Dokument().Geaendert = true;
+            f.findChild<QLineEdit*>(u"Unitlength"_s)->setText(u"2.5"_s);
             f.antworten = {antwort};
             f.Dateien().New1Click();
             const bool bleibt = antwort == Antwort::Ja && !benannt;
+            // A new drawing starts with the unit length 1, in the document and in the settings dialog.
             QCOMPARE(std::tuple(f.fragen, QFile::exists(Datei(u"neu.vks"_s)), f.Dokument().Elemente.Anzahl(),
-                                f.Dokument().Geaendert),
+                                f.Dokument().Geaendert, f.findChild<QLineEdit*>(u"Unitlength"_s)->text()),
                      std::tuple(QStringList{u"Änderungen speichern?"_s}, antwort == Antwort::Ja && benannt,
-                                bleibt ? 1 : 0, bleibt));
+                                bleibt ? 1 : 0, bleibt, bleibt ? u"2.5"_s : u"1"_s));
         }
     }
 

@@ -119,10 +119,13 @@ class DialogeTest : public QObject {
         QStringList gesehen;
         const auto sehen = [&](QDialog& d) {
             gesehen << QString::number(w.f.Sicht().NullX) + u' ' + QString::number(w.f.Sicht().NullY) + u' ' +
-                           QString::number(k.Massstab) + u' ' + QString::number(k.PixelBreite[1]) + u' ' +
-                           Fokus(d);
+                           QString::number(k.Massstab) + u' ' + QString::number(k.PixelBreite[1]) +
+                           QString::number(k.Textanzeige) + u' ' + Fokus(d);
         };
-        w.f.dialoge = {{Felder({{"nullx_edit", "12"}, {"nully_edit", "zwölf"}}), Schluss::Ok},
+        w.f.dialoge = {{[](QDialog& d) {
+                           Felder({{"nullx_edit", "12"}, {"nully_edit", "zwölf"}})(d);
+                           d.findChild<QRadioButton*>(u"Textanzeige2"_s)->setChecked(true);
+                       }},
                        {[&](QDialog& d) {
                             sehen(d);
                             Felder({{"nully_edit", " 7 "}, {"Massstabedit", "99999999999"}})(d);
@@ -137,10 +140,10 @@ class DialogeTest : public QObject {
                            sehen(d), Felder({{"p_wink", "0.3"}})(d);
                        }}};
         w.Menue("Ansicht1");
-        gesehen << QString::number(k.PixelBreite[1]);
+        gesehen << QString::number(k.PixelBreite[1]) + QString::number(k.Textanzeige);
         QCOMPARE(gesehen,
-                 (QStringList{u"12 -7 10 1 nully_edit:zwölf"_s, u"12 7 10 1 Massstabedit:99999999999"_s,
-                              u"12 7 25 1 p_wink:0,3"_s, u"0"_s}));
+                 (QStringList{u"12 -7 10 11 nully_edit:zwölf"_s, u"12 7 10 11 Massstabedit:99999999999"_s,
+                              u"12 7 25 11 p_wink:0,3"_s, u"02"_s}));
     }
 
     void einstellungenZeigenUndSchreibenDurch() {

@@ -266,8 +266,9 @@ class FensterTest : public QObject, Testumgebung {
             w.Taste(taste, mit);
             QCOMPARE(std::tuple(int(w.Z().Kopf.Zoomstufe),
                                 w.Teil<QAction>(qPrintable(u"Zoom%1"_s.arg(nachher)))->isChecked(),
-                                w.Generation(), w.f.Painter().FadenkreuzPosition()),
-                     std::tuple(nachher, true, g + (vorher != nachher), QPoint(200, 150)));
+                                w.Generation(), w.f.Painter().FadenkreuzGezeigt(),
+                                w.f.Painter().FadenkreuzPosition()),
+                     std::tuple(nachher, true, g + (vorher != nachher), true, QPoint(200, 150)));
         }
     }
 };
