@@ -41,70 +41,26 @@ class DateienTest : public QObject, Testumgebung {
   private slots:
     void namenNachDenDateiwaehlern() {
         using D = Dateibefehle;
-        // Command, what the chooser returns (relative), answers; then the drawing's name, the
-        // questions asked (of relative names) and the drawings in the folder after "Speichern".
+        // Command, what the chooser returns, the answer (Ja, Nein or none); then the drawing's
+        // name, the file asked about and the drawing in the folder after "Speichern".
         const struct {
-            const char* name;
             std::function<void(D&)> befehl;
-            QStringList gewaehlt;
-            std::deque<Antwort> antworten;
-            const char* dateiname;
-            QStringList fragen, gespeichert;
+            const char *gewaehlt, *antwort, *dateiname, *gefragt, *gespeichert;
         } faelle[] = {
-            {"Speichern unter", &D::Speichernunter1Click, {u"neu.vks"_s}, {}, "neu.vks", {}, {u"neu.vks"_s}},
-            {"Speichern unter ohne Endung",
-             &D::Speichernunter1Click,
-             {u"neu"_s},
-             {},
-             "neu",
-             {},
-             {u"neu.vks"_s}},
-            {"Speichern unter, überschrieben",
-             &D::Speichernunter1Click,
-             {u"da"_s},
-             {Antwort::Ja},
-             "da",
-             {u"da.vks"_s},
-             {u"da.vks"_s}},
-            {"Speichern unter, abgelehnt",
-             &D::Speichernunter1Click,
-             {u"da.vks"_s},
-             {Antwort::Nein},
-             "alt.vks",
-             {u"da.vks"_s},
-             {u"alt.vks"_s}},
-            {"Speichern unter abgebrochen", &D::Speichernunter1Click, {}, {}, "alt.vks", {}, {u"alt.vks"_s}},
-            {"Export als", [](D& d) { d.ExportierenUnter(0); }, {u"x.vkx"_s}, {}, "x.vks", {}, {u"x.vks"_s}},
-            {"Export als ohne Endung",
-             [](D& d) { d.ExportierenUnter(1); },
-             {u"x"_s},
-             {},
-             "x.vks",
-             {},
-             {u"x.vks"_s}},
-            {"Export als, abgelehnt",
-             [](D& d) { d.ExportierenUnter(0); },
-             {u"da.vkx"_s},
-             {Antwort::Nein},
-             "alt.vks",
-             {u"da.vkx"_s},
-             {u"alt.vks"_s}},
-            {"Export als PostScript, abgelehnt",
-             [](D& d) { d.ExportierenUnter(1); },
-             {u"da.vkp"_s},
-             {Antwort::Nein},
-             "alt.vks",
-             {u"da.vkp"_s},
-             {u"alt.vks"_s}},
-            {"Export unter altem Namen, abgelehnt",
-             [](D& d) { d.Exportieren(0); },
-             {},
-             {Antwort::Nein},
-             "alt.vks",
-             {u"alt.vkx"_s},
-             {u"alt.vks"_s}},
-            {"Importieren", &D::ImportClick, {u"bild.pic"_s}, {}, "bild.vks", {}, {u"bild.vks"_s}},
-            {"Importieren abgebrochen", &D::ImportClick, {}, {}, "alt.vks", {}, {u"alt.vks"_s}},
+            // clang-format off
+            {&D::Speichernunter1Click, "neu.vks", "", "neu.vks", "", "neu.vks"},
+            {&D::Speichernunter1Click, "neu", "", "neu", "", "neu.vks"},
+            {&D::Speichernunter1Click, "da", "Ja", "da", "da.vks", "da.vks"},
+            {&D::Speichernunter1Click, "da.vks", "Nein", "alt.vks", "da.vks", "alt.vks"},
+            {&D::Speichernunter1Click, "", "", "alt.vks", "", "alt.vks"},
+            {[](D& d) { d.ExportierenUnter(0); }, "x.vkx", "", "x.vks", "", "x.vks"},
+            {[](D& d) { d.ExportierenUnter(1); }, "x", "", "x.vks", "", "x.vks"},
+            {[](D& d) { d.ExportierenUnter(0); }, "da.vkx", "Nein", "alt.vks", "da.vkx", "alt.vks"},
+            {[](D& d) { d.ExportierenUnter(1); }, "da.vkp", "Nein", "alt.vks", "da.vkp", "alt.vks"},
+            {[](D& d) { d.Exportieren(0); }, "", "Nein", "alt.vks", "alt.vkx", "alt.vks"},
+            {&D::ImportClick, "bild.pic", "", "bild.vks", "", "bild.vks"},
+            {&D::ImportClick, "", "", "alt.vks", "", "alt.vks"},
+            // clang-format on
         };
         for (const auto& fall : faelle) {
             Leeren();
@@ -114,18 +70,16 @@ class DateienTest : public QObject, Testumgebung {
             Skriptfenster f;
             Zeichnen(f.Dokument(), u"L0,0,5,5"_s);
             f.Dokument().Dateiname = Datei(u"alt.vks"_s).toStdString();
-            for (const QString& g : fall.gewaehlt)
-                f.dateien << Datei(g);
-            f.antworten = fall.antworten;
+            if (*fall.gewaehlt) f.dateien << Datei(QString::fromLatin1(fall.gewaehlt));
+            if (*fall.antwort) f.antworten = {*fall.antwort == 'J' ? Antwort::Ja : Antwort::Nein};
             fall.befehl(f.Dateien());
-            QStringList fragen;
-            for (const QString& g : fall.fragen)
-                fragen << Datei(g) + Frage;
             const QString dateiname = Relativ(f.Dokument().Dateiname);
             f.Dateien().Speichern1Click();
-            const QString name = QString::fromUtf8(fall.name);
-            QCOMPARE(std::tuple(name, dateiname, f.fragen, Zeichnungen()),
-                     std::tuple(name, QString::fromLatin1(fall.dateiname), fragen, fall.gespeichert));
+            const QString gefragt = QString::fromLatin1(fall.gefragt);
+            QCOMPARE(std::tuple(QString::fromLatin1(fall.gewaehlt), dateiname, f.fragen, Zeichnungen()),
+                     std::tuple(QString::fromLatin1(fall.gewaehlt), QString::fromLatin1(fall.dateiname),
+                                gefragt.isEmpty() ? QStringList() : QStringList{Datei(gefragt) + Frage},
+                                QStringList{QString::fromLatin1(fall.gespeichert)}));
         }
     }
 
@@ -150,66 +104,50 @@ class DateienTest : public QObject, Testumgebung {
         const QByteArray ganz = Inhalt(Datei(u"Bild.VKS"_s));
         QVERIFY(Schreiben(Datei(u"kurz.vks"_s), ganz.left(ganz.size() - 10)));
         QVERIFY(Schreiben(Datei(u"alt.vks"_s), QByteArray("\x0a\0\0\0VEKTRA41  ", 14) + QByteArray(168, 0)));
-        // File, answer; then elements, name, caption, the message's start, panel 3, changed.
-        const std::tuple<QString, Antwort, int, QString, QString, QString, QString, bool> faelle[] = {
-            {{},
-             Antwort::Ja,
-             1,
-             u"vorher.vks"_s,
-             u"Vektra32 vorher.vks"_s,
-             {},
-             u"Clip: u: 1 o: 2 l: 3 r: 4"_s,
-             true},
-            {u"Bild.VKS"_s,
-             Antwort::Nein,
-             1,
-             u"vorher.vks"_s,
-             u"Vektra32 vorher.vks"_s,
-             {},
-             u"Clip: u: 1 o: 2 l: 3 r: 4"_s,
-             true},
-            {u"Bild.VKS"_s,
-             Antwort::Ja,
-             3,
-             u"Bild.vks"_s,
-             u"Vektra32 Bild.VKS"_s,
-             {},
-             u"Clip: u: -1 o: 200 l: -1 r: 200"_s,
-             false},
-            {u"kurz.vks"_s, Antwort::Ja, 1, u"vorher.vks"_s, u"Vektra32 vorher.vks"_s, Datei(u"kurz.vks: "_s),
-             u"Clip: u: 1 o: 2 l: 3 r: 4"_s, true},
-            {u"alt.vks"_s,
-             Antwort::Ja,
-             0,
-             {},
-             u"Vektra32"_s,
-             u"Falsche Version"_s,
-             u"Clip: u: 1 o: 2 l: 3 r: 4"_s,
-             false}};
-        for (const auto& [datei, antwort, elemente, name, titel, meldung, clip, geaendert] : faelle) {
+        // File, answer; then elements, name, caption, the message's start, panel 3 if it changed, and
+        // the changed mark: a drawing that was kept keeps its changes, a replaced one starts without.
+        const QString vorher = u"Clip: u: 1 o: 2 l: 3 r: 4"_s;
+        const struct {
+            const char *datei, *antwort;
+            int elemente;
+            const char *name, *titel, *meldung, *clip;
+            bool geaendert;
+        } faelle[] = {
+            // clang-format off
+            {"", "Ja", 1, "vorher.vks", "Vektra32 vorher.vks", "", "", true},
+            {"Bild.VKS", "Nein", 1, "vorher.vks", "Vektra32 vorher.vks", "", "", true},
+            {"Bild.VKS", "Ja", 3, "Bild.vks", "Vektra32 Bild.VKS", "", "Clip: u: -1 o: 200 l: -1 r: 200", false},
+            {"kurz.vks", "Ja", 1, "vorher.vks", "Vektra32 vorher.vks", "kurz.vks: ", "", true},
+            {"alt.vks", "Ja", 0, "", "Vektra32", "Falsche Version", "", false},
+            // clang-format on
+        };
+        for (const auto& fall : faelle) {
             Skriptfenster f;
             Zeichnen(f.Dokument(), u"L0,0,5,5"_s);
-            f.Statusfeld(3)->setText(u"Clip: u: 1 o: 2 l: 3 r: 4"_s);
+            f.Statusfeld(3)->setText(vorher);
             f.Dokument().Dateiname = "vorher.vks";
             f.setWindowTitle(u"Vektra32 vorher.vks"_s);
             f.Dokument().Geaendert = true;
             // From a drawing mode: the redraw after loading must not mark the new drawing changed.
             f.ModusSetzen(Modus::Linie);
-            f.antworten = {antwort};
-            if (!datei.isEmpty()) f.dateien = {Datei(datei)};
+            f.antworten = {*fall.antwort == 'J' ? Antwort::Ja : Antwort::Nein};
+            if (*fall.datei) f.dateien = {Datei(QString::fromLatin1(fall.datei))};
             const unsigned generation = f.Painter().Generation();
             f.Dateien().Open1Click();
             // Whatever was chosen is shown at once.
-            QCOMPARE(f.Painter().Generation() != generation, !datei.isEmpty() && antwort == Antwort::Ja);
+            const QString meldung = QString::fromLatin1(fall.meldung);
+            QCOMPARE(std::tuple(f.fragen, f.meldungen.size(), f.Painter().Generation() != generation),
+                     std::tuple(QStringList{u"Änderungen verwerfen?"_s}, qsizetype(meldung.isEmpty() ? 0 : 1),
+                                *fall.datei && *fall.antwort == 'J'));
+            QVERIFY2(meldung.isEmpty() || f.meldungen.value(0).startsWith(meldung) ||
+                         f.meldungen.value(0).startsWith(Datei(meldung)),
+                     qPrintable(f.meldungen.join(u'|')));
             QCOMPARE(
-                std::pair(f.fragen, f.meldungen.size()),
-                std::pair(QStringList{u"Änderungen verwerfen?"_s}, qsizetype(meldung.isEmpty() ? 0 : 1)));
-            QVERIFY2(f.meldungen.value(0).startsWith(meldung), qPrintable(f.meldungen.join(u'|')));
-            QCOMPARE(std::tuple(f.Dokument().Elemente.Anzahl(),
-                                QString::fromStdString(f.Dokument().Dateiname), f.windowTitle(),
-                                f.Statusfeld(3)->text(), f.Dokument().Geaendert),
-                     std::tuple(elemente, name, titel, clip, geaendert));
-            if (elemente == 3) QVERIFY(f.findChild<QAction*>(u"Zoom6"_s)->isChecked());
+                std::tuple(f.Dokument().Elemente.Anzahl(), QString::fromStdString(f.Dokument().Dateiname),
+                           f.windowTitle(), f.Statusfeld(3)->text(), f.Dokument().Geaendert),
+                std::tuple(fall.elemente, QString::fromLatin1(fall.name), QString::fromLatin1(fall.titel),
+                           *fall.clip ? QString::fromLatin1(fall.clip) : vorher, fall.geaendert));
+            if (fall.elemente == 3) QVERIFY(f.findChild<QAction*>(u"Zoom6"_s)->isChecked());
         }
         // New asks to save: No discards; Yes saves first, and a save that does not happen keeps it.
         for (const auto& [antwort, benannt] :
