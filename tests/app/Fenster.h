@@ -43,9 +43,8 @@ enum class Schluss { Ok, Abbruch, Esc, Rahmen };
 
 class Skriptfenster : public TForm1 {
   public:
-    // Files the choosers return, in order; an exhausted list cancels. What each chooser was
-    // started with, and how many were shown.
-    QStringList dateien, vorschlaege;
+    // Files the choosers return, in order; an exhausted list cancels. How many were shown.
+    QStringList dateien;
     int dateidialoge = 0;
     // Answers to questions, in order; an exhausted list cancels.
     std::deque<Antwort> antworten;
@@ -71,12 +70,8 @@ class Skriptfenster : public TForm1 {
         antworten.pop_front();
         return a;
     }
-    QString OeffnenDialog(const QString&, const QString& ordner, const QString&) override {
-        return Gewaehlt(ordner);
-    }
-    QString SpeichernDialog(const QString&, const QString& vorschlag, const QString&) override {
-        return Gewaehlt(vorschlag);
-    }
+    QString OeffnenDialog(const QString&, const QString&, const QString&) override { return Gewaehlt(); }
+    QString SpeichernDialog(const QString&, const QString&, const QString&) override { return Gewaehlt(); }
     std::optional<QColor> FarbeWaehlen(const QColor& anfang) override {
         farbanfaenge << anfang;
         return farbe;
@@ -94,9 +89,8 @@ class Skriptfenster : public TForm1 {
     }
 
   private:
-    QString Gewaehlt(const QString& vorschlag) {
+    QString Gewaehlt() {
         ++dateidialoge;
-        vorschlaege << vorschlag;
         return dateien.isEmpty() ? QString() : dateien.takeFirst();
     }
     static void Schliessen(QDialog& d, Schluss s) {
