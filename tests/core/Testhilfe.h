@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <string>
 #include <unistd.h>
@@ -107,6 +108,41 @@ struct Ordner {
         std::ofstream(Datei(name), std::ios::binary) << inhalt;
     }
 };
+
+// The cases of a file under tests/data/faelle. "### name" starts a case, "--- feld" a field whose
+// value is the lines up to the next marker, each ended by a line break, blank lines at its end
+// left out. In a value "^^" and two hex digits stand for that byte, "^^" at a line's end for no
+// line break. The name is the field "###".
+using Fall = std::map<std::string, std::string>;
+
+inline std::vector<Fall> Faelle(const std::string& datei) {
+    std::ifstream ein(datei);
+    std::vector<Fall> faelle;
+    std::string* wert = nullptr;
+    for (std::string zeile; std::getline(ein, zeile);)
+        if (zeile.starts_with("### "))
+            faelle.push_back({{"###", zeile.substr(4)}}), wert = nullptr;
+        else if (zeile.starts_with("--- "))
+            wert = &faelle.back()[zeile.substr(4)];
+        else if (wert)
+            *wert += zeile + "\n";
+    for (Fall& f : faelle)
+        for (auto& [feld, w] : f) {
+            while (w.ends_with("\n\n") || w == "\n")
+                w.pop_back();
+            std::string klar;
+            for (std::size_t i = 0; i < w.size(); ++i)
+                if (w.compare(i, 3, "^^\n") == 0)
+                    i += 2;
+                else if (w.compare(i, 2, "^^") == 0)
+                    klar += static_cast<char>(std::stoi(w.substr(i + 2, 2), nullptr, 16)), i += 3;
+                else
+                    klar += w[i];
+            w = klar;
+        }
+    EXPECT_FALSE(faelle.empty()) << datei;
+    return faelle;
+}
 
 inline Kurvenparameter Parameter(std::string x, std::string y, std::string t0 = "0", std::string t1 = "1") {
     return {.xText = x, .yText = y, .t0Text = t0, .t1Text = t1};
