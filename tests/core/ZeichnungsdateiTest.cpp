@@ -1,7 +1,6 @@
 #include "files/Zeichnungsdatei.h"
 #include "Testhilfe.h"
 
-#include <algorithm>
 #include <sstream>
 
 using namespace testhilfe;
@@ -11,9 +10,11 @@ namespace {
 
 Bau Anfang(std::string_view tag, std::int32_t anzahl) {
     const KopfsatzBild bild = Kopfsatz().Packen();
-    Bau b;
-    b.I32(static_cast<std::int32_t>(tag.size())).Txt(tag).Txt(std::string(bild.begin(), bild.end()));
-    return b.I32(anzahl);
+    return Bau()
+        .I32(static_cast<std::int32_t>(tag.size()))
+        .Txt(tag)
+        .Txt(std::string(bild.begin(), bild.end()))
+        .I32(anzahl);
 }
 
 std::string Schreiben(Zeichnung& z) {
@@ -28,6 +29,10 @@ std::pair<Zeichnung, std::string> Lesen(const std::string& b, Leseergebnis erwar
     std::istringstream ein(b);
     EXPECT_EQ(ZeichnungLesen(ein, e.first, e.second), erwartet) << e.second;
     return e;
+}
+
+std::string Ende(std::size_t n) {
+    return "Die Datei endet unerwartet nach " + std::to_string(n) + " Bytes.";
 }
 
 } // namespace
@@ -77,7 +82,7 @@ TEST(Zeichnungsdatei, RundreiseIstByteGleich) {
     z.Kopf.Pfeilwinkel = 0.3;
     const std::string erste = Schreiben(z);
     Zeichnung gelesen = Lesen(erste).first;
-    ASSERT_EQ(gelesen.Elemente.Anzahl(), z.Elemente.Anzahl());
+    EXPECT_EQ(gelesen.Elemente.Anzahl(), z.Elemente.Anzahl());
     EXPECT_EQ(Schreiben(gelesen), erste);
 }
 
@@ -95,20 +100,14 @@ TEST(Zeichnungsdatei, RoheKopfsatzbytesBleibenErhalten) {
     b.Satz(Text, 0x00A0B0C0, 4).F64(-0.0).F64(1.0 / 3).Txt("bx").I32(3).Txt("\x80\x9f\xff");
     b.Satz(Kreis, 0, 4).F64(-0.0).F64(1.0 / 3).F64(1e-9).I16(32767).U8(0);
     b.Satz(200, 1, 2);
-
     Zeichnung z = Lesen(b.b).first;
-    EXPECT_EQ(z.Elemente[1].Ausrichtung, "bx"); // any two bytes
-    EXPECT_EQ(z.Dialog.TeXBreite[0].size(), 10u);
+    // Any two bytes of alignment; a text keeps at most ten characters.
+    EXPECT_TRUE(z.Elemente[1].Ausrichtung == "bx" && z.Dialog.TeXBreite[0].size() == 10u);
     EXPECT_EQ(Schreiben(z), b.b);
-
     // A changed text rewrites its length and characters only; a changed flag writes 0 or 1.
-    z.Dialog.Unitlength = "9";
-    z.Kopf.Snap = false;
-    std::string erwartet = b.b;
-    erwartet[14 + 24] = 1;
-    erwartet[14 + 25] = '9';
-    erwartet[14 + 97] = 0;
-    EXPECT_EQ(Schreiben(z), erwartet);
+    std::tie(z.Dialog.Unitlength, z.Kopf.Snap) = std::tuple("9", false);
+    std::tie(b.b[14 + 24], b.b[14 + 25], b.b[14 + 97]) = std::tuple(1, '9', 0);
+    EXPECT_EQ(Schreiben(z), b.b);
 }
 
 TEST(Zeichnungsdatei, AeltereFassungMit288ByteSaetzen) {
@@ -120,7 +119,6 @@ TEST(Zeichnungsdatei, AeltereFassungMit288ByteSaetzen) {
           Bau().Satz(Text, 0, 8).F64(1).F64(2).U8(2).Txt("tl").U8(5).Txt("Hallo"), Bau().Satz(9, 0, 3),
           Bau().Satz(Text, 0, 8).F64(1).F64(2).U8(1).Txt("bx").U8(0)}) // one-letter alignment
         b.Txt(satz.b).Txt(std::string(288 - satz.b.size(), '\xCC'));
-
     Zeichnung z = Lesen(b.b).first;
     ASSERT_EQ(z.Elemente.Anzahl(), 5);
     const TElement &l = z.Elemente[1], &k = z.Elemente[2];
@@ -141,12 +139,23 @@ TEST(Zeichnungsdatei, FehlerhafteInhalteAbgelehnt) {
          {std::pair{"VEKTRA42  ", -1}, {"VEKTRA42  ", 32001}, {"VEKTRA40  ", 0x7FFFFFFF}})
         EXPECT_EQ(Lesen(Anfang(tag, n).b, Leseergebnis::Fehler).second,
                   "Ungültige Elementzahl " + std::to_string(n) + " (erlaubt sind 0 bis 32000).");
+    // An empty drawing is fine, and so is a full one.
+    Bau voll = Anfang("VEKTRA42  ", MaxElemente);
+    for (int i = 0; i < MaxElemente; ++i)
+        voll.Satz(9, 0, 3);
+    EXPECT_EQ(Lesen(voll.b).first.Elemente.Anzahl() +
+                  Lesen(Anfang("VEKTRA42  ", 0).b).first.Elemente.Anzahl(),
+              MaxElemente);
 
     // A text record claiming `laenge` characters with `n` of them present ("a" then "b"), then a circle.
     const auto mitText = [](std::int32_t laenge, std::size_t n) {
         Bau b = Anfang("VEKTRA42  ", 2);
-        b.Satz(Text, 0, 8).F64(0).F64(0).Txt("cc").I32(laenge);
-        b.Txt((std::string(255, 'a') + std::string(745, 'b')).substr(0, n));
+        b.Satz(Text, 0, 8)
+            .F64(0)
+            .F64(0)
+            .Txt("cc")
+            .I32(laenge)
+            .Txt((std::string(255, 'a') + std::string(745, 'b')).substr(0, n));
         return b.Satz(Kreis, 0, 5).F64(1).F64(2).F64(3).I16(1).U8(1).b;
     };
     // Characters beyond 255 are dropped and the next record is read at its place.
@@ -159,23 +168,15 @@ TEST(Zeichnungsdatei, FehlerhafteInhalteAbgelehnt) {
               "Element 1 hat die ungültige Textlänge -1.");
     // A length that runs past the end takes the circle for characters and then meets the end.
     for (std::int32_t n : {1300, 0x7FFFFFFF})
-        EXPECT_EQ(Lesen(mitText(n, 300), Leseergebnis::Fehler).second,
-                  "Die Datei endet unerwartet nach " + std::to_string(182 + 34 + 300 + 39) + " Bytes.");
-    // An empty drawing is fine, and so is a full one.
-    EXPECT_EQ(Lesen(Anfang("VEKTRA42  ", 0).b).first.Elemente.Anzahl(), 0);
-    Bau voll = Anfang("VEKTRA42  ", MaxElemente);
-    for (int i = 0; i < MaxElemente; ++i)
-        voll.Satz(9, 0, 3);
-    EXPECT_EQ(Lesen(voll.b).first.Elemente.Anzahl(), MaxElemente);
+        EXPECT_EQ(Lesen(mitText(n, 300), Leseergebnis::Fehler).second, Ende(182 + 34 + 300 + 39));
     // A stream that fails while it is read gives the read error, never a drawing.
     struct Bricht : std::streambuf {
         int_type underflow() override { throw std::ios_base::failure("kaputt"); }
     } kaputt;
     std::istream ein(&kaputt);
-    Zeichnung gelesen;
-    std::string fehler;
-    EXPECT_EQ(ZeichnungLesen(ein, gelesen, fehler), Leseergebnis::Fehler);
-    EXPECT_EQ(fehler, "Lesefehler nach 0 Bytes.");
+    std::pair<Zeichnung, std::string> e;
+    EXPECT_EQ(ZeichnungLesen(ein, e.first, e.second), Leseergebnis::Fehler);
+    EXPECT_EQ(e.second, "Lesefehler nach 0 Bytes.");
 }
 
 TEST(Zeichnungsdatei, GrosseDateiUeberBlockgrenzenGelesenUndGeprueft) {
@@ -191,92 +192,65 @@ TEST(Zeichnungsdatei, GrosseDateiUeberBlockgrenzenGelesenUndGeprueft) {
     }
     const Zeichnung z = Lesen(b.b).first;
     ASSERT_EQ(z.Elemente.Anzahl(), 3 * Gruppen);
-    for (int i = 0; i < Gruppen && !::testing::Test::HasFailure(); ++i) {
-        const TElement& l = z.Elemente[3 * i + 1];
-        const TElement& k = z.Elemente[3 * i + 2];
-        const TElement& t = z.Elemente[3 * i + 3];
+    for (int i = 0; i < Gruppen && !HasFailure(); ++i) {
+        const TElement &l = z.Elemente[3 * i + 1], &k = z.Elemente[3 * i + 2], &t = z.Elemente[3 * i + 3];
         EXPECT_TRUE(l.Farbe == i && l.x1 == i && l.x2 == i + 0.5 && l.Breite == i % 3) << i;
         EXPECT_TRUE(k.Art == Kreis && k.Durchmesser == i * 0.25 && k.gefuellt == (i % 2 == 1)) << i;
         EXPECT_EQ(t.Text, (std::to_string(i) + std::string(300, 'x')).substr(0, 255)) << i;
     }
-
     // Cut anywhere, around block boundaries too, the file is refused naming its length.
-    for (std::size_t n : {std::size_t{65536}, std::size_t{131073}, b.b.size() - 1})
-        EXPECT_EQ(Lesen(b.b.substr(0, n), Leseergebnis::Fehler).second,
-                  "Die Datei endet unerwartet nach " + std::to_string(n) + " Bytes.");
+    for (std::size_t n :
+         {std::size_t{0}, std::size_t{13}, std::size_t{65536}, std::size_t{131073}, b.b.size() - 1})
+        EXPECT_EQ(Lesen(b.b.substr(0, n), Leseergebnis::Fehler).second, Ende(n));
 }
 
-TEST(Zeichnungsdatei, LesefehlerBehaltenDieZeichnung) {
-    // Reading `pfad` fails with one message starting with `meldung`; the open drawing stays as it was.
-    const auto scheitert = [](const std::string& pfad, const std::string& meldung,
-                              Meldungsart art = Meldungsart::Fehler) {
+TEST(Zeichnungsdatei, DateiLesenBehaeltBeiFehlernDieZeichnung) {
+    Ordner o;
+    o.Ablegen("kurz.vks", Anfang("VEKTRA42  ", 1).b);
+    o.Ablegen("fremd.vks", Anfang("VEKTRA41  ", 0).b);
+    // Each fails with one message, naming the file but for the foreign version; the open drawing
+    // stays as it was.
+    const std::tuple<std::string, std::string, Meldungsart> faelle[] = {
+        {o.Datei("kurz.vks"), ": " + Ende(182), Meldungsart::Fehler},
+        {o.Datei("fehlt.vks"), ": Die Datei lässt sich nicht öffnen (No such file or directory).",
+         Meldungsart::Fehler},
+        {o.pfad.string(), ": Die Datei lässt sich nicht öffnen (Is a directory).", Meldungsart::Fehler},
+        {"Falsche Version", "", Meldungsart::Information}};
+    for (const auto& [pfad, meldung, art] : faelle) {
         Zeichnung z{.Kopf = {.Zoomstufe = 7}, .Dialog = {.Unitlength = "2mm"}, .Geaendert = true};
         z.Elemente.Anhaengen({.x2 = 2});
         Protokoll m;
-        EXPECT_NE(ZeichnungLesenDatei(pfad, z, m), Leseergebnis::Ok);
-        EXPECT_TRUE(z.Elemente.Anzahl() == 1 && z.Elemente[1].x2 == 2 && z.Kopf.Zoomstufe == 7);
-        EXPECT_TRUE(z.Dialog.Unitlength == "2mm" && z.Geaendert);
-        ASSERT_EQ(m.liste.size(), 1u);
-        EXPECT_TRUE(m.liste[0].text.starts_with(meldung)) << m.liste[0].text;
-        EXPECT_EQ(m.liste[0].art, art);
-    };
-    Zeichnung quelle;
-    NeuerStrich(quelle, 0, 0, 0, 0);
-    NeuerText(quelle, 0, 0, "abc");
-    NeuerKreis(quelle, 0, 0, 0, false);
-    const std::string voll = Schreiben(quelle);
-
-    Ordner o;
-    const std::string pfad = o.Datei("kurz.vks");
-    for (std::size_t n = 0; n < voll.size() && !HasFailure(); ++n) {
-        o.Ablegen("kurz.vks", voll.substr(0, n));
-        scheitert(pfad, pfad + ": Die Datei endet unerwartet nach " + std::to_string(n) + " Bytes.");
+        EXPECT_NE(ZeichnungLesenDatei(meldung.empty() ? o.Datei("fremd.vks") : pfad, z, m), Leseergebnis::Ok);
+        EXPECT_TRUE(z.Elemente.Anzahl() == 1 && z.Elemente[1].x2 == 2 && z.Kopf.Zoomstufe == 7 &&
+                    z.Dialog.Unitlength == "2mm" && z.Geaendert)
+            << pfad;
+        EXPECT_EQ(m.Texte(), pfad + meldung + "\n");
+        EXPECT_EQ(m.liste.at(0).art, art) << pfad;
     }
-    scheitert(o.Datei("fehlt.vks"), o.Datei("fehlt.vks") + ": Die Datei lässt sich nicht öffnen (");
-    scheitert(o.pfad.string(), o.pfad.string() + ": Die Datei lässt sich nicht öffnen (Is a directory).");
-    o.Ablegen("fremd.vks", Anfang("VEKTRA41  ", 0).b);
-    scheitert(o.Datei("fremd.vks"), "Falsche Version", Meldungsart::Information);
-
-    // A good read leaves naming the drawing to the caller.
-    o.Ablegen("kurz.vks", voll);
+    // A good read takes the elements and settings, leaving naming the drawing to the caller.
+    Zeichnung quelle;
+    NeuerKreis(quelle, 0, 0, 3, false);
+    quelle.Dialog.Unitlength = "0.5";
+    ASSERT_TRUE(ZeichnungSchreibenDatei(o.Datei("gut.vks"), quelle, *std::make_unique<Protokoll>()));
     Zeichnung z{.Dateiname = "alt.vks", .Geaendert = true};
     Protokoll m;
-    ASSERT_EQ(ZeichnungLesenDatei(pfad, z, m), Leseergebnis::Ok);
-    EXPECT_TRUE(m.liste.empty() && z.Elemente.Anzahl() == 3 && z.Dateiname == "alt.vks" && !z.Geaendert);
+    ASSERT_EQ(ZeichnungLesenDatei(o.Datei("gut.vks"), z, m), Leseergebnis::Ok);
+    EXPECT_TRUE(m.liste.empty() && z.Elemente.Anzahl() == 1 && z.Dialog.Unitlength == "0.5" &&
+                z.Dateiname == "alt.vks" && !z.Geaendert);
 }
 
-TEST(Zeichnungsdatei, SpeichernRaeumtAufUndErsetztAtomar) {
-    Ordner o;
-    const std::string pfad = o.Datei("bild.vks");
-    o.Ablegen("bild.vks", "alt");
-
-    // Everything deleted: nothing to save, the old file stays as it was.
-    Zeichnung z;
-    z.Elemente.Anhaengen({.Art = Linie, .geloescht = true});
-    Protokoll m;
-    EXPECT_FALSE(ZeichnungSchreibenDatei(pfad, z, m));
-    EXPECT_EQ(m.Texte(), "Keine Zeichnung\n");
-    EXPECT_TRUE(m.liste[0].art == Meldungsart::Information && z.Elemente.Anzahl() == 0);
-    EXPECT_EQ(DateiInhalt(pfad), "alt");
-
+TEST(Zeichnungsdatei, SpeichernRaeumtAufUndNamenErhaltenDieEndung) {
     // Deleted elements are dropped and the rest renumbered before writing.
+    Ordner o;
+    Zeichnung z;
     z.Elemente.Anhaengen({.Art = Linie, .geloescht = true});
     z.Elemente.Anhaengen({.Art = Kreis});
     NeuerText(z, 0, 0, "t");
-    ASSERT_TRUE(ZeichnungSchreibenDatei(pfad, z, m));
-    ASSERT_EQ(z.Elemente.Anzahl(), 2);
-    EXPECT_EQ(z.Elemente[1].Art, Kreis);
-    EXPECT_EQ(DateiInhalt(pfad), Schreiben(z));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(o.pfad), {}), 1); // no temporary left
+    Protokoll m;
+    ASSERT_TRUE(ZeichnungSchreibenDatei(o.Datei("bild.vks"), z, m));
+    EXPECT_TRUE(z.Elemente.Anzahl() == 2 && z.Elemente[1].Art == Kreis);
+    EXPECT_EQ(DateiInhalt(o.Datei("bild.vks")), Schreiben(z));
 
-    // Saving into a folder that does not exist names the file.
-    const std::string ziel = o.Datei("nicht/da.vks");
-    EXPECT_FALSE(ZeichnungSchreibenDatei(ziel, z, m));
-    EXPECT_EQ(m.liste.back().art, Meldungsart::Fehler);
-    EXPECT_TRUE(m.liste.back().text.starts_with(ziel + ": Die Datei lässt sich nicht schreiben ("));
-}
-
-TEST(Zeichnungsdatei, ErweiterungErsetzen) {
     for (const auto& [name, pfad] : {std::pair{"bild.VKS", "bild.vks"},
                                      {"a.b.c", "a.b.vks"},
                                      {"/home/x.d/bild", "/home/x.d/bild.vks"},
