@@ -133,16 +133,6 @@ TEST_F(Konverter, MacroHinUndZurueck) {
     EXPECT_TRUE(wieder.Elemente.Anzahl() == 1 && wieder.Elemente[1].gepickt && wieder.Elemente[1].x1 == 1);
 }
 
-TEST_F(Konverter, KurveWirdGezeichnetUndGeschrieben) {
-    // A quarter circle of radius 5 at the plotter's curve scale 10, written and read back.
-    EXPECT_EQ(Aufruf({"--curve", "5*cos(t)", "5*sin(t)", "--t1", "1.5707963", "--chord", "2", D("k.vks")}),
-              KonvertiertOk)
-        << err_.str();
-    const Zeichnung z = Gelesen("k.vks");
-    ASSERT_GT(z.Elemente.Anzahl(), 30);
-    EXPECT_NEAR(z.Elemente[z.Elemente.Anzahl()].y2, 50, 1e-6);
-}
-
 TEST(Kurvenkommando, OptionenWerdenGelesen) {
     Kurvenkommando k;
     std::string fehler;
@@ -158,21 +148,4 @@ TEST(Kurvenkommando, OptionenWerdenGelesen) {
     EXPECT_EQ(k.Muster, (Phasenlaengen{2, 1, 0, 3}));
     EXPECT_EQ((std::array{k.ClipUnten, k.ClipOben, k.ClipLinks, k.ClipRechts}),
               (std::array{-10, 20, -30, 40}));
-}
-
-TEST(Kurvenkommando, ZeichnetJedesNMitClipUndVersatz) {
-    Zeichnung z;
-    Protokoll r;
-    std::string ausgabe;
-    ASSERT_EQ(
-        KurvenkommandoAusfuehren(std::vector<std::string>{"--curve", "t", "n", "--n0", "1", "--n1", "3",
-                                                          "--control", "none", "--dt", "0.5", "--offset",
-                                                          "2,0", "--clip", "-1,25,-1,200", "kurve.vks"},
-                                 z, r, ausgabe),
-        KonvertiertOk);
-    EXPECT_TRUE(r.liste.empty() && ausgabe == "kurve.vks") << r.Texte();
-    // Heights 10 and 20 lie inside, 30 above the top bound 25.
-    ASSERT_EQ(z.Elemente.Anzahl(), 4);
-    EXPECT_TRUE(z.Elemente[1].x1 == 2 && z.Elemente[4].x2 == 12 && z.Elemente[4].y2 == 20);
-    EXPECT_TRUE(z.Dialog.Clipaktiv && z.Dialog.ClipOben == 25);
 }
