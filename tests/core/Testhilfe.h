@@ -13,6 +13,7 @@
 #include <iterator>
 #include <map>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -84,13 +85,6 @@ struct Bau {
     }
 };
 
-inline std::string Zeilen(const std::vector<std::string>& zeilen) {
-    std::string s;
-    for (const auto& z : zeilen)
-        s += z + "\r\n";
-    return s;
-}
-
 inline std::string DateiInhalt(const std::string& pfad) {
     std::ifstream ein(pfad, std::ios::binary);
     return {std::istreambuf_iterator<char>(ein), {}};
@@ -142,6 +136,18 @@ inline std::vector<Fall> Faelle(const std::string& datei) {
         }
     EXPECT_FALSE(faelle.empty()) << datei;
     return faelle;
+}
+
+// The lines of a table field, each split at "|".
+inline std::vector<std::vector<std::string>> Spalten(const std::string& feld) {
+    std::vector<std::vector<std::string>> zeilen;
+    std::istringstream ein(feld);
+    for (std::string zeile; std::getline(ein, zeile);) {
+        zeilen.emplace_back(1);
+        for (char c : zeile)
+            c == '|' ? (void)zeilen.back().emplace_back() : zeilen.back().back().push_back(c);
+    }
+    return zeilen;
 }
 
 inline Kurvenparameter Parameter(std::string x, std::string y, std::string t0 = "0", std::string t1 = "1") {
