@@ -150,26 +150,4 @@ inline std::vector<std::vector<std::string>> Spalten(const std::string& feld) {
     return zeilen;
 }
 
-inline Kurvenparameter Parameter(std::string x, std::string y, std::string t0 = "0", std::string t1 = "1") {
-    return {.xText = x, .yText = y, .t0Text = t0, .t1Text = t1};
-}
-
-inline Kurvenparameter Fest(Kurvenparameter p, double deltat) {
-    return p.Kontrollart = KontrolleKeine, p.Deltat = deltat, p;
-}
-
-// One run: the messages, how it ended (nothing when the preparation failed) and the chords.
-struct Kurvenlauf {
-    Protokoll r;
-    Kurvenplotter k;
-    Kurvenparameter p;
-    std::optional<Kurvenende> ende;
-    const std::vector<Kurvenstueck>& s = k.Stuecke();
-    explicit Kurvenlauf(Kurvenparameter par) : p(std::move(par)) {
-        k.KurveVorbereiten(p, r);
-        k.StueckeLeeren();
-        if (!p.Fehler) ende = k.KurveBerechnen(r);
-    }
-};
-
 } // namespace testhilfe
