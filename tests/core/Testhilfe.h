@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -56,6 +56,54 @@ template <class Teil> std::string Je(const Elementspeicher& s, Teil teil) {
     for (const TElement& e : s)
         t += teil(e) + " ";
     return t;
+}
+
+// Elements as lines, the form of the case files: kind, class, position, then second point and
+// width, diameter ("*" when filled) and width, or alignment and «text»; a colour other than
+// black after "#"; "p", "d", "k" for picked, deleted, candidate.
+inline std::string Elementzeilen(const Elementspeicher& s) {
+    std::ostringstream o;
+    for (const TElement& e : s) {
+        o << int(e.Art) << " " << e.Ebene << " " << e.x1 << "," << e.y1 << " ";
+        if (e.istStrich())
+            o << e.x2 << "," << e.y2 << " " << e.Breite;
+        else if (e.Art == Kreis)
+            o << e.Durchmesser << (e.gefuellt ? "* " : " ") << e.Breite;
+        else
+            o << e.Ausrichtung << " «" << e.Text << "»";
+        if (e.Farbe != 0) o << " #" << std::hex << e.Farbe << std::dec;
+        o << (e.gepickt ? " p" : "") << (e.geloescht ? " d" : "") << (e.Kandidat ? " k" : "") << "\n";
+    }
+    return o.str();
+}
+
+// Appends the elements of such lines to `s`.
+inline void ElementeAnhaengen(Elementspeicher& s, const std::string& zeilen) {
+    std::istringstream ein(zeilen);
+    for (std::string zeile; std::getline(ein, zeile);) {
+        TElement& e = *s.NeuesElement();
+        if (const auto auf = zeile.find("«"), zu = zeile.find("»"); auf != std::string::npos) {
+            e.TextSetzen(zeile.substr(auf + 2, zu - auf - 2));
+            zeile.erase(auf, zu + 2 - auf);
+        }
+        std::ranges::replace(zeile, ',', ' ');
+        std::istringstream w(zeile);
+        int art = 0;
+        w >> art >> e.Ebene >> e.x1 >> e.y1;
+        e.Art = static_cast<std::uint8_t>(art);
+        std::string d;
+        if (e.istStrich())
+            w >> e.x2 >> e.y2 >> e.Breite;
+        else if (art == Kreis)
+            w >> d >> e.Breite, e.Durchmesser = std::stod(d), e.gefuellt = d.ends_with('*');
+        else
+            w >> e.Ausrichtung;
+        for (std::string m; w >> m;)
+            if (m[0] == '#')
+                e.Farbe = std::stoi(m.substr(1), nullptr, 16);
+            else
+                e.gepickt |= m == "p", e.geloescht |= m == "d", e.Kandidat |= m == "k";
+    }
 }
 
 inline std::string Breiten(const Elementspeicher& s) {

@@ -1,6 +1,5 @@
 #include "files/VektraLesen.h"
 #include "Testhilfe.h"
-#include "files/LatexExport.h"
 
 #include <algorithm>
 #include <sstream>
@@ -45,24 +44,6 @@ Import Gelesen(const std::string& text) {
     return i;
 }
 
-// A line per element: kind, class, position, then second point and width, diameter and width,
-// or alignment and «text»; a colour other than black after "#".
-std::string Kurz(const Elementspeicher& s) {
-    std::ostringstream o;
-    for (const TElement& e : s) {
-        o << int(e.Art) << " " << e.Ebene << " " << e.x1 << "," << e.y1 << " ";
-        if (e.istStrich())
-            o << e.x2 << "," << e.y2 << " " << e.Breite;
-        else if (e.Art == Kreis)
-            o << e.Durchmesser << (e.gefuellt ? "* " : " ") << e.Breite;
-        else
-            o << e.Ausrichtung << " «" << e.Text << "»";
-        if (e.Farbe != 0) o << " #" << std::hex << e.Farbe << std::dec;
-        o << "\n";
-    }
-    return o.str();
-}
-
 // A line per message, "line: " before those that name one.
 std::string MitZeilen(const Protokoll& p) {
     std::string t;
@@ -76,7 +57,7 @@ std::string MitZeilen(const Protokoll& p) {
 TEST(VektraLesen, FaelleAusDerDatei) {
     for (Fall f : Faelle(VEKTRA_TESTDATA "/faelle/lesen.txt")) {
         const Import i = Gelesen(f["ein"]);
-        EXPECT_EQ(Kurz(i.z.Elemente), f["elemente"]) << f["###"];
+        EXPECT_EQ(Elementzeilen(i.z.Elemente), f["elemente"]) << f["###"];
         EXPECT_EQ(MitZeilen(i.p), f["meldungen"]) << f["###"];
         const auto& b = i.z.Dialog.TeXBreite;
         const std::pair<const char*, std::string> werte[] = {
@@ -87,26 +68,6 @@ TEST(VektraLesen, FaelleAusDerDatei) {
             EXPECT_TRUE(!f.contains(feld) || f[feld] == wert + "\n")
                 << f["###"] << ": " << feld << " " << wert;
     }
-}
-
-TEST(VektraLesen, ExportierteZeichnungKommtZurueck) {
-    Zeichnung original = Beispielzeichnung();
-    original.Dialog.Unitlength = "0.5";
-    original.Dialog.TeXBreite = {"0.0", "0.2", "0.6", "1.2"};
-    std::ostringstream aus;
-    Protokoll p;
-    ASSERT_TRUE(LatexExportieren(original, aus, p));
-    const Import i = Gelesen(aus.str());
-    EXPECT_EQ(MitZeilen(i.p), "Vektra-Datei hat Version >3. Datenverlust möglich\n");
-    EXPECT_TRUE(i.z.Dialog.Unitlength == "0.5" && i.z.Dialog.TeXBreite == original.Dialog.TeXBreite);
-    // Export order: the Ebene-0 line, the lines, the arrow with its heads as plain lines, the
-    // visible circles, the texts; colours are lost, invisible elements were never written.
-    EXPECT_EQ(Kurz(i.z.Elemente), "0 3 5,35 15,35 0\n0 3 0,0 50,0 0\n0 3 0,0 0,40 2\n0 3 10,10 30,30 1\n"
-                                  "0 3 30,30 28.2,29.3 1\n0 3 29.3,28.2 30,30 1\n2 5 25,25 10 1\n"
-                                  "2 5 40,10 4* 2\n1 8 10,40 cc «Hallo»\n1 8 45,5 tl «$x^2$»\n"
-                                  "1 8 60,20 br «Gr\366\337e»\n");
-    for (const TElement& e : i.z.Elemente)
-        EXPECT_FALSE(e.gepickt || e.geloescht || e.Kandidat);
 }
 
 TEST(VektraLesen, OvaleUndBezierkurvenAlsLinienzuege) {
@@ -190,13 +151,14 @@ TEST(VektraLesenRobust, TiefeVerschachtelung) {
     };
     // A hundred \put inside one another are read; deeper ones are passed over.
     Import i = Gelesen(mal(100, "\\put(1,1){") + "\\circle{1}" + mal(100, "}"));
-    EXPECT_EQ(Kurz(i.z.Elemente) + MitZeilen(i.p), "2 5 100,100 1 1\n");
+    EXPECT_EQ(Elementzeilen(i.z.Elemente) + MitZeilen(i.p), "2 5 100,100 1 1\n");
     i = Gelesen(mal(20000, "\\put(1,1){") + "\\circle{1}" + mal(20000, "}"));
-    EXPECT_EQ(Kurz(i.z.Elemente) + MitZeilen(i.p), "Nicht gelesene Befehle übersprungen, Zeilen: 1\n");
+    EXPECT_EQ(Elementzeilen(i.z.Elemente) + MitZeilen(i.p),
+              "Nicht gelesene Befehle übersprungen, Zeilen: 1\n");
     // Groups beyond those that keep their state still end where they end.
     i = Gelesen(mal(20000, "{") + "\\color{red}" + mal(20000, "}") + "\\circle{1}" +
                 mal(20000, "{\\color{red}") + mal(20000, "}") + "\\circle{1}");
-    EXPECT_EQ(Kurz(i.z.Elemente), "2 5 0,0 1 1\n2 5 0,0 1 1\n");
+    EXPECT_EQ(Elementzeilen(i.z.Elemente), "2 5 0,0 1 1\n2 5 0,0 1 1\n");
 }
 
 TEST(VektraLesenRobust, VollerSpeicherBeendetDenImport) {
