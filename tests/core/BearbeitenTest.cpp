@@ -8,7 +8,6 @@
 #include "editing/Zeichnen.h"
 
 #include <cmath>
-#include <functional>
 #include <numbers>
 
 using namespace testhilfe;
@@ -17,12 +16,13 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-// Each element as its x1 and its flags: p picked, d deleted, k candidate.
-std::string Inhalt(const Elementspeicher& s) {
-    return Je(s, [](const TElement& e) {
-        return std::to_string(static_cast<int>(e.x1)) + (e.gepickt ? "p" : "") + (e.geloescht ? "d" : "") +
-               (e.Kandidat ? "k" : "");
-    });
+// Each element as its x and its flags, as the case files show a drawing between steps.
+std::string Kurzform(const Elementspeicher& s) {
+    std::string t;
+    for (const TElement& e : s)
+        t += (t.empty() ? "" : " ") + std::to_string(static_cast<int>(e.x1)) + (e.gepickt ? "p" : "") +
+             (e.geloescht ? "d" : "") + (e.Kandidat ? "k" : "");
+    return t;
 }
 
 Zeichnung Fuenf() {
@@ -35,26 +35,51 @@ Zeichnung Fuenf() {
 // Three pixels a unit, origin (-7, 3), 401 pixels high: a point's column and row differ widely.
 constexpr Ansicht Schiefe{.Zoomfaktor = 1, .NullX = -7, .NullY = 3, .Hoehe = 401};
 
-// The defining values of every element: x1, y1, then x2, y2 or the diameter.
-std::vector<double> Werte(const Zeichnung& z) {
-    std::vector<double> w;
-    for (const auto& e : z.Elemente) {
-        w.insert(w.end(), {e.x1, e.y1});
-        if (e.istStrich()) w.insert(w.end(), {e.x2, e.y2});
-        if (e.Art == Kreis) w.push_back(e.Durchmesser);
-    }
-    return w;
-}
-
-void Nah(const std::vector<double>& ist, const std::vector<double>& soll) {
-    ASSERT_EQ(ist.size(), soll.size());
-    for (std::size_t i = 0; i < ist.size(); ++i)
-        EXPECT_NEAR(ist[i], soll[i], 1e-9) << i;
-}
-
-using Umformung = std::function<bool(Elementspeicher&, Meldungen&)>;
-
 } // namespace
+
+TEST(Bearbeiten, FaelleAusDerDatei) {
+    for (Fall f : Faelle(VEKTRA_TESTDATA "/faelle/bearbeiten.txt")) {
+        Zeichnung z;
+        ElementeAnhaengen(z.Elemente, f["zeichnung"]);
+        Protokoll r;
+        std::string ergebnis;
+        std::istringstream schritte(f["schritte"]);
+        for (std::string zeile; std::getline(schritte, zeile);) {
+            std::istringstream w(zeile);
+            std::string was, a[4];
+            w >> was >> a[0] >> a[1] >> a[2] >> a[3];
+            double x[4];
+            std::ranges::transform(a, x,
+                                   [](const std::string& t) { return std::strtod(t.c_str(), nullptr); });
+            const int i = static_cast<int>(x[0]);
+            if (was == "stand" || was == "ablage")
+                ergebnis += Kurzform(was == "stand" ? z.Elemente : z.Ablage) + "\n";
+            else if (was == "kopieren")
+                Kopieren(z);
+            else if (was == "aufraeumen")
+                z.Elemente.Aufraeumen();
+            else if (was == "waehle" || was == "loesche")
+                (was == "waehle" ? z.Elemente[i].gepickt : z.Elemente[i].geloescht) = true;
+            else
+                ergebnis += std::to_string(
+                                was == "skalieren"     ? Skalieren(z.Elemente, x[0], x[1], x[2], x[3], r)
+                                : was == "drehen"      ? Drehen(z.Elemente, x[0], x[1], x[2], r)
+                                : was == "verschieben" ? Verschieben(z.Elemente, x[0], x[1])
+                                : was == "flaeche"   ? FlaecheAuswaehlen(z.Elemente, {x[0], x[1], x[2], x[3]})
+                                : was == "naechster" ? NaechsterText(z.Elemente, x[0], x[1])
+                                : was == "loeschen"  ? Loeschen(z.Elemente)
+                                : was == "rueckgaengig" ? Rueckgaengig(z.Elemente)
+                                : was == "ausschneiden" ? Ausschneiden(z)
+                                : was == "einfuegen"    ? Einfuegen(z, r)
+                                : was == "aufheben"     ? AuswahlAufheben(z.Elemente)
+                                                        : -1) +
+                            "\n";
+        }
+        EXPECT_EQ(ergebnis, f["ergebnis"]) << f["###"];
+        EXPECT_EQ(Elementzeilen(z.Elemente), f.contains("danach") ? f["danach"] : f["zeichnung"]) << f["###"];
+        EXPECT_EQ(r.Texte(), f["meldungen"]) << f["###"];
+    }
+}
 
 TEST(Elementspeicher, VollerSpeicherUndAufraeumen) {
     Elementspeicher s;
@@ -73,11 +98,11 @@ TEST(Elementspeicher, VollerSpeicherUndAufraeumen) {
     EXPECT_EQ(s.GeloeschteZahl() * 10 + s.GepickteZahl(), 22);
     // Compaction keeps the order and numbers anew.
     s.Aufraeumen();
-    EXPECT_EQ(Inhalt(s), "1 3p 4 6 ");
+    EXPECT_EQ(Kurzform(s), "1 3p 4 6");
     EXPECT_EQ(s.GeloeschteZahl(), 0);
 }
 
-TEST(Aendern, BreiteNurFuerSichtbareStricheUndKreiseUndNaechsterText) {
+TEST(Aendern, BreiteNurFuerSichtbareStricheUndKreise) {
     Zeichnung z;
     NeuerStrich(z, 0, 0, 1, 1, -1).gepickt = true;
     NeuerStrich(z, 0, 0, 1, 1, 0).gepickt = true;
@@ -93,18 +118,6 @@ TEST(Aendern, BreiteNurFuerSichtbareStricheUndKreiseUndNaechsterText) {
     EXPECT_TRUE(BreiteAendern(z.Elemente, -1));
     EXPECT_EQ(Breiten(z.Elemente), "-1 -1 -1 -1 1 0 ");
 
-    Zeichnung t;
-    NeuerStrich(t, 5, 5, 5, 5);
-    NeuerText(t, 10005, 0, "fern");
-    NeuerText(t, 3, 4, "a").geloescht = true;
-    NeuerText(t, -3, -4, "b");
-    NeuerText(t, 4, 3, "c");
-    // {x, y, index}: equal distances go to the lower index, deleted texts count, lines do not,
-    // and a text exactly 10000 units away is out of reach.
-    const std::tuple<double, double, int> faelle[] = {{0, 0, 3}, {-1, -1, 4},     {4, 3, 5},
-                                                      {5, 5, 3}, {20004.5, 0, 2}, {20005, 0, 0}};
-    for (const auto& [x, y, index] : faelle)
-        EXPECT_EQ(NaechsterText(t.Elemente, x, y), index) << x << "," << y;
     EXPECT_EQ(NaechsterText(Elementspeicher{}, 0, 0), 0);
 }
 
@@ -141,90 +154,38 @@ TEST(Auswahl, KandidatenWerdenEinzelnAngeboten) {
     Kandidatenwahl w;
     ASSERT_EQ(w.Klick(z.Elemente, Schiefe, mx, my, 10), 2);
     EXPECT_EQ(w.aktuellerKandidat(), 4);
-    EXPECT_EQ(Inhalt(z.Elemente), "50 20p 20d 0k 20k ");
+    EXPECT_EQ(Kurzform(z.Elemente), "50 20p 20d 0k 20k");
     // Rejecting offers the other; accepting picks only the offered one and ends the round.
     auto s = w.Ablehnen(z.Elemente);
     EXPECT_EQ(std::tuple(s.abgegeben, s.angeboten, s.gepickt, s.beendet, w.Kandidatenzahl()),
               std::tuple(4, 5, false, false, 1));
     s = w.Annehmen(z.Elemente);
     EXPECT_EQ(std::tuple(s.abgegeben, s.angeboten, s.gepickt, s.beendet), std::tuple(5, 0, true, true));
-    EXPECT_EQ(Inhalt(z.Elemente), "50 20p 20d 0 20p ");
+    EXPECT_EQ(Kurzform(z.Elemente), "50 20p 20d 0 20p");
     // The click of the accepting press is ignored; the next one offers what is left unpicked.
     EXPECT_TRUE(w.ignoriereKlick());
     EXPECT_EQ(w.Klick(z.Elemente, Schiefe, mx, my, 10), 0);
     EXPECT_EQ(w.Klick(z.Elemente, Schiefe, mx, my, 10), 1);
-    EXPECT_EQ(Inhalt(z.Elemente), "50 20p 20d 0k 20p ");
+    EXPECT_EQ(Kurzform(z.Elemente), "50 20p 20d 0k 20p");
     // Rejecting the last candidate ends the round with nothing picked.
     s = w.Ablehnen(z.Elemente);
     EXPECT_EQ(std::tuple(s.abgegeben, s.angeboten, s.gepickt, s.beendet), std::tuple(4, 0, false, true));
-    EXPECT_EQ(Inhalt(z.Elemente), "50 20p 20d 0 20p ");
+    EXPECT_EQ(Kurzform(z.Elemente), "50 20p 20d 0 20p");
     // A click on nothing starts no round and clears stale marks.
     z.Elemente[1].Kandidat = true;
     EXPECT_EQ(w.Klick(z.Elemente, Schiefe, 0, 0, 10), 0);
     EXPECT_EQ(std::pair(ErsterKandidat(z.Elemente), w.aktuellerKandidat()), std::pair(0, 0));
 }
 
-TEST(Auswahl, Flaeche) {
-    Zeichnung z;
-    NeuerKreis(z, 5, 5, 2, false);
-    NeuerStrich(z, 2, 2, 8, 8).geloescht = true;
-    NeuerStrich(z, 2, 2, 8.5, 8);
-    NeuerText(z, 3.5, 6.5, "r");
-    NeuerText(z, 3.4, 5, "l");
-    // Borders count; a circle needs a margin of its whole diameter; deleted elements are picked.
-    EXPECT_EQ(FlaecheAuswaehlen(z.Elemente, {3.5, 6.5, 3.5, 6.5}), 1);
-    EXPECT_EQ(Inhalt(z.Elemente), "5 2d 2 3p 3 ");
-    EXPECT_EQ(FlaecheAuswaehlen(z.Elemente, {2, 8, 2, 8}), 3);
-    EXPECT_EQ(Inhalt(z.Elemente), "5p 2pd 2 3p 3p ");
-    z.Elemente[1].gepickt = false;
-    EXPECT_EQ(FlaecheAuswaehlen(z.Elemente, {2, 8, 5, 5}) + FlaecheAuswaehlen(z.Elemente, {5, 5, 2, 8}), 0);
+TEST(Auswahl, FlaecheAusPixeln) {
     // Pixel corners in any order; rows grow downwards, y upwards.
     const Pickflaeche f = FlaecheAusPixeln(Schiefe, 30, 20, 9, 50);
     EXPECT_EQ((std::array{f.xmin, f.xmax, f.ymin, f.ymax}), (std::array{-4.0, 3.0, 120.0, 130.0}));
 }
 
-TEST(Loeschen, NurDieLetzteLoeschungKommtZurueck) {
+TEST(Ablage, EinfuegenInFastVollenSpeicherFuegtNichtsEin) {
     Zeichnung z = Fuenf();
-    EXPECT_FALSE(Loeschen(z.Elemente));
-    z.Elemente[1].gepickt = z.Elemente[2].gepickt = true;
-    EXPECT_TRUE(Loeschen(z.Elemente));
-    EXPECT_EQ(Inhalt(z.Elemente), "1d 2d 3 4 5 ");
-    // Nothing picked: no compaction either, so the deletion can still be undone.
-    EXPECT_FALSE(Loeschen(z.Elemente));
-    z.Elemente[4].gepickt = true;
-    EXPECT_TRUE(Loeschen(z.Elemente));
-    EXPECT_EQ(Inhalt(z.Elemente), "3 4d 5 ");
-    EXPECT_EQ(Rueckgaengig(z.Elemente), 1);
-    EXPECT_EQ(Inhalt(z.Elemente), "3 4p 5 ");
-    z.Elemente[3].geloescht = true;
-    z.Elemente.Aufraeumen();
-    EXPECT_EQ(Rueckgaengig(z.Elemente), 0);
-    EXPECT_EQ(Inhalt(z.Elemente), "3 4p ");
-}
-
-TEST(Ablage, KopierenAusschneidenEinfuegen) {
-    Zeichnung z = Fuenf();
-    z.Elemente[2].gepickt = z.Elemente[4].gepickt = true;
-    z.Elemente[3].gepickt = z.Elemente[3].geloescht = true;
-    Kopieren(z);
-    EXPECT_EQ(Inhalt(z.Ablage), "2p 4p ");
-    // Cut marks the copies' originals deleted, still picked; undo brings them back.
-    EXPECT_TRUE(Ausschneiden(z));
-    EXPECT_EQ(Inhalt(z.Elemente), "1 2pd 3pd 4pd 5 ");
-    // Nothing picked and not deleted: cut does nothing and keeps the clipboard.
-    EXPECT_FALSE(Ausschneiden(z));
-    EXPECT_EQ(Inhalt(z.Ablage), "2p 4p ");
-    EXPECT_EQ(Rueckgaengig(z.Elemente), 3);
-    EXPECT_EQ(Inhalt(z.Elemente), "1 2p 3p 4p 5 ");
     Protokoll r;
-    EXPECT_TRUE(Einfuegen(z, r) && Einfuegen(z, r));
-    EXPECT_EQ(Inhalt(z.Elemente) + Inhalt(z.Ablage) + r.Texte(), "1 2p 3p 4p 5 2p 4p 2p 4p 2p 4p ");
-    // Copy with nothing picked empties the clipboard; pasting it adds nothing.
-    AuswahlAufheben(z.Elemente);
-    Kopieren(z);
-    EXPECT_EQ(z.Ablage.Anzahl(), 0);
-    EXPECT_FALSE(Einfuegen(z, r));
-    EXPECT_EQ(z.Elemente.Anzahl(), 9);
     // Into a store with room for fewer than the clipboard holds nothing goes.
     z.Elemente[1].gepickt = z.Elemente[2].gepickt = true;
     Kopieren(z);
@@ -239,73 +200,6 @@ TEST(Ablage, KopierenAusschneidenEinfuegen) {
     z.Elemente.Aufraeumen();
     EXPECT_TRUE(Einfuegen(z, r));
     EXPECT_TRUE(z.Elemente.Voll() && z.Elemente[32000].x1 == 2);
-}
-
-TEST(Transformieren, JedeArtNurGewaehlte) {
-    // A picked line, circle, text and arrowhead stroke, and an unpicked line.
-    Zeichnung z;
-    NeuerStrich(z, 0, 0, 10, 0).gepickt = true;
-    NeuerKreis(z, 10, 10, 4, false).gepickt = true;
-    NeuerText(z, 1, 2, "t", "tl").gepickt = true;
-    NeuerStrich(z, 1, 1, 2, 3, 1, 0, Pfeilspitze).gepickt = true;
-    NeuerStrich(z, 7, 7, 8, 8);
-    // x factor -1 mirrors about x = cx and keeps the diameter.
-    const std::pair<Umformung, std::vector<double>> faelle[] = {
-        {[](Elementspeicher& s, Meldungen& m) { return Skalieren(s, 0, 0, 2, 3, m); },
-         {0, 0, 20, 0, 20, 30, 8, 2, 6, 2, 3, 4, 9, 7, 7, 8, 8}},
-        {[](Elementspeicher& s, Meldungen& m) { return Skalieren(s, 5, 0, -1, 1, m); },
-         {10, 0, 0, 0, 0, 10, 4, 9, 2, 9, 1, 8, 3, 7, 7, 8, 8}},
-        {[](Elementspeicher& s, Meldungen& m) { return Drehen(s, 1, 1, pi / 2, m); },
-         {2, 0, 2, 10, -8, 10, 4, 0, 1, 1, 1, -1, 2, 7, 7, 8, 8}},
-        {[](Elementspeicher& s, Meldungen&) { return Verschieben(s, 0.5, -2); },
-         {0.5, -2, 10.5, -2, 10.5, 8, 4, 1.5, 0, 1.5, -1, 2.5, 1, 7, 7, 8, 8}}};
-    for (const auto& [umformen, soll] : faelle) {
-        Zeichnung kopie = z;
-        Protokoll r;
-        EXPECT_TRUE(umformen(kopie.Elemente, r) && r.liste.empty());
-        Nah(Werte(kopie), soll);
-        EXPECT_EQ(kopie.Elemente[3].Text + kopie.Elemente[3].Ausrichtung, "ttl");
-    }
-    // Filled circles grow to no more than 6 units. {diameter, x factor, filled, new diameter}
-    const std::tuple<double, double, bool, double> kreise[] = {
-        {4, 2, true, 6}, {4, 2, false, 8}, {8, 2, true, 8}, {8, 0.5, true, 4}, {6, -1.5, true, 6}};
-    Protokoll r;
-    for (const auto& [d, fx, gefuellt, neu] : kreise) {
-        Zeichnung k;
-        NeuerKreis(k, 0, 0, d, gefuellt).gepickt = true;
-        Skalieren(k.Elemente, 0, 0, fx, 1, r);
-        EXPECT_EQ(k.Elemente[1].Durchmesser, neu) << d << " " << fx << " " << gefuellt;
-    }
-}
-
-TEST(Transformieren, UnmoeglicheErgebnisseAendernNichts) {
-    const double nan = std::nan(""), inf = INFINITY;
-    const std::string zuGross = "Das Ergebnis läge außerhalb von ±1000000 Einheiten: die gewählten Elemente "
-                                "bleiben unverändert.\n";
-    const std::string keineZahl = "Mittelpunkt, Faktor oder Winkel ist keine endliche Zahl: die gewählten "
-                                  "Elemente bleiben unverändert.\n";
-    // The line alone could be scaled by 1e5; the circle cannot, so neither changes.
-    Zeichnung z;
-    NeuerStrich(z, 0, 0, 10, 0).gepickt = true;
-    NeuerKreis(z, 0, 0, 11, false).gepickt = true;
-    const std::vector<double> vorher = Werte(z);
-    const std::pair<Umformung, std::string> faelle[] = {
-        {[](Elementspeicher& s, Meldungen& m) { return Skalieren(s, 0, 0, 1e5, 1, m); }, zuGross},
-        {[&](Elementspeicher& s, Meldungen& m) { return Skalieren(s, 0, 0, nan, 1, m); }, keineZahl},
-        {[](Elementspeicher& s, Meldungen& m) { return Drehen(s, 2e6, 0, 1, m); }, zuGross},
-        {[&](Elementspeicher& s, Meldungen& m) { return Drehen(s, 0, 0, inf, m); }, keineZahl},
-        {[&](Elementspeicher& s, Meldungen&) { return Verschieben(s, nan, 0); }, ""}};
-    for (const auto& [umformen, meldung] : faelle) {
-        Protokoll r;
-        EXPECT_FALSE(umformen(z.Elemente, r));
-        EXPECT_EQ(r.Texte(), meldung);
-        EXPECT_EQ(Werte(z), vorher);
-    }
-    // A value beyond the bound that stays as it was does not block the rest; shrinking it works.
-    z.Elemente[2].Durchmesser = 5e6;
-    Protokoll r;
-    EXPECT_TRUE(Drehen(z.Elemente, 0, 0, pi, r) && Skalieren(z.Elemente, 0, 0, 0.1, 1, r));
-    Nah(Werte(z), {0, 0, -1, 0, 0, 0, 5e5});
 }
 
 TEST(Zeichnen, PfeilrichtungUndSpitzenInJederRichtung) {

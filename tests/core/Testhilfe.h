@@ -60,13 +60,15 @@ template <class Teil> std::string Je(const Elementspeicher& s, Teil teil) {
 
 // Elements as lines, the form of the case files: kind, class, position, then second point and
 // width, diameter ("*" when filled) and width, or alignment and «text»; a colour other than
-// black after "#"; "p", "d", "k" for picked, deleted, candidate.
+// black after "#"; "p", "d", "k" for picked, deleted, candidate. Rounding noise below 1e-9
+// shows as 0.
 inline std::string Elementzeilen(const Elementspeicher& s) {
+    const auto w = [](double v) { return std::abs(v) < 1e-9 && v != 0 ? 0.0 : v; };
     std::ostringstream o;
     for (const TElement& e : s) {
-        o << int(e.Art) << " " << e.Ebene << " " << e.x1 << "," << e.y1 << " ";
+        o << int(e.Art) << " " << e.Ebene << " " << w(e.x1) << "," << w(e.y1) << " ";
         if (e.istStrich())
-            o << e.x2 << "," << e.y2 << " " << e.Breite;
+            o << w(e.x2) << "," << w(e.y2) << " " << e.Breite;
         else if (e.Art == Kreis)
             o << e.Durchmesser << (e.gefuellt ? "* " : " ") << e.Breite;
         else
