@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <map>
 #include <numbers>
 
 using namespace testhilfe;
@@ -12,12 +14,37 @@ namespace {
 
 constexpr double Pi = std::numbers::pi;
 
-Kurvenparameter Parameter(std::string x, std::string y, std::string t0 = "0", std::string t1 = "1") {
-    return {.xText = x, .yText = y, .t0Text = t0, .t1Text = t1};
+// Parameters from words "name=value" (x, y, z, vorn, t0, t1, kontrolle, L, dt), the rest as in a
+// new curve.
+Kurvenparameter Parameter(const std::string& woerter) {
+    Kurvenparameter p;
+    const std::map<std::string, std::function<void(const std::string&)>> setzen{
+        {"x", [&](const std::string& w) { p.xText = w; }},
+        {"y", [&](const std::string& w) { p.yText = w; }},
+        {"z", [&](const std::string& w) { p.zText = w, p.dreiD = true; }},
+        {"vorn", [&](const std::string&) { p.XAchseVorn = true; }},
+        {"t0", [&](const std::string& w) { p.t0Text = w; }},
+        {"t1", [&](const std::string& w) { p.t1Text = w; }},
+        {"kontrolle",
+         [&](const std::string& w) {
+             p.Kontrollart = w == "richtung" ? KontrolleRichtung
+                             : w == "keine"  ? KontrolleKeine
+                                             : KontrolleLaenge;
+         }},
+        {"L", [&](const std::string& w) { p.Strichlaenge = std::stod(w); }},
+        {"dt", [&](const std::string& w) { p.Deltat = std::strtod(w.c_str(), nullptr); }}};
+    std::istringstream ein(woerter);
+    for (std::string w; ein >> w;)
+        setzen.at(w.substr(0, w.find('=')))(w.substr(w.find('=') + 1));
+    return p;
 }
 
-Kurvenparameter Fest(Kurvenparameter p, double deltat) {
-    return p.Kontrollart = KontrolleKeine, p.Deltat = deltat, p;
+// The table `name` of the curve cases.
+std::vector<std::vector<std::string>> Tabelle(const std::string& name) {
+    for (Fall f : Faelle(VEKTRA_TESTDATA "/faelle/kurven.txt"))
+        if (f["###"] == name) return Spalten(f["faelle"]);
+    ADD_FAILURE() << name;
+    return {};
 }
 
 // One run: the messages, how it ended (nothing when the preparation failed) and the chords.
@@ -45,44 +72,22 @@ void Zusammenhaengend(const Kurvenlauf& l) {
 } // namespace
 
 TEST(Kurve, SchritteTreffenStrichlaengeUndEndenBeiT1) {
-    struct Fall {
-        Kurvenparameter p;
-        double endeX, endeY;
-        double L = 0;            // every chord but the last within 10 % of this
-        std::size_t stuecke = 0; // 0: any number
-    };
-    const auto raum = [](const char* x, const char* y, const char* z, bool vorn) {
-        return Kurvenparameter{.xText = x, .yText = y, .zText = z, .dreiD = true, .XAchseVorn = vorn};
-    };
-    // clang-format off
-    const Fall faelle[] = {
-        // Length control on a straight path and on the unit circle at scale 10.
-        {{.Strichlaenge = 2.5}, 10, 10, 2.5}, {{.xText = "cos(t)", .yText = "sin(t)", .t1Text = "2*pi"}, 10, 0, 1},
-        // Fixed steps. A step wider than the range, an end before the start or within the first
-        // step give one chord; so does a straight line under direction control.
-        {Fest(Parameter("t", "0"), 0.25), 10, 0, 2.5, 4}, {Fest(Parameter("t", "0"), 5), 10, 0, 0, 1},
-        {Parameter("t", "0", "0", "-1"), -10, 0, 0, 1}, {Parameter("t", "0", "0", "0.0005"), 0.005, 0, 0, 1},
-        {{.t1Text = "8", .Kontrollart = KontrolleRichtung}, 80, 80, 0, 1},
-        // In 3-D, y recedes up to the right at 42 degrees with half length; with the x axis to the
-        // front, x recedes down to the left and y runs to the right.
-        {raum("t", "t", "2*t", false), 13.7157, 23.34565}, {raum("t", "t", "2*t", true), 6.2843, 16.65435}};
-    // clang-format on
-    for (const Fall& f : faelle) {
-        Kurvenlauf l(f.p);
+    for (const auto& z : Tabelle("Schritte")) {
+        Kurvenlauf l(Parameter(z[0]));
         Zusammenhaengend(l);
-        ASSERT_FALSE(l.s.empty());
-        EXPECT_TRUE(f.stuecke == 0 || l.s.size() == f.stuecke) << f.p.xText << " " << l.s.size();
-        EXPECT_LT(std::hypot(l.s.back().x2 - f.endeX, l.s.back().y2 - f.endeY), 1e-9)
-            << f.p.xText << f.p.t1Text;
-        for (std::size_t i = 0; f.L > 0 && i + 1 < l.s.size(); ++i)
-            EXPECT_NEAR(std::hypot(l.s[i].x2 - l.s[i].x1, l.s[i].y2 - l.s[i].y1), f.L, 0.1 * f.L)
-                << f.p.xText << i;
+        ASSERT_FALSE(l.s.empty()) << z[0];
+        const double L = std::stod(z[3]);
+        EXPECT_TRUE(z[4] == "0" || l.s.size() == std::stoul(z[4])) << z[0] << ": " << l.s.size();
+        EXPECT_LT(std::hypot(l.s.back().x2 - std::stod(z[1]), l.s.back().y2 - std::stod(z[2])), 1e-9) << z[0];
+        for (std::size_t i = 0; L > 0 && i + 1 < l.s.size(); ++i)
+            EXPECT_NEAR(std::hypot(l.s[i].x2 - l.s[i].x1, l.s[i].y2 - l.s[i].y1), L, 0.1 * L)
+                << z[0] << " " << i;
     }
 }
 
 TEST(Kurve, RichtungskontrolleDrehtJeSchrittUmDieWinkeldifferenz) {
-    Kurvenparameter p = Parameter("cos(t)", "sin(t)", "0", "pi");
-    p.Kontrollart = KontrolleRichtung, p.Winkeldifferenz = Pi / 18;
+    Kurvenparameter p = Parameter("x=cos(t) y=sin(t) t1=pi kontrolle=richtung");
+    p.Winkeldifferenz = Pi / 18;
     Kurvenlauf l(p);
     Zusammenhaengend(l);
     ASSERT_GT(l.s.size(), 10u);
@@ -99,115 +104,67 @@ TEST(Kurve, RichtungskontrolleDrehtJeSchrittUmDieWinkeldifferenz) {
     }
     // x runs out to 1 and back: the reversal at t = pi/2 is the largest possible turn and must
     // end a step, or the chords would skip the way out and back.
-    Kurvenlauf umkehr({.xText = "sin(t)", .yText = "0", .t1Text = "pi", .Kontrollart = KontrolleRichtung});
+    Kurvenlauf umkehr(Parameter("x=sin(t) y=0 t1=pi kontrolle=richtung"));
     Zusammenhaengend(umkehr);
     EXPECT_GT(std::ranges::max(umkehr.s, {}, &Kurvenstueck::x2).x2, 9.5);
     EXPECT_NEAR(umkehr.s.back().x2, 0, 1e-9);
 }
 
 TEST(Kurve, FehlerUndBerichteBeendenDenLauf) {
-    struct Fall {
-        Kurvenparameter p;
-        std::optional<Kurvenende> ende; // nothing: the preparation refuses
-        std::string meldung;
-        Meldungsart art = Meldungsart::Fehler;
-    };
-    const std::string sekanten = "Fehler im Sekantenverfahren  bei n:string=1 und t:string=   0.00";
-    const std::string bei = " bei n = 1 und t = ";
-    const auto info = Meldungsart::Information;
-    const auto rf = Kurvenende::Rechenfehler, gemeldet = Kurvenende::Gemeldet;
-    // clang-format off
-    const Fall faelle[] = {
-        // Syntax errors and invalid values.
-        {{.t1Text = "1$"}, {}, "Fehler im t_1-Text"}, {{.zText = "t+", .dreiD = true}, {}, "Fehler im z-Text"},
-        {{.Strichlaenge = 0}, {}, "Die Strichlänge muss größer als 0 sein."},
-        {Fest(Parameter("t", "t"), std::nan("")), {}, "Delta t muss größer als 0 sein."},
-        // Floating-point faults leave no chords.
-        {Parameter("sqrt(t)", "t", "-1"), rf, "Rechenfehler in sqrt im x-Text" + bei + " -1.00"},
-        {Fest(Parameter("t", "1/(t-0.5)"), 0.25), rf, "Rechenfehler in / im y-Text" + bei + "  0.50"},
-        {Parameter("t", "t", "0", "ln(n-1)"), {}, "Rechenfehler in ln im t_1-Text" + bei + "  0.00"},
-        // A straight line never turns: t reaches 0.001 * 1.2^50 = 9.1 before the search gives
-        // up; a curve that stands still never reaches the chord length.
-        {{.t1Text = "100", .Kontrollart = KontrolleRichtung}, gemeldet, sekanten},
-        {Parameter("1", "2"), gemeldet, sekanten},
-        // Values beyond the limit end the run without a chord back to the 0 standing in for them.
-        {{.xText = "20000*t", .yText = "0", .Strichlaenge = 5000}, gemeldet, "Zu große Werte aufgetreten", info},
-        // The chord store is full, here with a step too small to move t.
-        {Fest(Parameter("t", "0"), 1e-30), gemeldet,
-         "Mehr als 32000 Kurvenstücke bei n = 1: die Kurve endet bei t =   0.00.", info}};
-    // clang-format on
-    for (const Fall& f : faelle) {
-        Kurvenlauf l(f.p);
-        EXPECT_EQ(l.ende, f.ende) << f.meldung;
-        EXPECT_EQ(l.r.Texte(), f.meldung + "\n");
-        EXPECT_EQ(l.r.liste.at(0).art, f.art) << f.meldung;
-        EXPECT_TRUE(l.s.empty() || f.art == info) << f.meldung;
-        EXPECT_LE(l.s.size(), std::size_t{MaxKurvenstuecke});
+    for (const auto& z : Tabelle("Fehler")) {
+        Kurvenlauf l(Parameter(z[0]));
+        const std::map<std::string, std::optional<Kurvenende>> enden{
+            {"-", {}}, {"gemeldet", Kurvenende::Gemeldet}, {"rechenfehler", Kurvenende::Rechenfehler}};
+        EXPECT_EQ(l.ende, enden.at(z[1])) << z[0];
+        EXPECT_EQ(l.r.Texte(), z[3] + "\n");
+        EXPECT_EQ(l.r.liste.at(0).art, z[2] == "I" ? Meldungsart::Information : Meldungsart::Fehler) << z[0];
+        // Only a report keeps chords, never more than the store holds and none beyond the limit.
+        EXPECT_TRUE(l.s.empty() || z[2] == "I") << z[0];
+        EXPECT_LE(l.s.size(), 32000u);
         for (const auto& k : l.s)
-            EXPECT_TRUE(k.x2 >= k.x1 && k.x2 <= 100000) << f.meldung;
+            EXPECT_TRUE(k.x2 >= k.x1 && k.x2 <= 100000) << z[0];
     }
     // Computing after a refused preparation reports instead of crashing.
-    Kurvenlauf l(Parameter("t", "t*(1"));
+    Kurvenlauf l(Parameter("y=t*(1"));
     EXPECT_EQ(l.k.KurveBerechnen(l.r), Kurvenende::Gemeldet);
     EXPECT_TRUE(l.s.empty());
     EXPECT_EQ(l.r.Texte(), "Fehler im y-Text\nFehler in y bei n:string=1 und t:string=   0.00\n");
 }
 
-TEST(Kurve, ClippenAnKantenUndEcken) {
-    // The area: top 200, bottom -1, right 200, left -1. A chord is {x1, x2, y1, y2}.
-    const std::pair<Kurvenstueck, std::optional<Kurvenstueck>> faelle[] = {
-        {{30, 10, 210, 190}, {{20, 10, 200, 190}}},     // top, drawn downwards
-        {{0, 10, 9, -11}, {{0, 5, 9, -1}}},             // bottom
-        {{190, 210, 0, 20}, {{190, 200, 0, 10}}},       // right
-        {{-21, 9, 50, 20}, {{-1, 9, 30, 20}}},          // left
-        {{5, 6, 5, 6}, {{5, 6, 5, 6}}},                 // inside
-        {{180, 220, 180, 220}, {{180, 200, 180, 200}}}, // out across the corner: top first, then right
-        {{-101, 301, -101, 301}, {{-1, 200, -1, 200}}}, // through the whole area
-        {{190, 230, 220, 180}, std::nullopt},           // the top leaves a piece the right drops
-        {{0, 10, 200, 200}, std::nullopt},              // lying on the top bound counts as outside
-        {{-1, -1, 5, 50}, std::nullopt},                // on the left bound
-        {{0, 10, 150, 200}, {{0, 10, 150, 200}}},       // one end on the bound stays
-    };
-    const auto werte = [](const Kurvenstueck& s) { return std::array{s.x1, s.x2, s.y1, s.y2}; };
-    for (const auto& [s, erwartet] : faelle) {
-        Kurvenstueck c = s;
-        ASSERT_EQ(KurvenstueckClippen(c, 200, -1, 200, -1), erwartet.has_value()) << s.x1 << "," << s.y1;
-        EXPECT_EQ(werte(c), werte(erwartet.value_or(c))) << s.x1 << "," << s.y1;
+TEST(Kurve, ClippenUndKurvenscharen) {
+    for (const auto& z : Tabelle("Clippen")) {
+        Kurvenstueck c;
+        std::istringstream(z[0]) >> c.x1 >> c.x2 >> c.y1 >> c.y2;
+        const bool bleibt = KurvenstueckClippen(c, 200, -1, 200, -1);
+        std::ostringstream rest;
+        rest << c.x1 << " " << c.x2 << " " << c.y1 << " " << c.y2;
+        EXPECT_EQ(bleibt ? rest.str() : "-", z[1]) << z[0];
     }
-    // Counted in 64 bits, so no pair of ends overflows; the curve command refuses such a family
-    // before it plots.
-    constexpr std::int32_t min = INT32_MIN, max = INT32_MAX;
-    const std::tuple<std::int32_t, std::int32_t, bool> scharen[] = {
-        {1, 32000, true}, {0, 32000, false}, {max - 31999, max, true}, {min, max, false}, {max, min, true}};
-    for (const auto& [n0, n1, erlaubt] : scharen) {
+    for (const auto& z : Tabelle("Kurvenscharen")) {
         Protokoll r;
-        EXPECT_EQ(KurvenbereichPruefen(n0, n1, r), erlaubt) << n0 << ".." << n1;
-        EXPECT_EQ(r.liste.size(), erlaubt ? 0u : 1u) << n0 << ".." << n1;
+        EXPECT_EQ(KurvenbereichPruefen(std::stoi(z[0]), std::stoi(z[1]), r), z[2] == "1")
+            << z[0] << ".." << z[1];
+        EXPECT_EQ(r.liste.size(), z[2] == "1" ? 0u : 1u) << z[0] << ".." << z[1];
     }
 }
 
 TEST(KurveAusgeben, StrichmusterUndRueckwaerts) {
-    // Drawn chords have width 1, gaps are invisible lines; every n starts the pattern afresh.
-    const std::tuple<Phasenlaengen, std::string, std::int32_t> faelle[] = {
-        {{2, 1, 0, 0}, "1 1 -1 1 1 -1 ", 1},
-        {{0, 0, 0, 0}, "1 1 1 1 1 1 ", 1},
-        {{0, 2, 0, 0}, "-1 -1 -1 -1 -1 -1 ", 1},
-        {{-3, 1, 1, 0}, "-1 1 -1 1 -1 1 ", 1},
-        {{1, 1, 2, 1}, "1 -1 1 1 -1 1 1 -1 1 1 -1 1 ", 2}};
-    for (const auto& [muster, breiten, n1] : faelle) {
-        Zeichnung z{.Dialog = {.Clipaktiv = false}};
+    for (const auto& z : Tabelle("Strichmuster")) {
+        Phasenlaengen muster;
+        std::istringstream(z[0]) >> muster[0] >> muster[1] >> muster[2] >> muster[3];
+        Zeichnung zeichnung{.Dialog = {.Clipaktiv = false}};
         Protokoll r;
         Kurvenplotter k;
-        Kurvenparameter p = Fest(Parameter("t", "0", "0", "6"), 1);
-        KurvenZeichnen(k, p, 1, n1, muster, z, r);
-        EXPECT_EQ(Breiten(z.Elemente), breiten) << muster[0] << muster[1] << muster[2] << muster[3];
+        Kurvenparameter p = Parameter("y=0 t1=6 kontrolle=keine dt=1");
+        KurvenZeichnen(k, p, 1, std::stoi(z[1]), muster, zeichnung, r);
+        EXPECT_EQ(Breiten(zeichnung.Elemente), z[2] + " ") << z[0];
     }
     // Backwards, each curve runs from t_1 back to t_0 as one chain, and its pattern starts there.
     Zeichnung z{.Dialog = {.Clipaktiv = false}};
     Protokoll r;
     Kurvenplotter k;
     k.Rueckwaerts = true;
-    Kurvenparameter p = Fest(Parameter("t", "n", "0", "3"), 1);
+    Kurvenparameter p = Parameter("y=n t1=3 kontrolle=keine dt=1");
     ASSERT_EQ(KurvenZeichnen(k, p, 1, 2, {1, 2, 0, 0}, z, r), Kurvenbefehl::Fertig);
     std::vector<std::array<double, 5>> linien;
     for (const auto& e : z.Elemente)
@@ -222,7 +179,7 @@ TEST(KurveAusgeben, AbgeschnitteneSehnenZaehlenNichtImMuster) {
     // Chords at x = 0..60 in steps of 10 with y rising through the top bound at 25. They become
     // picked lines in the current colour and width.
     Zeichnung z{.Kopf = {.aktuelleFarbe = 0x00FF8040}, .Dialog = {.ClipOben = 25}, .aktuelleBreite = 2};
-    Kurvenlauf l(Fest(Parameter("t", "t", "0", "6"), 1));
+    Kurvenlauf l(Parameter("t1=6 kontrolle=keine dt=1"));
     Kurvenplotter& k = l.k;
     k.MusterZuruecksetzen();
     const Kurvenausgabe aus = k.KurveAusgeben(z, {1, 1, 0, 0}, l.r);
