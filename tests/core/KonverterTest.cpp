@@ -2,7 +2,6 @@
 #include "Cairoausgaben.h"
 #include "Kurvenkommando.h"
 #include "Testhilfe.h"
-#include "files/Makrodatei.h"
 #include "files/Zeichnungsdatei.h"
 
 #include <numbers>
@@ -105,32 +104,6 @@ TEST_F(Konverter, HilfeUndZeichnungHinUndZurueck) {
     Zeichnung z = Gelesen("z.VKS");
     EXPECT_EQ(AusgabeSchreiben(z, D("b.vkp"), p_, nullptr), CairoNoetig);
     EXPECT_FALSE(fs::exists(D("b.vkp")) || fs::exists(D("b.ps")));
-}
-
-TEST_F(Konverter, MacroHinUndZurueck) {
-    // A drawing with a picked line, a picked but deleted circle and an unpicked text.
-    Zeichnung z;
-    NeuerStrich(z, 1, 2, 3, 4, 2).gepickt = true;
-    TElement& weg = NeuerKreis(z, 5, 5, 2, true);
-    std::tie(weg.gepickt, weg.geloescht) = std::pair(true, true);
-    NeuerText(z, 0, 0, "nicht gewählt");
-    ASSERT_TRUE(ZeichnungSchreibenDatei(D("z.vks"), z, p_));
-
-    // .vks to .vkm: the reference point from --ref, which may stand before the names, or 0,0.
-    ASSERT_EQ(Aufruf({"--ref", "-2.5,1e1", D("z.vks"), D("m.vkm")}), KonvertiertOk) << err_.str();
-    ASSERT_EQ(Aufruf({D("z.vks"), D("null.VKM")}), KonvertiertOk);
-    for (const auto& [name, rx, ry] : {std::tuple{"m.vkm", -2.5, 10.0}, {"null.VKM", 0.0, 0.0}}) {
-        Makro makro;
-        ASSERT_TRUE(MakroLesenDatei(D(name), makro, p_));
-        ASSERT_EQ(makro.Elemente.size(), 1u);
-        EXPECT_TRUE(makro.BezugX == rx && makro.BezugY == ry && makro.Elemente[0].y2 == 4) << name;
-    }
-    // .vkm to a picture or a drawing: the elements where the macro stored them.
-    ASSERT_EQ(Aufruf({D("m.vkm"), D("m.vkx")}), KonvertiertOk) << err_.str();
-    EXPECT_NE(DateiInhalt(D("m.vkx")).find("\\emline{ 1.00}{ 2.00}{1}{ 3.00}{ 4.00}{2}"), std::string::npos);
-    ASSERT_EQ(Aufruf({D("m.vkm"), D("m.vks")}), KonvertiertOk);
-    const Zeichnung wieder = Gelesen("m.vks");
-    EXPECT_TRUE(wieder.Elemente.Anzahl() == 1 && wieder.Elemente[1].gepickt && wieder.Elemente[1].x1 == 1);
 }
 
 TEST(Kurvenkommando, OptionenWerdenGelesen) {

@@ -113,27 +113,6 @@ TEST(Format, FestkommaRundetDenGenauenWertUndGleichtPrintf) {
     }
 }
 
-TEST_F(Sprachdatei, TabelleHatJedenSchluesselInDerAnwendungsfolge) {
-    // Single keys and ranges "<prefix><from>-<to>", in the order the language file applies them.
-    std::istringstream folge(
-        "sn sj s11-68 sm1-9 sm40-42 sm10-15 sm30-31 sm16-22 sf1-39 sf100-106 sf110-117 sf136 "
-        "sf118-121 sf123-130 sf122 sf131-135 sf150-153 sf170-196 sf198 sf197 sf210-215 sf220 "
-        "sf221 sf230-234");
-    std::vector<std::string> erwartet, tabelle;
-    for (std::string teil; folge >> teil;) {
-        const auto ziffer = teil.find_first_of("0123456789"), strich = teil.find('-');
-        if (strich == std::string::npos) {
-            erwartet.push_back(teil);
-            continue;
-        }
-        for (int i = std::stoi(teil.substr(ziffer)); i <= std::stoi(teil.substr(strich + 1)); ++i)
-            erwartet.push_back(teil.substr(0, ziffer) + std::to_string(i));
-    }
-    for (const auto& e : Texteintraege())
-        if (!std::string_view(e.schluessel).starts_with("v.")) tabelle.push_back(e.schluessel);
-    EXPECT_EQ(tabelle, erwartet);
-}
-
 TEST_F(Sprachdatei, FehlendeSchluesselLeerenIhrenText) {
     const std::map<Anwendung, std::string> leer{{Anwendung::Wert, ""},
                                                 {Anwendung::LeerPlusWert, " "},
