@@ -9,7 +9,6 @@
 #include <sstream>
 
 using namespace testhilfe;
-using namespace std::string_literals;
 namespace fs = std::filesystem;
 
 namespace {
@@ -24,25 +23,6 @@ std::string Dateien(const fs::path& ordner) {
         t += n + "\n";
     return t;
 }
-
-class Konverter : public testing::Test {
-  protected:
-    int Aufruf(std::vector<std::string> args) {
-        err_.str("");
-        std::ostringstream aus;
-        return Konvertieren(args, aus, err_, CairoausgabeSchreiben);
-    }
-    std::string D(std::string_view name) const { return o_.Datei(name); }
-    Zeichnung Gelesen(const std::string& name) {
-        Zeichnung z;
-        EXPECT_EQ(ZeichnungLesenDatei(D(name), z, p_), Leseergebnis::Ok);
-        return z;
-    }
-
-    Ordner o_;
-    Protokoll p_;
-    std::ostringstream err_;
-};
 
 } // namespace
 
@@ -67,6 +47,7 @@ TEST(KonverterAufrufe, FaelleAusDerDatei) {
             const std::string name = f["###"] + (cairo ? "" : " (ohne cairo)");
             EXPECT_EQ(std::to_string(code) + "\n", f[weiter ? "ohne cairo" : "code"]) << name;
             EXPECT_EQ(err.str(), weiter ? "" : f["meldungen"]) << name;
+            EXPECT_EQ(aus.str(), "") << name;
             EXPECT_EQ(Dateien(o.pfad), weiter || !f.contains("dateien") ? eingaben : f["dateien"]) << name;
             for (const auto& [feld, inhalt] : f)
                 EXPECT_TRUE(weiter || !feld.starts_with("inhalt ") ||
@@ -85,25 +66,29 @@ TEST(KonverterAufrufe, FaelleAusDerDatei) {
     }
 }
 
-TEST_F(Konverter, HilfeUndZeichnungHinUndZurueck) {
-    std::ostringstream aus;
-    EXPECT_EQ(Konvertieren(std::vector<std::string>{"--help"}, aus, err_, nullptr), KonvertiertOk);
+TEST(Konverter, HilfeUndZeichnungHinUndZurueck) {
+    std::ostringstream aus, err;
+    EXPECT_EQ(Konvertieren(std::vector<std::string>{"--help"}, aus, err, nullptr), KonvertiertOk);
     EXPECT_TRUE(aus.str().starts_with(
         "Aufruf: vektra32-convert [--ref X,Y | --scale PX] [--utf8] EINGABE AUSGABE\n"));
     // Through a drawing and back to a picture, whatever the letter case of ".vks", nothing is
     // lost: widths, their definitions, the unit length. An existing output is replaced.
-    o_.Ablegen("ein.pic", "\\unitlength 0.5mm\n\\def\\dick{2pt}\n\\special{em:linewidth 1pt}\n"
-                          "\\emline{0}{0}{1}{10}{5}{2}\n\\put(5,5){\\circle*{2}}\n");
-    o_.Ablegen("wieder.vkx", "alt");
-    ASSERT_EQ(Aufruf({D("ein.pic"), D("direkt.vkx")}) + Aufruf({D("ein.pic"), D("z.VKS")}) +
-                  Aufruf({D("z.VKS"), D("wieder.vkx")}),
-              KonvertiertOk);
-    EXPECT_EQ(DateiInhalt(D("wieder.vkx")), DateiInhalt(D("direkt.vkx")));
-    EXPECT_TRUE(err_.str().empty());
+    Ordner o;
+    o.Ablegen("ein.pic", "\\unitlength 0.5mm\n\\def\\dick{2pt}\n\\special{em:linewidth 1pt}\n"
+                         "\\emline{0}{0}{1}{10}{5}{2}\n\\put(5,5){\\circle*{2}}\n");
+    o.Ablegen("wieder.vkx", "alt");
+    for (const auto& [ein, ausgabe] :
+         {std::pair{"ein.pic", "direkt.vkx"}, {"ein.pic", "z.VKS"}, {"z.VKS", "wieder.vkx"}})
+        EXPECT_EQ(Konvertieren(std::vector{o.Datei(ein), o.Datei(ausgabe)}, aus, err, CairoausgabeSchreiben),
+                  0);
+    EXPECT_EQ(DateiInhalt(o.Datei("wieder.vkx")), DateiInhalt(o.Datei("direkt.vkx")));
+    EXPECT_TRUE(err.str().empty()) << err.str();
     // Without cairo what needs it is handed on.
-    Zeichnung z = Gelesen("z.VKS");
-    EXPECT_EQ(AusgabeSchreiben(z, D("b.vkp"), p_, nullptr), CairoNoetig);
-    EXPECT_FALSE(fs::exists(D("b.vkp")) || fs::exists(D("b.ps")));
+    Zeichnung z;
+    Protokoll p;
+    ASSERT_EQ(ZeichnungLesenDatei(o.Datei("z.VKS"), z, p), Leseergebnis::Ok);
+    EXPECT_EQ(AusgabeSchreiben(z, o.Datei("b.vkp"), p, nullptr), CairoNoetig);
+    EXPECT_FALSE(fs::exists(o.Datei("b.vkp")) || fs::exists(o.Datei("b.ps")));
 }
 
 TEST(Kurvenkommando, OptionenWerdenGelesen) {
