@@ -1,5 +1,6 @@
 #include "files/Zeichnungsdatei.h"
 #include "Testhilfe.h"
+#include "files/Makrodatei.h"
 
 #include <sstream>
 
@@ -9,12 +10,10 @@ using namespace std::string_literals;
 namespace {
 
 Bau Anfang(std::string_view tag, std::int32_t anzahl) {
-    const KopfsatzBild bild = Kopfsatz().Packen();
-    return Bau()
-        .I32(static_cast<std::int32_t>(tag.size()))
-        .Txt(tag)
-        .Txt(std::string(bild.begin(), bild.end()))
-        .I32(anzahl);
+    const KopfsatzBild kopf = Kopfsatz().Packen();
+    Bau b;
+    b.I32(static_cast<std::int32_t>(tag.size())).Txt(tag).Txt(std::string(kopf.begin(), kopf.end()));
+    return b.I32(anzahl);
 }
 
 std::string Schreiben(Zeichnung& z) {
@@ -29,6 +28,21 @@ std::pair<Zeichnung, std::string> Lesen(const std::string& b, Leseergebnis erwar
     std::istringstream ein(b);
     EXPECT_EQ(ZeichnungLesen(ein, e.first, e.second), erwartet) << e.second;
     return e;
+}
+
+std::string MakroBytes(const Zeichnung& z, double rx, double ry, int anzahl) {
+    std::ostringstream aus;
+    EXPECT_EQ(MakroSchreiben(aus, z, rx, ry), anzahl);
+    return aus.str();
+}
+
+// Reads bytes that must be a good macro.
+Makro MakroAus(const std::string& b) {
+    Makro m;
+    std::string fehler;
+    std::istringstream ein(b);
+    EXPECT_TRUE(MakroLesen(ein, m, fehler)) << fehler;
+    return m;
 }
 
 std::string Ende(std::size_t n) {
@@ -71,19 +85,28 @@ TEST(Zeichnungsdatei, GoldeneBytesVonKopfsatzUndJederSatzart) {
     EXPECT_EQ(Schreiben(z), b.b);
 }
 
-TEST(Zeichnungsdatei, RundreiseIstByteGleich) {
-    // Every kind, width class and flag, all alignments, extreme numbers and text lengths.
+TEST(Zeichnungsdatei, RundreiseIstByteGleichAuchUeberBlockgrenzen) {
+    // Every kind, width class and flag, all alignments, extreme numbers and text lengths; then
+    // enough long texts that records lie across every place where the reader takes the next
+    // block of the file.
     Zeichnung z = Beispielzeichnung();
     for (const char* a : {"tl", "tc", "tr", "cl", "cr", "bl", "bc"})
         NeuerText(z, 1e-300, -1e300, a, a).Kandidat = true;
     NeuerText(z, -0.0, 0, "").gepickt = true;
-    NeuerText(z, 0, 1.0 / 3, std::string(255, '\xe4'));
     NeuerKreis(z, 0, 0, 1e300, true, -1).gepickt = true;
+    for (int i = 0; i < 700; ++i) {
+        NeuerStrich(z, i, -i, i + 0.5, 1, i % 3, i);
+        NeuerText(z, 0, 1.0 / 3, std::string(255, static_cast<char>('\xe0' + i % 20)));
+    }
     z.Kopf.Pfeilwinkel = 0.3;
     const std::string erste = Schreiben(z);
     Zeichnung gelesen = Lesen(erste).first;
     EXPECT_EQ(gelesen.Elemente.Anzahl(), z.Elemente.Anzahl());
     EXPECT_EQ(Schreiben(gelesen), erste);
+    // Cut anywhere, around block boundaries too, the file is refused naming its length.
+    for (std::size_t n :
+         {std::size_t{0}, std::size_t{13}, std::size_t{65536}, std::size_t{131073}, erste.size() - 1})
+        EXPECT_EQ(Lesen(erste.substr(0, n), Leseergebnis::Fehler).second, Ende(n));
 }
 
 TEST(Zeichnungsdatei, RoheKopfsatzbytesBleibenErhalten) {
@@ -179,31 +202,6 @@ TEST(Zeichnungsdatei, FehlerhafteInhalteAbgelehnt) {
     EXPECT_EQ(e.second, "Lesefehler nach 0 Bytes.");
 }
 
-TEST(Zeichnungsdatei, GrosseDateiUeberBlockgrenzenGelesenUndGeprueft) {
-    // Lines, circles and over-long texts in turn, so records and skipped characters lie across
-    // every place where the reader takes the next block of the file.
-    constexpr int Gruppen = 700;
-    Bau b = Anfang("VEKTRA42  ", 3 * Gruppen);
-    for (int i = 0; i < Gruppen; ++i) {
-        b.Satz(Linie, i, 3).F64(i).F64(-i).F64(i + 0.5).F64(1).I16(static_cast<std::int16_t>(i % 3));
-        b.Satz(Kreis, 0, 5).F64(i).F64(2).F64(i * 0.25).I16(1).U8(i % 2);
-        const std::string text = std::to_string(i) + std::string(300, 'x');
-        b.Satz(Text, 0, 8).F64(i).F64(3).Txt("tl").I32(static_cast<std::int32_t>(text.size())).Txt(text);
-    }
-    const Zeichnung z = Lesen(b.b).first;
-    ASSERT_EQ(z.Elemente.Anzahl(), 3 * Gruppen);
-    for (int i = 0; i < Gruppen && !HasFailure(); ++i) {
-        const TElement &l = z.Elemente[3 * i + 1], &k = z.Elemente[3 * i + 2], &t = z.Elemente[3 * i + 3];
-        EXPECT_TRUE(l.Farbe == i && l.x1 == i && l.x2 == i + 0.5 && l.Breite == i % 3) << i;
-        EXPECT_TRUE(k.Art == Kreis && k.Durchmesser == i * 0.25 && k.gefuellt == (i % 2 == 1)) << i;
-        EXPECT_EQ(t.Text, (std::to_string(i) + std::string(300, 'x')).substr(0, 255)) << i;
-    }
-    // Cut anywhere, around block boundaries too, the file is refused naming its length.
-    for (std::size_t n :
-         {std::size_t{0}, std::size_t{13}, std::size_t{65536}, std::size_t{131073}, b.b.size() - 1})
-        EXPECT_EQ(Lesen(b.b.substr(0, n), Leseergebnis::Fehler).second, Ende(n));
-}
-
 TEST(Zeichnungsdatei, DateiLesenBehaeltBeiFehlernDieZeichnung) {
     Ordner o;
     o.Ablegen("kurz.vks", Anfang("VEKTRA42  ", 1).b);
@@ -231,9 +229,9 @@ TEST(Zeichnungsdatei, DateiLesenBehaeltBeiFehlernDieZeichnung) {
     Zeichnung quelle;
     NeuerKreis(quelle, 0, 0, 3, false);
     quelle.Dialog.Unitlength = "0.5";
-    ASSERT_TRUE(ZeichnungSchreibenDatei(o.Datei("gut.vks"), quelle, *std::make_unique<Protokoll>()));
-    Zeichnung z{.Dateiname = "alt.vks", .Geaendert = true};
     Protokoll m;
+    ASSERT_TRUE(ZeichnungSchreibenDatei(o.Datei("gut.vks"), quelle, m));
+    Zeichnung z{.Dateiname = "alt.vks", .Geaendert = true};
     ASSERT_EQ(ZeichnungLesenDatei(o.Datei("gut.vks"), z, m), Leseergebnis::Ok);
     EXPECT_TRUE(m.liste.empty() && z.Elemente.Anzahl() == 1 && z.Dialog.Unitlength == "0.5" &&
                 z.Dateiname == "alt.vks" && !z.Geaendert);
@@ -260,4 +258,107 @@ TEST(Zeichnungsdatei, SpeichernRaeumtAufUndNamenErhaltenDieEndung) {
     // A macro name typed without extension gets one.
     EXPECT_EQ(ErweiterungErgaenzen("ordner.x/m", ".vkm") + ErweiterungErgaenzen("m.mac", ".vkm"),
               "ordner.x/m.vkmm.mac");
+}
+
+TEST(Makrodatei, NurGewaehlteGeschriebenEinfuegenVerschiebtNurDieLagen) {
+    Zeichnung quelle;
+    NeuerStrich(quelle, 0, 0, 1, 1);                     // not picked
+    NeuerKreis(quelle, 5, 5, 2, false).geloescht = true; // deleted, not picked
+    TElement& weg = NeuerStrich(quelle, 0, 0, 9, 9);     // picked but deleted
+    std::tie(weg.gepickt, weg.geloescht) = std::pair(true, true);
+    for (TElement* e :
+         {&NeuerStrich(quelle, 0, 10, 20, 30, 2, 0xFF), &NeuerKreis(quelle, 10, 10, 7, true, -1),
+          &NeuerText(quelle, 12, 8, "x", "tl", 0xAB), &NeuerStrich(quelle, 1, 2, 3, 4, 0, 0, Pfeilspitze)})
+        e->gepickt = true;
+    const std::string b = MakroBytes(quelle, 10, 10, 4);
+    EXPECT_EQ(
+        b.substr(0, 20 + 46),
+        Bau().I32(4).F64(10).F64(10).Satz(Linie, 0xFF, EbeneLinie).F64(0).F64(10).F64(20).F64(30).I16(2).b);
+    // Inserted at (30,15), the reference point (10,10) moves every position by (20,5).
+    Zeichnung z;
+    NeuerStrich(z, 0, 0, 1, 1).gepickt = true;
+    Protokoll p;
+    ASSERT_EQ(MakroEinfuegen(z, MakroAus(b), 30, 15, p), 2);
+    EXPECT_TRUE(p.liste.empty() && z.Geaendert);
+    EXPECT_EQ(Elementzeilen(z.Elemente), "0 3 0,0 1,1 1 p\n0 3 20,15 40,35 2 #ff p\n2 5 30,15 7* -1 p\n"
+                                         "1 8 32,13 tl «x» #ab p\n3 3 21,7 23,9 0 p\n");
+    // Saved, the file holds those bytes.
+    Ordner o;
+    ASSERT_TRUE(MakroSpeichern(quelle, 10, 10, o.Datei("m.vkm"), p));
+    EXPECT_EQ(DateiInhalt(o.Datei("m.vkm")), b);
+}
+
+TEST(Makrodatei, LeerVollUndBeschaedigt) {
+    // An empty macro is fine, and so is one that fills a whole drawing.
+    EXPECT_TRUE(MakroAus(Bau().I32(0).F64(1).F64(2).b).Elemente.empty());
+    Bau voll;
+    voll.I32(MaxElemente).F64(0).F64(0);
+    for (int i = 0; i < MaxElemente; ++i)
+        voll.Satz(Kreis, 0, 5).F64(0).F64(0).F64(1).I16(1).U8(0);
+    EXPECT_EQ(MakroAus(voll.b).Elemente.size(), std::size_t{MaxElemente});
+
+    Zeichnung quelle;
+    NeuerStrich(quelle, 0, 0, 1, 1).gepickt = true;
+    NeuerText(quelle, 0, 0, "ab").gepickt = true;
+    NeuerKreis(quelle, 0, 0, 1, true).gepickt = true;
+    const std::string gut = MakroBytes(quelle, 0, 0, 3);
+    // Cut anywhere, or with a count, a kind or an end that is no macro's: one message naming the
+    // file, and the macro read before stays. The records are read as in a drawing.
+    // clang-format off
+    std::vector<std::pair<std::string, std::string>> faelle{
+        {Bau().I32(-1).F64(0).F64(0).b, "Ungültige Elementzahl -1 (erlaubt sind 0 bis 32000)."},
+        {Bau().I32(32001).F64(0).F64(0).b, "Ungültige Elementzahl 32001 (erlaubt sind 0 bis 32000)."},
+        {Bau().I32(2).F64(0).F64(0).Satz(Kreis, 0, 5).F64(0).F64(0).F64(1).I16(1).U8(0).Satz(4, 0, 3).b,
+         "Element 2 hat die unbekannte Art 4."},
+        {gut + "\0"s, "Nach dem letzten Element folgen noch weitere Bytes (ab Byte 141)."}};
+    // clang-format on
+    for (std::size_t n = 0; n < gut.size(); ++n)
+        faelle.emplace_back(gut.substr(0, n),
+                            "Die Datei endet unerwartet nach " + std::to_string(n) + " Bytes.");
+    Ordner o;
+    for (const auto& [inhalt, meldung] : faelle) {
+        o.Ablegen("m.vkm", inhalt);
+        Makro m{.BezugX = 4, .Elemente = {TElement{.x1 = 7}}};
+        Protokoll p;
+        EXPECT_FALSE(MakroLesenDatei(o.Datei("m.vkm"), m, p));
+        EXPECT_TRUE(m.BezugX == 4 && m.Elemente.size() == 1 && m.Elemente[0].x1 == 7);
+        EXPECT_EQ(p.Texte(), o.Datei("m.vkm") + ": " + meldung + "\n");
+    }
+    Protokoll p;
+    Makro m;
+    EXPECT_FALSE(MakroLesenDatei(o.pfad.string(), m, p));
+    EXPECT_EQ(p.Texte(), o.pfad.string() + ": Die Datei lässt sich nicht öffnen (Is a directory).\n");
+}
+
+TEST(Makrodatei, VolleZeichnungNimmtNichtsAuf) {
+    Makro makro{.Elemente = {TElement{}, TElement{.Art = Kreis}}};
+    Zeichnung z;
+    for (int i = 0; i < MaxElemente - 1; ++i)
+        z.Elemente.NeuesElement();
+    Protokoll p;
+    EXPECT_EQ(MakroEinfuegen(z, makro, 0, 0, p), 0);
+    EXPECT_TRUE(z.Elemente.Anzahl() == MaxElemente - 1 && !z.Geaendert);
+    EXPECT_EQ(p.Texte(), "Das Macro hat 2 Elemente, die Zeichnung hat nur noch Platz für 1: es wurde "
+                         "nichts eingefügt.\n");
+    z.Elemente.Kuerzen(MaxElemente - 2);
+    EXPECT_EQ(MakroEinfuegen(z, makro, 0, 0, p), MaxElemente - 1);
+    EXPECT_EQ(z.Elemente[MaxElemente].Art, Kreis);
+}
+
+TEST(Makrodatei, MakroZurTaste) {
+    // The first .vkm file whose name begins with the key in either case, by the folded name,
+    // then by the name itself.
+    const std::vector<std::string> namen{"b.vkm", "apfel.vkm", "Anker.VKM", "a.vks",
+                                         "A.vkm", ".vkm",      "a.vkm",     "avkm"};
+    for (const auto& [taste, name] :
+         {std::pair{'A', "A.vkm"}, {'a', "A.vkm"}, {'B', "b.vkm"}, {'C', ""}, {'.', ""}})
+        EXPECT_EQ(MakroZurTaste(namen, taste), name) << taste;
+    EXPECT_EQ(MakroZurTaste({"apfel.vkm", "Anker.VKM"}, 'a') + MakroZurTaste({"a.vkm", "A.vkm"}, 'a'),
+              "Anker.VKMA.vkm");
+    Ordner o;
+    o.Ablegen("kreis.vkm", "");
+    o.Ablegen("Kasten.vkm", "");
+    std::filesystem::create_directory(o.Datei("K.vkm"));
+    EXPECT_EQ(MakroZurTasteSuchen(o.pfad.string(), 'K'), o.Datei("Kasten.vkm"));
+    EXPECT_EQ(MakroZurTasteSuchen(o.Datei("fehlt"), 'K'), "");
 }
