@@ -228,12 +228,12 @@ TEST(Zeichnen, NeueElementeTragenFarbeUndBreite) {
     KreisAnlegen(z, 5, 6, 12, true);
     TextAnlegen(z, 7, 8);
     ASSERT_TRUE(PfeilspitzenAnlegen(z, 0, 0, 10, 0));
-    EXPECT_EQ(
-        Je(z.Elemente, [](const TElement& e) { return std::to_string(e.Farbe) + std::to_string(e.Breite); }),
-        "2552 2552 2552 2552 2552 ");
-    // The arrowhead's strokes come picked, the others not; a text starts centred.
-    EXPECT_TRUE(z.Elemente.GepickteZahl() == 2 && z.Elemente[5].gepickt && z.Elemente[5].Art == Pfeilspitze);
-    EXPECT_EQ(z.Elemente[3].Ausrichtung, "cc");
+    // Each in the current colour and width; a text starts centred; the arrowhead's strokes, 2 mm
+    // long at 0.25 rad to the shaft, come picked.
+    EXPECT_EQ(Breiten(z.Elemente), "2 2 2 2 2 ");
+    EXPECT_EQ(Elementzeilen(z.Elemente),
+              "0 3 1,2 3,4 2 #ff\n2 5 5,6 12* 2 #ff\n1 8 7,8 cc «» #ff\n"
+              "3 3 10,0 8.06218,-0.494808 2 #ff p\n3 3 8.06218,0.494808 10,0 2 #ff p\n");
     // Room for one stroke only: neither is added.
     while (z.Elemente.Frei() > 1)
         z.Elemente.NeuesElement();

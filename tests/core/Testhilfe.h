@@ -50,14 +50,6 @@ class Protokoll : public Meldungen {
     }
 };
 
-// Each element as `teil` writes it, each followed by a blank.
-template <class Teil> std::string Je(const Elementspeicher& s, Teil teil) {
-    std::string t;
-    for (const TElement& e : s)
-        t += teil(e) + " ";
-    return t;
-}
-
 // Elements as lines, the form of the case files: kind, class, position, then second point and
 // width, diameter ("*" when filled) and width, or alignment and «text»; a colour other than
 // black after "#"; "p", "d", "k" for picked, deleted, candidate. Rounding noise below 1e-9
@@ -108,8 +100,12 @@ inline void ElementeAnhaengen(Elementspeicher& s, const std::string& zeilen) {
     }
 }
 
+// The width class of each element, each followed by a blank.
 inline std::string Breiten(const Elementspeicher& s) {
-    return Je(s, [](const TElement& e) { return std::to_string(e.Breite); });
+    std::string t;
+    for (const TElement& e : s)
+        t += std::to_string(e.Breite) + " ";
+    return t;
 }
 
 // Builds file bytes by hand, little-endian.
