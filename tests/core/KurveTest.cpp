@@ -12,6 +12,8 @@ using namespace testhilfe;
 
 namespace {
 
+const std::string Datei = VEKTRA_TESTDATA "/faelle/kurven.txt";
+
 constexpr double Pi = std::numbers::pi;
 
 // Parameters from words "name=value" (x, y, z, vorn, t0, t1, kontrolle, L, dt), the rest as in a
@@ -39,14 +41,6 @@ Kurvenparameter Parameter(const std::string& woerter) {
     return p;
 }
 
-// The table `name` of the curve cases.
-std::vector<std::vector<std::string>> Tabelle(const std::string& name) {
-    for (Fall f : Faelle(VEKTRA_TESTDATA "/faelle/kurven.txt"))
-        if (f["###"] == name) return Spalten(f["faelle"]);
-    ADD_FAILURE() << name;
-    return {};
-}
-
 // One run: the messages, how it ended (nothing when the preparation failed) and the chords.
 struct Kurvenlauf {
     Protokoll r;
@@ -72,7 +66,7 @@ void Zusammenhaengend(const Kurvenlauf& l) {
 } // namespace
 
 TEST(Kurve, SchritteTreffenStrichlaengeUndEndenBeiT1) {
-    for (const auto& z : Tabelle("Schritte")) {
+    for (const auto& z : Spalten(Feld(Datei, "Schritte"))) {
         Kurvenlauf l(Parameter(z[0]));
         Zusammenhaengend(l);
         ASSERT_FALSE(l.s.empty()) << z[0];
@@ -111,7 +105,7 @@ TEST(Kurve, RichtungskontrolleDrehtJeSchrittUmDieWinkeldifferenz) {
 }
 
 TEST(Kurve, FehlerUndBerichteBeendenDenLauf) {
-    for (const auto& z : Tabelle("Fehler")) {
+    for (const auto& z : Spalten(Feld(Datei, "Fehler"))) {
         Kurvenlauf l(Parameter(z[0]));
         const std::map<std::string, std::optional<Kurvenende>> enden{
             {"-", {}}, {"gemeldet", Kurvenende::Gemeldet}, {"rechenfehler", Kurvenende::Rechenfehler}};
@@ -132,7 +126,7 @@ TEST(Kurve, FehlerUndBerichteBeendenDenLauf) {
 }
 
 TEST(Kurve, ClippenUndKurvenscharen) {
-    for (const auto& z : Tabelle("Clippen")) {
+    for (const auto& z : Spalten(Feld(Datei, "Clippen"))) {
         Kurvenstueck c;
         std::istringstream(z[0]) >> c.x1 >> c.x2 >> c.y1 >> c.y2;
         const bool bleibt = KurvenstueckClippen(c, 200, -1, 200, -1);
@@ -140,7 +134,7 @@ TEST(Kurve, ClippenUndKurvenscharen) {
         rest << c.x1 << " " << c.x2 << " " << c.y1 << " " << c.y2;
         EXPECT_EQ(bleibt ? rest.str() : "-", z[1]) << z[0];
     }
-    for (const auto& z : Tabelle("Kurvenscharen")) {
+    for (const auto& z : Spalten(Feld(Datei, "Kurvenscharen"))) {
         Protokoll r;
         EXPECT_EQ(KurvenbereichPruefen(std::stoi(z[0]), std::stoi(z[1]), r), z[2] == "1")
             << z[0] << ".." << z[1];
@@ -149,7 +143,7 @@ TEST(Kurve, ClippenUndKurvenscharen) {
 }
 
 TEST(KurveAusgeben, StrichmusterUndRueckwaerts) {
-    for (const auto& z : Tabelle("Strichmuster")) {
+    for (const auto& z : Spalten(Feld(Datei, "Strichmuster"))) {
         Phasenlaengen muster;
         std::istringstream(z[0]) >> muster[0] >> muster[1] >> muster[2] >> muster[3];
         Zeichnung zeichnung{.Dialog = {.Clipaktiv = false}};
@@ -157,7 +151,7 @@ TEST(KurveAusgeben, StrichmusterUndRueckwaerts) {
         Kurvenplotter k;
         Kurvenparameter p = Parameter("y=0 t1=6 kontrolle=keine dt=1");
         KurvenZeichnen(k, p, 1, std::stoi(z[1]), muster, zeichnung, r);
-        EXPECT_EQ(Breiten(zeichnung.Elemente), z[2] + " ") << z[0];
+        EXPECT_EQ(Breiten(zeichnung.Elemente), z[2]) << z[0];
     }
     // Backwards, each curve runs from t_1 back to t_0 as one chain, and its pattern starts there.
     Zeichnung z{.Dialog = {.Clipaktiv = false}};
@@ -184,7 +178,7 @@ TEST(KurveAusgeben, AbgeschnitteneSehnenZaehlenNichtImMuster) {
     k.MusterZuruecksetzen();
     const Kurvenausgabe aus = k.KurveAusgeben(z, {1, 1, 0, 0}, l.r);
     ASSERT_TRUE(aus.NeuZeichnen && z.Geaendert && aus.Elemente == 3 && z.Elemente.Anzahl() == 3);
-    EXPECT_TRUE(z.Elemente[3].x2 == 25 && z.Elemente[3].y2 == 25 && Breiten(z.Elemente) == "2 -1 2 ");
+    EXPECT_TRUE(z.Elemente[3].x2 == 25 && z.Elemente[3].y2 == 25 && Breiten(z.Elemente) == "2 -1 2");
     for (const auto& e : z.Elemente)
         EXPECT_TRUE(e.Art == Linie && e.Ebene == EbeneLinie && e.Farbe == 0x00FF8040 && e.gepickt &&
                     !e.Kandidat);

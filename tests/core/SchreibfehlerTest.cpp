@@ -10,6 +10,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+const std::string Datei = VEKTRA_TESTDATA "/faelle/schreiben.txt";
+
 // The previews paint with cairo: its and fontconfig's caches are freed at the end, so the leak
 // checker sees only leaks of the program itself.
 class Renderumgebung : public testing::Environment {
@@ -31,7 +33,7 @@ TEST(Schreibfehler, AlteDateienBleibenStehen) {
         {"I", Meldungsart::Information}, {"F", Meldungsart::Fehler}, {"S", Meldungsart::Schlicht}};
     const std::string alte[] = {"bild.vks", "bild.vkm", "bild.vkx", "bild.vkp",
                                 "bild.ps",  "bild.svg", "bild.png", "bild.pdf"};
-    for (const auto& f : Spalten(Faelle(VEKTRA_TESTDATA "/faelle/schreiben.txt").at(0).at("faelle"))) {
+    for (const auto& f : Spalten(Feld(Datei, "Schreibfehler"))) {
         Ordner o;
         for (const std::string& alt : alte)
             o.Ablegen(alt, "alt");

@@ -1,6 +1,5 @@
 #pragma once
 #include "Elementbau.h"
-#include "curves/Kurve.h"
 #include "model/Zeichnung.h"
 #include "text/Meldungen.h"
 
@@ -100,11 +99,11 @@ inline void ElementeAnhaengen(Elementspeicher& s, const std::string& zeilen) {
     }
 }
 
-// The width class of each element, each followed by a blank.
+// The width classes of the elements, between blanks.
 inline std::string Breiten(const Elementspeicher& s) {
     std::string t;
     for (const TElement& e : s)
-        t += std::to_string(e.Breite) + " ";
+        t += (t.empty() ? "" : " ") + std::to_string(e.Breite);
     return t;
 }
 
@@ -182,6 +181,15 @@ inline std::vector<Fall> Faelle(const std::string& datei) {
         }
     EXPECT_FALSE(faelle.empty()) << datei;
     return faelle;
+}
+
+// The field `feld` of the case `name` in the case file `datei`.
+inline std::string Feld(const std::string& datei, const std::string& name,
+                        const std::string& feld = "faelle") {
+    for (Fall f : Faelle(datei))
+        if (f["###"] == name) return f[feld];
+    ADD_FAILURE() << datei << ": " << name;
+    return {};
 }
 
 // The lines of a table field, each split at "|".

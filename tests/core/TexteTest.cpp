@@ -16,13 +16,7 @@ using namespace std::string_literals;
 
 namespace {
 
-// The table `name` of the text cases, or the field `feld` of that case.
-std::string Feld(const std::string& name, const std::string& feld = "faelle") {
-    for (Fall f : Faelle(VEKTRA_TESTDATA "/faelle/texte.txt"))
-        if (f["###"] == name) return f[feld];
-    ADD_FAILURE() << name;
-    return {};
-}
+const std::string Datei = VEKTRA_TESTDATA "/faelle/texte.txt";
 
 // What printf makes of the value, with "." whatever the C library's locale.
 std::string Printf(double wert, int breite, int stellen) {
@@ -56,7 +50,7 @@ TEST(Texte, SchluesselEindeutigUndFormatieren) {
     // clang-format on
     for (const auto& [muster, werte, text] : faelle)
         EXPECT_EQ(Formatieren(muster, werte), text) << muster;
-    for (const auto& z : Spalten(Feld("Ganzzahlen"))) {
+    for (const auto& z : Spalten(Feld(Datei, "Ganzzahlen"))) {
         std::int32_t w = -5;
         EXPECT_EQ(GanzzahlLesen(z[0], w), !z[1].empty()) << z[0];
         EXPECT_EQ(w, z[1].empty() ? -5 : std::stoi(z[1])) << z[0];
@@ -74,12 +68,12 @@ TEST(Texte, Cp1252UndUtf8) {
         alle += static_cast<char>(b);
     EXPECT_EQ(Utf8NachCp1252(Cp1252NachUtf8(alle)), alle);
     EXPECT_EQ(Utf8NachCp1252("a→b"), "a?b");
-    for (const auto& z : Spalten(Feld("UTF-8")))
+    for (const auto& z : Spalten(Feld(Datei, "UTF-8")))
         EXPECT_EQ(IstUtf8(z[0]), z[1] == "1") << testing::PrintToString(z[0]);
 }
 
 TEST(Format, FestkommaRundetDenGenauenWertUndGleichtPrintf) {
-    for (const auto& z : Spalten(Feld("Festkomma")))
+    for (const auto& z : Spalten(Feld(Datei, "Festkomma")))
         EXPECT_EQ(Festkomma(std::strtod(z[0].c_str(), nullptr), std::stoi(z[1]), std::stoi(z[2])), z[3])
             << z[0];
     std::string s = "x=";
@@ -135,8 +129,8 @@ TEST_F(Sprachdatei, FehlendeSchluesselLeerenIhrenText) {
 }
 
 TEST_F(Sprachdatei, ZeilenSchluesselWerteKodierungUndLaenge) {
-    SpracheAnwenden(Feld("Sprachdatei", "datei"));
-    for (const auto& z : Spalten(Feld("Sprachdatei", "texte")))
+    SpracheAnwenden(Feld(Datei, "Sprachdatei", "datei"));
+    for (const auto& z : Spalten(Feld(Datei, "Sprachdatei", "texte")))
         EXPECT_EQ(T(z[0]), z[1]) << z[0];
     const std::string lang(2000, 'x');
     std::string umlaute;
