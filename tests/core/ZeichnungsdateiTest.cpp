@@ -9,6 +9,8 @@ using namespace std::string_literals;
 
 namespace {
 
+const std::string Texte = VEKTRA_TESTDATA "/faelle/texte.txt";
+
 Bau Anfang(std::string_view tag, std::int32_t anzahl) {
     const KopfsatzBild kopf = Kopfsatz().Packen();
     Bau b;
@@ -249,15 +251,12 @@ TEST(Zeichnungsdatei, SpeichernRaeumtAufUndNamenErhaltenDieEndung) {
     EXPECT_TRUE(z.Elemente.Anzahl() == 2 && z.Elemente[1].Art == Kreis);
     EXPECT_EQ(DateiInhalt(o.Datei("bild.vks")), Schreiben(z));
 
-    for (const auto& [name, pfad] : {std::pair{"bild.VKS", "bild.vks"},
-                                     {"a.b.c", "a.b.vks"},
-                                     {"/home/x.d/bild", "/home/x.d/bild.vks"},
-                                     {"C:\\x.d\\bild", "C:\\x.d\\bild.vks"}})
-        EXPECT_EQ(Zeichnungspfad(name), pfad);
-    EXPECT_EQ(ErweiterungErsetzen("ordner/bild.vks", ".vkx"), "ordner/bild.vkx");
-    // A macro name typed without extension gets one.
-    EXPECT_EQ(ErweiterungErgaenzen("ordner.x/m", ".vkm") + ErweiterungErgaenzen("m.mac", ".vkm"),
-              "ordner.x/m.vkmm.mac");
+    for (const auto& z : Spalten(Feld(Texte, "Dateinamen")))
+        EXPECT_EQ(z[0] == "vks"   ? Zeichnungspfad(z[1])
+                  : z[0] == "vkx" ? ErweiterungErsetzen(z[1], ".vkx")
+                                  : ErweiterungErgaenzen(z[1], ".vkm"),
+                  z[2])
+            << z[1];
 }
 
 TEST(Makrodatei, NurGewaehlteGeschriebenEinfuegenVerschiebtNurDieLagen) {
@@ -346,15 +345,13 @@ TEST(Makrodatei, VolleZeichnungNimmtNichtsAuf) {
 }
 
 TEST(Makrodatei, MakroZurTaste) {
-    // The first .vkm file whose name begins with the key in either case, by the folded name,
-    // then by the name itself.
-    const std::vector<std::string> namen{"b.vkm", "apfel.vkm", "Anker.VKM", "a.vks",
-                                         "A.vkm", ".vkm",      "a.vkm",     "avkm"};
-    for (const auto& [taste, name] :
-         {std::pair{'A', "A.vkm"}, {'a', "A.vkm"}, {'B', "b.vkm"}, {'C', ""}, {'.', ""}})
-        EXPECT_EQ(MakroZurTaste(namen, taste), name) << taste;
-    EXPECT_EQ(MakroZurTaste({"apfel.vkm", "Anker.VKM"}, 'a') + MakroZurTaste({"a.vkm", "A.vkm"}, 'a'),
-              "Anker.VKMA.vkm");
+    for (const auto& z : Spalten(Feld(Texte, "Makro zur Taste"))) {
+        std::vector<std::string> namen;
+        std::istringstream ein(z[0]);
+        for (std::string n; ein >> n;)
+            namen.push_back(n);
+        EXPECT_EQ(MakroZurTaste(namen, z[1][0]), z[2]) << z[0] << " " << z[1];
+    }
     Ordner o;
     o.Ablegen("kreis.vkm", "");
     o.Ablegen("Kasten.vkm", "");
