@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <map>
 #include <numbers>
 
@@ -20,24 +19,22 @@ constexpr double Pi = std::numbers::pi;
 // new curve.
 Kurvenparameter Parameter(const std::string& woerter) {
     Kurvenparameter p;
-    const std::map<std::string, std::function<void(const std::string&)>> setzen{
-        {"x", [&](const std::string& w) { p.xText = w; }},
-        {"y", [&](const std::string& w) { p.yText = w; }},
-        {"z", [&](const std::string& w) { p.zText = w, p.dreiD = true; }},
-        {"vorn", [&](const std::string&) { p.XAchseVorn = true; }},
-        {"t0", [&](const std::string& w) { p.t0Text = w; }},
-        {"t1", [&](const std::string& w) { p.t1Text = w; }},
-        {"kontrolle",
-         [&](const std::string& w) {
-             p.Kontrollart = w == "richtung" ? KontrolleRichtung
-                             : w == "keine"  ? KontrolleKeine
-                                             : KontrolleLaenge;
-         }},
-        {"L", [&](const std::string& w) { p.Strichlaenge = std::stod(w); }},
-        {"dt", [&](const std::string& w) { p.Deltat = std::strtod(w.c_str(), nullptr); }}};
     std::istringstream ein(woerter);
-    for (std::string w; ein >> w;)
-        setzen.at(w.substr(0, w.find('=')))(w.substr(w.find('=') + 1));
+    for (std::string t, rest; ein >> t;) {
+        const std::string n = t.substr(0, t.find('=')), w = t.substr(t.find('=') + 1);
+        (n == "x"    ? p.xText
+         : n == "y"  ? p.yText
+         : n == "z"  ? p.zText
+         : n == "t0" ? p.t0Text
+         : n == "t1" ? p.t1Text
+                     : rest) = w;
+        p.dreiD |= n == "z", p.XAchseVorn |= n == "vorn";
+        if (n == "kontrolle")
+            p.Kontrollart = w == "richtung" ? KontrolleRichtung
+                            : w == "keine"  ? KontrolleKeine
+                                            : KontrolleLaenge;
+        if (n == "L" || n == "dt") (n == "L" ? p.Strichlaenge : p.Deltat) = std::strtod(w.c_str(), nullptr);
+    }
     return p;
 }
 
