@@ -39,33 +39,58 @@ TEST(Bearbeiten, FaelleAusDerDatei) {
         Zeichnung z;
         ElementeAnhaengen(z.Elemente, f["zeichnung"]);
         Protokoll r;
+        Kandidatenwahl wahl;
         std::string ergebnis;
         std::istringstream schritte(f["schritte"]);
         for (std::string zeile; std::getline(schritte, zeile);) {
             std::istringstream w(zeile);
-            std::string was, t;
+            std::string was, flag, t;
             w >> was;
+            if (was == "setze") w >> flag;
             double x[4] = {};
             for (double& v : x)
                 v = w >> t ? std::strtod(t.c_str(), nullptr) : 0;
-            const int i = static_cast<int>(x[0]);
+            const int i = static_cast<int>(x[0]), px = Schiefe.XNachPixel(x[0]),
+                      py = Schiefe.YNachPixel(x[1]);
+            const auto zahlen = [](std::initializer_list<int> werte) {
+                std::string t;
+                for (int v : werte)
+                    t += (t.empty() ? "" : " ") + std::to_string(v);
+                return t;
+            };
+            const auto schritt = [&](Kandidatenwahl::Schritt s) {
+                return zahlen({s.abgegeben, s.angeboten, s.gepickt, s.beendet});
+            };
+            const auto treffer = [&] {
+                std::string t;
+                for (const TElement& e : z.Elemente)
+                    t += (t.empty() ? "" : " ") +
+                         std::to_string(Getroffen(e, Schiefe, px + int(x[2]), py + int(x[3]), 7));
+                return t;
+            };
             if (was == "kopieren")
                 Kopieren(z);
             else if (was == "aufraeumen")
                 z.Elemente.Aufraeumen();
-            else if (was == "waehle" || was == "loesche")
-                (was == "waehle" ? z.Elemente[i].gepickt : z.Elemente[i].geloescht) = true;
+            else if (was == "setze")
+                (flag == "p"   ? z.Elemente[i].gepickt
+                 : flag == "d" ? z.Elemente[i].geloescht
+                               : z.Elemente[i].Kandidat) = true;
             else if (was == "fuellen")
                 while (z.Elemente.Frei() > i)
                     z.Elemente.NeuesElement();
             else
                 ergebnis +=
-                    (was == "stand"     ? Kurzform(z.Elemente)
-                     : was == "ablage"  ? Kurzform(z.Ablage)
-                     : was == "element" ? Kurz(z.Elemente[i])
-                     : was == "breiten" ? Breiten(z.Elemente)
-                     : was == "anzahl"
-                         ? std::to_string(z.Elemente.Anzahl()) + " " + std::to_string(z.Ablage.Anzahl())
+                    (was == "stand"      ? Kurzform(z.Elemente)
+                     : was == "ablage"   ? Kurzform(z.Ablage)
+                     : was == "element"  ? Kurz(z.Elemente[i])
+                     : was == "breiten"  ? Breiten(z.Elemente)
+                     : was == "anzahl"   ? zahlen({z.Elemente.Anzahl(), z.Ablage.Anzahl()})
+                     : was == "treffer"  ? treffer()
+                     : was == "annehmen" ? schritt(wahl.Annehmen(z.Elemente))
+                     : was == "ablehnen" ? schritt(wahl.Ablehnen(z.Elemente))
+                     : was == "kandidat"
+                         ? zahlen({wahl.aktuellerKandidat(), ErsterKandidat(z.Elemente)})
                          : std::to_string(
                                was == "skalieren"     ? Skalieren(z.Elemente, x[0], x[1], x[2], x[3], r)
                                : was == "drehen"      ? Drehen(z.Elemente, x[0], x[1], x[2], r)
@@ -78,6 +103,9 @@ TEST(Bearbeiten, FaelleAusDerDatei) {
                                : was == "ausschneiden" ? Ausschneiden(z)
                                : was == "einfuegen"    ? Einfuegen(z, r)
                                : was == "aufheben"     ? AuswahlAufheben(z.Elemente)
+                               : was == "klick"        ? wahl.Klick(z.Elemente, Schiefe, px, py, 10)
+                               : was == "zahl"         ? wahl.Kandidatenzahl()
+                               : was == "ignoriert"    ? wahl.ignoriereKlick()
                                                        : -1)) +
                     "\n";
         }
@@ -99,62 +127,6 @@ TEST(Elementspeicher, VollerSpeicherBleibtStimmig) {
     EXPECT_EQ(std::pair(s.Anzahl(), s.Frei()), std::pair(32000, 0));
     // The store never moves its elements while it fills up.
     EXPECT_TRUE(erstes == &s[1] && s[32000].x1 == 5);
-}
-
-TEST(Auswahl, TrefferNurImQuadratUmEinenDefinierendenPunkt) {
-    constexpr int P = 7;
-    Zeichnung z;
-    NeuerStrich(z, 10, 25, 90, 25);
-    NeuerStrich(z, -40, -40, 10, 25, 1, 0, Pfeilspitze);
-    NeuerKreis(z, 10, 25, 30, true);
-    NeuerText(z, 10, 25, "a");
-    const int px = Schiefe.XNachPixel(10), py = Schiefe.YNachPixel(25);
-    ASSERT_EQ(std::pair(px, py), std::pair(51, 335));
-    // Inside the square of half side P - 1 about the point, in either axis, mixing none up.
-    const std::tuple<int, int, bool> faelle[] = {
-        {0, 0, true},   {P - 1, P - 1, true}, {-(P - 1), 1 - P, true}, {P, 0, false},
-        {-P, 0, false}, {0, P, false},        {0, -P, false},          {py - px, px - py, false}};
-    for (const auto& [dx, dy, treffer] : faelle)
-        for (const auto& e : z.Elemente)
-            EXPECT_EQ(Getroffen(e, Schiefe, px + dx, py + dy, P), treffer)
-                << int{e.Art} << " " << dx << "," << dy;
-    // The middle of a long line is no defining point.
-    EXPECT_FALSE(Getroffen(z.Elemente[1], Schiefe, Schiefe.XNachPixel(50), py, P));
-    EXPECT_TRUE(Getroffen(z.Elemente[1], Schiefe, Schiefe.XNachPixel(90), py, P));
-}
-
-TEST(Auswahl, KandidatenWerdenEinzelnAngeboten) {
-    Zeichnung z;
-    NeuerStrich(z, 50, 50, 0, 0);
-    NeuerStrich(z, 20, 20, 60, 60).gepickt = true;
-    NeuerStrich(z, 20, 20, 0, 90).geloescht = true;
-    NeuerStrich(z, 0, 90, 20, 20);
-    NeuerStrich(z, 20, 20, 5, 5);
-    const int mx = Schiefe.XNachPixel(20), my = Schiefe.YNachPixel(20);
-    Kandidatenwahl w;
-    ASSERT_EQ(w.Klick(z.Elemente, Schiefe, mx, my, 10), 2);
-    EXPECT_EQ(w.aktuellerKandidat(), 4);
-    EXPECT_EQ(Kurzform(z.Elemente), "50 20p 20d 0k 20k");
-    // Rejecting offers the other; accepting picks only the offered one and ends the round.
-    auto s = w.Ablehnen(z.Elemente);
-    EXPECT_EQ(std::tuple(s.abgegeben, s.angeboten, s.gepickt, s.beendet, w.Kandidatenzahl()),
-              std::tuple(4, 5, false, false, 1));
-    s = w.Annehmen(z.Elemente);
-    EXPECT_EQ(std::tuple(s.abgegeben, s.angeboten, s.gepickt, s.beendet), std::tuple(5, 0, true, true));
-    EXPECT_EQ(Kurzform(z.Elemente), "50 20p 20d 0 20p");
-    // The click of the accepting press is ignored; the next one offers what is left unpicked.
-    EXPECT_TRUE(w.ignoriereKlick());
-    EXPECT_EQ(w.Klick(z.Elemente, Schiefe, mx, my, 10), 0);
-    EXPECT_EQ(w.Klick(z.Elemente, Schiefe, mx, my, 10), 1);
-    EXPECT_EQ(Kurzform(z.Elemente), "50 20p 20d 0k 20p");
-    // Rejecting the last candidate ends the round with nothing picked.
-    s = w.Ablehnen(z.Elemente);
-    EXPECT_EQ(std::tuple(s.abgegeben, s.angeboten, s.gepickt, s.beendet), std::tuple(4, 0, false, true));
-    EXPECT_EQ(Kurzform(z.Elemente), "50 20p 20d 0 20p");
-    // A click on nothing starts no round and clears stale marks.
-    z.Elemente[1].Kandidat = true;
-    EXPECT_EQ(w.Klick(z.Elemente, Schiefe, 0, 0, 10), 0);
-    EXPECT_EQ(std::pair(ErsterKandidat(z.Elemente), w.aktuellerKandidat()), std::pair(0, 0));
 }
 
 TEST(Auswahl, FlaecheAusPixeln) {
