@@ -1,4 +1,7 @@
 #include "Testhilfe.h"
+#include "Aufraeumen.h"
+#include "Cairoausgaben.h"
+#include "Konverter.h"
 #include "files/ExportGemeinsam.h"
 #include "files/LatexExport.h"
 #include "files/PsExport.h"
@@ -7,6 +10,7 @@
 #include <sstream>
 
 using namespace testhilfe;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -17,6 +21,14 @@ std::string Export(const Zeichnung& z) {
     EXPECT_TRUE(p.liste.empty()) << p.Texte();
     return aus.str();
 }
+
+const std::string Schreibfaelle = VEKTRA_TESTDATA "/faelle/schreiben.txt";
+
+// Cairo's and fontconfig's caches are freed at the end, so the leak checker sees only our leaks.
+class Renderumgebung : public testing::Environment {
+    void TearDown() override { RenderAufraeumen(); }
+};
+const testing::Environment* const umgebung = testing::AddGlobalTestEnvironment(new Renderumgebung);
 
 } // namespace
 
@@ -84,4 +96,52 @@ TEST(PsExport, DateienNebeneinanderMitNamenOhneOrdner) {
     EXPECT_NE(t.find("\\put(0,0){\\includegraphics{mein.bild.pdf}}\r\n"), std::string::npos);
     EXPECT_NE(t.find("\\put(0,0){\\special{psfile=mein.bild.ps}}\r\n"), std::string::npos);
     EXPECT_TRUE(DateiInhalt(o.Datei("unter.ordner/mein.bild.ps")).starts_with("%!PS-Adobe-2.0"));
+}
+
+// Every writer, reached through the converter's one entry: a file that cannot be written as asked
+// is reported, and whatever stood at its place before stays as it was.
+TEST(Schreibfehler, AlteDateienBleibenStehen) {
+    std::map<std::string, Zeichnung> z;
+    NeuerStrich(z["gut"], 0, 0, 10, 10).gepickt = true;
+    z["leer"] = z["komma"] = z["breite"] = z["gross"] = z["pdf-ordner"] = z["gut"];
+    z["leer"].Elemente[1].geloescht = true;
+    z["komma"].Dialog.Unitlength = "1,5";
+    z["breite"].Dialog.TeXBreite[2] = "d\374nn";
+    NeuerStrich(z["gross"], 0, 0, 3000, 10);
+    const std::map<std::string, Meldungsart> arten{
+        {"I", Meldungsart::Information}, {"F", Meldungsart::Fehler}, {"S", Meldungsart::Schlicht}};
+    const std::string alte[] = {"bild.vks", "bild.vkm", "bild.vkx", "bild.vkp",
+                                "bild.ps",  "bild.svg", "bild.png", "bild.pdf"};
+    for (const auto& f : Spalten(Feld(Schreibfaelle, "Schreibfehler"))) {
+        Ordner o;
+        for (const std::string& alt : alte)
+            o.Ablegen(alt, "alt");
+        const bool pdfOrdner = f[1] == "pdf-ordner";
+        if (pdfOrdner) fs::remove(o.Datei("bild.pdf")), fs::create_directory(o.Datei("bild.pdf"));
+        Protokoll p;
+        EXPECT_EQ(AusgabeSchreiben(z[f[1]], o.Datei(f[0]), p, CairoausgabeSchreiben), std::stoi(f[2]))
+            << f[4];
+        std::string meldung = f[4];
+        if (meldung.starts_with("$")) meldung.replace(0, 1, o.pfad.string());
+        EXPECT_EQ(p.Texte(), meldung + "\n");
+        EXPECT_TRUE(p.liste.size() == 1 && p.liste[0].art == arten.at(f[3])) << f[4];
+        for (const std::string& alt : alte) {
+            const bool neu = f[2] == "3" && (alt == "bild.vkp" || alt == "bild.ps");
+            EXPECT_TRUE((pdfOrdner && alt == "bild.pdf") || (DateiInhalt(o.Datei(alt)) == "alt") != neu)
+                << f[4] << ": " << alt;
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(o.pfad), {}), 8) << f[4];
+    }
+    // A good write replaces the old file and leaves nothing else behind.
+    Ordner o;
+    for (const std::string& alt : alte)
+        o.Ablegen(alt, "alt");
+    Protokoll p;
+    for (const char* aus :
+         {"bild.vks", "bild.vkm", "bild.vkx", "bild.vkp", "bild.svg", "bild.png", "bild.pdf"})
+        EXPECT_EQ(AusgabeSchreiben(z["gut"], o.Datei(aus), p, CairoausgabeSchreiben), KonvertiertOk) << aus;
+    for (const std::string& alt : alte)
+        EXPECT_NE(DateiInhalt(o.Datei(alt)), "alt") << alt;
+    EXPECT_TRUE(p.liste.empty()) << p.Texte();
+    EXPECT_EQ(std::distance(fs::directory_iterator(o.pfad), {}), 8);
 }

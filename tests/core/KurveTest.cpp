@@ -1,5 +1,7 @@
 #include "curves/Kurve.h"
 #include "Testhilfe.h"
+#include "curves/Formel.h"
+#include "curves/Musterformeln.h"
 #include "curves/Sehnen.h"
 
 #include <algorithm>
@@ -11,7 +13,7 @@ using namespace testhilfe;
 
 namespace {
 
-const std::string Datei = VEKTRA_TESTDATA "/faelle/kurven.txt";
+const std::string Kurven = VEKTRA_TESTDATA "/faelle/kurven.txt";
 
 constexpr double Pi = std::numbers::pi;
 
@@ -60,10 +62,22 @@ void Zusammenhaengend(const Kurvenlauf& l) {
         EXPECT_TRUE(l.s[i].x1 == l.s[i - 1].x2 && l.s[i].y1 == l.s[i - 1].y2) << i;
 }
 
+const std::string Formeln = VEKTRA_TESTDATA "/faelle/formeln.txt";
+
+struct Geparst {
+    int stelle = -1, code = -1;
+    Formelbaum baum;
+    explicit Geparst(std::string text) : baum(FormelParsen(text, 255, stelle, code)) {}
+};
+
+Extended Zahl(const std::string& text) {
+    return std::strtold(text.c_str(), nullptr);
+}
+
 } // namespace
 
 TEST(Kurve, SchritteTreffenStrichlaengeUndEndenBeiT1) {
-    for (const auto& z : Spalten(Feld(Datei, "Schritte"))) {
+    for (const auto& z : Spalten(Feld(Kurven, "Schritte"))) {
         Kurvenlauf l(Parameter(z[0]));
         Zusammenhaengend(l);
         ASSERT_FALSE(l.s.empty()) << z[0];
@@ -102,7 +116,7 @@ TEST(Kurve, RichtungskontrolleDrehtJeSchrittUmDieWinkeldifferenz) {
 }
 
 TEST(Kurve, FehlerUndBerichteBeendenDenLauf) {
-    for (const auto& z : Spalten(Feld(Datei, "Fehler"))) {
+    for (const auto& z : Spalten(Feld(Kurven, "Fehler"))) {
         Kurvenlauf l(Parameter(z[0]));
         const std::map<std::string, std::optional<Kurvenende>> enden{
             {"-", {}}, {"gemeldet", Kurvenende::Gemeldet}, {"rechenfehler", Kurvenende::Rechenfehler}};
@@ -123,7 +137,7 @@ TEST(Kurve, FehlerUndBerichteBeendenDenLauf) {
 }
 
 TEST(Kurve, ClippenUndKurvenscharen) {
-    for (const auto& z : Spalten(Feld(Datei, "Clippen"))) {
+    for (const auto& z : Spalten(Feld(Kurven, "Clippen"))) {
         Kurvenstueck c;
         std::istringstream(z[0]) >> c.x1 >> c.x2 >> c.y1 >> c.y2;
         const bool bleibt = KurvenstueckClippen(c, 200, -1, 200, -1);
@@ -131,7 +145,7 @@ TEST(Kurve, ClippenUndKurvenscharen) {
         rest << c.x1 << " " << c.x2 << " " << c.y1 << " " << c.y2;
         EXPECT_EQ(bleibt ? rest.str() : "-", z[1]) << z[0];
     }
-    for (const auto& z : Spalten(Feld(Datei, "Kurvenscharen"))) {
+    for (const auto& z : Spalten(Feld(Kurven, "Kurvenscharen"))) {
         Protokoll r;
         EXPECT_EQ(KurvenbereichPruefen(std::stoi(z[0]), std::stoi(z[1]), r), z[2] == "1")
             << z[0] << ".." << z[1];
@@ -140,7 +154,7 @@ TEST(Kurve, ClippenUndKurvenscharen) {
 }
 
 TEST(KurveAusgeben, StrichmusterUndRueckwaerts) {
-    for (const auto& z : Spalten(Feld(Datei, "Strichmuster"))) {
+    for (const auto& z : Spalten(Feld(Kurven, "Strichmuster"))) {
         Phasenlaengen muster;
         std::istringstream(z[0]) >> muster[0] >> muster[1] >> muster[2] >> muster[3];
         Zeichnung zeichnung{.Dialog = {.Clipaktiv = false}};
@@ -241,4 +255,85 @@ TEST(Sehnen, BezierKurven) {
     EXPECT_EQ(Beziersehnen(0, 0, 1e16, 1e16, 2e16, 0, 1).size(), 500u);
     // A straight one is one line.
     EXPECT_EQ(Beziersehnen(0, 0, 1, 0, 5, 0, 0.1).size(), 1u);
+}
+
+TEST(Formel, WerteMitVorrangAssoziativitaetUndFunktionen) {
+    for (const auto& z : Spalten(Feld(Formeln, "Werte"))) {
+        Geparst e(z[0]);
+        ASSERT_TRUE(e.baum) << z[0] << ": code " << e.code << " at " << e.stelle;
+        const Extended w = FormelAuswerten(e.baum.get(), Zahl(z[1]), Zahl(z[2]));
+        EXPECT_NEAR(w, Zahl(z[3]), Zahl(z[4])) << z[0];
+    }
+    for (const auto& z : Spalten(Feld(Formeln, "Hyperbelfunktionen"))) {
+        Geparst e(z[0]);
+        RechenflagsLoeschen();
+        const Extended w = FormelAuswerten(e.baum.get(), 0, 0);
+        EXPECT_FALSE(Rechenfehler()) << z[0];
+        EXPECT_NEAR(w, Zahl(z[1]), std::fabs(Zahl(z[1])) * Zahl(z[2])) << z[0];
+    }
+    // The parity test of a huge exponent needs no integer conversion.
+    RechenflagsLoeschen();
+    EXPECT_EQ(Pwr(-1, 1e30L), 1);
+    EXPECT_FALSE(Rechenfehler());
+}
+
+TEST(Formel, FehlercodesUndStellen) {
+    for (const auto& z : Spalten(Feld(Formeln, "Syntaxfehler"))) {
+        Geparst e(z[0]);
+        EXPECT_EQ(std::tuple(!e.baum, e.code, e.stelle), std::tuple(true, std::stoi(z[1]), std::stoi(z[2])))
+            << z[0];
+    }
+    // Letters are lowered in the caller's text; the length limit and 255 cut off the rest.
+    std::string texte[] = {"SIN(T)+Pi*N", "t+1$", std::string(300, '1')};
+    int stelle = -1, code = -1;
+    const Formelbaum b[] = {FormelParsen(texte[0], 255, stelle, code),
+                            FormelParsen(texte[1], 3, stelle, code),
+                            FormelParsen(texte[2], 1000, stelle, code)};
+    EXPECT_EQ(texte[0], "sin(t)+pi*n");
+    ASSERT_TRUE(b[0] && b[1] && b[2] && stelle + code == 0);
+    EXPECT_NEAR(FormelAuswerten(b[0].get(), 1, 2), 0.8414709848078965066525L + 6.283185307179586476925L,
+                1e-15L);
+    EXPECT_EQ(FormelAuswerten(b[1].get(), 1, 0), 2);
+    EXPECT_NEAR(FormelAuswerten(b[2].get(), 0, 0), 1.1111111111111111111e254L, 1e240L);
+}
+
+TEST(Formel, RechenfehlerWerdenErkanntUndBenannt) {
+    for (const auto& z : Spalten(Feld(Formeln, "Rechenfehler"))) {
+        Geparst e(z[0]);
+        ASSERT_TRUE(e.baum) << z[0];
+        RechenflagsLoeschen();
+        const Extended w = FormelAuswerten(e.baum.get(), Zahl(z[1]), 0);
+        EXPECT_EQ(Rechenfehler() || !std::isfinite(w), !z[2].empty()) << z[0];
+        EXPECT_EQ(Fehlerquelle(e.baum.get(), Zahl(z[1]), 0), z[2]) << z[0];
+    }
+    // A missing tree or an unknown node kind is reported, not followed.
+    Formelfehler = 0;
+    EXPECT_EQ(FormelAuswerten(nullptr, 1, 1), 0);
+    EXPECT_EQ(Formelfehler, FehlenderBaum);
+    FormelKnoten k;
+    k.Knotenart = 200;
+    RechenflagsLoeschen();
+    EXPECT_TRUE(std::isnan(FormelAuswerten(&k, 0, 0)) && Rechenfehler());
+    EXPECT_EQ(Fehlerquelle(&k, 0, 0), "Fehler im Baum");
+}
+
+TEST(Musterformeln, FormeltexteDerWerkzeuge) {
+    const auto rechteck = RechteckFormeln(0, 0, 3, 2, 10);
+    // clang-format off
+    const std::pair<Formelpaar, const char*> faelle[] = {
+        {LinienFormeln(0, 0, 20, 10, 10), " 0.000 +  2.000 * t| 0.000 +  1.000 * t"},
+        // Backwards, with negative numbers in the text.
+        {LinienFormeln(20, 10, -5.5, 0, 10), " 2.000 + -2.550 * t| 1.000 + -1.000 * t"},
+        // The sides run around the outline, each starting where the last ended.
+        {rechteck[0], " 0.000 +  0.300 * t| 0.000"}, {rechteck[1], " 0.300| 0.000 +  0.200 * t"},
+        {rechteck[2], " 0.300 + -0.300 * t| 0.200"}, {rechteck[3], " 0.000| 0.200 + -0.200 * t"},
+        {BogenFormeln(10, 10, 30, 15, 10), " 1.000 +  2.000 * cos(t)| 1.000 +  2.000 * sin(t)"},
+        // A release that differs from the centre only in y: the radius is that difference.
+        {BogenFormeln(10, 10, 10, -25, 10), " 1.000 +  3.500 * cos(t)| 1.000 +  3.500 * sin(t)"}};
+    // clang-format on
+    for (const auto& [f, text] : faelle)
+        EXPECT_EQ(f.x + "|" + f.y, text);
+    // A scale of 0 or below falls back to 10.
+    EXPECT_EQ((std::array{WirksamerMassstab(4), WirksamerMassstab(0), WirksamerMassstab(-3)}),
+              (std::array{4.0, 10.0, 10.0}));
 }
