@@ -1,7 +1,7 @@
-#include "Testhilfe.h"
 #include "Aufraeumen.h"
 #include "Cairoausgaben.h"
 #include "Konverter.h"
+#include "Testhilfe.h"
 #include "files/ExportGemeinsam.h"
 #include "files/LatexExport.h"
 #include "files/PsExport.h"

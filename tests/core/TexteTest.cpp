@@ -8,6 +8,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <random>
 #include <set>
 
@@ -83,23 +84,19 @@ TEST(Format, FestkommaRundetDenGenauenWertUndGleichtPrintf) {
 
     std::mt19937_64 zufall(20240607);
     // Any bit pattern, binary fractions (ties at every digit), decimal fractions, huge and tiny.
-    const auto wert = [&](int art) -> double {
-        switch (art) {
-        case 0:
-            return std::bit_cast<double>(zufall());
-        case 1:
-            return static_cast<double>(static_cast<std::int64_t>(zufall() % 4000001) - 2000000) /
+    const std::function<double()> arten[] = {
+        [&] { return std::bit_cast<double>(zufall()); },
+        [&] {
+            return (static_cast<double>(zufall() % 4000001) - 2000000) /
                    static_cast<double>(1 << (zufall() % 14));
-        case 2:
-            return static_cast<double>(static_cast<std::int64_t>(zufall() % 20000001) - 10000000) / 1000;
-        case 3:
+        },
+        [&] { return (static_cast<double>(zufall() % 20000001) - 10000000) / 1000; },
+        [&] {
             return std::ldexp(static_cast<double>(zufall() >> 11), static_cast<int>(zufall() % 140) - 120);
-        default:
-            return std::nextafter(1e9, static_cast<double>(zufall() % 3) * 1e9);
-        }
-    };
+        },
+        [&] { return std::nextafter(1e9, static_cast<double>(zufall() % 3) * 1e9); }};
     for (int i = 0; i < 200000 && !HasFailure(); ++i) {
-        const double w = wert(i % 5);
+        const double w = arten[i % 5]();
         const int stellen = i % 7, breite = (i / 7) % 3 * 4 + 1;
         EXPECT_TRUE(std::isnan(w) || Festkomma(w, breite, stellen) == Printf(w, breite, stellen))
             << std::hexfloat << w << " %" << breite << "." << stellen
