@@ -127,7 +127,7 @@ TEST(Bearbeiten, FaelleAusDerDatei) {
     }
 }
 
-TEST(Elementspeicher, VollerSpeicherBleibtStimmig) {
+TEST(Bearbeiten, VollerSpeicherBleibtStimmigUndFlaecheAusPixeln) {
     Elementspeicher s;
     for (int i = 0; i < 32000; ++i)
         ASSERT_NE(s.NeuesElement(), nullptr);
@@ -137,9 +137,6 @@ TEST(Elementspeicher, VollerSpeicherBleibtStimmig) {
     EXPECT_EQ(std::pair(s.Anzahl(), s.Frei()), std::pair(32000, 0));
     // The store never moves its elements while it fills up.
     EXPECT_TRUE(erstes == &s[1] && s[32000].x1 == 5);
-}
-
-TEST(Auswahl, FlaecheAusPixeln) {
     // Pixel corners in any order; rows grow downwards, y upwards.
     const Pickflaeche f = FlaecheAusPixeln(Schiefe, 30, 20, 9, 50);
     EXPECT_EQ((std::array{f.xmin, f.xmax, f.ymin, f.ymax}), (std::array{-4.0, 3.0, 120.0, 130.0}));

@@ -213,22 +213,17 @@ double Abweichung(const std::vector<Kurvenstueck>& s, double W, double H, double
 
 } // namespace
 
-TEST(Sehnen, OvaleUndIhreTeile) {
-    // clang-format off
-    const struct { const char* teile; double x1, y1, x2, y2; } faelle[] = {
-        // The whole oval is closed; a half and a quarter run between the points on its axes.
-        {"", 20, -5, 20, -5}, {"t", 20, 0, -20, 0}, {"b", -20, 0, 20, 0}, {"l", 0, 10, 0, -10},
-        {"rt", 20, 0, 0, 10}, {"bl", -20, 0, 0, -10}, {"tr", 20, 0, 0, 10},
-    };
-    // clang-format on
-    for (const auto& f : faelle) {
-        const auto s = Ovalsehnen(0, 0, 40, -20, 5, f.teile, 1);
-        ASSERT_TRUE(Zusammenhaengend(s)) << f.teile;
-        EXPECT_LT(Abweichung(s, 20, 10, 5), 1e-9) << f.teile;
-        EXPECT_LT(std::hypot(s.front().x1 - f.x1, s.front().y1 - f.y1) +
-                      std::hypot(s.back().x2 - f.x2, s.back().y2 - f.y2),
+TEST(Sehnen, OvaleUndBezierkurven) {
+    for (const auto& z : Spalten(Feld(Kurven, "Ovale"))) {
+        const auto s = Ovalsehnen(0, 0, 40, -20, 5, z[0], 1);
+        double x1, y1, x2, y2;
+        std::istringstream(z[1]) >> x1 >> y1 >> x2 >> y2;
+        ASSERT_TRUE(Zusammenhaengend(s)) << z[0];
+        EXPECT_LT(Abweichung(s, 20, 10, 5), 1e-9) << z[0];
+        EXPECT_LT(std::hypot(s.front().x1 - x1, s.front().y1 - y1) +
+                      std::hypot(s.back().x2 - x2, s.back().y2 - y2),
                   1e-9)
-            << f.teile;
+            << z[0];
     }
     // Sides as one chord each, corners of about the chord length: 4 + 4 * ceil(pi/2 * 5).
     EXPECT_EQ(Ovalsehnen(0, 0, 40, 20, 5, "", 1).size(), 4u + 4 * 8);
@@ -238,14 +233,11 @@ TEST(Sehnen, OvaleUndIhreTeile) {
     EXPECT_EQ(rund.size(), 2u + 4 * 16);
     // A tiny chord length or a huge oval still gives a bounded number of chords.
     EXPECT_EQ(Ovalsehnen(0, 0, 1e16, 1e16, 1e15, "tr", 1e-9).size(), 502u);
-}
-
-TEST(Sehnen, BezierKurven) {
+    // A Bézier curve: its chords on the curve y = 2 * x * (1 - x / 10), its top at (5, 5).
     const auto s = Beziersehnen(0, 0, 5, 10, 10, 0, 1);
     ASSERT_TRUE(Zusammenhaengend(s));
     EXPECT_EQ(s.size(), 23u); // the control polygon is 2 * sqrt(125) long
     EXPECT_TRUE(s.front().x1 == 0 && s.front().y1 == 0 && s.back().x2 == 10 && s.back().y2 == 0);
-    // Every point lies on the curve y = 2 * x * (1 - x / 10), its top at (5, 5).
     for (const Kurvenstueck& k : s)
         EXPECT_NEAR(k.y2, 2 * k.x2 * (1 - k.x2 / 10), 1e-9);
     EXPECT_TRUE(Beziersehnen(3, 3, 3, 3, 3, 3, 1).empty());

@@ -49,10 +49,7 @@ class Protokoll : public Meldungen {
     }
 };
 
-// Elements as lines, the form of the case files: kind, class, position, then second point and
-// width, diameter ("*" when filled) and width, or alignment and «text»; a colour other than
-// black after "#"; "p", "d", "k" for picked, deleted, candidate. Rounding noise below 1e-9
-// shows as 0.
+// Elements as lines, the form of the case files (their heads tell it); rounding noise shows as 0.
 inline std::string Elementzeilen(const Elementspeicher& s) {
     const auto w = [](double v) { return std::abs(v) < 1e-9 && v != 0 ? 0.0 : v; };
     std::ostringstream o;
@@ -148,10 +145,9 @@ struct Ordner {
     }
 };
 
-// The cases of a file under tests/data/faelle. "### name" starts a case, "--- feld" a field whose
-// value is the lines up to the next marker, each ended by a line break, blank lines at its end
-// left out. In a value "^^" and two hex digits stand for that byte, "^^" at a line's end for no
-// line break. The name is the field "###".
+// The cases of a case file: "### name" starts a case (its name is the field "###"), "--- feld" a
+// field: the lines up to the next marker, each ended by a line break, without blank lines at
+// the end; "^^" and two hex digits stand for that byte, "^^" at a line's end for no break.
 using Fall = std::map<std::string, std::string>;
 
 inline std::vector<Fall> Faelle(const std::string& datei) {

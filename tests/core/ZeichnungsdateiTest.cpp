@@ -287,7 +287,7 @@ TEST(Makrodatei, NurGewaehlteGeschriebenEinfuegenVerschiebtNurDieLagen) {
     EXPECT_EQ(DateiInhalt(o.Datei("m.vkm")), b);
 }
 
-TEST(Makrodatei, LeerVollUndBeschaedigt) {
+TEST(Makrodatei, LeerVollBeschaedigtUndOhnePlatz) {
     // An empty macro is fine, and so is one that fills a whole drawing.
     EXPECT_TRUE(MakroAus(Bau().I32(0).F64(1).F64(2).b).Elemente.empty());
     Bau voll;
@@ -327,21 +327,19 @@ TEST(Makrodatei, LeerVollUndBeschaedigt) {
     Makro m;
     EXPECT_FALSE(MakroLesenDatei(o.pfad.string(), m, p));
     EXPECT_EQ(p.Texte(), o.pfad.string() + ": Die Datei lässt sich nicht öffnen (Is a directory).\n");
-}
-
-TEST(Makrodatei, VolleZeichnungNimmtNichtsAuf) {
+    // A drawing without room for the whole macro takes nothing of it.
     Makro makro{.Elemente = {TElement{}, TElement{.Art = Kreis}}};
     Zeichnung z;
-    for (int i = 0; i < MaxElemente - 1; ++i)
+    for (int i = 0; i < 31999; ++i)
         z.Elemente.NeuesElement();
-    Protokoll p;
+    p.liste.clear();
     EXPECT_EQ(MakroEinfuegen(z, makro, 0, 0, p), 0);
-    EXPECT_TRUE(z.Elemente.Anzahl() == MaxElemente - 1 && !z.Geaendert);
+    EXPECT_TRUE(z.Elemente.Anzahl() == 31999 && !z.Geaendert);
     EXPECT_EQ(p.Texte(), "Das Macro hat 2 Elemente, die Zeichnung hat nur noch Platz für 1: es wurde "
                          "nichts eingefügt.\n");
-    z.Elemente.Kuerzen(MaxElemente - 2);
-    EXPECT_EQ(MakroEinfuegen(z, makro, 0, 0, p), MaxElemente - 1);
-    EXPECT_EQ(z.Elemente[MaxElemente].Art, Kreis);
+    z.Elemente.Kuerzen(31998);
+    EXPECT_EQ(MakroEinfuegen(z, makro, 0, 0, p), 31999);
+    EXPECT_EQ(z.Elemente[32000].Art, Kreis);
 }
 
 TEST(Makrodatei, MakroZurTaste) {
