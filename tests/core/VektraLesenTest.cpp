@@ -15,20 +15,22 @@ struct Import {
     Importergebnis e;
 };
 
-// Reads `text` into `i.z` after what it holds, with a fresh protocol. Whatever the input, the store then
-// holds only well-formed elements, the result counts them and the errors, and every message names a line of
-// the input or none.
-void Lesen(Import& i, const std::string& text) {
-    const int vorher = i.z.Elemente.Anzahl();
-    i.p.liste.clear();
+// Reads `text` into a drawing that holds `vorher` lines already. Whatever the input, the store
+// then holds only well-formed elements, the result counts them and the errors, and every message
+// names a line of the input or none.
+const Import& Lesen(const std::string& text, int vorher = 0) {
+    static Import i; // one for every read, as a new drawing reserves its whole store
+    std::tie(i.z.Dialog, i.p.liste) = std::pair(Dialogwerte(), std::vector<Meldung>());
+    i.z.Elemente.AllesLoeschen();
+    for (int n = 0; n < vorher; ++n)
+        NeuerStrich(i.z, 0, 0, 1, 1);
     std::istringstream ein(text);
     i.e = VektraLesen(ein, i.z, i.p);
     EXPECT_EQ(i.e.neueElemente, i.z.Elemente.Anzahl() - vorher);
     for (const TElement& el : i.z.Elemente)
         EXPECT_TRUE(el.Art <= Pfeilspitze &&
                     (el.Ebene == EbeneLinie || el.Ebene == EbeneKreis || el.Ebene == EbeneText) &&
-                    el.Text.size() <= MaxTextLaenge && el.Ausrichtung.size() <= 2 && el.Breite >= 0 &&
-                    el.Breite <= 2);
+                    el.Text.size() <= 255 && el.Ausrichtung.size() <= 2 && el.Breite >= 0 && el.Breite <= 2);
     const int zeilen = 1 + static_cast<int>(std::ranges::count(text, '\n'));
     int fehler = 0;
     for (const Meldung& m : i.p.liste) {
@@ -36,11 +38,6 @@ void Lesen(Import& i, const std::string& text) {
         fehler += m.text.starts_with("ungültiger Format") || m.text.starts_with("Typumwandlungsfehler");
     }
     EXPECT_EQ(fehler, i.e.Fehler);
-}
-
-Import Gelesen(const std::string& text) {
-    Import i;
-    Lesen(i, text);
     return i;
 }
 
@@ -56,11 +53,8 @@ std::string MitZeilen(const Protokoll& p) {
 
 TEST(VektraLesen, FaelleAusDerDatei) {
     for (Fall f : Faelle(VEKTRA_TESTDATA "/faelle/lesen.txt")) {
-        Import i;
         const int vorher = std::atoi(f["vorher"].c_str());
-        for (int n = 0; n < vorher; ++n)
-            NeuerStrich(i.z, 0, 0, 1, 1);
-        Lesen(i, f["ein"]);
+        const Import& i = Lesen(f["ein"], vorher);
         Elementspeicher neu;
         for (int n = vorher + 1; n <= i.z.Elemente.Anzahl(); ++n)
             *neu.NeuesElement() = i.z.Elemente[n];
@@ -80,7 +74,7 @@ TEST(VektraLesen, FaelleAusDerDatei) {
 
 TEST(VektraLesen, OvaleUndBezierkurvenAlsLinienzuege) {
     // The oval's corners are at most 20 pt round: 20 / 72.27 * 25.4 mm.
-    const Import i = Gelesen("\\put(10,10){\\oval(40,20)[t]}\n\\qbezier(0,0)(5,10)(10,0)\n");
+    const Import i = Lesen("\\put(10,10){\\oval(40,20)[t]}\n\\qbezier(0,0)(5,10)(10,0)\n");
     double eckeX = 0;
     int kurve = 0;
     for (const TElement& e : i.z.Elemente) {
@@ -108,34 +102,28 @@ TEST(VektraLesenRobust, ZufaelligeEingabenBringenNurHeileElemente) {
         zustand = zustand * 6364136223846793005ULL + 1442695040888963407ULL;
         return static_cast<std::uint32_t>(zustand >> 33) % grenze;
     };
-    Import i;
     for (int runde = 0; runde < 1500 && !HasFailure(); ++runde) {
         std::string text;
         for (std::uint32_t n = naechste(400); n > 0; --n)
             text += naechste(4) == 0 ? std::string(1, static_cast<char>(naechste(256)))
                                      : stuecke[naechste(static_cast<std::uint32_t>(stuecke.size()))];
-        i.z.Elemente.AllesLoeschen();
-        Lesen(i, text);
+        Lesen(text);
         if (HasFailure()) ADD_FAILURE() << "Eingabe " << runde << ": " << testing::PrintToString(text);
     }
 }
 
 TEST(VektraLesenRobust, AbgeschnitteneDateiAnJederStelle) {
     const std::string voll = DateiInhalt(VEKTRA_TESTDATA "/beispiel.vkx");
-    Import i;
-    for (std::size_t n = 0; n <= voll.size() && !HasFailure(); ++n) {
-        i.z.Elemente.AllesLoeschen();
-        Lesen(i, voll.substr(0, n));
-        EXPECT_LE(i.z.Elemente.Anzahl(), 11);
-    }
+    for (std::size_t n = 0; n <= voll.size() && !HasFailure(); ++n)
+        EXPECT_LE(Lesen(voll.substr(0, n)).z.Elemente.Anzahl(), 11);
 }
 
 TEST(VektraLesenRobust, RiesigeZahlenZeilenUndNullbytes) {
     const std::string ziffern(100000, '7');
-    const Import i = Gelesen("\\put(" + ziffern + ",2){\\circle{" + ziffern + "." + ziffern + "}}\n" +
-                             std::string(1 << 20, 'a') + "\n\\put(" + std::string(1 << 20, ' ') +
-                             "1,2){\\circle{3}}\n" + "\\put(1,2){\\makebox(0,0){" + std::string(1000, 'x') +
-                             "}}\n" + "\\put(1,2){\\makebox(0,0){a\0b}}\n"s + "\\put(\0,2){\\circle{3}}\n"s);
+    const Import i = Lesen("\\put(" + ziffern + ",2){\\circle{" + ziffern + "." + ziffern + "}}\n" +
+                           std::string(1 << 20, 'a') + "\n\\put(" + std::string(1 << 20, ' ') +
+                           "1,2){\\circle{3}}\n" + "\\put(1,2){\\makebox(0,0){" + std::string(1000, 'x') +
+                           "}}\n" + "\\put(1,2){\\makebox(0,0){a\0b}}\n"s + "\\put(\0,2){\\circle{3}}\n"s);
     const Elementspeicher& s = i.z.Elemente;
     // The NUL in place of a number is reported; the line after it then reads no command.
     ASSERT_EQ(s.Anzahl(), 4);
@@ -157,14 +145,14 @@ TEST(VektraLesenRobust, TiefeVerschachtelung) {
         return t;
     };
     // A hundred \put inside one another are read; deeper ones are passed over.
-    Import i = Gelesen(mal(100, "\\put(1,1){") + "\\circle{1}" + mal(100, "}"));
+    Import i = Lesen(mal(100, "\\put(1,1){") + "\\circle{1}" + mal(100, "}"));
     EXPECT_EQ(Elementzeilen(i.z.Elemente) + MitZeilen(i.p), "2 5 100,100 1 1\n");
-    i = Gelesen(mal(20000, "\\put(1,1){") + "\\circle{1}" + mal(20000, "}"));
+    i = Lesen(mal(20000, "\\put(1,1){") + "\\circle{1}" + mal(20000, "}"));
     EXPECT_EQ(Elementzeilen(i.z.Elemente) + MitZeilen(i.p),
               "Nicht gelesene Befehle übersprungen, Zeilen: 1\n");
     // Groups beyond those that keep their state still end where they end.
-    i = Gelesen(mal(20000, "{") + "\\color{red}" + mal(20000, "}") + "\\circle{1}" +
-                mal(20000, "{\\color{red}") + mal(20000, "}") + "\\circle{1}");
+    i = Lesen(mal(20000, "{") + "\\color{red}" + mal(20000, "}") + "\\circle{1}" +
+              mal(20000, "{\\color{red}") + mal(20000, "}") + "\\circle{1}");
     EXPECT_EQ(Elementzeilen(i.z.Elemente), "2 5 0,0 1 1\n2 5 0,0 1 1\n");
 }
 
