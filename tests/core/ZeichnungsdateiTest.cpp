@@ -180,11 +180,11 @@ TEST(Zeichnungsdatei, FehlerhafteInhalteAbgelehnt) {
             .F64(0)
             .Txt("cc")
             .I32(laenge)
-            .Txt((std::string(255, 'a') + std::string(745, 'b')).substr(0, n));
+            .Txt((std::string(255, 'a') + std::string(n, 'b')).substr(0, n));
         return b.Satz(Kreis, 0, 5).F64(1).F64(2).F64(3).I16(1).U8(1).b;
     };
-    // Characters beyond 255 are dropped and the next record is read at its place.
-    for (std::int32_t n : {0, 255, 256, 1000}) {
+    // Characters beyond 255 are dropped, also across a block, and the next record read at its place.
+    for (std::int32_t n : {0, 255, 256, 1000, 70000}) {
         const Zeichnung z = Lesen(mitText(n, static_cast<std::size_t>(n))).first;
         EXPECT_EQ(z.Elemente[1].Text, std::string(static_cast<std::size_t>(std::min(n, 255)), 'a'));
         EXPECT_TRUE(z.Elemente[2].Art == Kreis && z.Elemente[2].y1 == 2 && z.Elemente[2].gefuellt) << n;
