@@ -111,7 +111,7 @@ TEST(Vorschau, TexteNachAusrichtung) {
     // Two ticks well away from the text mark the reference point: a red one above it gives the
     // column, a blue one left of it the row. The green text must lie on the side its alignment
     // names. The text is stored as cp1252 bytes.
-    for (const std::string a : {"tl", "br", "cc", "c"}) {
+    for (const std::string a : {"tr", "bl", "cc", "c"}) {
         Zeichnung z;
         NeuerStrich(z, 0, 8, 0, 12, 0, 0x0000FF);
         NeuerStrich(z, -30, 0, -25, 0, 0, 0xFF0000);
