@@ -1,17 +1,18 @@
 #pragma once
 #include "Elementbau.h"
-#include "curves/Kurve.h"
 #include "model/Zeichnung.h"
 #include "text/Meldungen.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -48,16 +49,59 @@ class Protokoll : public Meldungen {
     }
 };
 
-// Each element as `teil` writes it, each followed by a blank.
-template <class Teil> std::string Je(const Elementspeicher& s, Teil teil) {
-    std::string t;
-    for (const TElement& e : s)
-        t += teil(e) + " ";
-    return t;
+// Elements as lines, the form of the case files (their heads tell it); rounding noise shows as 0.
+inline std::string Elementzeilen(const Elementspeicher& s) {
+    const auto w = [](double v) { return std::abs(v) < 1e-9 && v != 0 ? 0.0 : v; };
+    std::ostringstream o;
+    for (const TElement& e : s) {
+        o << int(e.Art) << " " << e.Ebene << " " << w(e.x1) << "," << w(e.y1) << " ";
+        if (e.istStrich())
+            o << w(e.x2) << "," << w(e.y2) << " " << e.Breite;
+        else if (e.Art == Kreis)
+            o << e.Durchmesser << (e.gefuellt ? "* " : " ") << e.Breite;
+        else
+            o << e.Ausrichtung << " «" << e.Text << "»";
+        if (e.Farbe != 0) o << " #" << std::hex << e.Farbe << std::dec;
+        o << (e.gepickt ? " p" : "") << (e.geloescht ? " d" : "") << (e.Kandidat ? " k" : "") << "\n";
+    }
+    return o.str();
 }
 
+// Appends the elements of such lines to `s`.
+inline void ElementeAnhaengen(Elementspeicher& s, const std::string& zeilen) {
+    std::istringstream ein(zeilen);
+    for (std::string zeile; std::getline(ein, zeile);) {
+        TElement& e = *s.NeuesElement();
+        if (const auto auf = zeile.find("«"), zu = zeile.find("»"); auf != std::string::npos) {
+            e.TextSetzen(zeile.substr(auf + 2, zu - auf - 2));
+            zeile.erase(auf, zu + 2 - auf);
+        }
+        std::ranges::replace(zeile, ',', ' ');
+        std::istringstream w(zeile);
+        int art = 0;
+        w >> art >> e.Ebene >> e.x1 >> e.y1;
+        e.Art = static_cast<std::uint8_t>(art);
+        std::string d;
+        if (e.istStrich())
+            w >> e.x2 >> e.y2 >> e.Breite;
+        else if (art == Kreis)
+            w >> d >> e.Breite, e.Durchmesser = std::stod(d), e.gefuellt = d.ends_with('*');
+        else
+            w >> e.Ausrichtung;
+        for (std::string m; w >> m;)
+            if (m[0] == '#')
+                e.Farbe = std::stoi(m.substr(1), nullptr, 16);
+            else
+                e.gepickt |= m == "p", e.geloescht |= m == "d", e.Kandidat |= m == "k";
+    }
+}
+
+// The width classes of the elements, between blanks.
 inline std::string Breiten(const Elementspeicher& s) {
-    return Je(s, [](const TElement& e) { return std::to_string(e.Breite); });
+    std::string t;
+    for (const TElement& e : s)
+        t += (t.empty() ? "" : " ") + std::to_string(e.Breite);
+    return t;
 }
 
 // Builds file bytes by hand, little-endian.
@@ -83,13 +127,6 @@ struct Bau {
     }
 };
 
-inline std::string Zeilen(const std::vector<std::string>& zeilen) {
-    std::string s;
-    for (const auto& z : zeilen)
-        s += z + "\r\n";
-    return s;
-}
-
 inline std::string DateiInhalt(const std::string& pfad) {
     std::ifstream ein(pfad, std::ios::binary);
     return {std::istreambuf_iterator<char>(ein), {}};
@@ -108,26 +145,59 @@ struct Ordner {
     }
 };
 
-inline Kurvenparameter Parameter(std::string x, std::string y, std::string t0 = "0", std::string t1 = "1") {
-    return {.xText = x, .yText = y, .t0Text = t0, .t1Text = t1};
+// The cases of a case file: "### name" starts a case (its name is the field "###"), "--- feld" a
+// field: the lines up to the next marker, each ended by a line break, without blank lines at
+// the end; "^^" and two hex digits stand for that byte, "^^" at a line's end for no break.
+using Fall = std::map<std::string, std::string>;
+
+inline std::vector<Fall> Faelle(const std::string& datei) {
+    std::ifstream ein(datei);
+    std::vector<Fall> faelle;
+    std::string* wert = nullptr;
+    for (std::string zeile; std::getline(ein, zeile);)
+        if (zeile.starts_with("### "))
+            faelle.push_back({{"###", zeile.substr(4)}}), wert = nullptr;
+        else if (zeile.starts_with("--- "))
+            wert = &faelle.back()[zeile.substr(4)];
+        else if (wert)
+            *wert += zeile + "\n";
+    for (Fall& f : faelle)
+        for (auto& [feld, w] : f) {
+            while (w.ends_with("\n\n") || w == "\n")
+                w.pop_back();
+            std::string klar;
+            for (std::size_t i = 0; i < w.size(); ++i)
+                if (w.compare(i, 3, "^^\n") == 0)
+                    i += 2;
+                else if (w.compare(i, 2, "^^") == 0)
+                    klar += static_cast<char>(std::stoi(w.substr(i + 2, 2), nullptr, 16)), i += 3;
+                else
+                    klar += w[i];
+            w = klar;
+        }
+    EXPECT_FALSE(faelle.empty()) << datei;
+    return faelle;
 }
 
-inline Kurvenparameter Fest(Kurvenparameter p, double deltat) {
-    return p.Kontrollart = KontrolleKeine, p.Deltat = deltat, p;
+// The field `feld` of the case `name` in the case file `datei`.
+inline std::string Feld(const std::string& datei, const std::string& name,
+                        const std::string& feld = "faelle") {
+    for (Fall f : Faelle(datei))
+        if (f["###"] == name) return f[feld];
+    ADD_FAILURE() << datei << ": " << name;
+    return {};
 }
 
-// One run: the messages, how it ended (nothing when the preparation failed) and the chords.
-struct Kurvenlauf {
-    Protokoll r;
-    Kurvenplotter k;
-    Kurvenparameter p;
-    std::optional<Kurvenende> ende;
-    const std::vector<Kurvenstueck>& s = k.Stuecke();
-    explicit Kurvenlauf(Kurvenparameter par) : p(std::move(par)) {
-        k.KurveVorbereiten(p, r);
-        k.StueckeLeeren();
-        if (!p.Fehler) ende = k.KurveBerechnen(r);
+// The lines of a table field, each split at "|".
+inline std::vector<std::vector<std::string>> Spalten(const std::string& feld) {
+    std::vector<std::vector<std::string>> zeilen;
+    std::istringstream ein(feld);
+    for (std::string zeile; std::getline(ein, zeile);) {
+        zeilen.emplace_back(1);
+        for (char c : zeile)
+            c == '|' ? (void)zeilen.back().emplace_back() : zeilen.back().back().push_back(c);
     }
-};
+    return zeilen;
+}
 
 } // namespace testhilfe

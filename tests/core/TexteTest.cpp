@@ -1,26 +1,48 @@
 #include "text/Texte.h"
+#include "Testhilfe.h"
 #include "text/Cp1252.h"
 #include "text/Format.h"
+#include "text/Sprachdatei.h"
 
-#include <gtest/gtest.h>
-
-#include <optional>
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <random>
 #include <set>
-#include <string>
 
-using namespace vektra;
+using namespace testhilfe;
+using namespace std::string_literals;
 
-TEST(Texte, SchluesselEindeutig) {
-    std::set<std::string> alle;
-    for (const auto& e : Texteintraege()) {
-        EXPECT_TRUE(alle.insert(e.schluessel).second) << e.schluessel << " appears twice";
-        EXPECT_STRNE(e.eingebaut, e.schluessel) << e.schluessel;
-    }
-    // An unknown key shows itself rather than nothing.
-    EXPECT_EQ(T("gibtsnicht"), "gibtsnicht");
+namespace {
+
+const std::string Datei = VEKTRA_TESTDATA "/faelle/texte.txt";
+
+// What printf makes of the value, with "." whatever the C library's locale.
+std::string Printf(double wert, int breite, int stellen) {
+    char puffer[512];
+    std::snprintf(puffer, sizeof puffer, "%*.*f", breite, stellen, wert);
+    std::string s = puffer;
+    std::ranges::replace(s, ',', '.');
+    return s;
 }
 
-TEST(Texte, FormatierenUndGanzzahlen) {
+// Every test leaves the built-in texts behind.
+class Sprachdatei : public testing::Test {
+  protected:
+    void TearDown() override { TexteZuruecksetzen(); }
+};
+
+} // namespace
+
+TEST(Texte, SchluesselEindeutigUndFormatieren) {
+    std::set<std::string> alle;
+    for (const auto& e : Texteintraege())
+        EXPECT_TRUE(alle.insert(e.schluessel).second && e.eingebaut != std::string(e.schluessel))
+            << e.schluessel;
+    // An unknown key shows itself rather than nothing.
+    EXPECT_EQ(T("gibtsnicht"), "gibtsnicht");
     // Placeholders beyond the values, or of the wrong kind, stay literal; "%n" is no placeholder.
     // clang-format off
     const std::tuple<const char*, std::vector<Formatwert>, const char*> faelle[] = {
@@ -29,20 +51,14 @@ TEST(Texte, FormatierenUndGanzzahlen) {
     // clang-format on
     for (const auto& [muster, werte, text] : faelle)
         EXPECT_EQ(Formatieren(muster, werte), text) << muster;
-
-    // clang-format off
-    const std::pair<const char*, std::optional<std::int32_t>> zahlen[] = {{" 12 ", 12}, {"+7", 7},
-        {"-2147483648", INT32_MIN}, {"2147483647", INT32_MAX}, {"2147483648", {}}, {"-2147483649", {}},
-        {"1.5", {}}, {"", {}}, {"0x10", {}}};
-    // clang-format on
-    for (const auto& [text, erwartet] : zahlen) {
+    for (const auto& z : Spalten(Feld(Datei, "Ganzzahlen"))) {
         std::int32_t w = -5;
-        EXPECT_EQ(GanzzahlLesen(text, w), erwartet.has_value()) << text;
-        EXPECT_EQ(w, erwartet.value_or(-5)) << text;
+        EXPECT_EQ(GanzzahlLesen(z[0], w), !z[1].empty()) << z[0];
+        EXPECT_EQ(w, z[1].empty() ? -5 : std::stoi(z[1])) << z[0];
     }
 }
 
-TEST(Texte, Cp1252HinUndZurueck) {
+TEST(Texte, Cp1252UndUtf8) {
     const std::string utf8 = "Änderungen ÄÖÜäöüß € „x“";
     const std::string bytes = Utf8NachCp1252(utf8);
     EXPECT_EQ(bytes, "\xC4nderungen \xC4\xD6\xDC\xE4\xF6\xFC\xDF \x80 \x84x\x93");
@@ -53,18 +69,91 @@ TEST(Texte, Cp1252HinUndZurueck) {
         alle += static_cast<char>(b);
     EXPECT_EQ(Utf8NachCp1252(Cp1252NachUtf8(alle)), alle);
     EXPECT_EQ(Utf8NachCp1252("a→b"), "a?b");
+    for (const auto& z : Spalten(Feld(Datei, "UTF-8")))
+        EXPECT_EQ(IstUtf8(z[0]), z[1] == "1") << testing::PrintToString(z[0]);
 }
 
-TEST(Texte, GueltigesUtf8) {
-    // clang-format off
-    const std::pair<std::string, bool> faelle[] = {
-        {"", true}, {"Größe € 𝄞", true}, {"\xF4\x8F\xBF\xBF", true},
-        {"Gr\xF6\xDF" "e", false},   // cp1252
-        {"\xC0\x80", false}, {"\xE0\x80\x80", false}, // overlong
-        {"\xED\xA0\x80", false},    // surrogate
-        {"\xF4\x90\x80\x80", false}, // beyond U+10FFFF
-        {"a\xC3", false}, {"\xE2\x82", false}, {"\xC3\x28", false}};
-    // clang-format on
-    for (const auto& [text, gueltig] : faelle)
-        EXPECT_EQ(IstUtf8(text), gueltig) << testing::PrintToString(text);
+TEST(Format, FestkommaRundetDenGenauenWertUndGleichtPrintf) {
+    for (const auto& z : Spalten(Feld(Datei, "Festkomma")))
+        EXPECT_EQ(Festkomma(std::strtod(z[0].c_str(), nullptr), std::stoi(z[1]), std::stoi(z[2])), z[3])
+            << z[0];
+    std::string s = "x=";
+    FestkommaAnhaengen(s, 2.5, 5, 2);
+    FestkommaAnhaengen(s, -1.125, 0, 2);
+    EXPECT_EQ(s, "x= 2.50-1.12");
+
+    std::mt19937_64 zufall(20240607);
+    // Any bit pattern, binary fractions (ties at every digit), decimal fractions, huge and tiny.
+    const std::function<double()> arten[] = {
+        [&] { return std::bit_cast<double>(zufall()); },
+        [&] {
+            return (static_cast<double>(zufall() % 4000001) - 2000000) /
+                   static_cast<double>(1 << (zufall() % 14));
+        },
+        [&] { return (static_cast<double>(zufall() % 20000001) - 10000000) / 1000; },
+        [&] {
+            return std::ldexp(static_cast<double>(zufall() >> 11), static_cast<int>(zufall() % 140) - 120);
+        },
+        [&] { return std::nextafter(1e9, static_cast<double>(zufall() % 3) * 1e9); }};
+    for (int i = 0; i < 200000 && !HasFailure(); ++i) {
+        const double w = arten[i % 5]();
+        const int stellen = i % 7, breite = (i / 7) % 3 * 4 + 1;
+        EXPECT_TRUE(std::isnan(w) || Festkomma(w, breite, stellen) == Printf(w, breite, stellen))
+            << std::hexfloat << w << " %" << breite << "." << stellen
+            << "f: " << Festkomma(w, breite, stellen);
+    }
+}
+
+TEST_F(Sprachdatei, FehlendeSchluesselLeerenIhrenText) {
+    const std::map<Anwendung, std::string> leer{{Anwendung::Wert, ""},
+                                                {Anwendung::LeerPlusWert, " "},
+                                                {Anwendung::WertPlusLeer, " "},
+                                                {Anwendung::DreiLeerUmWert, "      "}};
+    // An empty file, one without the section, and one that sets only s12.
+    for (const char* datei : {"", "s12=Lines\r\n[Other]\r\ns12=Lines\r\n", "[Language]\r\ns12=Lines\r\n"}) {
+        SpracheAnwenden(datei);
+        const bool mitS12 = std::string_view(datei).starts_with("[Language]");
+        for (const auto& e : Texteintraege()) {
+            const std::string k = e.schluessel;
+            const bool eingebaut = k.starts_with("v.") || k == "sn" || k == "sj";
+            EXPECT_EQ(T(k), eingebaut              ? e.eingebaut
+                            : k == "s12" && mitS12 ? "Lines"
+                                                   : leer.at(e.anwendung))
+                << k << " in " << datei;
+        }
+        TexteZuruecksetzen();
+    }
+}
+
+TEST_F(Sprachdatei, ZeilenSchluesselWerteKodierungUndLaenge) {
+    SpracheAnwenden(Feld(Datei, "Sprachdatei", "datei"));
+    for (const auto& z : Spalten(Feld(Datei, "Sprachdatei", "texte")))
+        EXPECT_EQ(T(z[0]), z[1]) << z[0];
+    const std::string lang(2000, 'x');
+    std::string umlaute;
+    for (int i = 0; i < 2000; ++i)
+        umlaute += "ä";
+    SpracheAnwenden("[Language]\ns12=L\xe4nge \x80\ns13=Länge €\ns14=\xc3\nsn=\xc4rger\ns15=" + lang +
+                    "\ns16=" + umlaute + "\ns17=\xed\xa0\x80\ns18=\xc0\xaf");
+    // cp1252 unless valid UTF-8: a surrogate and an overlong form are not. At most 1023 characters.
+    EXPECT_EQ((std::array{T("s12"), T("s13"), T("s14"), T("sn"), T("s17"), T("s18")}),
+              (std::array<std::string, 6>{"Länge €", "Länge €", "Ã", "Ä", "í\xc2\xa0€", "À¯"}));
+    EXPECT_EQ(T("s15"), lang.substr(0, 1023));
+    EXPECT_EQ(T("s16"), umlaute.substr(0, 2 * 1023));
+}
+
+TEST_F(Sprachdatei, FormattexteBleibenSicherUndDateiLaden) {
+    const std::map<std::string, std::vector<Formatwert>> werte{{"s59", {-1LL, 200LL, -1LL, 200LL}},
+                                                               {"s62", {"Division durch 0"s, 3LL, 0.5}}};
+    for (const auto& z : Spalten(Feld(Datei, "Formattexte"))) {
+        SpracheAnwenden("[Language]\n" + z[0] + "=" + z[1]);
+        EXPECT_EQ(Formatieren(T(z[0]), werte.at(z[0])), z[2]) << z[0] << "=" << z[1];
+    }
+    TexteZuruecksetzen();
+    Ordner o;
+    EXPECT_FALSE(SpracheLaden(o.Datei("fehlt.dat")) || SpracheLaden(o.pfad.string()));
+    EXPECT_EQ(T("s12"), "Linien zeichnen ");
+    o.Ablegen("language.dat", "[Language]\r\ns12=Lines\r\n");
+    EXPECT_TRUE(SpracheLaden(o.Datei("language.dat")));
+    EXPECT_EQ(T("s12") + "|" + T("s13"), "Lines|");
 }

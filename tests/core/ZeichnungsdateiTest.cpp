@@ -1,7 +1,7 @@
 #include "files/Zeichnungsdatei.h"
 #include "Testhilfe.h"
+#include "files/Makrodatei.h"
 
-#include <algorithm>
 #include <sstream>
 
 using namespace testhilfe;
@@ -9,10 +9,12 @@ using namespace std::string_literals;
 
 namespace {
 
+const std::string Texte = VEKTRA_TESTDATA "/faelle/texte.txt";
+
 Bau Anfang(std::string_view tag, std::int32_t anzahl) {
-    const KopfsatzBild bild = Kopfsatz().Packen();
+    const KopfsatzBild kopf = Kopfsatz().Packen();
     Bau b;
-    b.I32(static_cast<std::int32_t>(tag.size())).Txt(tag).Txt(std::string(bild.begin(), bild.end()));
+    b.I32(static_cast<std::int32_t>(tag.size())).Txt(tag).Txt(std::string(kopf.begin(), kopf.end()));
     return b.I32(anzahl);
 }
 
@@ -28,6 +30,25 @@ std::pair<Zeichnung, std::string> Lesen(const std::string& b, Leseergebnis erwar
     std::istringstream ein(b);
     EXPECT_EQ(ZeichnungLesen(ein, e.first, e.second), erwartet) << e.second;
     return e;
+}
+
+std::string MakroBytes(const Zeichnung& z, double rx, double ry, int anzahl) {
+    std::ostringstream aus;
+    EXPECT_EQ(MakroSchreiben(aus, z, rx, ry), anzahl);
+    return aus.str();
+}
+
+// Reads bytes that must be a good macro.
+Makro MakroAus(const std::string& b) {
+    Makro m;
+    std::string fehler;
+    std::istringstream ein(b);
+    EXPECT_TRUE(MakroLesen(ein, m, fehler)) << fehler;
+    return m;
+}
+
+std::string Ende(std::size_t n) {
+    return "Die Datei endet unerwartet nach " + std::to_string(n) + " Bytes.";
 }
 
 } // namespace
@@ -66,19 +87,28 @@ TEST(Zeichnungsdatei, GoldeneBytesVonKopfsatzUndJederSatzart) {
     EXPECT_EQ(Schreiben(z), b.b);
 }
 
-TEST(Zeichnungsdatei, RundreiseIstByteGleich) {
-    // Every kind, width class and flag, all alignments, extreme numbers and text lengths.
+TEST(Zeichnungsdatei, RundreiseIstByteGleichAuchUeberBlockgrenzen) {
+    // Every kind, width class and flag, all alignments, extreme numbers and text lengths; then
+    // enough long texts that records lie across every place where the reader takes the next
+    // block of the file.
     Zeichnung z = Beispielzeichnung();
     for (const char* a : {"tl", "tc", "tr", "cl", "cr", "bl", "bc"})
         NeuerText(z, 1e-300, -1e300, a, a).Kandidat = true;
     NeuerText(z, -0.0, 0, "").gepickt = true;
-    NeuerText(z, 0, 1.0 / 3, std::string(255, '\xe4'));
     NeuerKreis(z, 0, 0, 1e300, true, -1).gepickt = true;
+    for (int i = 0; i < 700; ++i) {
+        NeuerStrich(z, i, -i, i + 0.5, 1, i % 3, i);
+        NeuerText(z, 0, 1.0 / 3, std::string(255, static_cast<char>('\xe0' + i % 20)));
+    }
     z.Kopf.Pfeilwinkel = 0.3;
     const std::string erste = Schreiben(z);
     Zeichnung gelesen = Lesen(erste).first;
-    ASSERT_EQ(gelesen.Elemente.Anzahl(), z.Elemente.Anzahl());
+    EXPECT_EQ(gelesen.Elemente.Anzahl(), z.Elemente.Anzahl());
     EXPECT_EQ(Schreiben(gelesen), erste);
+    // Cut anywhere, around block boundaries too, the file is refused naming its length.
+    for (std::size_t n :
+         {std::size_t{0}, std::size_t{13}, std::size_t{65536}, std::size_t{131073}, erste.size() - 1})
+        EXPECT_EQ(Lesen(erste.substr(0, n), Leseergebnis::Fehler).second, Ende(n));
 }
 
 TEST(Zeichnungsdatei, RoheKopfsatzbytesBleibenErhalten) {
@@ -95,20 +125,14 @@ TEST(Zeichnungsdatei, RoheKopfsatzbytesBleibenErhalten) {
     b.Satz(Text, 0x00A0B0C0, 4).F64(-0.0).F64(1.0 / 3).Txt("bx").I32(3).Txt("\x80\x9f\xff");
     b.Satz(Kreis, 0, 4).F64(-0.0).F64(1.0 / 3).F64(1e-9).I16(32767).U8(0);
     b.Satz(200, 1, 2);
-
     Zeichnung z = Lesen(b.b).first;
-    EXPECT_EQ(z.Elemente[1].Ausrichtung, "bx"); // any two bytes
-    EXPECT_EQ(z.Dialog.TeXBreite[0].size(), 10u);
+    // Any two bytes of alignment; a text keeps at most ten characters.
+    EXPECT_TRUE(z.Elemente[1].Ausrichtung == "bx" && z.Dialog.TeXBreite[0].size() == 10u);
     EXPECT_EQ(Schreiben(z), b.b);
-
     // A changed text rewrites its length and characters only; a changed flag writes 0 or 1.
-    z.Dialog.Unitlength = "9";
-    z.Kopf.Snap = false;
-    std::string erwartet = b.b;
-    erwartet[14 + 24] = 1;
-    erwartet[14 + 25] = '9';
-    erwartet[14 + 97] = 0;
-    EXPECT_EQ(Schreiben(z), erwartet);
+    std::tie(z.Dialog.Unitlength, z.Kopf.Snap) = std::tuple("9", false);
+    std::tie(b.b[14 + 24], b.b[14 + 25], b.b[14 + 97]) = std::tuple(1, '9', 0);
+    EXPECT_EQ(Schreiben(z), b.b);
 }
 
 TEST(Zeichnungsdatei, AeltereFassungMit288ByteSaetzen) {
@@ -120,7 +144,6 @@ TEST(Zeichnungsdatei, AeltereFassungMit288ByteSaetzen) {
           Bau().Satz(Text, 0, 8).F64(1).F64(2).U8(2).Txt("tl").U8(5).Txt("Hallo"), Bau().Satz(9, 0, 3),
           Bau().Satz(Text, 0, 8).F64(1).F64(2).U8(1).Txt("bx").U8(0)}) // one-letter alignment
         b.Txt(satz.b).Txt(std::string(288 - satz.b.size(), '\xCC'));
-
     Zeichnung z = Lesen(b.b).first;
     ASSERT_EQ(z.Elemente.Anzahl(), 5);
     const TElement &l = z.Elemente[1], &k = z.Elemente[2];
@@ -141,16 +164,27 @@ TEST(Zeichnungsdatei, FehlerhafteInhalteAbgelehnt) {
          {std::pair{"VEKTRA42  ", -1}, {"VEKTRA42  ", 32001}, {"VEKTRA40  ", 0x7FFFFFFF}})
         EXPECT_EQ(Lesen(Anfang(tag, n).b, Leseergebnis::Fehler).second,
                   "Ungültige Elementzahl " + std::to_string(n) + " (erlaubt sind 0 bis 32000).");
+    // An empty drawing is fine, and so is a full one.
+    Bau voll = Anfang("VEKTRA42  ", MaxElemente);
+    for (int i = 0; i < MaxElemente; ++i)
+        voll.Satz(9, 0, 3);
+    EXPECT_EQ(Lesen(voll.b).first.Elemente.Anzahl() +
+                  Lesen(Anfang("VEKTRA42  ", 0).b).first.Elemente.Anzahl(),
+              MaxElemente);
 
     // A text record claiming `laenge` characters with `n` of them present ("a" then "b"), then a circle.
     const auto mitText = [](std::int32_t laenge, std::size_t n) {
         Bau b = Anfang("VEKTRA42  ", 2);
-        b.Satz(Text, 0, 8).F64(0).F64(0).Txt("cc").I32(laenge);
-        b.Txt((std::string(255, 'a') + std::string(745, 'b')).substr(0, n));
+        b.Satz(Text, 0, 8)
+            .F64(0)
+            .F64(0)
+            .Txt("cc")
+            .I32(laenge)
+            .Txt((std::string(255, 'a') + std::string(n, 'b')).substr(0, n));
         return b.Satz(Kreis, 0, 5).F64(1).F64(2).F64(3).I16(1).U8(1).b;
     };
-    // Characters beyond 255 are dropped and the next record is read at its place.
-    for (std::int32_t n : {0, 255, 256, 1000}) {
+    // Characters beyond 255 are dropped, also across a block, and the next record read at its place.
+    for (std::int32_t n : {0, 255, 256, 1000, 70000}) {
         const Zeichnung z = Lesen(mitText(n, static_cast<std::size_t>(n))).first;
         EXPECT_EQ(z.Elemente[1].Text, std::string(static_cast<std::size_t>(std::min(n, 255)), 'a'));
         EXPECT_TRUE(z.Elemente[2].Art == Kreis && z.Elemente[2].y1 == 2 && z.Elemente[2].gefuellt) << n;
@@ -159,131 +193,167 @@ TEST(Zeichnungsdatei, FehlerhafteInhalteAbgelehnt) {
               "Element 1 hat die ungültige Textlänge -1.");
     // A length that runs past the end takes the circle for characters and then meets the end.
     for (std::int32_t n : {1300, 0x7FFFFFFF})
-        EXPECT_EQ(Lesen(mitText(n, 300), Leseergebnis::Fehler).second,
-                  "Die Datei endet unerwartet nach " + std::to_string(182 + 34 + 300 + 39) + " Bytes.");
-    // An empty drawing is fine, and so is a full one.
-    EXPECT_EQ(Lesen(Anfang("VEKTRA42  ", 0).b).first.Elemente.Anzahl(), 0);
-    Bau voll = Anfang("VEKTRA42  ", MaxElemente);
-    for (int i = 0; i < MaxElemente; ++i)
-        voll.Satz(9, 0, 3);
-    EXPECT_EQ(Lesen(voll.b).first.Elemente.Anzahl(), MaxElemente);
+        EXPECT_EQ(Lesen(mitText(n, 300), Leseergebnis::Fehler).second, Ende(182 + 34 + 300 + 39));
     // A stream that fails while it is read gives the read error, never a drawing.
     struct Bricht : std::streambuf {
         int_type underflow() override { throw std::ios_base::failure("kaputt"); }
     } kaputt;
     std::istream ein(&kaputt);
-    Zeichnung gelesen;
-    std::string fehler;
-    EXPECT_EQ(ZeichnungLesen(ein, gelesen, fehler), Leseergebnis::Fehler);
-    EXPECT_EQ(fehler, "Lesefehler nach 0 Bytes.");
+    std::pair<Zeichnung, std::string> e;
+    EXPECT_EQ(ZeichnungLesen(ein, e.first, e.second), Leseergebnis::Fehler);
+    EXPECT_EQ(e.second, "Lesefehler nach 0 Bytes.");
 }
 
-TEST(Zeichnungsdatei, GrosseDateiUeberBlockgrenzenGelesenUndGeprueft) {
-    // Lines, circles and over-long texts in turn, so records and skipped characters lie across
-    // every place where the reader takes the next block of the file.
-    constexpr int Gruppen = 700;
-    Bau b = Anfang("VEKTRA42  ", 3 * Gruppen);
-    for (int i = 0; i < Gruppen; ++i) {
-        b.Satz(Linie, i, 3).F64(i).F64(-i).F64(i + 0.5).F64(1).I16(static_cast<std::int16_t>(i % 3));
-        b.Satz(Kreis, 0, 5).F64(i).F64(2).F64(i * 0.25).I16(1).U8(i % 2);
-        const std::string text = std::to_string(i) + std::string(300, 'x');
-        b.Satz(Text, 0, 8).F64(i).F64(3).Txt("tl").I32(static_cast<std::int32_t>(text.size())).Txt(text);
-    }
-    const Zeichnung z = Lesen(b.b).first;
-    ASSERT_EQ(z.Elemente.Anzahl(), 3 * Gruppen);
-    for (int i = 0; i < Gruppen && !::testing::Test::HasFailure(); ++i) {
-        const TElement& l = z.Elemente[3 * i + 1];
-        const TElement& k = z.Elemente[3 * i + 2];
-        const TElement& t = z.Elemente[3 * i + 3];
-        EXPECT_TRUE(l.Farbe == i && l.x1 == i && l.x2 == i + 0.5 && l.Breite == i % 3) << i;
-        EXPECT_TRUE(k.Art == Kreis && k.Durchmesser == i * 0.25 && k.gefuellt == (i % 2 == 1)) << i;
-        EXPECT_EQ(t.Text, (std::to_string(i) + std::string(300, 'x')).substr(0, 255)) << i;
-    }
-
-    // Cut anywhere, around block boundaries too, the file is refused naming its length.
-    for (std::size_t n : {std::size_t{65536}, std::size_t{131073}, b.b.size() - 1})
-        EXPECT_EQ(Lesen(b.b.substr(0, n), Leseergebnis::Fehler).second,
-                  "Die Datei endet unerwartet nach " + std::to_string(n) + " Bytes.");
-}
-
-TEST(Zeichnungsdatei, LesefehlerBehaltenDieZeichnung) {
-    // Reading `pfad` fails with one message starting with `meldung`; the open drawing stays as it was.
-    const auto scheitert = [](const std::string& pfad, const std::string& meldung,
-                              Meldungsart art = Meldungsart::Fehler) {
+TEST(Zeichnungsdatei, DateiLesenBehaeltBeiFehlernDieZeichnung) {
+    Ordner o;
+    o.Ablegen("kurz.vks", Anfang("VEKTRA42  ", 1).b);
+    o.Ablegen("fremd.vks", Anfang("VEKTRA41  ", 0).b);
+    // Each fails with one message, naming the file but for the foreign version; the open drawing
+    // stays as it was.
+    const std::tuple<std::string, std::string, Meldungsart> faelle[] = {
+        {o.Datei("kurz.vks"), ": " + Ende(182), Meldungsart::Fehler},
+        {o.Datei("fehlt.vks"), ": Die Datei lässt sich nicht öffnen (No such file or directory).",
+         Meldungsart::Fehler},
+        {o.pfad.string(), ": Die Datei lässt sich nicht öffnen (Is a directory).", Meldungsart::Fehler},
+        {"Falsche Version", "", Meldungsart::Information}};
+    for (const auto& [pfad, meldung, art] : faelle) {
         Zeichnung z{.Kopf = {.Zoomstufe = 7}, .Dialog = {.Unitlength = "2mm"}, .Geaendert = true};
         z.Elemente.Anhaengen({.x2 = 2});
         Protokoll m;
-        EXPECT_NE(ZeichnungLesenDatei(pfad, z, m), Leseergebnis::Ok);
-        EXPECT_TRUE(z.Elemente.Anzahl() == 1 && z.Elemente[1].x2 == 2 && z.Kopf.Zoomstufe == 7);
-        EXPECT_TRUE(z.Dialog.Unitlength == "2mm" && z.Geaendert);
-        ASSERT_EQ(m.liste.size(), 1u);
-        EXPECT_TRUE(m.liste[0].text.starts_with(meldung)) << m.liste[0].text;
-        EXPECT_EQ(m.liste[0].art, art);
-    };
-    Zeichnung quelle;
-    NeuerStrich(quelle, 0, 0, 0, 0);
-    NeuerText(quelle, 0, 0, "abc");
-    NeuerKreis(quelle, 0, 0, 0, false);
-    const std::string voll = Schreiben(quelle);
-
-    Ordner o;
-    const std::string pfad = o.Datei("kurz.vks");
-    for (std::size_t n = 0; n < voll.size() && !HasFailure(); ++n) {
-        o.Ablegen("kurz.vks", voll.substr(0, n));
-        scheitert(pfad, pfad + ": Die Datei endet unerwartet nach " + std::to_string(n) + " Bytes.");
+        EXPECT_NE(ZeichnungLesenDatei(meldung.empty() ? o.Datei("fremd.vks") : pfad, z, m), Leseergebnis::Ok);
+        EXPECT_TRUE(z.Elemente.Anzahl() == 1 && z.Elemente[1].x2 == 2 && z.Kopf.Zoomstufe == 7 &&
+                    z.Dialog.Unitlength == "2mm" && z.Geaendert)
+            << pfad;
+        EXPECT_EQ(m.Texte(), pfad + meldung + "\n");
+        EXPECT_EQ(m.liste.at(0).art, art) << pfad;
     }
-    scheitert(o.Datei("fehlt.vks"), o.Datei("fehlt.vks") + ": Die Datei lässt sich nicht öffnen (");
-    scheitert(o.pfad.string(), o.pfad.string() + ": Die Datei lässt sich nicht öffnen (Is a directory).");
-    o.Ablegen("fremd.vks", Anfang("VEKTRA41  ", 0).b);
-    scheitert(o.Datei("fremd.vks"), "Falsche Version", Meldungsart::Information);
-
-    // A good read leaves naming the drawing to the caller.
-    o.Ablegen("kurz.vks", voll);
-    Zeichnung z{.Dateiname = "alt.vks", .Geaendert = true};
+    // A good read takes the elements and settings, leaving naming the drawing to the caller.
+    Zeichnung quelle;
+    NeuerKreis(quelle, 0, 0, 3, false);
+    quelle.Dialog.Unitlength = "0.5";
     Protokoll m;
-    ASSERT_EQ(ZeichnungLesenDatei(pfad, z, m), Leseergebnis::Ok);
-    EXPECT_TRUE(m.liste.empty() && z.Elemente.Anzahl() == 3 && z.Dateiname == "alt.vks" && !z.Geaendert);
+    ASSERT_TRUE(ZeichnungSchreibenDatei(o.Datei("gut.vks"), quelle, m));
+    Zeichnung z{.Dateiname = "alt.vks", .Geaendert = true};
+    ASSERT_EQ(ZeichnungLesenDatei(o.Datei("gut.vks"), z, m), Leseergebnis::Ok);
+    EXPECT_TRUE(m.liste.empty() && z.Elemente.Anzahl() == 1 && z.Dialog.Unitlength == "0.5" &&
+                z.Dateiname == "alt.vks" && !z.Geaendert);
 }
 
-TEST(Zeichnungsdatei, SpeichernRaeumtAufUndErsetztAtomar) {
-    Ordner o;
-    const std::string pfad = o.Datei("bild.vks");
-    o.Ablegen("bild.vks", "alt");
-
-    // Everything deleted: nothing to save, the old file stays as it was.
-    Zeichnung z;
-    z.Elemente.Anhaengen({.Art = Linie, .geloescht = true});
-    Protokoll m;
-    EXPECT_FALSE(ZeichnungSchreibenDatei(pfad, z, m));
-    EXPECT_EQ(m.Texte(), "Keine Zeichnung\n");
-    EXPECT_TRUE(m.liste[0].art == Meldungsart::Information && z.Elemente.Anzahl() == 0);
-    EXPECT_EQ(DateiInhalt(pfad), "alt");
-
+TEST(Zeichnungsdatei, SpeichernRaeumtAufUndNamenErhaltenDieEndung) {
     // Deleted elements are dropped and the rest renumbered before writing.
+    Ordner o;
+    Zeichnung z;
     z.Elemente.Anhaengen({.Art = Linie, .geloescht = true});
     z.Elemente.Anhaengen({.Art = Kreis});
     NeuerText(z, 0, 0, "t");
-    ASSERT_TRUE(ZeichnungSchreibenDatei(pfad, z, m));
-    ASSERT_EQ(z.Elemente.Anzahl(), 2);
-    EXPECT_EQ(z.Elemente[1].Art, Kreis);
-    EXPECT_EQ(DateiInhalt(pfad), Schreiben(z));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(o.pfad), {}), 1); // no temporary left
+    Protokoll m;
+    ASSERT_TRUE(ZeichnungSchreibenDatei(o.Datei("bild.vks"), z, m));
+    EXPECT_TRUE(z.Elemente.Anzahl() == 2 && z.Elemente[1].Art == Kreis);
+    EXPECT_EQ(DateiInhalt(o.Datei("bild.vks")), Schreiben(z));
 
-    // Saving into a folder that does not exist names the file.
-    const std::string ziel = o.Datei("nicht/da.vks");
-    EXPECT_FALSE(ZeichnungSchreibenDatei(ziel, z, m));
-    EXPECT_EQ(m.liste.back().art, Meldungsart::Fehler);
-    EXPECT_TRUE(m.liste.back().text.starts_with(ziel + ": Die Datei lässt sich nicht schreiben ("));
+    for (const auto& z : Spalten(Feld(Texte, "Dateinamen")))
+        EXPECT_EQ(z[0] == "vks"   ? Zeichnungspfad(z[1])
+                  : z[0] == "vkx" ? ErweiterungErsetzen(z[1], ".vkx")
+                                  : ErweiterungErgaenzen(z[1], ".vkm"),
+                  z[2])
+            << z[1];
 }
 
-TEST(Zeichnungsdatei, ErweiterungErsetzen) {
-    for (const auto& [name, pfad] : {std::pair{"bild.VKS", "bild.vks"},
-                                     {"a.b.c", "a.b.vks"},
-                                     {"/home/x.d/bild", "/home/x.d/bild.vks"},
-                                     {"C:\\x.d\\bild", "C:\\x.d\\bild.vks"}})
-        EXPECT_EQ(Zeichnungspfad(name), pfad);
-    EXPECT_EQ(ErweiterungErsetzen("ordner/bild.vks", ".vkx"), "ordner/bild.vkx");
-    // A macro name typed without extension gets one.
-    EXPECT_EQ(ErweiterungErgaenzen("ordner.x/m", ".vkm") + ErweiterungErgaenzen("m.mac", ".vkm"),
-              "ordner.x/m.vkmm.mac");
+TEST(Makrodatei, NurGewaehlteGeschriebenEinfuegenVerschiebtNurDieLagen) {
+    Zeichnung quelle;
+    NeuerStrich(quelle, 0, 0, 1, 1);                     // not picked
+    NeuerKreis(quelle, 5, 5, 2, false).geloescht = true; // deleted, not picked
+    TElement& weg = NeuerStrich(quelle, 0, 0, 9, 9);     // picked but deleted
+    std::tie(weg.gepickt, weg.geloescht) = std::pair(true, true);
+    for (TElement* e :
+         {&NeuerStrich(quelle, 0, 10, 20, 30, 2, 0xFF), &NeuerKreis(quelle, 10, 10, 7, true, -1),
+          &NeuerText(quelle, 12, 8, "x", "tl", 0xAB), &NeuerStrich(quelle, 1, 2, 3, 4, 0, 0, Pfeilspitze)})
+        e->gepickt = true;
+    const std::string b = MakroBytes(quelle, 10, 10, 4);
+    EXPECT_EQ(
+        b.substr(0, 20 + 46),
+        Bau().I32(4).F64(10).F64(10).Satz(Linie, 0xFF, EbeneLinie).F64(0).F64(10).F64(20).F64(30).I16(2).b);
+    // Inserted at (30,15), the reference point (10,10) moves every position by (20,5).
+    Zeichnung z;
+    NeuerStrich(z, 0, 0, 1, 1).gepickt = true;
+    Protokoll p;
+    ASSERT_EQ(MakroEinfuegen(z, MakroAus(b), 30, 15, p), 2);
+    EXPECT_TRUE(p.liste.empty() && z.Geaendert);
+    EXPECT_EQ(Elementzeilen(z.Elemente), "0 3 0,0 1,1 1 p\n0 3 20,15 40,35 2 #ff p\n2 5 30,15 7* -1 p\n"
+                                         "1 8 32,13 tl «x» #ab p\n3 3 21,7 23,9 0 p\n");
+    // Saved, the file holds those bytes.
+    Ordner o;
+    ASSERT_TRUE(MakroSpeichern(quelle, 10, 10, o.Datei("m.vkm"), p));
+    EXPECT_EQ(DateiInhalt(o.Datei("m.vkm")), b);
+}
+
+TEST(Makrodatei, LeerVollBeschaedigtUndOhnePlatz) {
+    // An empty macro is fine, and so is one that fills a whole drawing.
+    EXPECT_TRUE(MakroAus(Bau().I32(0).F64(1).F64(2).b).Elemente.empty());
+    Bau voll;
+    voll.I32(MaxElemente).F64(0).F64(0);
+    for (int i = 0; i < MaxElemente; ++i)
+        voll.Satz(Kreis, 0, 5).F64(0).F64(0).F64(1).I16(1).U8(0);
+    EXPECT_EQ(MakroAus(voll.b).Elemente.size(), std::size_t{MaxElemente});
+
+    Zeichnung quelle;
+    NeuerStrich(quelle, 0, 0, 1, 1).gepickt = true;
+    NeuerText(quelle, 0, 0, "ab").gepickt = true;
+    NeuerKreis(quelle, 0, 0, 1, true).gepickt = true;
+    const std::string gut = MakroBytes(quelle, 0, 0, 3);
+    // Cut anywhere, or with a count, a kind or an end that is no macro's: one message naming the
+    // file, and the macro read before stays. The records are read as in a drawing.
+    // clang-format off
+    std::vector<std::pair<std::string, std::string>> faelle{
+        {Bau().I32(-1).F64(0).F64(0).b, "Ungültige Elementzahl -1 (erlaubt sind 0 bis 32000)."},
+        {Bau().I32(32001).F64(0).F64(0).b, "Ungültige Elementzahl 32001 (erlaubt sind 0 bis 32000)."},
+        {Bau().I32(2).F64(0).F64(0).Satz(Kreis, 0, 5).F64(0).F64(0).F64(1).I16(1).U8(0).Satz(4, 0, 3).b,
+         "Element 2 hat die unbekannte Art 4."},
+        {gut + "\0"s, "Nach dem letzten Element folgen noch weitere Bytes (ab Byte 141)."}};
+    // clang-format on
+    for (std::size_t n = 0; n < gut.size(); ++n)
+        faelle.emplace_back(gut.substr(0, n),
+                            "Die Datei endet unerwartet nach " + std::to_string(n) + " Bytes.");
+    Ordner o;
+    for (const auto& [inhalt, meldung] : faelle) {
+        o.Ablegen("m.vkm", inhalt);
+        Makro m{.BezugX = 4, .Elemente = {TElement{.x1 = 7}}};
+        Protokoll p;
+        EXPECT_FALSE(MakroLesenDatei(o.Datei("m.vkm"), m, p));
+        EXPECT_TRUE(m.BezugX == 4 && m.Elemente.size() == 1 && m.Elemente[0].x1 == 7);
+        EXPECT_EQ(p.Texte(), o.Datei("m.vkm") + ": " + meldung + "\n");
+    }
+    Protokoll p;
+    Makro m;
+    EXPECT_FALSE(MakroLesenDatei(o.pfad.string(), m, p));
+    EXPECT_EQ(p.Texte(), o.pfad.string() + ": Die Datei lässt sich nicht öffnen (Is a directory).\n");
+    // A drawing without room for the whole macro takes nothing of it.
+    Makro makro{.Elemente = {TElement{}, TElement{.Art = Kreis}}};
+    Zeichnung z;
+    for (int i = 0; i < 31999; ++i)
+        z.Elemente.NeuesElement();
+    p.liste.clear();
+    EXPECT_EQ(MakroEinfuegen(z, makro, 0, 0, p), 0);
+    EXPECT_TRUE(z.Elemente.Anzahl() == 31999 && !z.Geaendert);
+    EXPECT_EQ(p.Texte(), "Das Macro hat 2 Elemente, die Zeichnung hat nur noch Platz für 1: es wurde "
+                         "nichts eingefügt.\n");
+    z.Elemente.Kuerzen(31998);
+    EXPECT_EQ(MakroEinfuegen(z, makro, 0, 0, p), 31999);
+    EXPECT_EQ(z.Elemente[32000].Art, Kreis);
+}
+
+TEST(Makrodatei, MakroZurTaste) {
+    for (const auto& z : Spalten(Feld(Texte, "Makro zur Taste"))) {
+        std::vector<std::string> namen;
+        std::istringstream ein(z[0]);
+        for (std::string n; ein >> n;)
+            namen.push_back(n);
+        EXPECT_EQ(MakroZurTaste(namen, z[1][0]), z[2]) << z[0] << " " << z[1];
+    }
+    Ordner o;
+    o.Ablegen("kreis.vkm", "");
+    o.Ablegen("Kasten.vkm", "");
+    std::filesystem::create_directory(o.Datei("K.vkm"));
+    EXPECT_EQ(MakroZurTasteSuchen(o.pfad.string(), 'K'), o.Datei("Kasten.vkm"));
+    EXPECT_EQ(MakroZurTasteSuchen(o.Datei("fehlt"), 'K'), "");
 }

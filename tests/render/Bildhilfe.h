@@ -1,6 +1,5 @@
 #pragma once
-// Pictures for the render tests: a PNG read back, pixels as 0xRRGGBB, and the box of the pixels
-// of one colour.
+// Pictures for the render tests: PNG files read back, pixels as 0xRRGGBB, boxes of one colour.
 #include "CairoUtil.h"
 
 #include <gtest/gtest.h>
@@ -23,11 +22,19 @@ struct Kasten {
 class Bild {
   public:
     explicit Bild(Surface s) : s_(std::move(s)) { cairo_surface_flush(s_.get()); }
+    // A white picture of the given size, ready to be painted on.
+    Bild(int breite, int hoehe)
+        : Bild(Surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, breite, hoehe))) {
+        Kontext c(cairo_create(s_.get()));
+        cairo_set_source_rgb(c.get(), 1, 1, 1);
+        cairo_paint(c.get());
+    }
     int Breite() const { return cairo_image_surface_get_width(s_.get()); }
     int Hoehe() const { return cairo_image_surface_get_height(s_.get()); }
     // 0xRRGGBB; outside the picture white.
     std::uint32_t Pixel(int x, int y) const {
         if (x < 0 || y < 0 || x >= Breite() || y >= Hoehe()) return 0xFFFFFF;
+        cairo_surface_flush(s_.get());
         const unsigned char* zeile =
             cairo_image_surface_get_data(s_.get()) +
             static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(s_.get());
@@ -56,26 +63,9 @@ class Bild {
     Surface s_;
 };
 
-inline Bild PngLesen(const std::string& png) {
-    std::pair<const std::string*, std::size_t> stand{&png, 0};
-    const auto lesen = [](void* s, unsigned char* ziel, unsigned int laenge) {
-        auto& [daten, pos] = *static_cast<decltype(stand)*>(s);
-        if (pos + laenge > daten->size()) return CAIRO_STATUS_READ_ERROR;
-        std::copy_n(daten->data() + pos, laenge, ziel);
-        pos += laenge;
-        return CAIRO_STATUS_SUCCESS;
-    };
-    Surface s(cairo_image_surface_create_from_png_stream(lesen, &stand));
-    EXPECT_EQ(cairo_surface_status(s.get()), CAIRO_STATUS_SUCCESS);
-    return Bild(std::move(s));
-}
-
-// A white picture of the given size, ready to be painted on.
-inline Bild Weiss(int breite, int hoehe) {
-    Surface s(cairo_image_surface_create(CAIRO_FORMAT_RGB24, breite, hoehe));
-    Kontext c(cairo_create(s.get()));
-    cairo_set_source_rgb(c.get(), 1, 1, 1);
-    cairo_paint(c.get());
+inline Bild PngLesen(const std::string& pfad) {
+    Surface s(cairo_image_surface_create_from_png(pfad.c_str()));
+    EXPECT_EQ(cairo_surface_status(s.get()), CAIRO_STATUS_SUCCESS) << pfad;
     return Bild(std::move(s));
 }
 
