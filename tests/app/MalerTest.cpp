@@ -134,10 +134,13 @@ class MalerTest : public QObject {
         QCOMPARE(std::tuple(aufrufe, s.Farbe, s.Breite, a.m.Figur),
                  std::tuple(1, QColor(Qt::cyan), 4, Maler::FigurEllipse));
         const QImage leer = a.Bild().copy();
-        // Moving takes the old cross away; a redraw brings it back; erasing leaves the clean picture.
+        const Stift werkzeug = s;
+        // Moving takes the old cross away and leaves the tool's pen; a redraw brings the cross back;
+        // erasing leaves the clean picture.
         a.m.FadenkreuzZeichnen(QPoint(18, 282));
         a.m.FadenkreuzZeichnen(QPoint(100, 100));
         QCOMPARE(a.Bild().pixel(14, 282), Weiss);
+        QVERIFY(s == werkzeug);
         a.Neu();
         QCOMPARE(a.Bild().pixel(96, 100), Schwarz);
         a.m.FadenkreuzLoeschen();
