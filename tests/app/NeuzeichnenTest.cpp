@@ -47,9 +47,8 @@ class NeuzeichnenTest : public QObject {
     Q_OBJECT
   private slots:
     void abkuerzungenUndNichtXor() {
-        // The same pixels on plain and scaled screens, at several zoom levels, in every text display,
-        // on the redraw that makes the stencils and the one that sets them, and with a stencil budget
-        // so small that the store keeps evicting.
+        // The same pixels at the ratios 1, 2 and 1.5, three zoom levels, every text display, on the redraw
+        // that makes the stencils and the next, and with a budget so small that the store keeps evicting.
         const std::pair<qreal, std::size_t> faelle[] = {{1, 0}, {2, 0}, {1.5, 0}, {2, 4096}, {1, 4096}};
         for (const auto& [verhaeltnis, budget] : faelle) {
             Malaufbau a;
