@@ -70,7 +70,7 @@ class PixelverhaeltnisTest : public QObject {
             QCOMPARE(w.Bild(), vorher);
             if (i == 0) lineal = v->Flaeche().Image();
             if (i == 0) continue;
-            // Back on the plain screen, once the cross (gone with the old picture) is shown again.
+            // Back on the plain screen, once the pointer brings back the cross the redraw took off.
             Verschieben(w, 1);
             w.Bewegen(20.3, 14.8);
             QCOMPARE(w.Bild(), bilder[0]);
