@@ -219,7 +219,8 @@ void Leinwand::TextOut(int x, int y, const QString& s) {
 }
 
 QSize Leinwand::TextExtent(const QString& s) const {
-    return QSize(Texteintrag(s).breite, Metrik(Zustand.Fett).height());
+    const QFontMetrics& m = Metrik(Zustand.Fett);
+    return QSize(Abkuerzungen ? Texteintrag(s).breite : m.horizontalAdvance(s), m.height());
 }
 
 Schablonenvorrat::Eintrag& Leinwand::Texteintrag(const QString& s) const {
@@ -228,6 +229,7 @@ Schablonenvorrat::Eintrag& Leinwand::Texteintrag(const QString& s) const {
 }
 
 bool Leinwand::Ausserhalb(const QRect& r) const {
+    if (!Abkuerzungen) return false;
     // Half the pen beyond the figure, and a pixel for rounding.
     const int rand = std::max(Zustand.Breite, 1) + 2;
     return !QRect(0, 0, breite_, hoehe_).intersects(r.adjusted(-rand, -rand, rand, rand));
@@ -237,7 +239,7 @@ bool Leinwand::Gestempelt(const QColor& farbe) const {
     // At a fractional ratio a figure moved by whole logical pixels moves by fractions of device
     // pixels, which changes its pixels; not-xor and translucent colours mix with what is there.
     const qreal v = Pixelverhaeltnis();
-    return !Zustand.NichtXor && farbe.alpha() == 255 && v == std::floor(v);
+    return Abkuerzungen && !Zustand.NichtXor && farbe.alpha() == 255 && v == std::floor(v);
 }
 
 void Leinwand::Stempeln(const Schablone& s, QPoint linksOben, const QColor& farbe) {

@@ -8,7 +8,9 @@
 // sharp on a scaled screen while every rule of the drawing keeps counting logical pixels.
 //
 // Figures that leave no pixel on the image are not drawn at all, and texts and ellipses drawn in
-// copy mode are set from stencils of their first drawing (view/Schablonenvorrat.h).
+// copy mode are set from stencils of their first drawing (view/Schablonenvorrat.h). For tests and
+// diagnosis these shortcuts can be switched off (Abkuerzungen) and the stencils' memory shrunk
+// (SchablonenbudgetSetzen), so the same drawing can be compared pixel for pixel without them.
 #include "view/Schablonenvorrat.h"
 
 #include <QColor>
@@ -23,6 +25,7 @@
 #include <QSize>
 #include <QString>
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -80,6 +83,11 @@ class Leinwand {
     QSize TextExtent(const QString& s) const;
     // Fills the rectangle with the brush colour in copy mode, without an outline.
     void FillRect(const QRect& r);
+
+    // False draws every figure with the painter and measures every text anew, skipping nothing.
+    bool Abkuerzungen = true;
+    // The memory the stencils may take, in bytes; a tiny budget keeps the store evicting.
+    void SchablonenbudgetSetzen(std::size_t bytes) { vorrat_.BudgetSetzen(bytes); }
 
     // Called after drawing changed the image (once per batch), so a widget can repaint.
     std::function<void()> Geaendert;

@@ -27,8 +27,6 @@ class Schablonenvorrat {
         bool benutzt = true;
     };
 
-    explicit Schablonenvorrat(std::size_t budget = 48u << 20) : budget_(budget) {}
-
     // The entry of a text; `messen` gives its width when it is new.
     Eintrag& Text(const QString& s, bool fett, const std::function<int()>& messen);
     // The entry of an ellipse in a box of the given logical size.
@@ -37,6 +35,9 @@ class Schablonenvorrat {
     // Draws a figure black on white into a scratch image `flaeche` logical pixels large and keeps
     // its pixels around the logical point `anker` in the entry, if it is not too large.
     void Aufnehmen(Eintrag& e, QSize flaeche, QPoint anker, const std::function<void(QPainter&)>& malen);
+
+    // The memory the entries may take, in bytes.
+    void BudgetSetzen(std::size_t bytes) { budget_ = bytes; }
 
     // Forgets every stencil; for a new pixel ratio or font.
     void Leeren(qreal pixelverhaeltnis);
@@ -62,7 +63,7 @@ class Schablonenvorrat {
     std::unordered_map<Schluessel, Eintrag, Streuung> eintraege_;
     std::pair<const Schluessel, Eintrag>* letzter_ = nullptr;
     QImage kratz_;
-    std::size_t budget_;
+    std::size_t budget_ = 48u << 20;
     std::size_t bytes_ = 0;
     qreal verhaeltnis_ = 1;
 };
