@@ -25,11 +25,6 @@ auto Stand(Fenster& w) {
     return std::tuple(Bytes(w.Z()), w.Z().Dateiname, w.f.windowTitle(), w.Kurz(), w.Z().Geaendert);
 }
 
-QString Fokus(QDialog& d) {
-    const auto* feld = qobject_cast<QLineEdit*>(d.focusWidget());
-    return feld ? feld->objectName() + u':' + feld->selectedText() : QString();
-}
-
 } // namespace
 
 class DialogeTest : public QObject {
@@ -77,18 +72,11 @@ class DialogeTest : public QObject {
     void einstellungenNehmenJedenWert() {
         Fenster w;
         w.f.dialoge = {{[](QDialog& d) {
-            Felder({{"nullx_edit", "12"},
-                    {"nully_edit", "13"},
-                    {"Massstabedit", "25"},
-                    {"p_wink", "0.3"},
-                    {"p_laenge", "1.5"},
-                    {"Startschritt", "0.002"},
-                    {"Schrittfaktor", "1.5"},
-                    {"Unitlength", "2.5"},
-                    {"Edit2", "0.05"},
-                    {"TeX_duenn", "0.2"},
-                    {"TeX_normal", "0.5"},
-                    {"TeX_dick", "1.2"}})(d);
+            // clang-format off
+            Felder({{"nullx_edit", "12"}, {"nully_edit", "13"}, {"Massstabedit", "25"}, {"p_wink", "0.3"},
+                    {"p_laenge", "1.5"}, {"Startschritt", "0.002"}, {"Schrittfaktor", "1.5"}, {"Unitlength", "2.5"},
+                    {"Edit2", "0.05"}, {"TeX_duenn", "0.2"}, {"TeX_normal", "0.5"}, {"TeX_dick", "1.2"}})(d);
+            // clang-format on
             int wert = 4;
             for (const char* n : {"Linieunsichtbar", "Linieduenn", "Liniestandard", "Liniedick", "pickedit"})
                 d.findChild<QSpinBox*>(QString::fromLatin1(n))->setValue(wert++);

@@ -180,6 +180,12 @@ inline QString Umfang(const vektra::Zeichnung& z) {
     return Zahl(x0) + u',' + Zahl(y0) + u' ' + Zahl(x1) + u',' + Zahl(y1);
 }
 
+// The dialog's field that has the focus, with its selected text: "name:text".
+inline QString Fokus(QDialog& d) {
+    const auto* feld = qobject_cast<QLineEdit*>(d.focusWidget());
+    return feld ? feld->objectName() + u':' + feld->selectedText() : QString();
+}
+
 // The bytes a save would write, settings included.
 inline std::string Bytes(vektra::Zeichnung z) {
     std::ostringstream aus;

@@ -25,11 +25,6 @@ void Setzen(QDialog& d, const Felder& felder) {
     }
 }
 
-QString Fokus(QDialog& d) {
-    const auto* feld = qobject_cast<QLineEdit*>(d.focusWidget());
-    return feld ? feld->objectName() + u':' + feld->selectedText() : QString();
-}
-
 } // namespace
 
 class KurvenTest : public QObject {
