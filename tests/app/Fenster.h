@@ -132,7 +132,6 @@ inline void Zeichnen(vektra::Zeichnung& z, const QString& notation) {
                                                           art == u'P' ? vektra::Pfeilspitze : vektra::Linie);
         e.gepickt = merkmale.contains(u'p');
         e.geloescht = merkmale.contains(u'd');
-        e.Kandidat = merkmale.contains(u'k');
         if (const qsizetype b = merkmale.indexOf(u'b'); b >= 0)
             e.Breite =
                 static_cast<std::int16_t>(merkmale.mid(b + 1, merkmale[b + 1] == u'-' ? 2 : 1).toInt());
@@ -160,8 +159,7 @@ inline QString Kurz(const vektra::Zeichnung& z) {
         else
             t = (e.Art == vektra::Pfeilspitze ? u"P"_s : u"L"_s) + Zahl(e.x1) + u',' + Zahl(e.y1) + u',' +
                 Zahl(e.x2) + u',' + Zahl(e.y2);
-        QString m = QString(e.gepickt ? u"p"_s : QString()) + (e.geloescht ? u"d"_s : QString()) +
-                    (e.Kandidat ? u"k"_s : QString());
+        QString m = QString(e.gepickt ? u"p"_s : QString()) + (e.geloescht ? u"d"_s : QString());
         if (e.Art != vektra::Text && e.Breite != 1) m += u"b"_s + QString::number(e.Breite);
         if (e.Farbe != 0) m += u"f"_s + QString::number(e.Farbe, 16);
         teile << (m.isEmpty() ? t : t + u':' + m);
