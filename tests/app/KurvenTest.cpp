@@ -37,27 +37,21 @@ class KurvenTest : public QObject {
 
   private slots:
     void jedesFeldKommtAn() {
-        // At the plotter's scale of 10: x = 10 t + 7, y = 10 n + 4, t from 3 back to 1 in steps of
-        // 1, for n = 2 and 3; one chord drawn, one left out, each curve from its end.
+        // At the plotter's scale of 10: x = 10 t + 7, y = 10 n + 4, t from 7 back to 1 in steps of
+        // 1, for n = 2 and 3, each curve from its end with the dash pattern 1 drawn, 2 left out, 1
+        // drawn, 1 left out.
         Fenster w;
-        Kurve(w, {{"x_Edit", u"t"_s},
-                  {"y_Edit", u"n"_s},
-                  {"von", u"1"_s},
-                  {"bis", u"3"_s},
-                  {"n_0", u"2"_s},
-                  {"n_1", u"3"_s},
-                  {"Kurventyp2", u"1"_s},
-                  {"Delta", u"1"_s},
-                  {"P1", u"1"_s},
-                  {"P2", u"1"_s},
-                  {"rueckwaerts", u"1"_s},
-                  {"x_off", u"7"_s},
-                  {"y_off", u" 4"_s}});
+        // clang-format off
+        Kurve(w, {{"x_Edit", u"t"_s}, {"y_Edit", u"n"_s}, {"von", u"1"_s}, {"bis", u"7"_s}, {"n_0", u"2"_s},
+                  {"n_1", u"3"_s}, {"Kurventyp2", u"1"_s}, {"Delta", u"1"_s}, {"P1", u"1"_s}, {"P2", u"2"_s},
+                  {"P3", u"1"_s}, {"P4", u"1"_s}, {"rueckwaerts", u"1"_s}, {"x_off", u"7"_s}, {"y_off", u" 4"_s}});
         QCOMPARE(std::tuple(w.Kurz(), w.M(), w.f.meldungen, w.Z().Dialog.x_off),
-                 std::tuple(u"L37,24,27,24:p L27,24,17,24:pb-1 L37,34,27,34:p L27,34,17,34:pb-1"_s,
-                            Modus::Auswahl, QStringList(), std::string("7")));
+                 std::tuple(u"L77,24,67,24:p L67,24,57,24:pb-1 L57,24,47,24:pb-1 L47,24,37,24:p L37,24,27,24:pb-1 "
+                            u"L27,24,17,24:p L77,34,67,34:p L67,34,57,34:pb-1 L57,34,47,34:pb-1 L47,34,37,34:p "
+                            u"L37,34,27,34:pb-1 L27,34,17,34:p"_s, Modus::Auswahl, QStringList(), std::string("7")));
+        // clang-format on
         // Shown at once, picked, with the focus back on the surface.
-        QCOMPARE(std::pair(w.Bild().pixelColor(w.Pixel(32, 24)), w.f.focusWidget()),
+        QCOMPARE(std::pair(w.Bild().pixelColor(w.Pixel(72, 24)), w.f.focusWidget()),
                  std::pair(QColor(255, 0, 255), static_cast<QWidget*>(w.ZF())));
         // The other step controls and the 3-D fields, as the plotter gets them.
         auto* d = w.f.findChild<TKurvenform*>();
