@@ -101,6 +101,24 @@ class WerkzeugeTest : public QObject {
         for (const vektra::TElement& e : w.Z().Elemente)
             muster += e.Breite == -1 ? u'-' : u'x';
         QCOMPARE(muster, u"xx-xx-xx-xx-xx-x"_s);
+        // A dashed line in chords of 2.5 units; a circle whose direction may turn by 90 degrees
+        // a chord (the field is in degrees).
+        w.Knopf("Linie2");
+        w.Teil<QComboBox>("Kontrolle")->setCurrentIndex(0);
+        w.Teil<QLineEdit>("Strichlangedit")->setText(u"2.5"_s);
+        w.Teil<QSpinBox>("P1")->setValue(1);
+        w.Teil<QSpinBox>("P2")->setValue(0);
+        w.Z().Elemente.AllesLoeschen();
+        w.Ziehen(0, 0, 10, 0);
+        w.Knopf("Kreis2");
+        w.Teil<QComboBox>("Kontrolle")->setCurrentIndex(1);
+        w.Teil<QLineEdit>("Winkeldiffedit")->setText(u"90"_s);
+        w.Ziehen(30, 30, 30, 35);
+        // Turning by at most a quarter a chord takes a handful of chords for the circle (the
+        // default of 5 degrees some seventy, 90 taken as radians one or none).
+        const int bogen = w.Z().Elemente.Anzahl() - 4;
+        QCOMPARE(w.Kurz().left(52), u"L0,0,2.5,0:p L2.5,0,5,0:p L5,0,7.5,0:p L7.5,0,10,0:p"_s);
+        QVERIFY2(bogen >= 4 && bogen <= 8, qPrintable(QString::number(bogen)));
     }
 
     void verfolgenZeichnetNichtNeu() {
