@@ -82,6 +82,8 @@ TEST(Bearbeiten, FaelleAusDerDatei) {
                 Kopieren(z);
             else if (was == "aufraeumen")
                 z.Elemente.Aufraeumen();
+            else if (was == "umfaerben")
+                Umfaerben(z.Elemente, i);
             else if (was == "setze")
                 (flag == "p"   ? z.Elemente[i].gepickt
                  : flag == "d" ? z.Elemente[i].geloescht
