@@ -273,7 +273,7 @@ class DialogeTest : public QObject {
 
     void textdialogPrueftStellungUndZeichen() {
         // Characters the drawing cannot hold are named and keep the dialog open with the text; a
-        // position that is no number is selected.
+        // position that is no number is selected; text, place and alignment come from the dialog.
         Fenster w;
         w.Knopf("Textbutton");
         QStringList gesehen;
@@ -282,13 +282,14 @@ class DialogeTest : public QObject {
                            gesehen << Fokus(d), Felder({{"Edit1", "ok"}, {"Edit3", "y"}})(d);
                        }},
                        {[&](QDialog& d) {
-                           gesehen << Fokus(d), Felder({{"Edit3", "-4"}})(d);
+                           gesehen << Fokus(d), Felder({{"Edit2", "12.5"}, {"Edit3", "-4"}})(d);
+                           d.findChild<QRadioButton*>(u"Ausrichtung7"_s)->setChecked(true);
                        }}};
         w.Klick(7, 2);
         QCOMPARE(std::tuple(gesehen, w.f.meldungen, w.Kurz()),
                  std::tuple(QStringList{u"Edit1:a → b α"_s, u"Edit3:y"_s},
                             QStringList{u"Diese Zeichen lassen sich in der Zeichnung nicht speichern: →α"_s},
-                            u"T7,-4,cc,ok"_s));
+                            u"T12.5,-4,cr,ok"_s));
     }
 
     void bogendialogRechnetUmUndZeichnetBeimSchliessen() {

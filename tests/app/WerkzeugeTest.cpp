@@ -249,17 +249,18 @@ class WerkzeugeTest : public QObject {
         w.f.dialoge = {{[&](QDialog& d) {
             for (const char* n : {"Edit1", "Edit2", "Edit3"})
                 gefuellt += d.findChild<QLineEdit*>(QString::fromLatin1(n))->text() + u' ';
-            gefuellt += QString::number(w.E(3).gepickt);
+            gefuellt += QString::number(w.E(3).gepickt) +
+                        QString::number(d.findChild<QAbstractButton*>(u"Ausrichtung6"_s)->isChecked());
             Fenster::Tippen(d, "Edit1", u"Größe"_s);
             Fenster::Tippen(d, "Edit2", u"12"_s);
             Fenster::Tippen(d, "Edit3", u"40"_s);
-            d.findChild<QAbstractButton*>(u"Ausrichtung0"_s)->setChecked(true);
+            d.findChild<QAbstractButton*>(u"Ausrichtung3"_s)->setChecked(true);
         }}};
         w.Knopf("Textedit");
         const unsigned generation = w.Generation();
         w.Klick(10.4, 10);
         QCOMPARE(std::tuple(gefuellt, w.Kurz(), w.M(), w.Generation()),
-                 std::tuple(u"B 10.6 10.0 1"_s, u"L0,0,10,10 T10,10,cc,A T12,40,tl,Größe"_s,
+                 std::tuple(u"B 10.6 10.0 11"_s, u"L0,0,10,10 T10,10,cc,A T12,40,tc,Größe"_s,
                             Modus::TextEditieren, generation + 1));
         // A text 10000 units away is out of reach.
         w.Z().Elemente.Kuerzen(1);
