@@ -111,12 +111,12 @@ bool Tastatur::KurvenfeldHatFokus() {
            n == QLatin1String("bis");
 }
 
-void Tastatur::FormKeyUp(const QKeyEvent& e) {
+void Tastatur::FormKeyUp(const QKeyEvent& e, Qt::KeyboardModifiers beimDruecken) {
     Taste t;
     t.taste = e.key();
-    t.ziffernblock = e.modifiers().testFlag(Qt::KeypadModifier);
+    t.ziffernblock = beimDruecken.testFlag(Qt::KeypadModifier);
     t.umschalter =
-        e.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        beimDruecken & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     // A released modifier key is no longer held, whether or not the platform still reports it.
     switch (e.key()) {
     case Qt::Key_Shift:
@@ -153,9 +153,13 @@ bool Tastatur::eventFilter(QObject* objekt, QEvent* e) {
     // A key travels from the focused control up to the window; it counts once, at the first.
     const int welche = k->nativeScanCode() != 0 ? static_cast<int>(k->nativeScanCode()) : k->key();
     if (e->type() == QEvent::KeyPress) {
-        gedrueckt_.insert(welche);
+        gedrueckt_.insert(welche, k->modifiers());
         return false;
     }
-    if (gedrueckt_.remove(welche)) FormKeyUp(*k);
+    if (const auto gedrueckt = gedrueckt_.find(welche); gedrueckt != gedrueckt_.end()) {
+        const Qt::KeyboardModifiers beimDruecken = *gedrueckt;
+        gedrueckt_.erase(gedrueckt);
+        FormKeyUp(*k, beimDruecken);
+    }
     return false;
 }

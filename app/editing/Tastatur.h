@@ -4,8 +4,8 @@
 // dialogs. Each row calls the command the menu or button of the same action calls.
 #include "editing/Modus.h"
 
+#include <QHash>
 #include <QObject>
-#include <QSet>
 
 #include <array>
 
@@ -35,9 +35,10 @@ class Tastatur : public QObject {
     // do nothing. The window hands over its own; tests put a recorder in their place.
     void MakrotastenSetzen(Makrotasten* makro) { makro_ = makro; }
 
-    // A key released in the window: every row of the table that matches acts, in order, until
-    // one that stops.
-    void FormKeyUp(const QKeyEvent& e);
+    // A key released in the window, with the modifiers held when it went down: every row of the
+    // table that matches acts, in order, until one that stops. A quick typist lets Ctrl go a
+    // moment before the letter; the shortcut is the one that was pressed.
+    void FormKeyUp(const QKeyEvent& e, Qt::KeyboardModifiers beimDruecken);
 
   protected:
     bool eventFilter(QObject* objekt, QEvent* e) override;
@@ -73,7 +74,7 @@ class Tastatur : public QObject {
     Makrotasten* makro_ = nullptr;
     // The mode when the key was released, for Escape to come back to.
     Modus vorher_ = Modus::Neutral;
-    // Keys pressed in the window and not yet released: a release whose press went to a dialog
-    // (the Escape that closed it) belongs to that dialog.
-    QSet<int> gedrueckt_;
+    // Keys pressed in the window and not yet released, with their modifiers then: a release
+    // whose press went to a dialog (the Escape that closed it) belongs to that dialog.
+    QHash<int, Qt::KeyboardModifiers> gedrueckt_;
 };

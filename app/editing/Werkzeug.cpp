@@ -7,6 +7,7 @@
 #include "view/MyDraw.h"
 
 void Werkzeug::NeueZeigen(int von, bool neuZeichnen, std::optional<QPoint> kreuz) {
+    f_.ZaehlerAnzeigen();
     Maler& maler = f_.Painter();
     maler.FadenkreuzLoeschen();
     if (neuZeichnen) {

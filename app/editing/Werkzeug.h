@@ -60,9 +60,9 @@ class Werkzeug {
     virtual void NachNeuzeichnen() {}
 
   protected:
-    // Shows the elements von..Anzahl that a gesture ended with: painted one by one on top of
-    // the picture, or by a full redraw when `neuZeichnen`. The cross is taken off first and
-    // drawn again at `kreuz` when given; the surface pen stays the tool's.
+    // Shows the elements von..Anzahl that a gesture ended with, and their count in the status
+    // line: painted one by one on top of the picture, or by a full redraw when `neuZeichnen`. The cross is
+    // taken off first and drawn again at `kreuz` when given; the surface pen stays the tool's.
     void NeueZeigen(int von, bool neuZeichnen, std::optional<QPoint> kreuz);
 
     Fensterdienste& f_;

@@ -37,6 +37,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent), dateien(std::make_unique<Dateibefehle>(*this)),
       makros(std::make_unique<Makrobefehle>(*this)) {
@@ -227,14 +229,28 @@ void TForm1::FormShow() {
 
 namespace {
 
-// True when at least a 50-pixel square of the rectangle lies on some screen.
-bool AufBildschirm(const QRect& r) {
+// The screen showing most of the rectangle, when some screen shows at least a 50-pixel square
+// of it; none when it lies out of reach (a screen was removed).
+const QScreen* Bildschirm(const QRect& r) {
+    const QScreen* bester = nullptr;
+    qint64 flaeche = 0;
     const auto schirme = QGuiApplication::screens();
     for (const QScreen* schirm : schirme) {
         const QRect sichtbar = schirm->availableGeometry().intersected(r);
-        if (sichtbar.width() >= 50 && sichtbar.height() >= 50) return true;
+        if (sichtbar.width() < 50 || sichtbar.height() < 50) continue;
+        if (const qint64 f = qint64(sichtbar.width()) * sichtbar.height(); f > flaeche)
+            bester = schirm, flaeche = f;
     }
-    return false;
+    return bester;
+}
+
+// The rectangle made to fit the area: no larger, and moved inside it. A size stored on a screen
+// at 100 % is too large for the same screen scaled up.
+QRect Eingepasst(QRect r, const QRect& bereich) {
+    r.setSize(r.size().boundedTo(bereich.size()));
+    r.moveLeft(std::clamp(r.left(), bereich.left(), bereich.right() + 1 - r.width()));
+    r.moveTop(std::clamp(r.top(), bereich.top(), bereich.bottom() + 1 - r.height()));
+    return r;
 }
 
 } // namespace
@@ -256,10 +272,13 @@ void TForm1::FensterWiederherstellen() {
         const int links = speicher.ZahlLesen(QStringLiteral("Form1_Left")).value_or(x());
         const int hoehe = speicher.ZahlLesen(QStringLiteral("Form1_Height")).value_or(height());
         const int breite = speicher.ZahlLesen(QStringLiteral("Form1_Width")).value_or(width());
-        // A place no screen shows any more (a screen was removed) would hide the window.
-        if (AufBildschirm(QRect(links, oben, breite, hoehe))) {
-            move(links, oben);
-            resize(breite, hoehe);
+        // A place no screen shows any more (a screen was removed) would hide the window; a size
+        // or place beyond its screen's area would put parts of it out of reach.
+        const QRect gespeichert(links, oben, breite, hoehe);
+        if (const QScreen* schirm = Bildschirm(gespeichert)) {
+            const QRect lage = Eingepasst(gespeichert, schirm->availableGeometry());
+            move(lage.topLeft());
+            resize(lage.size());
         }
     }
     makros->Ordner = speicher.TextLesen(QStringLiteral("Macro_Directory"))

@@ -52,12 +52,6 @@ Aktion Breite(Antwort antwort) {
     };
 }
 
-QString Zaehler(const vektra::Elementspeicher& s) {
-    return u"%1  Elemente, %2  gewählt, %3 gelöscht"_s.arg(s.Anzahl())
-        .arg(s.GepickteZahl())
-        .arg(s.GeloeschteZahl());
-}
-
 } // namespace
 
 class BefehleTest : public QObject {

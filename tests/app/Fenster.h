@@ -184,6 +184,13 @@ inline QString Fokus(QDialog& d) {
     return feld ? feld->objectName() + u':' + feld->selectedText() : QString();
 }
 
+// The counts status panel 2 must show for the store.
+inline QString Zaehler(const vektra::Elementspeicher& s) {
+    return u"%1  Elemente, %2  gewählt, %3 gelöscht"_s.arg(s.Anzahl())
+        .arg(s.GepickteZahl())
+        .arg(s.GeloeschteZahl());
+}
+
 // The bytes a save would write, settings included.
 inline std::string Bytes(vektra::Zeichnung z) {
     std::ostringstream aus;

@@ -58,6 +58,11 @@ class FensterTest : public QObject, Testumgebung {
             return m;
         };
         const QString programm = QCoreApplication::applicationDirPath();
+        const auto Lage = [&](int links, int oben, int breite, int hoehe) {
+            return QVariantMap{{"Form1_Maximized", false}, {"Form1_Left", links},
+                               {"Form1_Top", oben},        {"Form1_Width", breite},
+                               {"Form1_Height", hoehe},    {"Macro_Directory", "/m"}};
+        };
         // Geometry no screen shows would leave the window out of reach; a value that cannot be
         // read ends the restoring there.
         const std::tuple<QVariantMap, QRect, QString> faelle[] = {
@@ -66,7 +71,11 @@ class FensterTest : public QObject, Testumgebung {
             {mit(u"FORM1_LEFT"_s, -30000), start, u"/m"_s},
             {mit(u"Form1_width"_s, u"breit"_s), QRect(30, 40, 1500, 300), u"/m"_s},
             {mit(u"macro_directory"_s, {}), gespeichert, programm},
-            {mit(u"form1_maximized"_s, {}), start, programm}};
+            {mit(u"form1_maximized"_s, {}), start, programm},
+            // A size or place stored at another screen scale is fitted to the screen's area.
+            {Lage(30, 40, 3000, 2000), QRect(0, 0, 1600, 1200), u"/m"_s},
+            {Lage(1000, 1100, 500, 300), QRect(1000, 900, 500, 300), u"/m"_s},
+            {Lage(1700, 100, 500, 300), QRect(1700, 100, 500, 300), u"/m"_s}};
         for (const auto& [werte, soll, makros] : faelle) {
             Speicher().clear();
             Gespeichert(werte);

@@ -64,6 +64,21 @@ class TastaturTest : public QObject {
                      erwartet);
             QCOMPARE(int(w.Z().aktuelleBreite), eintrag - 1);
         }
+        // A key acts with the modifiers held when it went down: Ctrl let go before the G still
+        // switches the grid; Ctrl pressed after the G does not.
+        const auto senden = [&](QEvent::Type art, Qt::Key k, Qt::KeyboardModifiers m) {
+            QKeyEvent e(art, k, m);
+            QApplication::sendEvent(w.ZF(), &e);
+        };
+        senden(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+        senden(QEvent::KeyPress, Qt::Key_G, Qt::ControlModifier);
+        senden(QEvent::KeyRelease, Qt::Key_Control, {});
+        senden(QEvent::KeyRelease, Qt::Key_G, {});
+        senden(QEvent::KeyPress, Qt::Key_G, {});
+        senden(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+        senden(QEvent::KeyRelease, Qt::Key_G, Qt::ControlModifier);
+        senden(QEvent::KeyRelease, Qt::Key_Control, {});
+        QCOMPARE(w.f.Painter().Gitter, true);
         // The key counts, not its character: with Ctrl held that is a control character.
         Zeichnen(w.Z(), u"L1,1,2,2:p"_s);
         for (QEvent::Type art : {QEvent::KeyPress, QEvent::KeyRelease}) {
