@@ -51,6 +51,10 @@ TEST(Texte, SchluesselEindeutigUndFormatieren) {
     // clang-format on
     for (const auto& [muster, werte, text] : faelle)
         EXPECT_EQ(Formatieren(muster, werte), text) << muster;
+    // At most 64 wide with at most 20 decimals; a wider one is no placeholder, however many digits.
+    EXPECT_EQ(Formatieren("%64d|%65d|%.21f|%.20f|%99999999999999999999s", {1LL, 0.5, "x"s}),
+              std::string(63, ' ') + "1|%65d|%.21f|0.50000000000000000000|%99999999999999999999s");
+    EXPECT_EQ(Platzhalter("%-64s %065d %.20f %64.021f"), (std::vector<std::string>{"%-64s", "%.20f"}));
     for (const auto& z : Spalten(Feld(Datei, "Ganzzahlen"))) {
         std::int32_t w = -5;
         EXPECT_EQ(GanzzahlLesen(z[0], w), !z[1].empty()) << z[0];
