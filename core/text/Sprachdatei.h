@@ -1,10 +1,10 @@
 #pragma once
 // The language file "language.dat": replacement texts for the program's texts and the name of
-// the translation of Qt's own texts, read once at start. An INI text: section "[Language]", lines
-// "key=value"; section and key names in any letter case, blanks around keys and values dropped, one pair of
-// double or single quotes around a value removed, lines beginning with ";" ignored, the first of repeated
-// keys counts. Each value is read as UTF-8 when it is valid UTF-8, otherwise as cp1252, and keeps its first
-// 1023 characters.
+// the translation of Qt's own texts, read once at start. An INI text: section "[Language]",
+// lines "key=value"; section and key names in any letter case, blanks around keys and values
+// dropped, one pair of double or single quotes around a value removed, lines beginning with ";"
+// ignored, the first of repeated keys counts. Each value is read as UTF-8 when it is valid
+// UTF-8, otherwise as cp1252, and keeps its first 1023 characters.
 #include <map>
 #include <optional>
 #include <string>
