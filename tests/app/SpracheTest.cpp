@@ -18,10 +18,8 @@
 class SpracheTest : public QObject, Testumgebung {
     Q_OBJECT
 
-    QByteArray Englisch() {
-        QFile datei(QStringLiteral(VEKTRA_TESTDATA "/../../docs/englisch/language.dat"));
-        if (!datei.open(QIODevice::ReadOnly)) qFatal("no English file");
-        return datei.readAll();
+    static QByteArray Englisch() {
+        return Inhalt(QStringLiteral(VEKTRA_TESTDATA "/../../docs/englisch/language.dat"));
     }
 
     // Writes the user's language file, which the next window reads at its first showing.
