@@ -89,7 +89,9 @@ Antwort Strommeldungen::Fragen(Meldungsart art, const std::string& text, Knoepfe
 int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostream& err,
                  Cairoausgabe cairo) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        aus << T("v.KonvHilfe");
+        for (const char* teil :
+             {"v.KonvHilfe", "v.KonvHilfe2", "v.KonvHilfe3", "v.KonvHilfe4", "v.KonvHilfe5", "v.KonvHilfe6"})
+            aus << T(teil);
         return KonvertiertOk;
     }
     if (!args.empty() && args[0] == "--curve") {

@@ -60,14 +60,16 @@ TTextein::TTextein(vektra::Meldungen& meldungen, QWidget* parent) : QDialog(pare
 
     auto* position = new QGridLayout;
     mitte->addLayout(position);
-    const auto feld = [&](int reihe, const char* name, const char* beschriftung) {
-        position->addWidget(new QLabel(QString::fromLatin1(beschriftung), this), reihe, 0);
+    const auto feld = [&](int reihe, const char* name, const char* beschriftung, const char* schluessel) {
+        QLabel* l = Beschriftung(this, beschriftung);
+        TextBinden(l, schluessel);
+        position->addWidget(l, reihe, 0);
         QLineEdit* e = Feld(this, name, "0");
         position->addWidget(e, reihe, 1);
         return e;
     };
-    Edit2 = feld(0, "Edit2", "x");
-    Edit3 = feld(1, "Edit3", "y");
+    Edit2 = feld(0, "Edit2", "xLabel", "v.Textein.x");
+    Edit3 = feld(1, "Edit3", "yLabel", "v.Textein.y");
     position->setRowStretch(2, 1);
 
     BitBtn2 = Schliessknopf(this, "BitBtn2", true);

@@ -1,11 +1,10 @@
 #include "main/Programmstart.h"
 
 #include "text/Qtext.h"
+#include "text/Sprachladen.h"
 
 #include <QGuiApplication>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 
 #include <clocale>
 
@@ -17,8 +16,6 @@ void ProgrammEinrichten() {
     // Ties the windows to the installed desktop entry, for its icon and name in task bars.
     QGuiApplication::setDesktopFileName(QStringLiteral("vektra32"));
     // File choosers and message box buttons speak German like the rest, where Qt's German
-    // texts are installed. The application object owns the translator.
-    auto* qtTexte = new QTranslator(QCoreApplication::instance());
-    if (qtTexte->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qtTexte);
+    // texts are installed, until a language file names another language.
+    QtSpracheSetzen(QStringLiteral("de"));
 }

@@ -20,6 +20,7 @@
 #include "main/TEinstellungen.h"
 #include "text/Qtext.h"
 #include "text/Sprachladen.h"
+#include "text/Textbindung.h"
 #include "view/Lineal.h"
 #include "view/Maler.h"
 #include "view/MyDraw.h"
@@ -43,7 +44,8 @@ TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent), dateien(std::make_unique<Dateibefehle>(*this)),
       makros(std::make_unique<Makrobefehle>(*this)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(Tq("v.Titel"));
+    // The title a language file gives; the file commands then add the drawing's name.
+    FenstertitelBinden(this, "v.Titel");
 
     auto* mitte = new QWidget(this);
     auto* spalte = new QVBoxLayout(mitte);
@@ -166,8 +168,7 @@ void TForm1::Melden(vektra::Meldungsart art, const std::string& text, int) {
     case vektra::Meldungsart::Schlicht:
         break;
     }
-    QMessageBox box(symbol, QCoreApplication::applicationName(), QString::fromStdString(text),
-                    QMessageBox::Ok, this);
+    QMessageBox box(symbol, Tq("v.Anwendungstitel"), QString::fromStdString(text), QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -179,7 +180,7 @@ vektra::Antwort TForm1::Fragen(vektra::Meldungsart art, const std::string& text,
     const QMessageBox::Icon symbol = art == vektra::Meldungsart::Warnung  ? QMessageBox::Warning
                                      : art == vektra::Meldungsart::Fehler ? QMessageBox::Critical
                                                                           : QMessageBox::Question;
-    QMessageBox box(symbol, QCoreApplication::applicationName(), QString::fromStdString(text), tasten, this);
+    QMessageBox box(symbol, Tq("v.Anwendungstitel"), QString::fromStdString(text), tasten, this);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return vektra::Antwort::Ja;

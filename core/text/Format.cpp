@@ -141,8 +141,8 @@ long long Runden(double wert) {
 
 namespace {
 
-// A placeholder %[-]W[.P](d|s|f) that begins at the "%" at m[i]: where it ends (its letter)
-// and how it is filled; `art` is '\0' when none begins there.
+// A placeholder that begins at the "%" at m[i]: where it ends (its letter) and how it is
+// filled; `art` is '\0' when none begins there.
 struct Platz {
     std::size_t ende = 0;
     char art = '\0';
@@ -151,23 +151,25 @@ struct Platz {
     int stellen = 6;
 };
 
+// The digits from m[j] on as a number, at most `grenze + 1` however many there are.
+int Ziffernwert(std::string_view m, std::size_t& j, int grenze) {
+    int n = 0;
+    for (; j < m.size() && m[j] >= '0' && m[j] <= '9'; ++j)
+        n = std::min(n * 10 + (m[j] - '0'), grenze + 1);
+    return n;
+}
+
 Platz PlatzLesen(std::string_view m, std::size_t i) {
     Platz p;
     std::size_t j = i + 1;
     p.links = j < m.size() && m[j] == '-';
     if (p.links) ++j;
-    while (j < m.size() && m[j] >= '0' && m[j] <= '9' && p.breite < 1000)
-        p.breite = p.breite * 10 + (m[j++] - '0');
-    if (j < m.size() && m[j] == '.') {
-        ++j;
-        p.stellen = 0;
-        while (j < m.size() && m[j] >= '0' && m[j] <= '9' && p.stellen < 100)
-            p.stellen = p.stellen * 10 + (m[j++] - '0');
-    }
-    while (j < m.size() && m[j] >= '0' && m[j] <= '9')
-        ++j;
+    p.breite = Ziffernwert(m, j, MaxPlatzbreite);
+    if (j < m.size() && m[j] == '.') p.stellen = Ziffernwert(m, ++j, MaxNachkommastellen);
     p.ende = j;
-    if (j < m.size() && (m[j] == 'd' || m[j] == 's' || m[j] == 'f')) p.art = m[j];
+    if (j < m.size() && (m[j] == 'd' || m[j] == 's' || m[j] == 'f') && p.breite <= MaxPlatzbreite &&
+        p.stellen <= MaxNachkommastellen)
+        p.art = m[j];
     return p;
 }
 

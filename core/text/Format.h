@@ -21,9 +21,14 @@ long long Runden(double wert);
 
 using Formatwert = std::variant<long long, double, std::string>;
 
-// Fills %d, %s and %W.Pf placeholders of `muster` in order with `werte`. Everything else is
-// copied literally; placeholders beyond the given values, or of a kind that does not match the
-// value, stay as they are. "%%" is one "%". Never hands the text to printf.
+// A placeholder is %[-][W][.P] and one of d, s, f, with a width W of at most MaxPlatzbreite and
+// at most MaxNachkommastellen decimals P (which d and s ignore); a wider one is no placeholder.
+// So filling one adds at most MaxPlatzbreite characters beyond the value's own.
+constexpr int MaxPlatzbreite = 64;
+constexpr int MaxNachkommastellen = 20;
+// Fills the placeholders of `muster` in order with `werte`. Everything else is copied literally;
+// placeholders beyond the given values, or of a kind that does not match the value, stay as they
+// are. "%%" is one "%". Never hands the text to printf.
 std::string Formatieren(std::string_view muster, const std::vector<Formatwert>& werte);
 // The placeholders Formatieren recognises in `muster`, in order, as written ("%d", "%6.2f").
 std::vector<std::string> Platzhalter(std::string_view muster);

@@ -101,6 +101,21 @@ std::string Formatgeprueft(const char* eingebaut, std::string wert) {
     return woertlich;
 }
 
+// An "sv" value with its escapes: "\n" a line break, "\\" a backslash.
+std::string Entschluesselt(const std::string& wert) {
+    std::string text;
+    for (std::size_t i = 0; i < wert.size(); ++i) {
+        const char folgt = i + 1 < wert.size() ? wert[i + 1] : '\0';
+        if (wert[i] == '\\' && (folgt == 'n' || folgt == '\\')) {
+            text += folgt == 'n' ? '\n' : '\\';
+            ++i;
+        } else {
+            text += wert[i];
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 std::map<std::string, std::string, std::less<>> SprachwerteLesen(std::string_view inhalt) {
@@ -128,30 +143,35 @@ std::map<std::string, std::string, std::less<>> SprachwerteLesen(std::string_vie
     return werte;
 }
 
-void SpracheAnwenden(std::string_view inhalt) {
+std::string SpracheAnwenden(std::string_view inhalt) {
     const auto werte = SprachwerteLesen(inhalt);
     for (const Texteintrag& e : Texteintraege()) {
-        const std::string_view schluessel = e.schluessel;
-        if (schluessel.starts_with("v.")) continue;
-        const auto it = werte.find(schluessel);
-        std::string wert = it == werte.end() ? std::string() : it->second;
+        const std::string_view schluessel = e.schluessel, datei = Dateischluessel(schluessel);
+        if (datei.empty()) continue;
+        const auto it = werte.find(datei);
+        const bool eigen = datei != schluessel;
+        if (eigen && it == werte.end()) continue;
+        std::string wert = it == werte.end() ? std::string()
+                           : eigen           ? Entschluesselt(it->second)
+                                             : it->second;
         if (schluessel == "sn" || schluessel == "sj") {
             if (wert.empty()) wert = e.eingebaut;
             wert = Zeichen(wert, 1);
         }
         TextSetzen(schluessel, Angewendet(e.anwendung, Formatgeprueft(e.eingebaut, std::move(wert))));
     }
+    const auto qt = werte.find("qt");
+    return qt == werte.end() ? std::string() : qt->second;
 }
 
-bool SpracheLaden(const std::string& pfad) {
+std::optional<std::string> SpracheLaden(const std::string& pfad) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(pfad, ec)) return false;
+    if (!std::filesystem::is_regular_file(pfad, ec)) return std::nullopt;
     std::ifstream ein(pfad, std::ios::binary);
-    if (!ein) return false;
+    if (!ein) return std::nullopt;
     const std::string inhalt{std::istreambuf_iterator<char>(ein), {}};
-    if (ein.bad()) return false;
-    SpracheAnwenden(inhalt);
-    return true;
+    if (ein.bad()) return std::nullopt;
+    return SpracheAnwenden(inhalt);
 }
 
 } // namespace vektra

@@ -220,7 +220,7 @@ const std::vector<Texteintrag> Eintraege{
     {"sf232", "Winkel", Anwendung::Wert},
     {"sf233", "OK", Anwendung::Wert},
     {"sf234", "Abbruch", Anwendung::Wert},
-    // Texts of this program that no language file names.
+    // The program's own texts, which a language file names by their "sv" keys (Dateischluessel.cpp).
     {"v.Titel", "Vektra32", Anwendung::Wert},
     {"v.Anwendungstitel", "Vektra32 ", Anwendung::Wert},
     {"v.Version", "4.4.1.7", Anwendung::Wert},
@@ -255,6 +255,7 @@ const std::vector<Texteintrag> Eintraege{
     {"v.KonvAufruf",
      "Aufruf: vektra32-convert [--ref X,Y | --scale PX] [--utf8] EINGABE AUSGABE (mehr mit --help)",
      Anwendung::Wert},
+    // The converter's help in parts, each short enough for a line of a language file.
     {"v.KonvHilfe",
      "Aufruf: vektra32-convert [--ref X,Y | --scale PX] [--utf8] EINGABE AUSGABE\n"
      "\n"
@@ -263,7 +264,9 @@ const std::vector<Texteintrag> Eintraege{
      "EINGABE   eine Zeichnung: endet der Name auf \".vks\" (gleich in welcher Schreibung),\n"
      "          wird sie als Vektra-Zeichnung gelesen, auf \".vkm\" als Macro (seine\n"
      "          Elemente an den gespeicherten Koordinaten, gewählt wie gespeichert),\n"
-     "          sonst als Bilddatei (.vkx, .pic) importiert.\n"
+     "          sonst als Bilddatei (.vkx, .pic) importiert.\n",
+     Anwendung::Wert},
+    {"v.KonvHilfe2",
      "AUSGABE   die Endung bestimmt das Format:\n"
      "            .vks  Vektra-Zeichnung (gelöschte Elemente entfallen)\n"
      "            .vkx  LaTeX-Bild mit emTeX-Linien\n"
@@ -275,7 +278,9 @@ const std::vector<Texteintrag> Eintraege{
      "                  Vorschau: die Zeichnung, wie der Bildschirm sie zeigt, mit\n"
      "                  den Texten, in Bildschirmbreiten und Elementfarben auf weißem\n"
      "                  Grund, so groß wie das Gezeichnete und ein Rand\n"
-     "          Eine vorhandene Datei wird ersetzt.\n"
+     "          Eine vorhandene Datei wird ersetzt.\n",
+     Anwendung::Wert},
+    {"v.KonvHilfe3",
      "--ref X,Y der Bezugspunkt eines Macros (nur mit AUSGABE .vkm, Vorgabe 0,0): beim\n"
      "          Einfügen landet er auf dem angeklickten Punkt.\n"
      "--scale PX Pixel je Zeichnungseinheit einer Vorschau (über 0 bis 1000;\n"
@@ -287,16 +292,22 @@ const std::vector<Texteintrag> Eintraege{
      "\n"
      "Die Exporte nehmen Unitlength und TeX-Linienbreiten der Zeichnung.\n"
      "Meldungen erscheinen auf der Fehlerausgabe als \"EINGABE:ZEILE: Text\".\n"
-     "\n"
+     "\n",
+     Anwendung::Wert},
+    {"v.KonvHilfe4",
      "Rückgabewert: 0 bei Erfolg, 1 wenn die Eingabe nicht gelesen oder nichts\n"
      "geschrieben werden konnte, 2 bei falschem Aufruf, 3 wenn --curve vorzeitig\n"
      "endete und nur geschrieben ist, was bis dahin entstand, oder wenn neben .vkp\n"
      "und .ps die .pdf nicht geschrieben werden konnte.\n"
-     "\n"
+     "\n",
+     Anwendung::Wert},
+    {"v.KonvHilfe5",
      "vektra32-convert --curve X Y [--z Z] [--axis-front] [--t0 T0] [--t1 T1]\n"
      "    [--n0 N0] [--n1 N1] [--control length|direction|none] [--chord L]\n"
      "    [--angle GRAD] [--dt D] [--pattern P1,P2,P3,P4] [--offset X,Y]\n"
-     "    [--clip U,O,L,R | --no-clip] AUSGABE\n"
+     "    [--clip U,O,L,R | --no-clip] AUSGABE\n",
+     Anwendung::Wert},
+    {"v.KonvHilfe6",
      "zeichnet die Kurve x(n,t), y(n,t) (3D mit --z) einmal für jedes n von N0 bis N1\n"
      "in eine neue Zeichnung und schreibt sie nach AUSGABE. Vorgaben: t von 0 bis 1,\n"
      "n von 1 bis 1, Längenkontrolle mit Strichlänge 1, Winkel 5 Grad, Delta t 0.1,\n"
@@ -391,6 +402,8 @@ const std::vector<Texteintrag> Eintraege{
      Anwendung::Wert},
     {"v.TextNichtDarstellbar", "Diese Zeichen lassen sich in der Zeichnung nicht speichern: %s",
      Anwendung::Wert},
+    {"v.Textein.x", "x", Anwendung::Wert},
+    {"v.Textein.y", "y", Anwendung::Wert},
     // Curve dialog: the labels and hints without a language key, and the curve command.
     {"v.Kurvenform.x", "x(n,t)", Anwendung::Wert},
     {"v.Kurvenform.y", "y(n,t)", Anwendung::Wert},

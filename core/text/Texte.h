@@ -1,7 +1,7 @@
 #pragma once
 // The program's text table: every text a person sees, by key, with its built-in German value.
-// Keys "sn", "sj", "s11".."s68", "sm…" and "sf…" are the ones a language file may replace; keys
-// beginning with "v." are texts of this program that no language file names.
+// A language file names "sn", "sj", "s11".."s68", "sm…" and "sf…" by their keys, the program's
+// own texts (keys beginning with "v.") by "sv" keys.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,5 +27,9 @@ const std::string& T(std::string_view schluessel);
 void TextSetzen(std::string_view schluessel, std::string wert);
 // Back to the built-in values.
 void TexteZuruecksetzen();
+
+// The key by which a language file names the text of `schluessel`: the key itself, "sv" and a
+// number for a "v." key, empty for one that no file names (the version number, the snap steps).
+std::string_view Dateischluessel(std::string_view schluessel);
 
 } // namespace vektra

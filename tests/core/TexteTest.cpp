@@ -8,7 +8,9 @@
 #include <bit>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <random>
 #include <set>
 
@@ -51,6 +53,10 @@ TEST(Texte, SchluesselEindeutigUndFormatieren) {
     // clang-format on
     for (const auto& [muster, werte, text] : faelle)
         EXPECT_EQ(Formatieren(muster, werte), text) << muster;
+    // At most 64 wide with at most 20 decimals; a wider one is no placeholder, however many digits.
+    EXPECT_EQ(Formatieren("%64d|%65d|%.21f|%.20f|%99999999999999999999s", {1LL, 0.5, "x"s}),
+              std::string(63, ' ') + "1|%65d|%.21f|0.50000000000000000000|%99999999999999999999s");
+    EXPECT_EQ(Platzhalter("%-64s %065d %.20f %64.021f"), (std::vector<std::string>{"%-64s", "%.20f"}));
     for (const auto& z : Spalten(Feld(Datei, "Ganzzahlen"))) {
         std::int32_t w = -5;
         EXPECT_EQ(GanzzahlLesen(z[0], w), !z[1].empty()) << z[0];
@@ -111,7 +117,7 @@ TEST_F(Sprachdatei, FehlendeSchluesselLeerenIhrenText) {
                                                 {Anwendung::DreiLeerUmWert, "      "}};
     // An empty file, one without the section, and one that sets only s12.
     for (const char* datei : {"", "s12=Lines\r\n[Other]\r\ns12=Lines\r\n", "[Language]\r\ns12=Lines\r\n"}) {
-        SpracheAnwenden(datei);
+        EXPECT_EQ(SpracheAnwenden(datei), "");
         const bool mitS12 = std::string_view(datei).starts_with("[Language]");
         for (const auto& e : Texteintraege()) {
             const std::string k = e.schluessel;
@@ -126,7 +132,7 @@ TEST_F(Sprachdatei, FehlendeSchluesselLeerenIhrenText) {
 }
 
 TEST_F(Sprachdatei, ZeilenSchluesselWerteKodierungUndLaenge) {
-    SpracheAnwenden(Feld(Datei, "Sprachdatei", "datei"));
+    EXPECT_EQ(SpracheAnwenden(Feld(Datei, "Sprachdatei", "datei")), "fr");
     for (const auto& z : Spalten(Feld(Datei, "Sprachdatei", "texte")))
         EXPECT_EQ(T(z[0]), z[1]) << z[0];
     const std::string lang(2000, 'x');
@@ -134,10 +140,13 @@ TEST_F(Sprachdatei, ZeilenSchluesselWerteKodierungUndLaenge) {
     for (int i = 0; i < 2000; ++i)
         umlaute += "ä";
     SpracheAnwenden("[Language]\ns12=L\xe4nge \x80\ns13=Länge €\ns14=\xc3\nsn=\xc4rger\ns15=" + lang +
-                    "\ns16=" + umlaute + "\ns17=\xed\xa0\x80\ns18=\xc0\xaf");
+                    "\ns16=" + umlaute +
+                    "\ns17=\xed\xa0\x80\ns18=\xc0\xaf\nsv82=a\\nb\\\\n\\x\\ %s\ns36=x\\ny");
     // cp1252 unless valid UTF-8: a surrogate and an overlong form are not. At most 1023 characters.
     EXPECT_EQ((std::array{T("s12"), T("s13"), T("s14"), T("sn"), T("s17"), T("s18")}),
               (std::array<std::string, 6>{"Länge €", "Länge €", "Ã", "Ä", "í\xc2\xa0€", "À¯"}));
+    // In an "sv" value "\n" is a line break and "\\" a backslash; elsewhere both stay.
+    EXPECT_EQ(T("v.TextNichtDarstellbar") + "|" + T("s36"), "a\nb\\n\\x\\ %s|x\\ny");
     EXPECT_EQ(T("s15"), lang.substr(0, 1023));
     EXPECT_EQ(T("s16"), umlaute.substr(0, 2 * 1023));
 }
@@ -156,4 +165,29 @@ TEST_F(Sprachdatei, FormattexteBleibenSicherUndDateiLaden) {
     o.Ablegen("language.dat", "[Language]\r\ns12=Lines\r\n");
     EXPECT_TRUE(SpracheLaden(o.Datei("language.dat")));
     EXPECT_EQ(T("s12") + "|" + T("s13"), "Lines|");
+}
+
+TEST(Texte, EnglischeDateiUndReadmeNennenJedenSchluessel) {
+    const auto lesen = [](const char* pfad) {
+        std::ifstream ein(std::string(VEKTRA_TESTDATA "/../../") + pfad, std::ios::binary);
+        return std::string{std::istreambuf_iterator<char>(ein), {}};
+    };
+    const std::string englisch = lesen("docs/englisch/language.dat"), readme = lesen("README.md");
+    const auto werte = SprachwerteLesen(englisch);
+    std::set<std::string_view> gesehen;
+    for (const auto& e : Texteintraege()) {
+        const std::string_view k = Dateischluessel(e.schluessel);
+        // Every text has a key of its own, but two that are numbers.
+        EXPECT_EQ(k.empty(), e.schluessel == "v.Version"s || e.schluessel == "v.Snapstufen"s) << e.schluessel;
+        if (k.empty()) continue;
+        EXPECT_TRUE(gesehen.insert(k).second) << k;
+        const auto it = werte.find(k);
+        ASSERT_NE(it, werte.end()) << k;
+        // Formats stay formats, no value is cut at 1023 characters, the added keys are in the
+        // README's table.
+        EXPECT_EQ(Platzhalter(it->second), Platzhalter(e.eingebaut)) << k;
+        EXPECT_LT(std::ranges::count_if(it->second, [](char c) { return (c & 0xC0) != 0x80; }), 1023) << k;
+        EXPECT_TRUE(k == e.schluessel || readme.find("| " + std::string(k) + " |") != std::string::npos) << k;
+    }
+    EXPECT_EQ(werte.at("qt"), "en");
 }
