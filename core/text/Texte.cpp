@@ -242,7 +242,6 @@ const std::vector<Texteintrag> Eintraege{
     {"v.NichtMarkiert", "Nicht markiert", Anwendung::Wert},
     // Exports, picture import and the command-line converter.
     {"v.UnitlengthKeineZahl", "Unitlength ist keine Zahl: ", Anwendung::Wert},
-    {"v.SchreibenFehlgeschlagen", "Datei kann nicht geschrieben werden", Anwendung::Wert},
     {"v.LesenFehlgeschlagen", "Datei kann nicht gelesen werden", Anwendung::Wert},
     {"v.ImportVoll", "Zeichnung voll (32000 Elemente): der Rest der Datei wird nicht gelesen",
      Anwendung::Wert},
