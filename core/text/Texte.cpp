@@ -232,6 +232,7 @@ const std::vector<Texteintrag> Eintraege{
     {"v.Zeichnungsdatei.Textlaenge", "Element %d hat die ungültige Textlänge %d.", Anwendung::Wert},
     {"v.Zeichnungsdatei.Oeffnen", "Die Datei lässt sich nicht öffnen (%s).", Anwendung::Wert},
     {"v.Zeichnungsdatei.Schreiben", "Die Datei lässt sich nicht schreiben (%s).", Anwendung::Wert},
+    {"v.Schreiben.KeineDatei", "keine gewöhnliche Datei, sie bleibt unverändert", Anwendung::Wert},
     // Macro files.
     {"v.Makrodatei.Art", "Element %d hat die unbekannte Art %d.", Anwendung::Wert},
     {"v.Makrodatei.Rest", "Nach dem letzten Element folgen noch weitere Bytes (ab Byte %d).",
