@@ -1,5 +1,6 @@
 #include "files/AtomarSchreiben.h"
 
+#include "text/Format.h"
 #include "text/Texte.h"
 
 #include <cerrno>
@@ -98,6 +99,23 @@ bool Abschliessen(int fd, bool gut, int& grund) {
     return gut;
 }
 
+// Writes the target itself, so that all its hard links see the new content. `begonnen` tells
+// whether the target was touched before a failure.
+bool AnOrtSchreiben(const std::string& ziel, std::string_view inhalt, int& grund, bool& begonnen) {
+    const int fd = ::open(ziel.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        grund = errno;
+        return false;
+    }
+    begonnen = true;
+    bool gut = AllesSchreiben(fd, inhalt, grund);
+    if (gut && ::ftruncate(fd, static_cast<off_t>(inhalt.size())) != 0) {
+        grund = errno;
+        gut = false;
+    }
+    return Abschliessen(fd, gut, grund);
+}
+
 // Makes a rename in `ordner` last through a crash.
 void OrdnerSichern(const fs::path& ordner) {
     const int fd = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -146,16 +164,28 @@ bool AtomarSchreiben(const std::string& pfad, const std::function<bool(std::ostr
     }
     std::ostringstream aus;
     bool gut = Abschliessen(fd, schreiber(aus) && AllesSchreiben(fd, aus.view(), grund), grund);
-    if (gut) {
+    // A file with several names is written where it is, once its complete copy is safe beside it.
+    const bool anOrt = vorhanden && st.st_nlink > 1;
+    bool begonnen = false;
+    if (gut && anOrt) {
+        gut = AnOrtSchreiben(ziel, aus.view(), grund, begonnen);
+    } else if (gut) {
         gut = std::rename(temp.c_str(), ziel.c_str()) == 0;
         if (gut)
             OrdnerSichern(ordner);
         else
             grund = errno;
     }
-    if (gut) return true;
+    if (gut) {
+        if (anOrt) std::remove(temp.c_str());
+        return true;
+    }
     if (grund != 0) fehler = std::strerror(grund);
-    std::remove(temp.c_str());
+    // Once the target is touched, the complete copy is all that is left of the new content.
+    if (begonnen)
+        fehler = Formatieren(T("v.Schreiben.Kopie"), {fehler, temp});
+    else
+        std::remove(temp.c_str());
     return false;
 }
 

@@ -233,6 +233,7 @@ const std::vector<Texteintrag> Eintraege{
     {"v.Zeichnungsdatei.Oeffnen", "Die Datei lässt sich nicht öffnen (%s).", Anwendung::Wert},
     {"v.Zeichnungsdatei.Schreiben", "Die Datei lässt sich nicht schreiben (%s).", Anwendung::Wert},
     {"v.Schreiben.KeineDatei", "keine gewöhnliche Datei, sie bleibt unverändert", Anwendung::Wert},
+    {"v.Schreiben.Kopie", "%s; der neue Inhalt steht vollständig in %s", Anwendung::Wert},
     // Macro files.
     {"v.Makrodatei.Art", "Element %d hat die unbekannte Art %d.", Anwendung::Wert},
     {"v.Makrodatei.Rest", "Nach dem letzten Element folgen noch weitere Bytes (ab Byte %d).",

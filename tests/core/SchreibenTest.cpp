@@ -22,9 +22,9 @@ struct AlsNiemand {
 
 } // namespace
 
-// Entries "name:inhalt" (a file), "name->ziel" (a link), "name|"
+// Entries "name:inhalt" (a file), "name=alt" (one more hard link), "name->ziel" (a link), "name|"
 // (a pipe), "name/" (a folder, "r/" without write permission).
-TEST(Schreiben, VerweiseAndereDateiartenUndSchreibrechte) {
+TEST(Schreiben, VerweiseHarteLinksAndereDateiartenUndSchreibrechte) {
     const struct {
         std::vector<std::string> vorher;
         std::string ziel, fehler, nachher;
@@ -34,6 +34,7 @@ TEST(Schreiben, VerweiseAndereDateiartenUndSchreibrechte) {
         {{"l->a"}, "l", "", "a:neu l->a"},
         {{"l->m", "m->l"}, "l", "Too many levels of symbolic links", "l->m m->l"},
         {{"x.vkx|"}, "x.vkx", "keine gewöhnliche Datei, sie bleibt unverändert", "x.vkx|"},
+        {{"a:alt", "b=a", "l->b"}, "l", "", "a:neu b:neu l->b"},
         {{"r/", "r/a:alt"}, "r/a", "Permission denied", "r/ r/a:alt"},
         {{"r/", "r/a:alt", "l->r/a"}, "l", "Permission denied", "l->r/a r/ r/a:alt"},
     };
@@ -41,13 +42,14 @@ TEST(Schreiben, VerweiseAndereDateiartenUndSchreibrechte) {
     for (const auto& f : faelle) {
         Ordner o;
         for (const std::string& e : f.vorher)
-            if (const auto n = e.find_first_of(">:"); n == std::string::npos)
+            if (const auto n = e.find_first_of(">=:"); n == std::string::npos)
                 e.ends_with('|') ? ::mkfifo(o.Datei(e.substr(0, e.size() - 1)).c_str(), 0644)
                                  : fs::create_directory(o.Datei(e));
             else if (e[n] == '>')
                 fs::create_symlink(e.substr(n + 1), o.Datei(e.substr(0, n - 1)));
             else
-                o.Ablegen(e.substr(0, n), e.substr(n + 1));
+                e[n] == '=' ? fs::create_hard_link(o.Datei(e.substr(n + 1)), o.Datei(e.substr(0, n)))
+                            : o.Ablegen(e.substr(0, n), e.substr(n + 1));
         const fs::path r = o.Datei("r");
         if (fs::exists(r)) fs::permissions(r, fs::perms::owner_exec, fs::perm_options::replace);
         std::string fehler, nachher;
