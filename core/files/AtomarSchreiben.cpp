@@ -1,63 +1,192 @@
 #include "files/AtomarSchreiben.h"
 
+#include "text/Format.h"
+#include "text/Texte.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
+#include <string_view>
+#include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+#include <vector>
 
 namespace vektra {
+namespace {
+
+namespace fs = std::filesystem;
+
+// As many links in a row as the system follows itself.
+constexpr int MaxVerweise = 40;
+
+bool AllesSchreiben(int fd, std::string_view daten, int& grund) {
+    while (!daten.empty()) {
+        const ssize_t geschrieben = ::write(fd, daten.data(), daten.size());
+        if (geschrieben < 0 && errno == EINTR) continue;
+        if (geschrieben < 0) {
+            grund = errno;
+            return false;
+        }
+        daten.remove_prefix(static_cast<std::size_t>(geschrieben));
+    }
+    return true;
+}
+
+// Follows the symbolic links of `pfad` (a relative link counts from its own folder) to the file
+// that is to be written. `vorhanden` tells whether it exists yet; `st` is then its state.
+bool ZielFinden(const std::string& pfad, std::string& ziel, struct stat& st, bool& vorhanden, int& grund) {
+    ziel = pfad;
+    for (int verweise = 0;; ++verweise) {
+        if (::lstat(ziel.c_str(), &st) != 0) {
+            vorhanden = false;
+            if (errno == ENOENT) return true;
+            grund = errno;
+            return false;
+        }
+        vorhanden = true;
+        if (!S_ISLNK(st.st_mode)) return true;
+        if (verweise == MaxVerweise) {
+            grund = ELOOP;
+            return false;
+        }
+        std::error_code ec;
+        const fs::path verweis = fs::read_symlink(ziel, ec);
+        if (ec) {
+            grund = ec.value();
+            return false;
+        }
+        ziel = (verweis.is_absolute() ? verweis : fs::path(ziel).parent_path() / verweis).string();
+    }
+}
+
+// Gives the new file the old one's owner, group, mode and extended attributes (its access
+// lists among them), as far as the system lets this user. Otherwise it stays the saver's.
+void EigenschaftenUebernehmen(int fd, const std::string& ziel, const struct stat& st) {
+    // Owner first: a change of owner clears the set-id bits that the mode then restores. Someone
+    // else's file keeps at least its group where the saver belongs to it.
+    static_cast<void>(::fchown(fd, st.st_uid, st.st_gid) == 0 ||
+                      ::fchown(fd, static_cast<uid_t>(-1), st.st_gid) == 0);
+    ::fchmod(fd, st.st_mode & 07777);
+    const ssize_t laenge = ::listxattr(ziel.c_str(), nullptr, 0);
+    if (laenge <= 0) return;
+    std::vector<char> namen(static_cast<std::size_t>(laenge));
+    const ssize_t gelesen = ::listxattr(ziel.c_str(), namen.data(), namen.size());
+    std::vector<char> wert;
+    for (ssize_t i = 0; i < gelesen; i += static_cast<ssize_t>(std::strlen(namen.data() + i)) + 1) {
+        const char* name = namen.data() + i;
+        const ssize_t groesse = ::getxattr(ziel.c_str(), name, nullptr, 0);
+        if (groesse < 0) continue;
+        wert.resize(static_cast<std::size_t>(groesse));
+        if (::getxattr(ziel.c_str(), name, wert.data(), wert.size()) == groesse)
+            ::fsetxattr(fd, name, wert.data(), wert.size(), 0);
+    }
+}
+
+// Syncs and closes `fd`. Some file systems report a failed write only here.
+bool Abschliessen(int fd, bool gut, int& grund) {
+    if (gut && ::fsync(fd) != 0) {
+        grund = errno;
+        gut = false;
+    }
+    if (::close(fd) != 0 && gut) {
+        grund = errno;
+        gut = false;
+    }
+    return gut;
+}
+
+// Writes the target itself, so that all its hard links see the new content. `begonnen` tells
+// whether the target was touched before a failure.
+bool AnOrtSchreiben(const std::string& ziel, std::string_view inhalt, int& grund, bool& begonnen) {
+    const int fd = ::open(ziel.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        grund = errno;
+        return false;
+    }
+    begonnen = true;
+    bool gut = AllesSchreiben(fd, inhalt, grund);
+    if (gut && ::ftruncate(fd, static_cast<off_t>(inhalt.size())) != 0) {
+        grund = errno;
+        gut = false;
+    }
+    return Abschliessen(fd, gut, grund);
+}
+
+// Makes a rename in `ordner` last through a crash.
+void OrdnerSichern(const fs::path& ordner) {
+    const int fd = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
 
 bool AtomarSchreiben(const std::string& pfad, const std::function<bool(std::ostream&)>& schreiber,
                      std::string& fehler) {
-    namespace fs = std::filesystem;
-    const fs::path ziel(pfad);
-    fs::path ordner = ziel.parent_path();
+    std::string ziel;
+    struct stat st {};
+    bool vorhanden = false;
+    int grund = 0;
+    if (!ZielFinden(pfad, ziel, st, vorhanden, grund)) {
+        fehler = std::strerror(grund);
+        return false;
+    }
+    if (vorhanden && S_ISDIR(st.st_mode)) {
+        fehler = std::strerror(EISDIR);
+        return false;
+    }
+    // Writing a pipe or a device would block or reach something else than a file; replacing it
+    // would lose it.
+    if (vorhanden && !S_ISREG(st.st_mode)) {
+        fehler = T("v.Schreiben.KeineDatei");
+        return false;
+    }
+    fs::path ordner = fs::path(ziel).parent_path();
     if (ordner.empty()) ordner = ".";
     // A hidden name beside the target, so the rename stays within one file system.
-    std::string name = ".";
-    name += ziel.filename().string();
-    name += ".XXXXXX";
-    std::string muster = (ordner / name).string();
-    const int fd = ::mkstemp(muster.data());
+    std::string temp = (ordner / ("." + fs::path(ziel).filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
         fehler = std::strerror(errno);
         return false;
     }
-    ::close(fd);
-    const std::string temp = muster;
-    bool gut = false;
-    {
-        std::ofstream aus(temp, std::ios::binary | std::ios::trunc);
-        if (aus && schreiber(aus)) {
-            aus.flush();
-            gut = static_cast<bool>(aus);
-            if (!gut) fehler = "Schreibfehler";
-        } else if (!aus) {
-            fehler = std::strerror(errno);
-        }
+    if (vorhanden) {
+        EigenschaftenUebernehmen(fd, ziel, st);
+    } else {
+        const mode_t maske = ::umask(0);
+        ::umask(maske);
+        ::fchmod(fd, 0666 & ~maske);
+    }
+    std::ostringstream aus;
+    bool gut = Abschliessen(fd, schreiber(aus) && AllesSchreiben(fd, aus.view(), grund), grund);
+    // A file with several names is written where it is, once its complete copy is safe beside it.
+    const bool anOrt = vorhanden && st.st_nlink > 1;
+    bool begonnen = false;
+    if (gut && anOrt) {
+        gut = AnOrtSchreiben(ziel, aus.view(), grund, begonnen);
+    } else if (gut) {
+        gut = std::rename(temp.c_str(), ziel.c_str()) == 0;
+        if (gut)
+            OrdnerSichern(ordner);
+        else
+            grund = errno;
     }
     if (gut) {
-        // Keep the permissions an existing target had; new files get the usual 0666 & ~umask.
-        std::error_code ec;
-        const auto rechte = fs::status(ziel, ec).permissions();
-        if (!ec && fs::exists(ziel)) {
-            fs::permissions(temp, rechte, ec);
-        } else {
-            const mode_t maske = ::umask(0);
-            ::umask(maske);
-            ::chmod(temp.c_str(), 0666 & ~maske);
-        }
-        if (std::rename(temp.c_str(), pfad.c_str()) != 0) {
-            fehler = std::strerror(errno);
-            gut = false;
-        }
+        if (anOrt) std::remove(temp.c_str());
+        return true;
     }
-    if (!gut) std::remove(temp.c_str());
-    return gut;
+    if (grund != 0) fehler = std::strerror(grund);
+    // Once the target is touched, the complete copy is all that is left of the new content.
+    if (begonnen)
+        fehler = Formatieren(T("v.Schreiben.Kopie"), {fehler, temp});
+    else
+        std::remove(temp.c_str());
+    return false;
 }
 
 } // namespace vektra

@@ -153,7 +153,7 @@ bool InhaltSchreiben(const std::string& pfad, const std::function<void(std::ostr
         },
         fehler);
     if (!gut)
-        m.Melden(Meldungsart::Fehler, pfad + ": " + T("v.SchreibenFehlgeschlagen") + " (" + fehler + ")");
+        m.Melden(Meldungsart::Fehler, pfad + ": " + Formatieren(T("v.Zeichnungsdatei.Schreiben"), {fehler}));
     return gut;
 }
 

@@ -232,6 +232,8 @@ const std::vector<Texteintrag> Eintraege{
     {"v.Zeichnungsdatei.Textlaenge", "Element %d hat die ungültige Textlänge %d.", Anwendung::Wert},
     {"v.Zeichnungsdatei.Oeffnen", "Die Datei lässt sich nicht öffnen (%s).", Anwendung::Wert},
     {"v.Zeichnungsdatei.Schreiben", "Die Datei lässt sich nicht schreiben (%s).", Anwendung::Wert},
+    {"v.Schreiben.KeineDatei", "keine gewöhnliche Datei, sie bleibt unverändert", Anwendung::Wert},
+    {"v.Schreiben.Kopie", "%s; der neue Inhalt steht vollständig in %s", Anwendung::Wert},
     // Macro files.
     {"v.Makrodatei.Art", "Element %d hat die unbekannte Art %d.", Anwendung::Wert},
     {"v.Makrodatei.Rest", "Nach dem letzten Element folgen noch weitere Bytes (ab Byte %d).",
@@ -242,7 +244,6 @@ const std::vector<Texteintrag> Eintraege{
     {"v.NichtMarkiert", "Nicht markiert", Anwendung::Wert},
     // Exports, picture import and the command-line converter.
     {"v.UnitlengthKeineZahl", "Unitlength ist keine Zahl: ", Anwendung::Wert},
-    {"v.SchreibenFehlgeschlagen", "Datei kann nicht geschrieben werden", Anwendung::Wert},
     {"v.LesenFehlgeschlagen", "Datei kann nicht gelesen werden", Anwendung::Wert},
     {"v.ImportVoll", "Zeichnung voll (32000 Elemente): der Rest der Datei wird nicht gelesen",
      Anwendung::Wert},
