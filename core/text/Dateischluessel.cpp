@@ -26,7 +26,6 @@ const std::pair<std::string_view, std::string_view> Eigene[] = {
     {"v.Makrodatei.KeinPlatz", "sv12"},
     {"v.NichtMarkiert", "sv13"},
     {"v.UnitlengthKeineZahl", "sv14"},
-    {"v.SchreibenFehlgeschlagen", "sv15"},
     {"v.LesenFehlgeschlagen", "sv16"},
     {"v.ImportVoll", "sv17"},
     {"v.TeXBreiteKeineZahl", "sv18"},
@@ -109,6 +108,8 @@ const std::pair<std::string_view, std::string_view> Eigene[] = {
     {"v.Kurvenform.zHinweis", "sv95"},
     {"v.Kurvenform.DeltaHinweis", "sv96"},
     {"v.Kurvenform.Ganzzahl", "sv97"},
+    {"v.Schreiben.KeineDatei", "sv98"},
+    {"v.Schreiben.Kopie", "sv99"},
 };
 
 } // namespace
