@@ -200,7 +200,9 @@ bool Bildbefehle::Argument(std::size_t bis, std::size_t& von, std::size_t& zu) {
     return true;
 }
 
-// An optional argument in brackets; empty when there is none.
+// An optional argument in brackets; empty when there is none. The options read here hold
+// neither braces nor commands, so a bracket not closed before the next of them is no option of
+// this command. The search ends there, and a line of open brackets is read in linear time.
 bool Bildbefehle::Option(std::size_t bis, std::string& inhalt) {
     inhalt.clear();
     const std::size_t vorher = pos_;
@@ -208,8 +210,8 @@ bool Bildbefehle::Option(std::size_t bis, std::string& inhalt) {
         pos_ = vorher;
         return true;
     }
-    const std::size_t zu = text_.find(']', pos_);
-    if (zu >= Ende(bis)) return false;
+    const std::size_t zu = std::string_view(text_).substr(0, Ende(bis)).find_first_of("]\\{}", pos_);
+    if (zu == std::string_view::npos || text_[zu] != ']') return false;
     inhalt = text_.substr(pos_, zu - pos_);
     pos_ = zu + 1;
     return true;
