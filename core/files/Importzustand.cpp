@@ -130,9 +130,13 @@ std::string Importzustand::Boxtext(std::string text) const {
             std::size_t a = ende;
             while (a < text.size() && text[a] == ' ')
                 ++a;
+            // An argument is sought within the length of an element's text, which could not
+            // keep a longer one; so a text of many calls left open is read in linear time.
+            const std::string_view bereich = std::string_view(text).substr(0, a + MaxTextLaenge);
             int tiefe = 0;
-            const std::size_t zu =
-                a < text.size() && text[a] == '{' ? KlammernFolgen(text, a, tiefe, false) : std::string::npos;
+            const std::size_t zu = a < text.size() && text[a] == '{'
+                                       ? KlammernFolgen(bereich, a, tiefe, false)
+                                       : std::string::npos;
             if (zu == std::string::npos) break;
             argumente.push_back(text.substr(a + 1, zu - a - 1));
             ende = zu + 1;
