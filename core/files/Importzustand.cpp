@@ -36,6 +36,21 @@ std::size_t KlammernFolgen(std::string_view s, std::size_t ab, int& tiefe, bool 
     return std::string_view::npos;
 }
 
+bool Ausgewogen(std::string_view text) {
+    text = text.substr(0, MaxTextLaenge);
+    int tiefe = 0;
+    for (std::size_t p = 0; p < text.size(); ++p) {
+        if (text[p] == '\\') {
+            if (++p == text.size()) return false;
+        } else if (text[p] == '{') {
+            ++tiefe;
+        } else if (text[p] == '}' && --tiefe < 0) {
+            return false;
+        }
+    }
+    return tiefe == 0;
+}
+
 void Importzustand::GruppeAuf() {
     if (gruppen_.size() < MaxGruppen)
         gruppen_.push_back(jetzt);

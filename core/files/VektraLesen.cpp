@@ -208,49 +208,43 @@ class Leser {
     }
 
     // Alignment and text of a box, read after its size: "[al]{text}" or "{text}", blanks
-    // allowed before the "{". The text is the brace group, braces inside it balanced.
-    void BoxText(TElement& e) {
+    // allowed before the "{". The text is the brace group, braces inside it balanced. False
+    // for a text that is not Ausgewogen, as the rest of a line whose group does not close may
+    // be; the program's own files keep such texts as they always did.
+    bool BoxText(std::string& ausrichtung, std::string& text) {
         const std::size_t nachKlammer = pos_;
         WortLesen();
         std::size_t p = nachKlammer;
         if (!wort_.empty() && wort_[0] == '[') {
-            e.Ausrichtung = wort_.substr(1, 2);
+            ausrichtung = wort_.substr(1, 2);
             p = Zeichen(pos_) == ']' ? pos_ + 1 : pos_;
         } else {
-            e.Ausrichtung = "cc";
+            ausrichtung = "cc";
         }
         while (p < zeile_.size() && IstLeer(zeile_[p]))
             ++p;
-        if (Zeichen(p) == '{')
-            e.TextSetzen(s_.Boxtext(Gruppe(p + 1)));
-        else
+        if (Zeichen(p) != '{') {
             Fehler(2);
+            return true;
+        }
+        text = s_.Boxtext(Gruppe(p + 1));
+        return s_.eigen || Ausgewogen(text);
     }
 
-    // A box without frame: its text goes where a framed box of the same size puts it.
-    void TextElement(double x, double y) {
-        TElement* e = Neu(Text, EbeneText);
+    // A w by h box at (x, y) with the text that follows: the text goes where LaTeX sets it in
+    // the box, a framed box adds its four sides. A box whose text is not kept is passed over.
+    void Box(double x, double y, double w, double h, bool rahmen) {
+        const int zeile = q_.Nummer();
+        std::string ausrichtung, text;
+        if (!BoxText(ausrichtung, text)) return s_.Uebergangen(zeile);
+        TElement* e = s_.Neu(Text, rahmen ? EbeneLinie : EbeneText, zeile);
         if (e == nullptr) return;
         e->x1 = x;
         e->y1 = y;
-        const double w = Zahl();
-        const double h = Zahl();
-        BoxText(*e);
+        e->Ausrichtung = ausrichtung;
+        e->TextSetzen(text);
         InDieBox(*e, w, h);
-    }
-
-    // A framed box: its text inside the box, then the four frame lines. A dash box has its
-    // dash length first; its frame becomes solid lines.
-    void Rahmen(double x, double y, bool gestrichelt) {
-        if (gestrichelt) Zahl();
-        const double w = Zahl();
-        const double h = Zahl();
-        TElement* e = Neu(Text, EbeneLinie);
-        if (e == nullptr) return;
-        e->x1 = x;
-        e->y1 = y;
-        BoxText(*e);
-        InDieBox(*e, w, h);
+        if (!rahmen) return;
         NeueLinie(x, y, x + w, y);
         NeueLinie(x, y + h, x + w, y + h);
         NeueLinie(x, y, x, y + h);
@@ -366,12 +360,18 @@ class Leser {
                 e->gefuellt = gefuellt;
             }
             break;
-        case TextZ:
-            TextElement(x, y);
+        case TextZ: {
+            const double w = Zahl(), h = Zahl();
+            Box(x, y, w, h, false);
             break;
-        case RahmenZ:
-            Rahmen(x, y, gestrichelt);
+        }
+        case RahmenZ: {
+            // A dash box has its dash length first; its frame becomes solid lines.
+            if (gestrichelt) Zahl();
+            const double w = Zahl(), h = Zahl();
+            Box(x, y, w, h, true);
             break;
+        }
         case NichtsZ:
             break;
         }
