@@ -12,7 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <optional>
 #include <vector>
 
 namespace vektra {
@@ -23,6 +23,12 @@ namespace {
 
 constexpr std::size_t MaxWortLaenge = 255;
 constexpr std::size_t MaxZahlLaenge = 16;
+
+// The largest picture file the import reads, in MB. The export writes at most about 1.5 kB for
+// an element (a text of 255 characters three bytes each in UTF-8, at coordinates of 300 digits,
+// with its colour line), under 48 MB for a full store of 32000; the rest leaves room for the
+// comments and layout of pictures written by hand. No picture of a drawing needs more.
+constexpr std::size_t MaxBilddateiMB = 64;
 
 bool IstLeer(char c) {
     return c == ' ' || c == '\t';
@@ -424,17 +430,40 @@ std::string Entschluesseln(std::string inhalt, Importzustand& s) {
     return aus;
 }
 
-} // namespace
+// All of `ein`, or nothing when it holds more than MaxBilddateiMB: reading stops at the bound,
+// so an endless input ends too.
+std::optional<std::string> Einlesen(std::istream& ein) {
+    std::string inhalt;
+    char stueck[1 << 16];
+    while (ein.read(stueck, sizeof stueck), ein.gcount() > 0) {
+        const auto n = static_cast<std::size_t>(ein.gcount());
+        if (inhalt.size() + n > MaxBilddateiMB << 20) return std::nullopt;
+        inhalt.append(stueck, n);
+    }
+    return inhalt;
+}
 
-Importergebnis VektraLesen(std::istream& ein, Zeichnung& z, Meldungen& m) {
+std::string ZuGross() {
+    return Formatieren(T("v.ImportZuGross"), {static_cast<long long>(MaxBilddateiMB)});
+}
+
+Importergebnis Importieren(std::string inhalt, Zeichnung& z, Meldungen& m) {
     Importzustand s(z, m);
-    std::string inhalt{std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
     inhalt = Entschluesseln(std::move(inhalt), s);
     s.eigen = EigeneDatei(inhalt);
     Zeilenquelle q(inhalt);
     Leser(s, q).Lesen();
     s.Abschliessen();
     return s.ergebnis;
+}
+
+} // namespace
+
+Importergebnis VektraLesen(std::istream& ein, Zeichnung& z, Meldungen& m) {
+    std::optional<std::string> inhalt = Einlesen(ein);
+    if (inhalt) return Importieren(std::move(*inhalt), z, m);
+    m.Melden(Meldungsart::Fehler, ZuGross());
+    return {};
 }
 
 bool PicImportieren(const std::string& pfad, Zeichnung& z, Meldungen& m, Importergebnis* ergebnis) {
@@ -453,12 +482,16 @@ bool PicImportieren(const std::string& pfad, Zeichnung& z, Meldungen& m, Importe
         m.Melden(Meldungsart::Fehler, pfad + ": " + T("v.LesenFehlgeschlagen") + " (" + grund + ")");
         return false;
     }
-    const Importergebnis e = VektraLesen(ein, z, m);
+    std::optional<std::string> inhalt = Einlesen(ein);
     if (ein.bad()) {
         m.Melden(Meldungsart::Fehler, pfad + ": " + T("v.LesenFehlgeschlagen"));
-        z.Elemente.AllesLoeschen();
         return false;
     }
+    if (!inhalt) {
+        m.Melden(Meldungsart::Fehler, pfad + ": " + ZuGross());
+        return false;
+    }
+    const Importergebnis e = Importieren(std::move(*inhalt), z, m);
     if (ergebnis != nullptr) *ergebnis = e;
     z.Dateiname = Grundname(pfad) + ".vks";
     z.Geaendert = false;
