@@ -7,6 +7,7 @@
 #include "files/PsExport.h"
 #include "files/VektraLesen.h"
 #include "files/Zeichnungsdatei.h"
+#include "text/Abbruch.h"
 #include "text/Format.h"
 #include "text/Texte.h"
 
@@ -86,8 +87,10 @@ Antwort Strommeldungen::Fragen(Meldungsart art, const std::string& text, Knoepfe
     return knoepfe == Knoepfe::Ok ? Antwort::Ok : Antwort::Ja;
 }
 
-int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostream& err,
-                 Cairoausgabe cairo) {
+namespace {
+
+// Konvertieren without its guard against exceptions.
+int Umwandeln(std::span<const std::string> args, std::ostream& aus, std::ostream& err, Cairoausgabe cairo) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         for (const char* teil :
              {"v.KonvHilfe", "v.KonvHilfe2", "v.KonvHilfe3", "v.KonvHilfe4", "v.KonvHilfe5", "v.KonvHilfe6"})
@@ -177,6 +180,18 @@ int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostr
     }
     return AusgabeSchreiben(z, ausgabe, m, cairo, rx, ry, massstab,
                             utf8 ? Textkodierung::Utf8 : Textkodierung::Cp1252);
+}
+
+} // namespace
+
+int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostream& err,
+                 Cairoausgabe cairo) {
+    try {
+        return Umwandeln(args, aus, err, cairo);
+    } catch (...) {
+        err << Abbruchmeldung(std::current_exception()) << '\n';
+        return KonvertiertNicht;
+    }
 }
 
 } // namespace vektra

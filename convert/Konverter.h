@@ -55,7 +55,8 @@ int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, Cai
 
 // Runs the converter with the arguments after the program name. Help goes to `aus`, messages
 // to `err` as "INPUT:LINE: text" or "INPUT: text". Returns the exit code, or CairoNoetig when
-// `cairo` is null and the output is drawn with cairo; the arguments are checked first.
+// `cairo` is null and the output is drawn with cairo; the arguments are checked first. An
+// exception that ends the run, as memory running out, is reported and gives KonvertiertNicht.
 int Konvertieren(std::span<const std::string> args, std::ostream& aus, std::ostream& err, Cairoausgabe cairo);
 
 // Messages as lines on a stream, each prefixed with the input's name and, where one belongs

@@ -5,6 +5,7 @@
 // exactly when they do not fit.
 #include "Fuzzhilfe.h"
 
+#include "files/Importzustand.h"
 #include "files/VektraLesen.h"
 #include "text/Format.h"
 
@@ -38,7 +39,8 @@ bool Lage(double v) {
     return std::isfinite(v) && std::fabs(v) <= GroessteLage;
 }
 
-void ElementPruefen(const TElement& e) {
+// `fremd`: the input is no file of the program's own, whose texts stay as they always were.
+void ElementPruefen(const TElement& e, bool fremd) {
     PRUEFEN(!e.gepickt && !e.Kandidat && !e.geloescht && e.Farbe >= 0 && e.Farbe <= 0xFFFFFF);
     PRUEFEN(e.Breite >= 0 && e.Breite <= 2);
     PRUEFEN(Lage(e.x1) && Lage(e.y1));
@@ -53,6 +55,8 @@ void ElementPruefen(const TElement& e) {
     case Text:
         PRUEFEN(e.Ebene == EbeneText || e.Ebene == EbeneLinie);
         PRUEFEN(e.Text.size() <= MaxTextLaenge && e.Ausrichtung.size() <= 2);
+        // The export writes a text as it is, so its braces must pair up.
+        PRUEFEN(!fremd || bildimport::Ausgewogen(e.Text));
         break;
     default:
         PRUEFEN(!"an element kind the importer does not make");
@@ -77,8 +81,10 @@ Importergebnis Importieren(std::string_view eingabe, Zeichnung& z, Protokoll& m)
         PRUEFEN(meldung.zeile >= zeile);
         zeile = meldung.zeile;
     }
+    // The version line, perhaps after a byte order mark, makes a file the program's own.
+    const bool fremd = eingabe.substr(0, 13).find("%%Vektra32") == std::string_view::npos;
     for (int i = vorher + 1; i <= z.Elemente.Anzahl(); ++i)
-        ElementPruefen(z.Elemente[i]);
+        ElementPruefen(z.Elemente[i], fremd);
     return e;
 }
 

@@ -7,6 +7,7 @@
 #include "files/VektraLesen.h"
 #include "files/Zeichnungsdatei.h"
 #include "main/Fensterdienste.h"
+#include "text/Abbruch.h"
 #include "text/Qtext.h"
 #include "view/Maler.h"
 #include "view/MyDraw.h"
@@ -17,9 +18,17 @@
 
 bool Dateibefehle::Importieren(const QString& pfad) {
     vektra::Zeichnung& z = f_.Dokument();
-    auto frisch = std::make_unique<vektra::Zeichnung>();
-    frisch->Dialog = z.Dialog;
-    if (!vektra::PicImportieren(Dateisystemname(pfad), *frisch, f_)) return false;
+    // The picture goes into a drawing of its own, so an import that fails, also by an exception
+    // such as memory running out, leaves the open drawing as it was.
+    std::unique_ptr<vektra::Zeichnung> frisch;
+    try {
+        frisch = std::make_unique<vektra::Zeichnung>();
+        frisch->Dialog = z.Dialog;
+        if (!vektra::PicImportieren(Dateisystemname(pfad), *frisch, f_)) return false;
+    } catch (...) {
+        f_.Melden(vektra::Meldungsart::Fehler, vektra::Abbruchmeldung(std::current_exception()));
+        return false;
+    }
     z.Elemente = std::move(frisch->Elemente);
     z.Dialog = frisch->Dialog;
     z.Geaendert = false;

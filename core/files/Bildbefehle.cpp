@@ -200,7 +200,9 @@ bool Bildbefehle::Argument(std::size_t bis, std::size_t& von, std::size_t& zu) {
     return true;
 }
 
-// An optional argument in brackets; empty when there is none.
+// An optional argument in brackets; empty when there is none. The options read here hold
+// neither braces nor commands, so a bracket not closed before the next of them is no option of
+// this command. The search ends there, and a line of open brackets is read in linear time.
 bool Bildbefehle::Option(std::size_t bis, std::string& inhalt) {
     inhalt.clear();
     const std::size_t vorher = pos_;
@@ -208,8 +210,8 @@ bool Bildbefehle::Option(std::size_t bis, std::string& inhalt) {
         pos_ = vorher;
         return true;
     }
-    const std::size_t zu = text_.find(']', pos_);
-    if (zu >= Ende(bis)) return false;
+    const std::size_t zu = std::string_view(text_).substr(0, Ende(bis)).find_first_of("]\\{}", pos_);
+    if (zu == std::string_view::npos || text_[zu] != ']') return false;
     inhalt = text_.substr(pos_, zu - pos_);
     pos_ = zu + 1;
     return true;
@@ -302,12 +304,14 @@ void Bildbefehle::Befehl(std::size_t bis, bool imArgument) {
 }
 
 // A text set at the current point as \put sets it: its reference point, the left end of its
-// baseline, is the point.
+// baseline, is the point. A text that is not Ausgewogen, as the rest of an argument left open or
+// of one whose text began inside a group, is passed over.
 void Bildbefehle::Text(std::size_t von, std::size_t bis) {
     pos_ = Ende(bis);
     const std::string text =
         s_.Boxtext(std::string(Getrimmt(std::string_view(text_).substr(von, pos_ - von))));
     if (text.empty()) return;
+    if (!Ausgewogen(text)) return Uebergehen(von);
     if (TElement* e = s_.Neu(vektra::Text, EbeneText, ZeileBei(von))) {
         e->x1 = s_.jetzt.x;
         e->y1 = s_.jetzt.y;
@@ -438,7 +442,8 @@ void Bildbefehle::Sehnen(const std::vector<Kurvenstueck>& sehnen, int zeile) {
 
 // \makebox(w,h)[al]{text}, \framebox(w,h)[al]{text} and \dashbox{d}(w,h)[al]{text} place their
 // text as the export's boxes do; the framed ones add their four sides, a dash box solid ones.
-// False for a box without size, which is no picture box.
+// False for a box without size, which is no picture box. A box whose text is not Ausgewogen is
+// passed over whole.
 bool Bildbefehle::Box(std::size_t bis, std::string_view name) {
     double strich = 0, w = 0, h = 0;
     std::string ausrichtung;
@@ -449,6 +454,10 @@ bool Bildbefehle::Box(std::size_t bis, std::string_view name) {
     const double x = s_.jetzt.x, y = s_.jetzt.y;
     const int zeile = ZeileBei(von);
     const std::string text = s_.Boxtext(text_.substr(von, zu - von));
+    if (!Ausgewogen(text)) {
+        Uebergehen(von);
+        return true;
+    }
     if (!text.empty()) {
         if (TElement* e = s_.Neu(vektra::Text, rahmen ? EbeneLinie : EbeneText, zeile)) {
             e->x1 = x;

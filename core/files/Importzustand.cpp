@@ -36,6 +36,21 @@ std::size_t KlammernFolgen(std::string_view s, std::size_t ab, int& tiefe, bool 
     return std::string_view::npos;
 }
 
+bool Ausgewogen(std::string_view text) {
+    text = text.substr(0, MaxTextLaenge);
+    int tiefe = 0;
+    for (std::size_t p = 0; p < text.size(); ++p) {
+        if (text[p] == '\\') {
+            if (++p == text.size()) return false;
+        } else if (text[p] == '{') {
+            ++tiefe;
+        } else if (text[p] == '}' && --tiefe < 0) {
+            return false;
+        }
+    }
+    return tiefe == 0;
+}
+
 void Importzustand::GruppeAuf() {
     if (gruppen_.size() < MaxGruppen)
         gruppen_.push_back(jetzt);
@@ -130,9 +145,13 @@ std::string Importzustand::Boxtext(std::string text) const {
             std::size_t a = ende;
             while (a < text.size() && text[a] == ' ')
                 ++a;
+            // An argument is sought within the length of an element's text, which could not
+            // keep a longer one; so a text of many calls left open is read in linear time.
+            const std::string_view bereich = std::string_view(text).substr(0, a + MaxTextLaenge);
             int tiefe = 0;
-            const std::size_t zu =
-                a < text.size() && text[a] == '{' ? KlammernFolgen(text, a, tiefe, false) : std::string::npos;
+            const std::size_t zu = a < text.size() && text[a] == '{'
+                                       ? KlammernFolgen(bereich, a, tiefe, false)
+                                       : std::string::npos;
             if (zu == std::string::npos) break;
             argumente.push_back(text.substr(a + 1, zu - a - 1));
             ende = zu + 1;

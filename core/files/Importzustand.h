@@ -63,6 +63,11 @@ inline bool Geschlossen(std::string_view s, std::size_t p) {
     return p != std::string_view::npos && s[p] == '}';
 }
 
+// Whether what an element keeps of `text`, its first MaxTextLaenge characters, can go back
+// between the braces the export writes around it: its braces pair up and no backslash at its
+// end escapes the closing one. Any other text would break the exported picture.
+bool Ausgewogen(std::string_view text);
+
 // What the picture commands change, saved by every group and restored at its end.
 struct Bildzustand {
     std::int32_t Farbe = 0;

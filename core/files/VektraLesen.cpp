@@ -12,7 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <optional>
 #include <vector>
 
 namespace vektra {
@@ -23,6 +23,12 @@ namespace {
 
 constexpr std::size_t MaxWortLaenge = 255;
 constexpr std::size_t MaxZahlLaenge = 16;
+
+// The largest picture file the import reads, in MB. The export writes at most about 1.5 kB for
+// an element (a text of 255 characters three bytes each in UTF-8, at coordinates of 300 digits,
+// with its colour line), under 48 MB for a full store of 32000; the rest leaves room for the
+// comments and layout of pictures written by hand. No picture of a drawing needs more.
+constexpr std::size_t MaxBilddateiMB = 64;
 
 bool IstLeer(char c) {
     return c == ' ' || c == '\t';
@@ -208,49 +214,43 @@ class Leser {
     }
 
     // Alignment and text of a box, read after its size: "[al]{text}" or "{text}", blanks
-    // allowed before the "{". The text is the brace group, braces inside it balanced.
-    void BoxText(TElement& e) {
+    // allowed before the "{". The text is the brace group, braces inside it balanced. False
+    // for a text that is not Ausgewogen, as the rest of a line whose group does not close may
+    // be; the program's own files keep such texts as they always did.
+    bool BoxText(std::string& ausrichtung, std::string& text) {
         const std::size_t nachKlammer = pos_;
         WortLesen();
         std::size_t p = nachKlammer;
         if (!wort_.empty() && wort_[0] == '[') {
-            e.Ausrichtung = wort_.substr(1, 2);
+            ausrichtung = wort_.substr(1, 2);
             p = Zeichen(pos_) == ']' ? pos_ + 1 : pos_;
         } else {
-            e.Ausrichtung = "cc";
+            ausrichtung = "cc";
         }
         while (p < zeile_.size() && IstLeer(zeile_[p]))
             ++p;
-        if (Zeichen(p) == '{')
-            e.TextSetzen(s_.Boxtext(Gruppe(p + 1)));
-        else
+        if (Zeichen(p) != '{') {
             Fehler(2);
+            return true;
+        }
+        text = s_.Boxtext(Gruppe(p + 1));
+        return s_.eigen || Ausgewogen(text);
     }
 
-    // A box without frame: its text goes where a framed box of the same size puts it.
-    void TextElement(double x, double y) {
-        TElement* e = Neu(Text, EbeneText);
+    // A w by h box at (x, y) with the text that follows: the text goes where LaTeX sets it in
+    // the box, a framed box adds its four sides. A box whose text is not kept is passed over.
+    void Box(double x, double y, double w, double h, bool rahmen) {
+        const int zeile = q_.Nummer();
+        std::string ausrichtung, text;
+        if (!BoxText(ausrichtung, text)) return s_.Uebergangen(zeile);
+        TElement* e = s_.Neu(Text, rahmen ? EbeneLinie : EbeneText, zeile);
         if (e == nullptr) return;
         e->x1 = x;
         e->y1 = y;
-        const double w = Zahl();
-        const double h = Zahl();
-        BoxText(*e);
+        e->Ausrichtung = ausrichtung;
+        e->TextSetzen(text);
         InDieBox(*e, w, h);
-    }
-
-    // A framed box: its text inside the box, then the four frame lines. A dash box has its
-    // dash length first; its frame becomes solid lines.
-    void Rahmen(double x, double y, bool gestrichelt) {
-        if (gestrichelt) Zahl();
-        const double w = Zahl();
-        const double h = Zahl();
-        TElement* e = Neu(Text, EbeneLinie);
-        if (e == nullptr) return;
-        e->x1 = x;
-        e->y1 = y;
-        BoxText(*e);
-        InDieBox(*e, w, h);
+        if (!rahmen) return;
         NeueLinie(x, y, x + w, y);
         NeueLinie(x, y + h, x + w, y + h);
         NeueLinie(x, y, x, y + h);
@@ -366,12 +366,18 @@ class Leser {
                 e->gefuellt = gefuellt;
             }
             break;
-        case TextZ:
-            TextElement(x, y);
+        case TextZ: {
+            const double w = Zahl(), h = Zahl();
+            Box(x, y, w, h, false);
             break;
-        case RahmenZ:
-            Rahmen(x, y, gestrichelt);
+        }
+        case RahmenZ: {
+            // A dash box has its dash length first; its frame becomes solid lines.
+            if (gestrichelt) Zahl();
+            const double w = Zahl(), h = Zahl();
+            Box(x, y, w, h, true);
             break;
+        }
         case NichtsZ:
             break;
         }
@@ -424,17 +430,40 @@ std::string Entschluesseln(std::string inhalt, Importzustand& s) {
     return aus;
 }
 
-} // namespace
+// All of `ein`, or nothing when it holds more than MaxBilddateiMB: reading stops at the bound,
+// so an endless input ends too.
+std::optional<std::string> Einlesen(std::istream& ein) {
+    std::string inhalt;
+    char stueck[1 << 16];
+    while (ein.read(stueck, sizeof stueck), ein.gcount() > 0) {
+        const auto n = static_cast<std::size_t>(ein.gcount());
+        if (inhalt.size() + n > MaxBilddateiMB << 20) return std::nullopt;
+        inhalt.append(stueck, n);
+    }
+    return inhalt;
+}
 
-Importergebnis VektraLesen(std::istream& ein, Zeichnung& z, Meldungen& m) {
+std::string ZuGross() {
+    return Formatieren(T("v.ImportZuGross"), {static_cast<long long>(MaxBilddateiMB)});
+}
+
+Importergebnis Importieren(std::string inhalt, Zeichnung& z, Meldungen& m) {
     Importzustand s(z, m);
-    std::string inhalt{std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
     inhalt = Entschluesseln(std::move(inhalt), s);
     s.eigen = EigeneDatei(inhalt);
     Zeilenquelle q(inhalt);
     Leser(s, q).Lesen();
     s.Abschliessen();
     return s.ergebnis;
+}
+
+} // namespace
+
+Importergebnis VektraLesen(std::istream& ein, Zeichnung& z, Meldungen& m) {
+    std::optional<std::string> inhalt = Einlesen(ein);
+    if (inhalt) return Importieren(std::move(*inhalt), z, m);
+    m.Melden(Meldungsart::Fehler, ZuGross());
+    return {};
 }
 
 bool PicImportieren(const std::string& pfad, Zeichnung& z, Meldungen& m, Importergebnis* ergebnis) {
@@ -453,12 +482,16 @@ bool PicImportieren(const std::string& pfad, Zeichnung& z, Meldungen& m, Importe
         m.Melden(Meldungsart::Fehler, pfad + ": " + T("v.LesenFehlgeschlagen") + " (" + grund + ")");
         return false;
     }
-    const Importergebnis e = VektraLesen(ein, z, m);
+    std::optional<std::string> inhalt = Einlesen(ein);
     if (ein.bad()) {
         m.Melden(Meldungsart::Fehler, pfad + ": " + T("v.LesenFehlgeschlagen"));
-        z.Elemente.AllesLoeschen();
         return false;
     }
+    if (!inhalt) {
+        m.Melden(Meldungsart::Fehler, pfad + ": " + ZuGross());
+        return false;
+    }
+    const Importergebnis e = Importieren(std::move(*inhalt), z, m);
     if (ergebnis != nullptr) *ergebnis = e;
     z.Dateiname = Grundname(pfad) + ".vks";
     z.Geaendert = false;

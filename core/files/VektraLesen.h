@@ -24,12 +24,14 @@ struct Importergebnis {
 // TeX widths the input sets go into `z.Dialog`. Input that is valid UTF-8 as a whole is taken
 // as UTF-8, any other as cp1252. Syntax errors are reported through `m` with their line number
 // and reading goes on; lines passed over are named in one message at the end; a full store
-// ends the import with a message.
+// ends the import with a message. Input of more than 64 MB, more than the picture of any
+// drawing takes, is reported and not read.
 Importergebnis VektraLesen(std::istream& ein, Zeichnung& z, Meldungen& m);
 
 // The import command without its dialog: empties the store, reads the file `pfad` into it,
 // names the drawing after the file (bare name with ".vks") and clears `Geaendert`. A file
-// that cannot be read is reported naming it; the drawing then stays empty and false is returned.
+// that cannot be read or is larger than 64 MB is reported naming it; the drawing then stays
+// empty and false is returned.
 bool PicImportieren(const std::string& pfad, Zeichnung& z, Meldungen& m, Importergebnis* ergebnis = nullptr);
 
 } // namespace vektra

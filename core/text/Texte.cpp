@@ -330,6 +330,11 @@ const std::vector<Texteintrag> Eintraege{
     {"v.KonvMassstabOhneVorschau", "--scale gilt nur für eine Ausgabe auf .svg, .png oder .pdf.",
      Anwendung::Wert},
     {"v.KonvUtf8OhneLatex", "--utf8 gilt nur für eine Ausgabe auf .vkx oder .vkp.", Anwendung::Wert},
+    {"v.ImportZuGross", "Datei zu groß für eine Zeichnung (über %d MB): sie wird nicht gelesen",
+     Anwendung::Wert},
+    {"v.Abgebrochen", "Abgebrochen: %s", Anwendung::Wert},
+    {"v.SpeicherFehlt", "nicht genug Speicher", Anwendung::Wert},
+    {"v.FehlerUnbekannt", "unbekannter Fehler", Anwendung::Wert},
 
     // Formulas and the curve plotter.
     {"v.FehlerImBaum", "Fehler im Baum", Anwendung::Wert},

@@ -169,4 +169,12 @@ TEST(VektraLesenRobust, DateiimportMeldetUnlesbareDateien) {
     Importergebnis e;
     EXPECT_TRUE(PicImportieren(o.Datei("bild.pic"), z, p, &e));
     EXPECT_TRUE(z.Elemente.Anzahl() == 1 && e.neueElemente == 1 && z.Dateiname == "bild.vks" && !z.Geaendert);
+    // One byte beyond 64 MB is more than the picture of any drawing takes: refused, nothing read in.
+    o.Ablegen("gross.pic", "");
+    std::filesystem::resize_file(o.Datei("gross.pic"), 67108865);
+    p.liste.clear();
+    EXPECT_FALSE(PicImportieren(o.Datei("gross.pic"), z, p));
+    EXPECT_EQ(p.Texte() + std::to_string(z.Elemente.Anzahl()),
+              o.Datei("gross.pic") +
+                  ": Datei zu groß für eine Zeichnung (über 64 MB): sie wird nicht gelesen\n0");
 }
