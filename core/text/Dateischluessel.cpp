@@ -110,6 +110,10 @@ const std::pair<std::string_view, std::string_view> Eigene[] = {
     {"v.Kurvenform.Ganzzahl", "sv97"},
     {"v.Schreiben.KeineDatei", "sv98"},
     {"v.Schreiben.Kopie", "sv99"},
+    {"v.ImportZuGross", "sv100"},
+    {"v.Abgebrochen", "sv101"},
+    {"v.SpeicherFehlt", "sv102"},
+    {"v.FehlerUnbekannt", "sv103"},
 };
 
 } // namespace
