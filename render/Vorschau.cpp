@@ -77,7 +77,7 @@ bool Pixel(double v, double massstab, double& p) {
 std::vector<Form> Formen(const Zeichnung& z, double massstab, cairo_t* messung, Rahmen& rahmen) {
     std::vector<Form> formen;
     const Elementspeicher& s = z.Elemente;
-    for (int ebene = 0; ebene <= 9; ++ebene)
+    for (int ebene = 0; ebene <= HoechsteEbene; ++ebene)
         for (int i = 1; i <= s.Anzahl(); ++i) {
             const TElement& e = s[i];
             if (e.Ebene != ebene || e.geloescht) continue;
@@ -236,7 +236,8 @@ bool VorschauZeichnen(const Zeichnung& z, Vorschauart art, double massstab, std:
 
 bool VorschauDatei(const Zeichnung& z, const std::string& pfad, Vorschauart art, double massstab,
                    Meldungen& m) {
-    if (std::none_of(z.Elemente.begin(), z.Elemente.end(), [](const TElement& e) { return !e.geloescht; })) {
+    if (std::none_of(z.Elemente.begin(), z.Elemente.end(),
+                     [](const TElement& e) { return !e.geloescht && EbeneGezeichnet(e.Ebene); })) {
         m.Melden(Meldungsart::Information, T("s44"));
         return false;
     }

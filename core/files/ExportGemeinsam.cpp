@@ -17,7 +17,7 @@ bool ExportVorbereiten(const Zeichnung& z, Exportmass& mass, Meldungen& m) {
     mass = Exportmass{};
     mass.k = u * 72.0 / 25.4;
     for (const TElement& e : z.Elemente) {
-        if (e.geloescht) continue;
+        if (e.geloescht || !EbeneGezeichnet(e.Ebene)) continue;
         ++mass.Anzahl;
         switch (e.Art) {
         case Linie:
@@ -48,8 +48,8 @@ void InEbenenFolge(const Elementspeicher& s, const std::function<void(int, const
     // A pass over the store for each class that occurs, not for all eleven.
     unsigned vorhanden = 0;
     for (const TElement& e : s)
-        if (!e.geloescht && e.Ebene >= 0 && e.Ebene <= 10) vorhanden |= 1u << e.Ebene;
-    for (int ebene = 0; ebene <= 10; ++ebene) {
+        if (!e.geloescht && EbeneGezeichnet(e.Ebene)) vorhanden |= 1u << e.Ebene;
+    for (int ebene = 0; ebene <= HoechsteEbene; ++ebene) {
         if ((vorhanden >> ebene & 1u) == 0) continue;
         for (int i = 1; i <= s.Anzahl(); ++i) {
             const TElement& e = s[i];
@@ -59,7 +59,7 @@ void InEbenenFolge(const Elementspeicher& s, const std::function<void(int, const
 }
 
 std::string_view Breitenname(int klasse) {
-    switch (klasse) {
+    switch (Breitenklasse(klasse)) {
     case 0:
         return "duenn";
     case 1:

@@ -103,8 +103,9 @@ TEST(PsExport, DateienNebeneinanderMitNamenOhneOrdner) {
 TEST(Schreibfehler, AlteDateienBleibenStehen) {
     std::map<std::string, Zeichnung> z;
     NeuerStrich(z["gut"], 0, 0, 10, 10).gepickt = true;
-    z["leer"] = z["komma"] = z["breite"] = z["gross"] = z["pdf-ordner"] = z["gut"];
+    z["leer"] = z["ebene"] = z["komma"] = z["breite"] = z["gross"] = z["pdf-ordner"] = z["gut"];
     z["leer"].Elemente[1].geloescht = true;
+    z["ebene"].Elemente[1].Ebene = 11;
     z["komma"].Dialog.Unitlength = "1,5";
     z["breite"].Dialog.TeXBreite[2] = "d\374nn";
     NeuerStrich(z["gross"], 0, 0, 3000, 10);

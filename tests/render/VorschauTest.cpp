@@ -76,8 +76,11 @@ TEST(Vorschau, EigeneFarbenUndWasDerBildschirmZeigt) {
         {"unsichtbar", -1, [](Zeichnung&, TElement&) {}, {}},
         {"unsichtbar gezeigt", -1, [](Zeichnung& z, TElement&) { z.Kopf.PixelBreite[0] = 1; }, 0x800000, 1},
         {"dünn ausgeblendet", 0, [](Zeichnung& z, TElement&) { z.Kopf.PixelBreite[1] = 0; }, {}},
-        {"Klasse aus kaputter Datei", 7, [](Zeichnung&, TElement&) {}, 0xFF0000, 3},
-        {"Ebene 10", 1, [](Zeichnung&, TElement& e) { e.Ebene = 10; }, {}},
+        // A class without a width is the invisible one, as in the exports; class 10 is drawn last.
+        {"Klasse aus kaputter Datei", 7, [](Zeichnung& z, TElement&) { z.Kopf.PixelBreite[0] = 1; }, 0x800000,
+         1},
+        {"Ebene 10", 1, [](Zeichnung&, TElement& e) { e.Ebene = 10; }, 0xFF0000},
+        {"Ebene 11", 1, [](Zeichnung&, TElement& e) { e.Ebene = 11; }, {}},
         {"gelöscht", 1, [](Zeichnung&, TElement& e) { e.geloescht = true; }, {}},
         {"keine Zahl", 1, [](Zeichnung&, TElement& e) { e.x1 = std::nan(""); }, {}},
     };
