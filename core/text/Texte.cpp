@@ -232,6 +232,9 @@ const std::vector<Texteintrag> Eintraege{
     {"v.Zeichnungsdatei.Textlaenge", "Element %d hat die ungültige Textlänge %d.", Anwendung::Wert},
     {"v.Zeichnungsdatei.Oeffnen", "Die Datei lässt sich nicht öffnen (%s).", Anwendung::Wert},
     {"v.Zeichnungsdatei.Schreiben", "Die Datei lässt sich nicht schreiben (%s).", Anwendung::Wert},
+    {"v.Zeichnungsdatei.Lage",
+     "Element %d hat die ungültige Koordinate oder Größe %s (erlaubt sind Zahlen von %d bis %d).",
+     Anwendung::Wert},
     // Macro files.
     {"v.Makrodatei.Art", "Element %d hat die unbekannte Art %d.", Anwendung::Wert},
     {"v.Makrodatei.Rest", "Nach dem letzten Element folgen noch weitere Bytes (ab Byte %d).",
@@ -240,6 +243,11 @@ const std::vector<Texteintrag> Eintraege{
      "Das Macro hat %d Elemente, die Zeichnung hat nur noch Platz für %d: es wurde nichts eingefügt.",
      Anwendung::Wert},
     {"v.NichtMarkiert", "Nicht markiert", Anwendung::Wert},
+    {"v.Makrodatei.Bezug",
+     "Der Bezugspunkt hat die ungültige Koordinate %s (erlaubt sind Zahlen von %d bis %d).", Anwendung::Wert},
+    {"v.Makrodatei.ZuWeit",
+     "An dieser Stelle läge das Macro außerhalb von ±%d Einheiten: es wurde nichts eingefügt.",
+     Anwendung::Wert},
     // Exports, picture import and the command-line converter.
     {"v.UnitlengthKeineZahl", "Unitlength ist keine Zahl: ", Anwendung::Wert},
     {"v.SchreibenFehlgeschlagen", "Datei kann nicht geschrieben werden", Anwendung::Wert},
@@ -390,6 +398,8 @@ const std::vector<Texteintrag> Eintraege{
     {"v.SpeicherVoll", "Die Zeichnung ist voll (32000 Elemente): es wurde nichts hinzugefügt.",
      Anwendung::Wert},
     {"v.TextNichtDarstellbar", "Diese Zeichen lassen sich in der Zeichnung nicht speichern: %s",
+     Anwendung::Wert},
+    {"v.PfeilZuWeit", "Die Pfeilspitze läge außerhalb von ±%d Einheiten: der Pfeil wurde nicht gezeichnet.",
      Anwendung::Wert},
     // Curve dialog: the labels and hints without a language key, and the curve command.
     {"v.Kurvenform.x", "x(n,t)", Anwendung::Wert},
