@@ -5,13 +5,54 @@
 #include "text/Texte.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace vektra {
+
+bool TeXLaengeLesen(std::string_view text, double einheit, bool komma, double& wert) {
+    const std::size_t anfang = text.find_first_not_of(" \t");
+    if (anfang == std::string_view::npos) return false;
+    text = text.substr(anfang, text.find_last_not_of(" \t") + 1 - anfang);
+    const bool negativ = text.front() == '-';
+    if (negativ || text.front() == '+') text.remove_prefix(1);
+    // Digits and one point are all from_chars sees: it would take an exponent, "inf" or "nan".
+    std::string zahl;
+    bool ziffer = false, punkt = false;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9')
+            ziffer = true, zahl += c;
+        else if (!punkt && (c == '.' || (komma && c == ',')))
+            punkt = true, zahl += '.';
+        else
+            return false;
+    }
+    double w = 0;
+    if (!ziffer || std::from_chars(zahl.data(), zahl.data() + zahl.size(), w).ec != std::errc{}) return false;
+    if (!(w * einheit < 16384)) return false;
+    wert = negativ ? -w : w;
+    return true;
+}
+
+bool TeXBreitenPruefen(const Zeichnung& z, bool komma, Meldungen& m) {
+    // The widths of the classes 0..2; the invisible class's is written nowhere.
+    for (std::size_t i = 1; i < z.Dialog.TeXBreite.size(); ++i) {
+        double w = 0;
+        const std::string& text = z.Dialog.TeXBreite[i];
+        if (TeXLaengeLesen(text, TeXPunkte, komma, w)) continue;
+        m.Melden(Meldungsart::Fehler, T("v.TeXBreiteUngueltig") + Cp1252NachUtf8(text));
+        return false;
+    }
+    return true;
+}
 
 bool ExportVorbereiten(const Zeichnung& z, Exportmass& mass, Meldungen& m) {
     double u = 0;
     if (!ZahlLesen(z.Dialog.Unitlength, u)) {
         m.Melden(Meldungsart::Fehler, T("v.UnitlengthKeineZahl") + Cp1252NachUtf8(z.Dialog.Unitlength));
+        return false;
+    }
+    if (!TeXLaengeLesen(z.Dialog.Unitlength, TeXMillimeter, false, u)) {
+        m.Melden(Meldungsart::Fehler, T("v.UnitlengthUngueltig") + Cp1252NachUtf8(z.Dialog.Unitlength));
         return false;
     }
     mass = Exportmass{};

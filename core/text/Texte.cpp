@@ -326,6 +326,12 @@ const std::vector<Texteintrag> Eintraege{
     {"v.KonvMassstabOhneVorschau", "--scale gilt nur für eine Ausgabe auf .svg, .png oder .pdf.",
      Anwendung::Wert},
     {"v.KonvUtf8OhneLatex", "--utf8 gilt nur für eine Ausgabe auf .vkx oder .vkp.", Anwendung::Wert},
+    {"v.UnitlengthUngueltig",
+     "Unitlength ist keine gültige Länge (Dezimalzahl mit Punkt, ohne Exponent, bis 5758 mm): ",
+     Anwendung::Wert},
+    {"v.TeXBreiteUngueltig",
+     "TeX-Linienbreite ist keine gültige Länge (Dezimalzahl mit Punkt, ohne Exponent, unter 16384 pt): ",
+     Anwendung::Wert},
 
     // Formulas and the curve plotter.
     {"v.FehlerImBaum", "Fehler im Baum", Anwendung::Wert},
