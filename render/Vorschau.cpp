@@ -24,8 +24,10 @@ namespace {
 constexpr double Rand = 8;            // white margin around the painted extent, pixels
 constexpr double Schriftgroesse = 12; // pixels, about the size of the editor's surface font
 constexpr const char* Schriftart = "DejaVu Sans";
-// Pixel values beyond this are no place on any picture; such elements are left out.
-constexpr double Pixelgrenze = 1e12;
+// Pixel values beyond this are no place on any picture; such elements are left out. It lies
+// beyond every place a drawing file holds (Lagegrenze) at up to 10^5 pixels a unit, so of a
+// drawing that was read nothing is left out: a picture too large to make is refused instead.
+constexpr double Pixelgrenze = Lagegrenze * 1e5;
 
 // One element as the screen paints it, in pixels of a plane whose y grows downwards.
 struct Form {

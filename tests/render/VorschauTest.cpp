@@ -97,6 +97,19 @@ TEST(Vorschau, EigeneFarbenUndWasDerBildschirmZeigt) {
     }
 }
 
+TEST(Vorschau, AuchAmRandDerZeichenflaeche) {
+    // A line as far out as a drawing file holds, at the converter's largest scale: drawn where
+    // the picture is small enough, refused where it is not, never left out.
+    Zeichnung z;
+    NeuerStrich(z, -1e10, 1e10, -1e10 + 1, 1e10, 1, 0x0000FF);
+    EXPECT_EQ(Png(z, 1000).KastenVon(0xFF0000).rechts, 8 + 1000 + 1);
+    NeuerStrich(z, 0, 0, 1, 0);
+    std::string png, fehler;
+    EXPECT_FALSE(VorschauZeichnen(z, Vorschauart::Png, 1000, png, fehler));
+    EXPECT_EQ(fehler, "Das Bild wäre 10000000001018 × 10000000000018 Pixel groß, erlaubt sind höchstens "
+                      "10000 je Seite.");
+}
+
 TEST(Vorschau, KreiseOffenUndGefuellt) {
     Zeichnung z;
     NeuerKreis(z, 0, 0, 10, false, 1, 0x0000FF);
