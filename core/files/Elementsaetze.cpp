@@ -127,23 +127,30 @@ std::string Wert(double v) {
 
 constexpr auto Grenze = static_cast<long long>(Lagegrenze);
 
+// The message for a value that LageZulaessig refuses; kept out of the reading loop.
+[[gnu::noinline]] bool Abgelehnt(double wert, int nummer, std::string& fehler) {
+    fehler = Formatieren(T("v.Zeichnungsdatei.Lage"),
+                         {static_cast<long long>(nummer), Wert(wert), -Grenze, Grenze});
+    return false;
+}
+
+template <std::size_t N> bool Zulaessig(const std::array<double, N>& werte, int nummer, std::string& fehler) {
+    for (const double v : werte)
+        if (!LageZulaessig(v)) return Abgelehnt(v, nummer, fehler);
+    return true;
+}
+
 } // namespace
 
 bool LagenPruefen(const TElement& e, int nummer, std::string& fehler) {
-    const auto gut = [&](double v) {
-        if (LageZulaessig(v)) return true;
-        fehler = Formatieren(T("v.Zeichnungsdatei.Lage"),
-                             {static_cast<long long>(nummer), Wert(v), -Grenze, Grenze});
-        return false;
-    };
     switch (e.Art) {
     case Linie:
     case Pfeilspitze:
-        return gut(e.x1) && gut(e.y1) && gut(e.x2) && gut(e.y2);
+        return Zulaessig(std::array{e.x1, e.y1, e.x2, e.y2}, nummer, fehler);
     case Kreis:
-        return gut(e.x1) && gut(e.y1) && gut(e.Durchmesser);
+        return Zulaessig(std::array{e.x1, e.y1, e.Durchmesser}, nummer, fehler);
     case Text:
-        return gut(e.x1) && gut(e.y1);
+        return Zulaessig(std::array{e.x1, e.y1}, nummer, fehler);
     default:
         return true;
     }

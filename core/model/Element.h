@@ -1,5 +1,6 @@
 #pragma once
 // One drawing element: a line, an arrowhead stroke, a circle or a text, in drawing units.
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -21,8 +22,8 @@ constexpr std::size_t MaxTextLaenge = 255;
 // tools draw from there, and moving, macro insertion, arrowheads and typed text places are held
 // to it.
 constexpr double Lagegrenze = 1e10;
-constexpr bool LageZulaessig(double v) {
-    return v >= -Lagegrenze && v <= Lagegrenze;
+inline bool LageZulaessig(double v) {
+    return std::fabs(v) <= Lagegrenze;
 }
 
 struct TElement {
