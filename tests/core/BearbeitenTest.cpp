@@ -181,19 +181,14 @@ TEST(Zeichnen, NeueElementeTragenFarbeUndBreite) {
     // nor where there is room for one stroke only.
     z.Kopf.Pfeillaenge = 1e300;
     EXPECT_FALSE(PfeilspitzenAnlegen(z, 0, 0, 10, 0, p));
-    std::tie(z.Kopf.Pfeillaenge, z.Kopf.Pfeilwinkel) = std::pair(2.0, std::nan(""));
-    EXPECT_FALSE(PfeilspitzenAnlegen(z, 0, 0, 10, 0, p));
-    z.Kopf.Pfeilwinkel = 0.25;
-    EXPECT_FALSE(PfeilspitzenAnlegen(z, 0, 0, 1e10 + 1, 0, p));
+    z.Kopf.Pfeillaenge = 2;
     while (z.Elemente.Frei() > 1)
         z.Elemente.NeuesElement();
     EXPECT_FALSE(PfeilspitzenAnlegen(z, 0, 0, 10, 0, p));
     EXPECT_EQ(z.Elemente.Frei(), 1);
-    const std::string weit =
-        "Die Pfeilspitze läge außerhalb von ±10000000000 Einheiten: der Pfeil wurde nicht "
-        "gezeichnet.\n";
     EXPECT_EQ(p.Texte(),
-              weit + weit + weit + "Die Zeichnung ist voll (32000 Elemente): es wurde nichts hinzugefügt.\n");
+              "Die Pfeilspitze läge außerhalb von ±10000000000 Einheiten: der Pfeil wurde nicht "
+              "gezeichnet.\nDie Zeichnung ist voll (32000 Elemente): es wurde nichts hinzugefügt.\n");
 }
 
 TEST(Zeichnen, MusterfigurenLiegenUnterDemGummiband) {

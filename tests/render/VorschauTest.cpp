@@ -98,8 +98,8 @@ TEST(Vorschau, EigeneFarbenUndWasDerBildschirmZeigt) {
 }
 
 TEST(Vorschau, AuchAmRandDerZeichenflaeche) {
-    // A line as far out as a drawing file holds, at the converter's largest scale: drawn where
-    // the picture is small enough, refused where it is not, never left out.
+    // A line as far out as a drawing file holds, at the converter's largest scale: drawn alone,
+    // refused as too large beside one at the origin, never left out.
     Zeichnung z;
     NeuerStrich(z, -1e10, 1e10, -1e10 + 1, 1e10, 1, 0x0000FF);
     EXPECT_EQ(Png(z, 1000).KastenVon(0xFF0000).rechts, 8 + 1000 + 1);
