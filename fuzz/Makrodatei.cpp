@@ -1,6 +1,7 @@
 // Reads any bytes as a macro file. A refused file leaves the macro as it was; one that reads
-// holds only elements of the four kinds with texts the store can keep, writes back to the same
-// elements, and is inserted into a nearly full store wholly or not at all.
+// holds only elements of the four kinds with texts the store can keep and places within the
+// limit, writes back to the same elements, and is inserted into a nearly full store wholly or
+// not at all.
 #include "Fuzzhilfe.h"
 
 #include "files/Makrodatei.h"
@@ -24,6 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     for (const TElement& e : makro.Elemente) {
         PRUEFEN(e.Art <= Pfeilspitze);
         PRUEFEN(e.Text.size() <= MaxTextLaenge && e.Ausrichtung.size() <= 2);
+        PRUEFEN(LageZulaessig(e.x1) && LageZulaessig(e.y1));
     }
 
     // Written from a drawing where all of it is picked, it reads back the same.
@@ -44,13 +46,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         PRUEFEN(fuzzhilfe::Felder(zurueck.Elemente[i]) ==
                 fuzzhilfe::Felder(z->Elemente[static_cast<int>(i) + 1]));
 
-    // A store with room for fewer than all of them takes none.
+    // A store with room for fewer than all of them takes none. Inserted at its own reference
+    // point, every place stays as read, so no place can keep it out.
     fuzzhilfe::Leeren(*z);
     while (z->Elemente.Frei() > 3)
         z->Elemente.NeuesElement();
     fuzzhilfe::Protokoll p;
     const int vorher = z->Elemente.Anzahl();
-    const int erstes = MakroEinfuegen(*z, makro, 7, -3, p);
+    const int erstes = MakroEinfuegen(*z, makro, makro.BezugX, makro.BezugY, p);
     if (makro.Elemente.size() > 3) {
         PRUEFEN(erstes == 0 && z->Elemente.Anzahl() == vorher && p.liste.size() == 1);
     } else {

@@ -31,7 +31,8 @@ class Kairomaler : public Grafikziel {
     Kairomaler(cairo_t* c, const Zeichnung& z) : c_(c) {
         for (std::size_t klasse = 0; klasse < breiten_.size(); ++klasse) {
             double w = 0;
-            if (ZahlLesen(z.Dialog.TeXBreite[klasse + 1], w)) breiten_[klasse] = std::fabs(w);
+            if (TeXLaengeLesen(z.Dialog.TeXBreite[klasse + 1], TeXPunkte, false, w))
+                breiten_[klasse] = std::fabs(w);
         }
     }
 

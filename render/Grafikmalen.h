@@ -15,7 +15,7 @@ constexpr double MaxGrafikpunkte = 1e6;
 // Draws the graphic of `z` in PostScript points with y upwards; the caller's transform of `c`
 // maps them onto the surface. Shapes with a coordinate that is no number or lies beyond
 // MaxGrafikpunkte are left out. False with the reason in `fehler` when a TeX width that a stroke
-// needs is no number.
+// needs is no number as the PostScript export takes it (TeXLaengeLesen).
 bool PsGrafikMalen(cairo_t* c, const Zeichnung& z, const Exportmass& mass, std::string& fehler);
 
 } // namespace vektra

@@ -24,8 +24,10 @@ namespace {
 constexpr double Rand = 8;            // white margin around the painted extent, pixels
 constexpr double Schriftgroesse = 12; // pixels, about the size of the editor's surface font
 constexpr const char* Schriftart = "DejaVu Sans";
-// Pixel values beyond this are no place on any picture; such elements are left out.
-constexpr double Pixelgrenze = 1e12;
+// Pixel values beyond this are no place on any picture; such elements are left out. It lies
+// beyond every place a drawing file holds (Lagegrenze) at up to 10^5 pixels a unit, so of a
+// drawing that was read nothing is left out: a picture too large to make is refused instead.
+constexpr double Pixelgrenze = Lagegrenze * 1e5;
 
 // One element as the screen paints it, in pixels of a plane whose y grows downwards.
 struct Form {
@@ -77,7 +79,7 @@ bool Pixel(double v, double massstab, double& p) {
 std::vector<Form> Formen(const Zeichnung& z, double massstab, cairo_t* messung, Rahmen& rahmen) {
     std::vector<Form> formen;
     const Elementspeicher& s = z.Elemente;
-    for (int ebene = 0; ebene <= 9; ++ebene)
+    for (int ebene = 0; ebene <= HoechsteEbene; ++ebene)
         for (int i = 1; i <= s.Anzahl(); ++i) {
             const TElement& e = s[i];
             if (e.Ebene != ebene || e.geloescht) continue;
@@ -236,7 +238,8 @@ bool VorschauZeichnen(const Zeichnung& z, Vorschauart art, double massstab, std:
 
 bool VorschauDatei(const Zeichnung& z, const std::string& pfad, Vorschauart art, double massstab,
                    Meldungen& m) {
-    if (std::none_of(z.Elemente.begin(), z.Elemente.end(), [](const TElement& e) { return !e.geloescht; })) {
+    if (std::none_of(z.Elemente.begin(), z.Elemente.end(),
+                     [](const TElement& e) { return !e.geloescht && EbeneGezeichnet(e.Ebene); })) {
         m.Melden(Meldungsart::Information, T("s44"));
         return false;
     }

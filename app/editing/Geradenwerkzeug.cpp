@@ -92,10 +92,8 @@ void Geradenwerkzeug::Loslassen(QMouseEvent& e) {
         maler.zeichnetGerade = false;
         neuZeichnen = r.NeuZeichnen;
         // An arrow is the shaft and both strokes of its head, or nothing.
-        if (m == Modus::Pfeil && r.Fertig && !vektra::PfeilspitzenAnlegen(z, x1, y1, x2, y2)) {
+        if (m == Modus::Pfeil && r.Fertig && !vektra::PfeilspitzenAnlegen(z, x1, y1, x2, y2, f_))
             z.Elemente.Kuerzen(vorher);
-            vektra::SpeicherVollMelden(f_);
-        }
     }
     NeueZeigen(vorher + 1, neuZeichnen, p);
 }

@@ -100,9 +100,12 @@ void TTextein::Fuellen(double x, double y, const std::string& ausrichtung, const
 
 bool TTextein::Pruefen() {
     double x = 0, y = 0;
-    if (!vektra::ZahlLesen(Edit2->text().toStdString(), x)) return Zurueckweisen(Edit2);
+    // A place the drawing files cannot hold is refused like a text that is no number.
+    if (!vektra::ZahlLesen(Edit2->text().toStdString(), x) || !vektra::LageZulaessig(x))
+        return Zurueckweisen(Edit2);
     x_ = x;
-    if (!vektra::ZahlLesen(Edit3->text().toStdString(), y)) return Zurueckweisen(Edit3);
+    if (!vektra::ZahlLesen(Edit3->text().toStdString(), y) || !vektra::LageZulaessig(y))
+        return Zurueckweisen(Edit3);
     y_ = y;
     // A character the drawing cannot hold would silently become "?": say which, keep the text.
     const std::string fremd = vektra::NichtInCp1252(Edit1->text().toStdString());

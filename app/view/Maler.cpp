@@ -61,14 +61,14 @@ void Maler::zeichneneu(const std::function<void()>& modusWiederAnwenden) {
         // The picture under the cross is gone; it is drawn again once the elements are on.
         const bool kreuz = kreuzGezeigt_;
         kreuzGezeigt_ = false;
-        // Ebene 0 first and 9 last, each in creation order; one walk over the store sorts them.
+        // Ebene 0 first and the highest drawn one last, each in creation order; one walk over the
+        // store sorts them.
         for (std::vector<int>& fach : ebenen_)
             fach.clear();
         const int anzahl = doc_.Elemente.Anzahl();
         for (int i = 1; i <= anzahl; ++i) {
             const std::int32_t ebene = doc_.Elemente[i].Ebene;
-            if (ebene >= 0 && ebene < static_cast<std::int32_t>(ebenen_.size()))
-                ebenen_[static_cast<std::size_t>(ebene)].push_back(i);
+            if (vektra::EbeneGezeichnet(ebene)) ebenen_[static_cast<std::size_t>(ebene)].push_back(i);
         }
         for (const std::vector<int>& fach : ebenen_)
             for (int i : fach)

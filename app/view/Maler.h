@@ -85,6 +85,6 @@ class Maler {
     bool kreuzGezeigt_ = false;
     QPoint kreuz_;
     unsigned generation_ = 0;
-    // The indices of the elements of each Ebene 0..9, kept between redraws for their memory.
-    std::array<std::vector<int>, 10> ebenen_;
+    // The indices of the elements of each drawn Ebene, kept between redraws for their memory.
+    std::array<std::vector<int>, vektra::HoechsteEbene + 1> ebenen_;
 };

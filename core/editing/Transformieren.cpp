@@ -62,7 +62,7 @@ bool Verschieben(Elementspeicher& s, double dx, double dy) {
     if (!Endlich({dx, dy})) return false;
     return Abbilden(
         s, [=](double x, double y) { return std::pair(x + dx, y + dy); },
-        [](const TElement& e) { return e.Durchmesser; }, [](double) { return true; });
+        [](const TElement& e) { return e.Durchmesser; }, LageZulaessig);
 }
 
 bool Skalieren(Elementspeicher& s, double cx, double cy, double fx, double fy, Meldungen& m) {

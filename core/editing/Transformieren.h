@@ -14,7 +14,9 @@ constexpr double Koordinatengrenze = 1e6;
 // The widest filled circle the filled-circle tool makes.
 constexpr double GroessterFuellkreis = 6.0;
 
-// Shifts the picked elements by (dx, dy). A shift that is not finite is not taken (false).
+// Shifts the picked elements by (dx, dy). A shift that is not finite, or that would move a
+// place beyond Lagegrenze, is not taken (false); the drag that calls it on every step simply
+// stops there.
 bool Verschieben(Elementspeicher& s, double dx, double dy);
 
 // Scales the picked elements about (cx, cy): x distances by fx, y distances by fy, circle

@@ -1,5 +1,6 @@
 #include "editing/Zeichnen.h"
 
+#include "text/Format.h"
 #include "text/Meldungen.h"
 #include "text/Texte.h"
 
@@ -65,10 +66,21 @@ TElement* TextAnlegen(Zeichnung& z, double x, double y) {
     return e;
 }
 
-bool PfeilspitzenAnlegen(Zeichnung& z, double x1, double y1, double x2, double y2) {
-    if (z.Elemente.Frei() < 2) return false;
+bool PfeilspitzenAnlegen(Zeichnung& z, double x1, double y1, double x2, double y2, Meldungen& m) {
+    if (z.Elemente.Frei() < 2) {
+        SpeicherVollMelden(m);
+        return false;
+    }
     const double a = Pfeilrichtung(x1, y1, x2, y2);
-    for (const Strich& s : Pfeilspitzen(x2, y2, a, z.Kopf.Pfeillaenge, z.Kopf.Pfeilwinkel)) {
+    const auto striche = Pfeilspitzen(x2, y2, a, z.Kopf.Pfeillaenge, z.Kopf.Pfeilwinkel);
+    // The arrow shape comes from the settings, which take any number.
+    for (const Strich& s : striche)
+        if (!LageZulaessig(s.x1) || !LageZulaessig(s.y1) || !LageZulaessig(s.x2) || !LageZulaessig(s.y2)) {
+            m.Melden(Meldungsart::Fehler,
+                     Formatieren(T("v.PfeilZuWeit"), {static_cast<long long>(Lagegrenze)}));
+            return false;
+        }
+    for (const Strich& s : striche) {
         TElement* e = Anlegen(z, Pfeilspitze, EbeneLinie, s.x1, s.y1);
         e->x2 = s.x2;
         e->y2 = s.y2;

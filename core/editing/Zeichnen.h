@@ -32,8 +32,9 @@ TElement* KreisAnlegen(Zeichnung& z, double x, double y, double durchmesser, boo
 TElement* TextAnlegen(Zeichnung& z, double x, double y);
 
 // Appends the two arrowhead strokes of the arrow from (x1, y1) to (x2, y2), picked, with the
-// arrow shape of the settings record. Appends nothing and returns false when both do not fit.
-bool PfeilspitzenAnlegen(Zeichnung& z, double x1, double y1, double x2, double y2);
+// arrow shape of the settings record. Appends nothing, reports it through `m` and returns false
+// when both do not fit or an end of a stroke would lie beyond Lagegrenze.
+bool PfeilspitzenAnlegen(Zeichnung& z, double x1, double y1, double x2, double y2, Meldungen& m);
 
 // Tells the user that the store is full and nothing more was added.
 void SpeicherVollMelden(Meldungen& m);

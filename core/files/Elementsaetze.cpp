@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <charconv>
 
 namespace vektra::satz {
 namespace {
@@ -115,6 +116,55 @@ void KreisLesen(const std::uint8_t* p, TElement& e) {
     e.gefuellt = p[38] != 0;
 }
 
+namespace {
+
+// The value as the shortest text that reads back as it ("nan", "-inf" and "1e+300" too).
+std::string Wert(double v) {
+    std::array<char, 32> text{};
+    const auto ende = std::to_chars(text.data(), text.data() + text.size(), v).ptr;
+    return std::string(text.data(), ende);
+}
+
+constexpr auto Grenze = static_cast<long long>(Lagegrenze);
+
+// The message for a value that LageZulaessig refuses; kept out of the reading loop.
+[[gnu::noinline]] bool Abgelehnt(double wert, int nummer, std::string& fehler) {
+    fehler = Formatieren(T("v.Zeichnungsdatei.Lage"),
+                         {static_cast<long long>(nummer), Wert(wert), -Grenze, Grenze});
+    return false;
+}
+
+template <std::size_t N> bool Zulaessig(const std::array<double, N>& werte, int nummer, std::string& fehler) {
+    for (const double v : werte)
+        if (!LageZulaessig(v)) return Abgelehnt(v, nummer, fehler);
+    return true;
+}
+
+} // namespace
+
+bool LagenPruefen(const TElement& e, int nummer, std::string& fehler) {
+    switch (e.Art) {
+    case Linie:
+    case Pfeilspitze:
+        return Zulaessig(std::array{e.x1, e.y1, e.x2, e.y2}, nummer, fehler);
+    case Kreis:
+        return Zulaessig(std::array{e.x1, e.y1, e.Durchmesser}, nummer, fehler);
+    case Text:
+        return Zulaessig(std::array{e.x1, e.y1}, nummer, fehler);
+    default:
+        return true;
+    }
+}
+
+bool BezugPruefen(double x, double y, std::string& fehler) {
+    for (const double v : {x, y})
+        if (!LageZulaessig(v)) {
+            fehler = Formatieren(T("v.Makrodatei.Bezug"), {Wert(v), -Grenze, Grenze});
+            return false;
+        }
+    return true;
+}
+
 bool ElementLesen(Leser& l, TElement& e, int nummer, std::string& fehler) {
     std::array<std::uint8_t, StrichSatz> p{};
     if (!l.Holen(p.data(), KopfTeil, fehler)) return false;
@@ -124,11 +174,11 @@ bool ElementLesen(Leser& l, TElement& e, int nummer, std::string& fehler) {
     case Pfeilspitze:
         if (!l.Holen(p.data() + KopfTeil, StrichSatz - KopfTeil, fehler)) return false;
         StrichLesen(p.data(), e);
-        return true;
+        return LagenPruefen(e, nummer, fehler);
     case Kreis:
         if (!l.Holen(p.data() + KopfTeil, KreisSatz - KopfTeil, fehler)) return false;
         KreisLesen(p.data(), e);
-        return true;
+        return LagenPruefen(e, nummer, fehler);
     case Text: {
         if (!l.Holen(p.data() + KopfTeil, TextSatz - KopfTeil, fehler)) return false;
         e.x1 = F64(p.data() + 12);
@@ -147,7 +197,7 @@ bool ElementLesen(Leser& l, TElement& e, int nummer, std::string& fehler) {
         std::array<std::uint8_t, MaxTextLaenge> text{};
         if (!l.Holen(text.data(), behalten, fehler) || !l.Ueberspringen(n - behalten, fehler)) return false;
         e.Text.assign(reinterpret_cast<const char*>(text.data()), behalten);
-        return true;
+        return LagenPruefen(e, nummer, fehler);
     }
     default:
         return true;

@@ -85,8 +85,16 @@ void GemeinsamesLesen(const std::uint8_t* p, TElement& e);
 void StrichLesen(const std::uint8_t* p, TElement& e);
 void KreisLesen(const std::uint8_t* p, TElement& e);
 
+// False with the message when a coordinate or the diameter of `e` is no finite number or lies
+// beyond Lagegrenze; `nummer` (from 1) names the element.
+bool LagenPruefen(const TElement& e, int nummer, std::string& fehler);
+// The same for a macro's reference point.
+bool BezugPruefen(double x, double y, std::string& fehler);
+
 // Reads one record; `nummer` (from 1) names the element in a message. A kind other than the
-// four known ones is the 12 common bytes alone. A text keeps its first 255 characters.
+// four known ones is the 12 common bytes alone. A text keeps its first 255 characters. Any
+// colour, draw-order class and width class is taken; a place or diameter that LagenPruefen
+// refuses fails the read.
 bool ElementLesen(Leser& l, TElement& e, int nummer, std::string& fehler);
 void ElementSchreiben(Schreiber& s, const TElement& e);
 

@@ -5,8 +5,45 @@
 #include "text/Texte.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace vektra {
+
+bool TeXLaengeLesen(std::string_view text, double einheit, bool komma, double& wert) {
+    const std::size_t anfang = text.find_first_not_of(" \t");
+    if (anfang == std::string_view::npos) return false;
+    text = text.substr(anfang, text.find_last_not_of(" \t") + 1 - anfang);
+    const bool negativ = text.front() == '-';
+    if (negativ || text.front() == '+') text.remove_prefix(1);
+    // Digits and one point are all from_chars sees: it would take an exponent, "inf" or "nan".
+    std::string zahl;
+    bool ziffer = false, punkt = false;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9')
+            ziffer = true, zahl += c;
+        else if (!punkt && (c == '.' || (komma && c == ',')))
+            punkt = true, zahl += '.';
+        else
+            return false;
+    }
+    double w = 0;
+    if (!ziffer || std::from_chars(zahl.data(), zahl.data() + zahl.size(), w).ec != std::errc{}) return false;
+    if (!(w * einheit < 16384)) return false;
+    wert = negativ ? -w : w;
+    return true;
+}
+
+bool TeXBreitenPruefen(const Zeichnung& z, bool komma, Meldungen& m) {
+    // The widths of the classes 0..2; the invisible class's is written nowhere.
+    for (std::size_t i = 1; i < z.Dialog.TeXBreite.size(); ++i) {
+        double w = 0;
+        const std::string& text = z.Dialog.TeXBreite[i];
+        if (TeXLaengeLesen(text, TeXPunkte, komma, w)) continue;
+        m.Melden(Meldungsart::Fehler, T("v.TeXBreiteUngueltig") + Cp1252NachUtf8(text));
+        return false;
+    }
+    return true;
+}
 
 bool ExportVorbereiten(const Zeichnung& z, Exportmass& mass, Meldungen& m) {
     double u = 0;
@@ -14,10 +51,14 @@ bool ExportVorbereiten(const Zeichnung& z, Exportmass& mass, Meldungen& m) {
         m.Melden(Meldungsart::Fehler, T("v.UnitlengthKeineZahl") + Cp1252NachUtf8(z.Dialog.Unitlength));
         return false;
     }
+    if (!TeXLaengeLesen(z.Dialog.Unitlength, TeXMillimeter, false, u)) {
+        m.Melden(Meldungsart::Fehler, T("v.UnitlengthUngueltig") + Cp1252NachUtf8(z.Dialog.Unitlength));
+        return false;
+    }
     mass = Exportmass{};
     mass.k = u * 72.0 / 25.4;
     for (const TElement& e : z.Elemente) {
-        if (e.geloescht) continue;
+        if (e.geloescht || !EbeneGezeichnet(e.Ebene)) continue;
         ++mass.Anzahl;
         switch (e.Art) {
         case Linie:
@@ -48,8 +89,8 @@ void InEbenenFolge(const Elementspeicher& s, const std::function<void(int, const
     // A pass over the store for each class that occurs, not for all eleven.
     unsigned vorhanden = 0;
     for (const TElement& e : s)
-        if (!e.geloescht && e.Ebene >= 0 && e.Ebene <= 10) vorhanden |= 1u << e.Ebene;
-    for (int ebene = 0; ebene <= 10; ++ebene) {
+        if (!e.geloescht && EbeneGezeichnet(e.Ebene)) vorhanden |= 1u << e.Ebene;
+    for (int ebene = 0; ebene <= HoechsteEbene; ++ebene) {
         if ((vorhanden >> ebene & 1u) == 0) continue;
         for (int i = 1; i <= s.Anzahl(); ++i) {
             const TElement& e = s[i];
@@ -59,7 +100,7 @@ void InEbenenFolge(const Elementspeicher& s, const std::function<void(int, const
 }
 
 std::string_view Breitenname(int klasse) {
-    switch (klasse) {
+    switch (Breitenklasse(klasse)) {
     case 0:
         return "duenn";
     case 1:

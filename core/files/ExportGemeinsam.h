@@ -5,6 +5,7 @@
 #include "model/Zeichnung.h"
 #include "text/Format.h"
 #include "text/Meldungen.h"
+#include "view/Malregeln.h"
 
 #include <algorithm>
 #include <functional>
@@ -23,16 +24,33 @@ struct Exportmass {
     int Anzahl = 0; // live elements
 };
 
-// Converts the unit length, measures the picture and counts the live elements. Reports
-// "Keine Zeichnung" or a unit length that is no number through `m` and returns false then.
+// Converts the unit length, measures the picture and counts the live elements of the drawn
+// classes (EbeneGezeichnet); elements of other classes neither count nor enlarge the picture.
+// Reports "Keine Zeichnung", or a unit length that is no number or no TeX length in millimetres
+// with "." (see TeXLaengeLesen), through `m` and returns false then.
 bool ExportVorbereiten(const Zeichnung& z, Exportmass& mass, Meldungen& m);
 
-// Calls `tun(i, e)` for every live element whose `Ebene` is 0..10, class by class, each class in
-// store order.
+// Points per unit of the lengths TeX reads: its "pt" and its "mm".
+constexpr double TeXPunkte = 1;
+constexpr double TeXMillimeter = 72.27 / 25.4;
+
+// The number of a length as TeX and PostScript both read it: blanks around it, an optional sign
+// and digits with at most one decimal point, no exponent; with `komma` also TeX's decimal comma,
+// which PostScript does not know. False when the text is none, or when so many units of `einheit`
+// points reach TeX's largest dimension (just below 16384 pt).
+bool TeXLaengeLesen(std::string_view text, double einheit, bool komma, double& wert);
+
+// Checks the TeX widths of the classes 0..2, which the exports write as they stand: TeX lengths
+// in points for the picture export (`komma`), and also PostScript numbers for the PostScript
+// export. Reports the first that is none through `m` and returns false then.
+bool TeXBreitenPruefen(const Zeichnung& z, bool komma, Meldungen& m);
+
+// Calls `tun(i, e)` for every live element of a drawn class, class by class from 0 to
+// HoechsteEbene, each class in store order.
 void InEbenenFolge(const Elementspeicher& s, const std::function<void(int, const TElement&)>& tun);
 
-// The width class names "duenn", "normal", "dick" of classes 0..2; empty for any other class,
-// which has no width and is not drawn.
+// The width class names "duenn", "normal", "dick" of classes 0..2; empty for a class without a
+// width (see Breitenklasse), which is not drawn.
 std::string_view Breitenname(int klasse);
 
 // The three colour components 0..1 of a colour 0x00BBGGRR, each written with "%5.3f".

@@ -74,14 +74,14 @@ void Schreiben(const Zeichnung& z, const Exportmass& mass, std::ostream& ziel, T
 
 bool LatexExportieren(const Zeichnung& z, std::ostream& aus, Meldungen& m, Textkodierung kodierung) {
     Exportmass mass;
-    if (!ExportVorbereiten(z, mass, m)) return false;
+    if (!ExportVorbereiten(z, mass, m) || !TeXBreitenPruefen(z, true, m)) return false;
     Schreiben(z, mass, aus, kodierung);
     return true;
 }
 
 bool LatexExportDatei(const Zeichnung& z, const std::string& pfad, Meldungen& m, Textkodierung kodierung) {
     Exportmass mass;
-    if (!ExportVorbereiten(z, mass, m)) return false;
+    if (!ExportVorbereiten(z, mass, m) || !TeXBreitenPruefen(z, true, m)) return false;
     return InhaltSchreiben(
         pfad, [&](std::ostream& aus) { Schreiben(z, mass, aus, kodierung); }, m);
 }

@@ -10,8 +10,9 @@
 
 namespace vektra {
 
-// Writes the picture code of `z` to `aus`, the texts in `kodierung`. Reports "Keine Zeichnung"
-// (or a unit length that is no number) through `m`, writes nothing and returns false then.
+// Writes the picture code of `z` to `aus`, the texts in `kodierung`. Reports "Keine Zeichnung",
+// or a unit length or TeX width that is no TeX length (ExportVorbereiten, TeXBreitenPruefen),
+// through `m`, writes nothing and returns false then.
 bool LatexExportieren(const Zeichnung& z, std::ostream& aus, Meldungen& m,
                       Textkodierung kodierung = Textkodierung::Cp1252);
 

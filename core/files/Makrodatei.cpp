@@ -61,6 +61,7 @@ bool MakroLesen(std::istream& ein, Makro& makro, std::string& fehler) {
         return false;
     }
     Makro neu{F64(kopf.data() + 4), F64(kopf.data() + 12), {}};
+    if (!BezugPruefen(neu.BezugX, neu.BezugY, fehler)) return false;
     for (int i = 1; i <= anzahl; ++i) {
         TElement& e = neu.Elemente.emplace_back();
         if (!ElementLesen(l, e, i, fehler)) return false;
@@ -86,6 +87,10 @@ bool MakroSpeichern(const Zeichnung& z, double rx, double ry, const std::string&
         return false;
     }
     std::string fehler;
+    if (!BezugPruefen(rx, ry, fehler)) {
+        m.Melden(Meldungsart::Fehler, fehler);
+        return false;
+    }
     const bool gut = AtomarSchreiben(
         pfad, [&](std::ostream& aus) { return MakroSchreiben(aus, z, rx, ry), true; }, fehler);
     if (!gut)
@@ -115,9 +120,18 @@ int MakroEinfuegen(Zeichnung& z, const Makro& makro, double px, double py, Meldu
                                                   {anzahl, static_cast<long long>(z.Elemente.Frei())}));
         return 0;
     }
-    const int erstes = z.Elemente.Anzahl() + 1;
     const double dx = px - makro.BezugX;
     const double dy = py - makro.BezugY;
+    const auto passt = [dx, dy](const TElement& e) {
+        return LageZulaessig(e.x1 + dx) && LageZulaessig(e.y1 + dy) &&
+               (!e.istStrich() || (LageZulaessig(e.x2 + dx) && LageZulaessig(e.y2 + dy)));
+    };
+    if (!std::all_of(makro.Elemente.begin(), makro.Elemente.end(), passt)) {
+        m.Melden(Meldungsart::Fehler,
+                 Formatieren(T("v.Makrodatei.ZuWeit"), {static_cast<long long>(Lagegrenze)}));
+        return 0;
+    }
+    const int erstes = z.Elemente.Anzahl() + 1;
     for (const TElement& quelle : makro.Elemente) {
         TElement& e = *z.Elemente.Anhaengen(quelle);
         e.x1 += dx;

@@ -25,13 +25,15 @@ struct Makro {
 int MakroSchreiben(std::ostream& aus, const Zeichnung& z, double rx, double ry);
 
 // Reads a whole macro into `makro`; false (and `makro` untouched) with the fault in `fehler`
-// (German, UTF-8) when the file ends early, its count is outside 0..32000, a record has an
-// unknown kind or a negative text length, or bytes follow the last record. Texts keep their
-// first 255 characters.
+// (German, UTF-8) when the file ends early, its count is outside 0..32000, its reference point
+// or an element's place or diameter is no finite number or lies beyond Lagegrenze, a record has
+// an unknown kind or a negative text length, or bytes follow the last record. Texts keep their
+// first 255 characters; the records are otherwise taken as a drawing file's are.
 bool MakroLesen(std::istream& ein, Makro& makro, std::string& fehler);
 
-// Saves the picked, not deleted elements atomically. "Nicht markiert" when there are none (no
-// file touched); a failed write as an error naming the file, an older file kept.
+// Saves the picked, not deleted elements atomically. "Nicht markiert" when there are none, and
+// an error when the reference point lies beyond what the reader takes (no file touched); a
+// failed write as an error naming the file, an older file kept.
 bool MakroSpeichern(const Zeichnung& z, double rx, double ry, const std::string& pfad, Meldungen& m);
 
 // Reads the macro file; a fault is one error message "<file>: <what is wrong>".
@@ -41,8 +43,8 @@ bool MakroLesenDatei(const std::string& pfad, Makro& makro, Meldungen& m);
 // lines and arrowhead strokes, circle centres and text points move, everything else stays as
 // stored (so the copy arrives picked, and elements picked before stay picked). Returns the
 // number of the first new element (Anzahl() + 1 before the call; the new ones run up to
-// Anzahl()). When the store cannot take all of them nothing is inserted, the fault goes to
-// `m` and the result is 0.
+// Anzahl()). When the store cannot take all of them, or a moved place would lie beyond
+// Lagegrenze, nothing is inserted, the fault goes to `m` and the result is 0.
 int MakroEinfuegen(Zeichnung& z, const Makro& makro, double px, double py, Meldungen& m);
 
 // The macro the key `zeichen` calls up among the file names `namen` of the macro folder: the

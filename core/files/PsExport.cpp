@@ -87,7 +87,7 @@ void PsSchreiben(const Zeichnung& z, const Exportmass& mass, std::ostream& ps, s
 bool PsExportieren(const Zeichnung& z, std::ostream& ps, std::ostream& treiber, std::string_view grundname,
                    Meldungen& m, Textkodierung kodierung) {
     Exportmass mass;
-    if (!ExportVorbereiten(z, mass, m)) return false;
+    if (!ExportVorbereiten(z, mass, m) || !TeXBreitenPruefen(z, false, m)) return false;
     PsSchreiben(z, mass, ps, treiber, grundname, kodierung);
     return true;
 }
@@ -95,7 +95,7 @@ bool PsExportieren(const Zeichnung& z, std::ostream& ps, std::ostream& treiber, 
 bool PsExportDatei(const Zeichnung& z, const std::string& treiberpfad, Meldungen& m, Grafikbeilage* beilage,
                    Textkodierung kodierung) {
     Exportmass mass;
-    if (!ExportVorbereiten(z, mass, m)) return false;
+    if (!ExportVorbereiten(z, mass, m) || !TeXBreitenPruefen(z, false, m)) return false;
     std::ostringstream ps, treiber;
     PsSchreiben(z, mass, ps, treiber, Grundname(treiberpfad), kodierung);
     if (!InhaltSchreiben(ErweiterungErsetzen(treiberpfad, ".ps"), ps.str(), m)) return false;

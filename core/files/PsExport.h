@@ -14,8 +14,9 @@ namespace vektra {
 
 // Writes the graphic to `ps` and the wrapper to `treiber`, the wrapper's texts in `kodierung`.
 // `grundname` is the bare name (no folder, no extension) the wrapper gives the graphic:
-// grundname.ps, or grundname.pdf under pdfTeX. Reports "Keine Zeichnung" (or a unit length that
-// is no number) through `m`, writes nothing and returns false then.
+// grundname.ps, or grundname.pdf under pdfTeX. Reports "Keine Zeichnung", or a unit length that
+// is no TeX length or a TeX width that is no TeX length and PostScript number (ExportVorbereiten,
+// TeXBreitenPruefen), through `m`, writes nothing and returns false then.
 bool PsExportieren(const Zeichnung& z, std::ostream& ps, std::ostream& treiber, std::string_view grundname,
                    Meldungen& m, Textkodierung kodierung = Textkodierung::Cp1252);
 

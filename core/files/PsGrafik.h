@@ -29,7 +29,7 @@ class Grafikziel {
     virtual void Textelement(const TElement& e) = 0;
 };
 
-// Walks the live elements of `z` class by class (Ebene 0..10, store order within a class) and
+// Walks the live elements of `z` class by class (the drawn classes, store order within one) and
 // hands their shapes, scaled by `k`, to `ziel`. Lines, arrowheads and circles of a class without
 // width (the invisible class) draw nothing. An arrowhead stroke followed in the store by another
 // one fills the triangle of its two points and the other's first point: the arrow's tip and

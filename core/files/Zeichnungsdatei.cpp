@@ -25,7 +25,7 @@ constexpr std::size_t AltSatzGroesse = 288;
 
 // The older records are the whole in-memory element with both strings as length byte plus
 // characters.
-bool ElementLesen40(Leser& l, TElement& e, std::string& fehler) {
+bool ElementLesen40(Leser& l, TElement& e, int nummer, std::string& fehler) {
     std::array<std::uint8_t, AltSatzGroesse> p{};
     if (!l.Holen(p.data(), p.size(), fehler)) return false;
     GemeinsamesLesen(p.data(), e);
@@ -46,7 +46,7 @@ bool ElementLesen40(Leser& l, TElement& e, std::string& fehler) {
     default:
         break;
     }
-    return true;
+    return LagenPruefen(e, nummer, fehler);
 }
 
 } // namespace
@@ -83,7 +83,7 @@ Leseergebnis ZeichnungLesen(std::istream& ein, Zeichnung& z, std::string& fehler
 
     for (int i = 1; i <= anzahl; ++i) {
         TElement& e = *z.Elemente.NeuesElement();
-        const bool gut = neu ? ElementLesen(l, e, i, fehler) : ElementLesen40(l, e, fehler);
+        const bool gut = neu ? ElementLesen(l, e, i, fehler) : ElementLesen40(l, e, i, fehler);
         if (!gut) return Leseergebnis::Fehler;
     }
     z.DialogwerteUebernehmen();

@@ -17,7 +17,10 @@ enum class Leseergebnis { Ok, FalscheVersion, Fehler };
 
 // Reads a ".vks" drawing from `ein` into `z` (which the caller passes fresh/empty); on
 // FalscheVersion/Fehler `fehler` says what is wrong (German, UTF-8), e.g. the byte offset where
-// the file ended. On Ok the record is pushed into the dialog values (z.DialogwerteUebernehmen()).
+// the file ended or the element with a place or diameter that is no finite number or lies beyond
+// Lagegrenze. Every colour, draw-order class, width class and settings value is taken as it is
+// stored (what is drawn of them is the drawing rules' matter), so the file writes back as read.
+// On Ok the record is pushed into the dialog values (z.DialogwerteUebernehmen()).
 Leseergebnis ZeichnungLesen(std::istream& ein, Zeichnung& z, std::string& fehler);
 
 // Compacts, refreshes the record from the dialog values and writes; false (nothing written)

@@ -1,5 +1,6 @@
 #pragma once
 // One drawing element: a line, an arrowhead stroke, a circle or a text, in drawing units.
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -14,6 +15,16 @@ constexpr std::int32_t EbeneText = 8;
 
 // Longest text an element holds; longer texts are cut when stored.
 constexpr std::size_t MaxTextLaenge = 255;
+
+// Largest magnitude of a coordinate or diameter an element may hold; the file readers refuse a
+// value beyond it or one that is no finite number. The editor stays within it: its view reaches
+// about 2.2e9 units (a 32-bit origin, a surface of at most 2^24 pixels at one pixel a unit), the
+// tools draw from there, and moving, macro insertion, arrowheads and typed text places are held
+// to it.
+constexpr double Lagegrenze = 1e10;
+inline bool LageZulaessig(double v) {
+    return std::fabs(v) <= Lagegrenze;
+}
 
 struct TElement {
     std::uint8_t Art = Linie;

@@ -114,6 +114,12 @@ const std::pair<std::string_view, std::string_view> Eigene[] = {
     {"v.Abgebrochen", "sv101"},
     {"v.SpeicherFehlt", "sv102"},
     {"v.FehlerUnbekannt", "sv103"},
+    {"v.Zeichnungsdatei.Lage", "sv104"},
+    {"v.Makrodatei.Bezug", "sv105"},
+    {"v.Makrodatei.ZuWeit", "sv106"},
+    {"v.UnitlengthUngueltig", "sv107"},
+    {"v.TeXBreiteUngueltig", "sv108"},
+    {"v.PfeilZuWeit", "sv109"},
 };
 
 } // namespace

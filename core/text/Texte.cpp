@@ -234,6 +234,9 @@ const std::vector<Texteintrag> Eintraege{
     {"v.Zeichnungsdatei.Schreiben", "Die Datei lässt sich nicht schreiben (%s).", Anwendung::Wert},
     {"v.Schreiben.KeineDatei", "keine gewöhnliche Datei, sie bleibt unverändert", Anwendung::Wert},
     {"v.Schreiben.Kopie", "%s; der neue Inhalt steht vollständig in %s", Anwendung::Wert},
+    {"v.Zeichnungsdatei.Lage",
+     "Element %d hat die ungültige Koordinate oder Größe %s (erlaubt sind Zahlen von %d bis %d).",
+     Anwendung::Wert},
     // Macro files.
     {"v.Makrodatei.Art", "Element %d hat die unbekannte Art %d.", Anwendung::Wert},
     {"v.Makrodatei.Rest", "Nach dem letzten Element folgen noch weitere Bytes (ab Byte %d).",
@@ -242,6 +245,11 @@ const std::vector<Texteintrag> Eintraege{
      "Das Macro hat %d Elemente, die Zeichnung hat nur noch Platz für %d: es wurde nichts eingefügt.",
      Anwendung::Wert},
     {"v.NichtMarkiert", "Nicht markiert", Anwendung::Wert},
+    {"v.Makrodatei.Bezug",
+     "Der Bezugspunkt hat die ungültige Koordinate %s (erlaubt sind Zahlen von %d bis %d).", Anwendung::Wert},
+    {"v.Makrodatei.ZuWeit",
+     "An dieser Stelle läge das Macro außerhalb von ±%d Einheiten: es wurde nichts eingefügt.",
+     Anwendung::Wert},
     // Exports, picture import and the command-line converter.
     {"v.UnitlengthKeineZahl", "Unitlength ist keine Zahl: ", Anwendung::Wert},
     {"v.LesenFehlgeschlagen", "Datei kann nicht gelesen werden", Anwendung::Wert},
@@ -335,6 +343,12 @@ const std::vector<Texteintrag> Eintraege{
     {"v.Abgebrochen", "Abgebrochen: %s", Anwendung::Wert},
     {"v.SpeicherFehlt", "nicht genug Speicher", Anwendung::Wert},
     {"v.FehlerUnbekannt", "unbekannter Fehler", Anwendung::Wert},
+    {"v.UnitlengthUngueltig",
+     "Unitlength ist keine gültige Länge (Dezimalzahl mit Punkt, ohne Exponent, bis 5758 mm): ",
+     Anwendung::Wert},
+    {"v.TeXBreiteUngueltig",
+     "TeX-Linienbreite ist keine gültige Länge (Dezimalzahl mit Punkt, ohne Exponent, unter 16384 pt): ",
+     Anwendung::Wert},
 
     // Formulas and the curve plotter.
     {"v.FehlerImBaum", "Fehler im Baum", Anwendung::Wert},
@@ -410,6 +424,8 @@ const std::vector<Texteintrag> Eintraege{
      Anwendung::Wert},
     {"v.Textein.x", "x", Anwendung::Wert},
     {"v.Textein.y", "y", Anwendung::Wert},
+    {"v.PfeilZuWeit", "Die Pfeilspitze läge außerhalb von ±%d Einheiten: der Pfeil wurde nicht gezeichnet.",
+     Anwendung::Wert},
     // Curve dialog: the labels and hints without a language key, and the curve command.
     {"v.Kurvenform.x", "x(n,t)", Anwendung::Wert},
     {"v.Kurvenform.y", "y(n,t)", Anwendung::Wert},

@@ -2,19 +2,17 @@
 
 #include "text/Format.h"
 
-#include <algorithm>
-
 namespace vektra {
 
 std::int32_t Bildfarbe(const TElement& e, bool auswahlZeigen) {
-    if (e.istStrich() && e.Breite == -1) return UnsichtbarFarbe;
+    if (e.istStrich() && Breitenklasse(e.Breite) == -1) return UnsichtbarFarbe;
     if (auswahlZeigen && e.Kandidat) return KandidatFarbe;
     if (auswahlZeigen && e.gepickt) return GepicktFarbe;
     return e.Farbe;
 }
 
 int Bildbreite(const Kopfsatz& kopf, int klasse) {
-    return kopf.PixelBreiteVon(std::clamp(klasse, -1, 2));
+    return kopf.PixelBreiteVon(Breitenklasse(klasse));
 }
 
 double Ausrichtungsfaktor(char c) {

@@ -273,7 +273,8 @@ class DialogeTest : public QObject {
 
     void textdialogPrueftStellungUndZeichen() {
         // Characters the drawing cannot hold are named and keep the dialog open with the text; a
-        // position that is no number is selected; text, place and alignment come from the dialog.
+        // position that is no number, or one beyond what the drawing files hold, is selected; text,
+        // place and alignment come from the dialog.
         Fenster w;
         w.Knopf("Textbutton");
         QStringList gesehen;
@@ -282,12 +283,15 @@ class DialogeTest : public QObject {
                            gesehen << Fokus(d), Felder({{"Edit1", "ok"}, {"Edit3", "y"}})(d);
                        }},
                        {[&](QDialog& d) {
+                           gesehen << Fokus(d), Felder({{"Edit2", "1e300"}, {"Edit3", "0"}})(d);
+                       }},
+                       {[&](QDialog& d) {
                            gesehen << Fokus(d), Felder({{"Edit2", "12.5"}, {"Edit3", "-4"}})(d);
                            d.findChild<QRadioButton*>(u"Ausrichtung7"_s)->setChecked(true);
                        }}};
         w.Klick(7, 2);
         QCOMPARE(std::tuple(gesehen, w.f.meldungen, w.Kurz()),
-                 std::tuple(QStringList{u"Edit1:a → b α"_s, u"Edit3:y"_s},
+                 std::tuple(QStringList{u"Edit1:a → b α"_s, u"Edit3:y"_s, u"Edit2:1e300"_s},
                             QStringList{u"Diese Zeichen lassen sich in der Zeichnung nicht speichern: →α"_s},
                             u"T12.5,-4,cr,ok"_s));
     }

@@ -26,13 +26,13 @@ class MalerTest : public QObject {
     void linienStifte() {
         // Down the column x = 15: class, kind, picked, candidate; colour and thickness at the screen
         // widths {0, 1, 2, 3} of the classes -1 .. 2 and at {2, 0, 4, 3}. The invisible class shows in
-        // its own colour, even picked; a damaged class paints like the nearest valid one.
+        // its own colour, even picked; a damaged class has no width, like the invisible one.
         using Schnitt = std::pair<QRgb, int>;
         const std::tuple<int, std::uint8_t, bool, bool, Schnitt, Schnitt> faelle[] = {
             {-1, vektra::Linie, false, false, {Weiss, 0}, {Unsichtbar, 2}},
             {0, vektra::Linie, false, false, {Blau, 1}, {Weiss, 0}},
             {1, vektra::Linie, false, false, {Blau, 2}, {Blau, 4}},
-            {7, vektra::Linie, false, false, {Blau, 3}, {Blau, 3}},
+            {7, vektra::Linie, false, false, {Weiss, 0}, {Unsichtbar, 2}},
             {-1, vektra::Pfeilspitze, false, false, {Weiss, 0}, {Unsichtbar, 2}},
             {1, vektra::Pfeilspitze, true, false, {Gepickt, 2}, {Gepickt, 4}},
             {1, vektra::Linie, true, true, {Kandidat, 2}, {Kandidat, 4}},
@@ -75,13 +75,16 @@ class MalerTest : public QObject {
             QCOMPARE(std::pair(Tinte(a.Bild()), a.Bild().pixel(tinte.center())), std::pair(tinte, mitte));
         }
         // A text under a filled circle, a line through both (and (10, 8)): Ebene first (text 8, circle
-        // 5, line 3), then creation order; 9 last, classes outside 0 .. 9 and deleted elements never.
+        // 5, line 3), then creation order; 10 last, classes outside 0 .. 10 and deleted elements never.
         s.AllesLoeschen();
         NeuerText(a.doc, 10, 10, "WWWW");
         NeuerKreis(a.doc, 10, 10, 6, true, 1, 0xFF0000);
         NeuerStrich(a.doc, 10, 0, 10, 20, 1, 0x0000FF);
-        const std::tuple<int, int, int, QRgb, bool> ebenen[] = {
-            {8, 5, 3, Blau, true}, {8, 5, 5, Rot, true}, {9, 9, 5, Blau, false}, {10, -1, 5, Rot, false}};
+        const std::tuple<int, int, int, QRgb, bool> ebenen[] = {{8, 5, 3, Blau, true},
+                                                                {8, 5, 5, Rot, true},
+                                                                {9, 9, 5, Blau, false},
+                                                                {10, 9, 5, Blau, true},
+                                                                {11, -1, 5, Rot, false}};
         for (const auto& [text, kreis, linie, farbe, schrift] : ebenen) {
             s[1].Ebene = text, s[2].Ebene = kreis, s[3].Ebene = linie;
             a.Neu();

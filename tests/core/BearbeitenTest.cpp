@@ -169,18 +169,26 @@ TEST(Zeichnen, NeueElementeTragenFarbeUndBreite) {
     LinieAnlegen(z, 1, 2, 3, 4);
     KreisAnlegen(z, 5, 6, 12, true);
     TextAnlegen(z, 7, 8);
-    ASSERT_TRUE(PfeilspitzenAnlegen(z, 0, 0, 10, 0));
+    Protokoll p;
+    ASSERT_TRUE(PfeilspitzenAnlegen(z, 0, 0, 10, 0, p));
     // Each in the current colour and width; a text starts centred; the arrowhead's strokes, 2 mm
     // long at 0.25 rad to the shaft, come picked.
     EXPECT_EQ(Breiten(z.Elemente), "2 2 2 2 2");
     EXPECT_EQ(Elementzeilen(z.Elemente),
               "0 3 1,2 3,4 2 #ff\n2 5 5,6 12* 2 #ff\n1 8 7,8 cc «» #ff\n"
               "3 3 10,0 8.06218,-0.494808 2 #ff p\n3 3 8.06218,0.494808 10,0 2 #ff p\n");
-    // Room for one stroke only: neither is added.
+    // Neither stroke is added where an end would lie beyond the limit, whatever the settings say,
+    // nor where there is room for one stroke only.
+    z.Kopf.Pfeillaenge = 1e300;
+    EXPECT_FALSE(PfeilspitzenAnlegen(z, 0, 0, 10, 0, p));
+    z.Kopf.Pfeillaenge = 2;
     while (z.Elemente.Frei() > 1)
         z.Elemente.NeuesElement();
-    EXPECT_FALSE(PfeilspitzenAnlegen(z, 0, 0, 10, 0));
+    EXPECT_FALSE(PfeilspitzenAnlegen(z, 0, 0, 10, 0, p));
     EXPECT_EQ(z.Elemente.Frei(), 1);
+    EXPECT_EQ(p.Texte(),
+              "Die Pfeilspitze läge außerhalb von ±10000000000 Einheiten: der Pfeil wurde nicht "
+              "gezeichnet.\nDie Zeichnung ist voll (32000 Elemente): es wurde nichts hinzugefügt.\n");
 }
 
 TEST(Zeichnen, MusterfigurenLiegenUnterDemGummiband) {

@@ -85,6 +85,30 @@ TEST(Export, GrosseZeichnungUndUeberlangeStuecke) {
     EXPECT_EQ(aus.str(), erwartet);
 }
 
+TEST(Export, NurTeXLaengen) {
+    const std::map<std::string, std::size_t> breite{{"duenn", 1}, {"normal", 2}, {"dick", 3}};
+    for (const auto& f : Spalten(Feld(Schreibfaelle, "TeX-Längen"))) {
+        Zeichnung z;
+        NeuerStrich(z, 0, 0, 10, 10);
+        const bool einheit = f[0] == "unitlength";
+        (einheit ? z.Dialog.Unitlength : z.Dialog.TeXBreite[breite.at(f[0])]) = f[1];
+        // Each export's line with the text, or its message.
+        std::ostringstream bild, ps, treiber;
+        Protokoll pb, pp;
+        const std::string b = LatexExportieren(z, bild, pb) ? bild.str() : pb.Texte();
+        const std::string p =
+            PsExportieren(z, ps, treiber, "b", pp) ? (einheit ? treiber : ps).str() : pp.Texte();
+        const std::string zeile =
+            einheit ? "\\unitlength " + f[1] + "mm\r\n" : "\\def\\" + f[0] + "{" + f[1] + "pt}\r\n";
+        const std::string pszeile = einheit ? zeile : "/" + f[0] + " {" + f[1] + " setlinewidth} def\r\n";
+        const auto ergebnis = [](const std::string& aus, const std::string& z) {
+            return aus.find(z) != std::string::npos ? "ok" : aus.substr(0, aus.size() - 1);
+        };
+        EXPECT_EQ(ergebnis(b, zeile), f[2]) << f[1];
+        EXPECT_EQ(ergebnis(p, pszeile), f[3] == "=" ? f[2] : f[3]) << f[1];
+    }
+}
+
 TEST(PsExport, DateienNebeneinanderMitNamenOhneOrdner) {
     Ordner o;
     std::filesystem::create_directories(o.Datei("unter.ordner"));
@@ -103,8 +127,9 @@ TEST(PsExport, DateienNebeneinanderMitNamenOhneOrdner) {
 TEST(Schreibfehler, AlteDateienBleibenStehen) {
     std::map<std::string, Zeichnung> z;
     NeuerStrich(z["gut"], 0, 0, 10, 10).gepickt = true;
-    z["leer"] = z["komma"] = z["breite"] = z["gross"] = z["pdf-ordner"] = z["gut"];
+    z["leer"] = z["ebene"] = z["komma"] = z["breite"] = z["gross"] = z["pdf-ordner"] = z["gut"];
     z["leer"].Elemente[1].geloescht = true;
+    z["ebene"].Elemente[1].Ebene = 11;
     z["komma"].Dialog.Unitlength = "1,5";
     z["breite"].Dialog.TeXBreite[2] = "d\374nn";
     NeuerStrich(z["gross"], 0, 0, 3000, 10);

@@ -35,7 +35,10 @@ TEST(KonverterAufrufe, FaelleAusDerDatei) {
         for (const bool cairo : {true, false}) {
             Ordner o;
             for (const auto& [feld, inhalt] : f)
-                if (feld.starts_with("datei ")) o.Ablegen(feld.substr(6), inhalt);
+                if (feld.starts_with("datei "))
+                    o.Ablegen(feld.substr(6), inhalt);
+                else if (feld.starts_with("testdatei "))
+                    fs::copy_file(VEKTRA_TESTDATA "/" + feld.substr(10), o.Datei(feld.substr(10)));
             const std::string eingaben = Dateien(o.pfad);
             const fs::path vorher = fs::current_path();
             fs::current_path(o.pfad);

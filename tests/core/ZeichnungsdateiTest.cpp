@@ -2,6 +2,8 @@
 #include "Testhilfe.h"
 #include "files/Makrodatei.h"
 
+#include <cmath>
+#include <limits>
 #include <sstream>
 
 using namespace testhilfe;
@@ -93,9 +95,9 @@ TEST(Zeichnungsdatei, RundreiseIstByteGleichAuchUeberBlockgrenzen) {
     // block of the file.
     Zeichnung z = Beispielzeichnung();
     for (const char* a : {"tl", "tc", "tr", "cl", "cr", "bl", "bc"})
-        NeuerText(z, 1e-300, -1e300, a, a).Kandidat = true;
+        NeuerText(z, 1e-300, -1e10, a, a).Kandidat = true;
     NeuerText(z, -0.0, 0, "").gepickt = true;
-    NeuerKreis(z, 0, 0, 1e300, true, -1).gepickt = true;
+    NeuerKreis(z, 0, 0, 1e10, true, -1).gepickt = true;
     for (int i = 0; i < 700; ++i) {
         NeuerStrich(z, i, -i, i + 0.5, 1, i % 3, i);
         NeuerText(z, 0, 1.0 / 3, std::string(255, static_cast<char>('\xe0' + i % 20)));
@@ -204,6 +206,34 @@ TEST(Zeichnungsdatei, FehlerhafteInhalteAbgelehnt) {
     EXPECT_EQ(e.second, "Lesefehler nach 0 Bytes.");
 }
 
+TEST(Zeichnungsdatei, LagenUndGroessenSindEndlichUndBegrenzt) {
+    // Element 2, after a good line, holds the value at one place of its kind, in both versions:
+    // the limit itself reads; beyond it, or no number, the file is refused.
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::pair<double, std::string> werte[] = {
+        {1e10, ""},     {-1e10, ""},       {std::nan(""), "nan"},
+        {-inf, "-inf"}, {1e300, "1e+300"}, {1e10 + 1, "10000000001"}};
+    const std::pair<Bau, std::vector<std::size_t>> saetze[] = {
+        {Bau().Satz(Linie, 0, 3).F64(1).F64(2).F64(3).F64(4).I16(1), {12, 20, 28, 36}},
+        {Bau().Satz(Kreis, 0, 5).F64(0).F64(0).F64(1).I16(1).U8(0), {12, 20, 28}},
+        {Bau().Satz(Text, 0, 8).F64(0).F64(0).Txt("cc").I32(0), {12, 20}}};
+    for (const bool alt : {false, true})
+        for (const auto& [satz, stellen] : saetze)
+            for (const std::size_t stelle : stellen)
+                for (const auto& [wert, text] : werte) {
+                    Bau b = Anfang(alt ? "VEKTRA40  " : "VEKTRA42  ", 2);
+                    std::string falsch = satz.b;
+                    for (const std::string& r :
+                         {saetze[0].first.b, falsch.replace(stelle, 8, Bau().F64(wert).b)})
+                        b.Txt(r + std::string(alt ? 288 - r.size() : 0, '\0'));
+                    EXPECT_EQ(Lesen(b.b, text.empty() ? Leseergebnis::Ok : Leseergebnis::Fehler).second,
+                              text.empty() ? ""
+                                           : "Element 2 hat die ungültige Koordinate oder Größe " + text +
+                                                 " (erlaubt sind Zahlen von -10000000000 bis 10000000000).")
+                        << alt << " " << stelle;
+                }
+}
+
 TEST(Zeichnungsdatei, DateiLesenBehaeltBeiFehlernDieZeichnung) {
     Ordner o;
     o.Ablegen("kurz.vks", Anfang("VEKTRA42  ", 1).b);
@@ -309,7 +339,11 @@ TEST(Makrodatei, LeerVollBeschaedigtUndOhnePlatz) {
         {Bau().I32(32001).F64(0).F64(0).b, "Ungültige Elementzahl 32001 (erlaubt sind 0 bis 32000)."},
         {Bau().I32(2).F64(0).F64(0).Satz(Kreis, 0, 5).F64(0).F64(0).F64(1).I16(1).U8(0).Satz(4, 0, 3).b,
          "Element 2 hat die unbekannte Art 4."},
-        {gut + "\0"s, "Nach dem letzten Element folgen noch weitere Bytes (ab Byte 141)."}};
+        {gut + "\0"s, "Nach dem letzten Element folgen noch weitere Bytes (ab Byte 141)."},
+        {Bau().I32(0).F64(0).F64(std::nan("")).b,
+         "Der Bezugspunkt hat die ungültige Koordinate nan (erlaubt sind Zahlen von -10000000000 bis 10000000000)."},
+        {Bau().I32(1).F64(0).F64(0).Satz(Kreis, 0, 5).F64(0).F64(0).F64(-2e10).I16(1).U8(0).b,
+         "Element 1 hat die ungültige Koordinate oder Größe -2e+10 (erlaubt sind Zahlen von -10000000000 bis 10000000000)."}};
     // clang-format on
     for (std::size_t n = 0; n < gut.size(); ++n)
         faelle.emplace_back(gut.substr(0, n),
@@ -340,6 +374,19 @@ TEST(Makrodatei, LeerVollBeschaedigtUndOhnePlatz) {
     z.Elemente.Kuerzen(31998);
     EXPECT_EQ(MakroEinfuegen(z, makro, 0, 0, p), 31999);
     EXPECT_EQ(z.Elemente[32000].Art, Kreis);
+    // Nor one whose places would move beyond the limit (to 1.5e10 here; at its own reference point
+    // they stay); no macro is saved with a reference point the reader refuses.
+    const Makro weit{.BezugX = -1e10, .Elemente = {TElement{.x1 = 1, .x2 = -5e9}, TElement{.x2 = 1e10}}};
+    Zeichnung frei;
+    p.liste.clear();
+    EXPECT_EQ(std::pair(MakroEinfuegen(frei, weit, -5e9, 0, p), MakroEinfuegen(frei, weit, -1e10, 0, p)),
+              std::pair(0, 1));
+    EXPECT_FALSE(MakroSpeichern(quelle, 0, 1e11, o.Datei("weit.vkm"), p) ||
+                 std::filesystem::exists(o.Datei("weit.vkm")));
+    EXPECT_EQ(p.Texte(),
+              "An dieser Stelle läge das Macro außerhalb von ±10000000000 Einheiten: es wurde nichts "
+              "eingefügt.\nDer Bezugspunkt hat die ungültige Koordinate 1e+11 (erlaubt sind Zahlen von "
+              "-10000000000 bis 10000000000).\n");
 }
 
 TEST(Makrodatei, MakroZurTaste) {

@@ -76,8 +76,11 @@ TEST(Vorschau, EigeneFarbenUndWasDerBildschirmZeigt) {
         {"unsichtbar", -1, [](Zeichnung&, TElement&) {}, {}},
         {"unsichtbar gezeigt", -1, [](Zeichnung& z, TElement&) { z.Kopf.PixelBreite[0] = 1; }, 0x800000, 1},
         {"dünn ausgeblendet", 0, [](Zeichnung& z, TElement&) { z.Kopf.PixelBreite[1] = 0; }, {}},
-        {"Klasse aus kaputter Datei", 7, [](Zeichnung&, TElement&) {}, 0xFF0000, 3},
-        {"Ebene 10", 1, [](Zeichnung&, TElement& e) { e.Ebene = 10; }, {}},
+        // A class without a width is the invisible one, as in the exports; class 10 is drawn last.
+        {"Klasse aus kaputter Datei", 7, [](Zeichnung& z, TElement&) { z.Kopf.PixelBreite[0] = 1; }, 0x800000,
+         1},
+        {"Ebene 10", 1, [](Zeichnung&, TElement& e) { e.Ebene = 10; }, 0xFF0000},
+        {"Ebene 11", 1, [](Zeichnung&, TElement& e) { e.Ebene = 11; }, {}},
         {"gelöscht", 1, [](Zeichnung&, TElement& e) { e.geloescht = true; }, {}},
         {"keine Zahl", 1, [](Zeichnung&, TElement& e) { e.x1 = std::nan(""); }, {}},
     };
@@ -92,6 +95,19 @@ TEST(Vorschau, EigeneFarbenUndWasDerBildschirmZeigt) {
                   std::tuple(tinte.anzahl, f.farbe ? f.dicke : 0))
             << f.name;
     }
+}
+
+TEST(Vorschau, AuchAmRandDerZeichenflaeche) {
+    // A line as far out as a drawing file holds, at the converter's largest scale: drawn alone,
+    // refused as too large beside one at the origin, never left out.
+    Zeichnung z;
+    NeuerStrich(z, -1e10, 1e10, -1e10 + 1, 1e10, 1, 0x0000FF);
+    EXPECT_EQ(Png(z, 1000).KastenVon(0xFF0000).rechts, 8 + 1000 + 1);
+    NeuerStrich(z, 0, 0, 1, 0);
+    std::string png, fehler;
+    EXPECT_FALSE(VorschauZeichnen(z, Vorschauart::Png, 1000, png, fehler));
+    EXPECT_EQ(fehler, "Das Bild wäre 10000000001018 × 10000000000018 Pixel groß, erlaubt sind höchstens "
+                      "10000 je Seite.");
 }
 
 TEST(Vorschau, KreiseOffenUndGefuellt) {
