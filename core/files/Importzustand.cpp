@@ -1,5 +1,7 @@
 #include "files/Importzustand.h"
 
+#include "files/Elementsaetze.h"
+
 #include "text/Format.h"
 #include "text/Texte.h"
 
@@ -76,6 +78,7 @@ TElement* Importzustand::Neu(std::uint8_t art, std::int32_t ebene, int zeile) {
         return nullptr;
     }
     ++ergebnis.neueElemente;
+    zeilen_.push_back(zeile);
     e->Art = art;
     e->Ebene = ebene;
     e->Farbe = jetzt.Farbe;
@@ -98,6 +101,18 @@ void Importzustand::Fehler(int art, int zeile) {
 }
 
 void Importzustand::Abschliessen() {
+    Elementspeicher& s = z.Elemente;
+    int behalten = vorher_;
+    std::string fehler;
+    for (int i = vorher_ + 1; i <= s.Anzahl(); ++i) {
+        if (!satz::LagenPruefen(s[i], i, fehler)) {
+            uebergangen_.push_back(zeilen_[static_cast<std::size_t>(i - vorher_ - 1)]);
+            continue;
+        }
+        if (++behalten != i) s[behalten] = std::move(s[i]);
+    }
+    ergebnis.neueElemente -= s.Anzahl() - behalten;
+    s.Kuerzen(behalten);
     if (uebergangen_.empty()) return;
     std::sort(uebergangen_.begin(), uebergangen_.end());
     uebergangen_.erase(std::unique(uebergangen_.begin(), uebergangen_.end()), uebergangen_.end());

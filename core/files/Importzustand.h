@@ -79,7 +79,7 @@ struct Bildzustand {
 
 class Importzustand {
   public:
-    Importzustand(Zeichnung& z, Meldungen& m) : z(z), m(m) {}
+    Importzustand(Zeichnung& z, Meldungen& m) : z(z), m(m), vorher_(z.Elemente.Anzahl()) {}
 
     Zeichnung& z;
     Meldungen& m;
@@ -109,7 +109,9 @@ class Importzustand {
     void Fehler(int art, int zeile);
     // Line `zeile` held something the import did not read.
     void Uebergangen(int zeile) { uebergangen_.push_back(zeile); }
-    // Reports the lines passed over, once, naming them all.
+    // Drops the new elements whose places or sizes no drawing may hold (a picture's numbers may
+    // be anything), passing their lines over, so what the import gives saves and reads back;
+    // then reports the lines passed over, once, naming them all.
     void Abschliessen();
 
     // Millimetres per drawing unit: the unit length read so far, 1 when it is no number above 0.
@@ -125,6 +127,9 @@ class Importzustand {
     std::vector<Bildzustand> gruppen_;
     std::size_t ueberzaehlig_ = 0;
     std::vector<int> uebergangen_;
+    // Elements before the import, and the line of each new one.
+    int vorher_;
+    std::vector<int> zeilen_;
 };
 
 // Moves the text point from the corner of a w by h box to where LaTeX sets the text in it: the
