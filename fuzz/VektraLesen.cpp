@@ -19,12 +19,6 @@ using fuzzhilfe::Protokoll;
 namespace {
 
 constexpr int Luecke = 4;
-// A number the importer reads has at most 16 characters of digits, point and signs. Positions
-// add up such numbers (the \put points around a command, the copies of a \multiput) and the
-// end of a steep line multiplies its length by a slope of up to 1e30.
-constexpr double GroessteZahl = 1e16;
-constexpr double GroessteLage = 1e60;
-
 Zeichnung& FastVoll() {
     static Zeichnung* z = [] {
         auto* neu = new Zeichnung;
@@ -35,8 +29,9 @@ Zeichnung& FastVoll() {
     return *z;
 }
 
+// Only places and sizes a drawing may hold, so whatever is imported saves and reads back.
 bool Lage(double v) {
-    return std::isfinite(v) && std::fabs(v) <= GroessteLage;
+    return LageZulaessig(v);
 }
 
 // `fremd`: the input is no file of the program's own, whose texts stay as they always were.
@@ -50,7 +45,7 @@ void ElementPruefen(const TElement& e, bool fremd) {
         PRUEFEN(e.Ebene == EbeneLinie && Lage(e.x2) && Lage(e.y2));
         break;
     case Kreis:
-        PRUEFEN(e.Ebene == EbeneKreis && std::fabs(e.Durchmesser) <= GroessteZahl);
+        PRUEFEN(e.Ebene == EbeneKreis && Lage(e.Durchmesser));
         break;
     case Text:
         PRUEFEN(e.Ebene == EbeneText || e.Ebene == EbeneLinie);
