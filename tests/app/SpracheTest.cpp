@@ -53,17 +53,13 @@ class SpracheTest : public QObject, Testumgebung {
         f.show();
         const auto teil = [&](const char* name) { return f.findChild<QWidget*>(QString::fromLatin1(name)); };
         auto* breite = f.findChild<QComboBox*>(u"Linienbreite"_s);
-        QStringList t{f.findChild<QMenu*>(u"File1"_s)->title(),
-                      f.findChild<QAction*>(u"Open1"_s)->text(),
-                      teil("LineButton")->toolTip(),
-                      teil("Label1")->toolTip(),
-                      breite->itemText(3),
-                      breite->currentText(),
-                      f.findChild<QComboBox*>(u"Kontrolle"_s)->itemText(1),
-                      teil("Einstellungen")->windowTitle(),
-                      teil("Clipform")->windowTitle(),
-                      f.Statusfeld(2)->text(),
-                      f.Statusfeld(3)->text()};
+        // clang-format off
+        QStringList t{f.findChild<QMenu*>(u"File1"_s)->title(), f.findChild<QAction*>(u"Open1"_s)->text(),
+                      teil("LineButton")->toolTip(), teil("Label1")->toolTip(), breite->itemText(3),
+                      breite->currentText(), f.findChild<QComboBox*>(u"Kontrolle"_s)->itemText(1),
+                      teil("Einstellungen")->windowTitle(), teil("Clipform")->windowTitle(),
+                      f.Statusfeld(2)->text(), f.Statusfeld(3)->text()};
+        // clang-format on
         QTest::mouseClick(teil("rechteck1"), Qt::LeftButton);
         return t << f.Statusfeld(0)->text();
     }
@@ -83,21 +79,11 @@ class SpracheTest : public QObject, Testumgebung {
         // Keys in any letter case; the last of two hints on the colour field wins; a clip text
         // whose placeholders do not fit shows as written.
         vektra::TexteZuruecksetzen();
-        QCOMPARE(
-            Texte(
-                "[LANGUAGE]\r\nS13 = \"Striche \"\r\nsf1=eins\r\nSF29=zwei\r\ns59=Clip %s%s%n %999999d\r\n"),
-            QStringList({{},
-                         {},
-                         {},
-                         u"zwei"_s,
-                         {},
-                         {},
-                         {},
-                         {},
-                         {},
-                         u"0  , 0 , 0 "_s,
-                         u"Clip %s%s%n %999999d"_s,
-                         u"Striche "_s}));
+        // clang-format off
+        QCOMPARE(Texte("[LANGUAGE]\r\nS13 = \"Striche \"\r\nsf1=eins\r\nSF29=zwei\r\ns59=Clip %s%s%n %999999d\r\n"),
+                 QStringList({{}, {}, {}, u"zwei"_s, {}, {}, {}, {}, {}, u"0  , 0 , 0 "_s, u"Clip %s%s%n %999999d"_s,
+                              u"Striche "_s}));
+        // clang-format on
     }
 
     void englischUeberall() {
