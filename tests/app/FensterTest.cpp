@@ -260,13 +260,12 @@ class FensterTest : public QObject, Testumgebung {
         // Ctrl and the keypad's plus and minus step the level within 0..8 and redraw only for a
         // new level; the main keyboard's plus and Ctrl with Shift are no zoom keys.
         const Qt::KeyboardModifiers block = Qt::ControlModifier | Qt::KeypadModifier;
+        // clang-format off
         const std::tuple<int, Qt::Key, Qt::KeyboardModifiers, int> faelle[] = {
-            {4, Qt::Key_Plus, block, 5},
-            {4, Qt::Key_Minus, block, 3},
-            {8, Qt::Key_Plus, block, 8},
-            {0, Qt::Key_Minus, block, 0},
-            {4, Qt::Key_Plus, Qt::ControlModifier, 4},
+            {4, Qt::Key_Plus, block, 5}, {4, Qt::Key_Minus, block, 3}, {8, Qt::Key_Plus, block, 8},
+            {0, Qt::Key_Minus, block, 0}, {4, Qt::Key_Plus, Qt::ControlModifier, 4},
             {4, Qt::Key_Plus, block | Qt::ShiftModifier, 4}};
+        // clang-format on
         for (const auto& [vorher, taste, mit, nachher] : faelle) {
             w.Menue(qPrintable(u"Zoom%1"_s.arg(vorher)));
             const unsigned g = w.Generation();

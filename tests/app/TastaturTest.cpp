@@ -66,19 +66,22 @@ class TastaturTest : public QObject {
         }
         // A key acts with the modifiers held when it went down: Ctrl let go before the G still
         // switches the grid; Ctrl pressed after the G does not.
-        const auto senden = [&](QEvent::Type art, Qt::Key k, Qt::KeyboardModifiers m) {
-            QKeyEvent e(art, k, m);
-            QApplication::sendEvent(w.ZF(), &e);
-        };
-        senden(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
-        senden(QEvent::KeyPress, Qt::Key_G, Qt::ControlModifier);
-        senden(QEvent::KeyRelease, Qt::Key_Control, {});
-        senden(QEvent::KeyRelease, Qt::Key_G, {});
-        const bool gitter = w.f.Painter().Gitter;
-        senden(QEvent::KeyPress, Qt::Key_G, {});
-        senden(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
-        senden(QEvent::KeyRelease, Qt::Key_G, Qt::ControlModifier);
-        senden(QEvent::KeyRelease, Qt::Key_Control, {});
+        const auto senden =
+            [&](std::initializer_list<std::tuple<QEvent::Type, Qt::Key, Qt::KeyboardModifiers>> folge) {
+                for (const auto& [art, k, m] : folge) {
+                    QKeyEvent e(art, k, m);
+                    QApplication::sendEvent(w.ZF(), &e);
+                }
+                return w.f.Painter().Gitter;
+            };
+        const bool gitter = senden({{QEvent::KeyPress, Qt::Key_Control, strg},
+                                    {QEvent::KeyPress, Qt::Key_G, strg},
+                                    {QEvent::KeyRelease, Qt::Key_Control, {}},
+                                    {QEvent::KeyRelease, Qt::Key_G, {}}});
+        senden({{QEvent::KeyPress, Qt::Key_G, {}},
+                {QEvent::KeyPress, Qt::Key_Control, strg},
+                {QEvent::KeyRelease, Qt::Key_G, strg},
+                {QEvent::KeyRelease, Qt::Key_Control, {}}});
         QCOMPARE(std::pair(gitter, w.f.Painter().Gitter), std::pair(true, true));
         // The key counts, not its character: with Ctrl held that is a control character.
         Zeichnen(w.Z(), u"L1,1,2,2:p"_s);

@@ -17,7 +17,10 @@ struct Malzaehler : QObject {
     }
 };
 
-// The start of the first element and the end of the last, "x1,y1 x2,y2".
+// The start of the first element, "x1,y1", and with the end of the last, "x1,y1 x2,y2".
+QString Anfang(const vektra::Zeichnung& z) {
+    return Zahl(z.Elemente[1].x1) + u',' + Zahl(z.Elemente[1].y1);
+}
 QString Enden(const vektra::Zeichnung& z) {
     const vektra::Elementspeicher& s = z.Elemente;
     return Zahl(s[1].x1) + u',' + Zahl(s[1].y1) + u' ' + Zahl(s[s.Anzahl()].x2) + u',' +
@@ -50,11 +53,7 @@ class WerkzeugeTest : public QObject {
             {"LineButton", "", ziehen(10.4, 5.3, 10.2, 4.6), Kurz, ""},
             {"rechteck1", "", ziehen(2.4, 3.3, 12.6, 2.6), Kurz, ""},
             // The arc starts at angle 0, one radius right of the centre.
-            {"Kreis2", "", ziehen(30.4, 19.6, 30.2, 25.3),
-             [](const vektra::Zeichnung& z) {
-                 return Zahl(z.Elemente[1].x1) + u',' + Zahl(z.Elemente[1].y1);
-             },
-             "35,20"},
+            {"Kreis2", "", ziehen(30.4, 19.6, 30.2, 25.3), Anfang, "35,20"},
             // Circles in the square metric, held to 6 and 3 units of radius.
             {"Circbutton", "", ziehen(40.3, 29.6, 43.4, 33.7), Kurz, "K40,30,8"},
             {"Circbutton", "", ziehen(40.3, 29.6, 59.6, 30.4), Kurz, "K40,30,12"},
