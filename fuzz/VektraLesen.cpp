@@ -115,9 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         PRUEFEN(fuzzhilfe::Felder(fast.Elemente[vorher + i]) == fuzzhilfe::Felder(leer->Elemente[i]));
 
     // Back to the nearly full store for the next input.
-    for (int i = vorher + 1; i <= fast.Elemente.Anzahl(); ++i)
-        fast.Elemente[i].geloescht = true;
-    fast.Elemente.Aufraeumen();
+    fast.Elemente.Kuerzen(vorher);
     fast.Dialog = Dialogwerte{};
     return 0;
 }

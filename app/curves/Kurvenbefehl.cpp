@@ -25,6 +25,8 @@ bool nLesen(Fensterdienste& f, const QString& text, const char* beschriftung, st
 } // namespace
 
 void KurveClick(Fensterdienste& f, TKurvenform& dialog) {
+    // The dialog's offsets and the whole family of curves are one step.
+    const vektra::Bearbeitung schritt(f.Dokument(), vektra::Schrittart::Kurve);
     f.ModusSetzen(Modus::Auswahl);
     if (f.DialogAusfuehren(dialog) != QDialog::Accepted) {
         f.BefehlBeenden(Modus::Auswahl, false);

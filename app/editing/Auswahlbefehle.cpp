@@ -6,24 +6,12 @@
 #include "model/Zeichnung.h"
 #include "view/Maler.h"
 
-// Not every mode marks the drawing changed, so the commands that change elements do; closing
-// then asks before their work is lost.
 void Auswahlbefehle::DeleteClick() {
-    vektra::Zeichnung& z = f_.Dokument();
-    if (!vektra::Loeschen(z.Elemente)) return;
-    z.Geaendert = true;
-    f_.zeichneneu();
-}
-
-void Auswahlbefehle::undeleteClick() {
-    vektra::Zeichnung& z = f_.Dokument();
-    if (z.Elemente.Anzahl() == 0) return;
-    if (vektra::Rueckgaengig(z.Elemente) > 0) z.Geaendert = true;
-    f_.zeichneneu();
+    if (vektra::Loeschen(f_.Dokument())) f_.zeichneneu();
 }
 
 void Auswahlbefehle::Aufrumen1Click() {
-    f_.Dokument().Elemente.Aufraeumen();
+    vektra::Aufraeumen(f_.Dokument());
     f_.ZaehlerAnzeigen();
 }
 

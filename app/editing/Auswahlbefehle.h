@@ -1,18 +1,15 @@
 #pragma once
-// The commands on the picked elements as a whole: delete, undo the last deletion, clean up,
-// unpick all and pick all.
+// The commands on the picked elements as a whole: delete, clean up, unpick all and pick all.
 class Fensterdienste;
 
 class Auswahlbefehle {
   public:
     explicit Auswahlbefehle(Fensterdienste& fenster) : f_(fenster) {}
 
-    // The Delete button and key: the picked elements are deleted; earlier deletions become
-    // final, so the next undo brings back exactly these.
+    // The Delete button and key: the picked elements are deleted (earlier deletions are
+    // compacted away first); an undo brings back exactly these.
     void DeleteClick();
-    // "Rückgängig (Strg Z)": every deleted element comes back, picked.
-    void undeleteClick();
-    // "Aufräumen": deleted elements are dropped for good, the others renumbered.
+    // "Aufräumen": deleted elements are dropped, the others renumbered.
     void Aufrumen1Click();
     // The Unpick button and Escape: pick mode, nothing picked.
     void UnpickClick();

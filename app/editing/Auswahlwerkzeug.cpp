@@ -20,7 +20,6 @@ Modusmerkmale Auswahlwerkzeug::Merkmale(Modus m) const {
     mm.KnoepfeLoesen = true;
     mm.Zeiger = Modusmerkmale::Zeigerart::Pfeil;
     mm.KreuzWeg = true;
-    mm.Aendert = true;
     return mm;
 }
 

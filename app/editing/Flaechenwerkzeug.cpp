@@ -20,7 +20,6 @@ Modusmerkmale Flaechenwerkzeug::Merkmale(Modus m) const {
     mm.KnoepfeLoesen = true;
     mm.Zeiger = Modusmerkmale::Zeigerart::Pfeil;
     mm.Stift = Modusmerkmale::Stiftart::Gepunktet;
-    mm.Aendert = m == Modus::Pickflaeche;
     return mm;
 }
 

@@ -20,7 +20,6 @@ Modusmerkmale Geradenwerkzeug::Merkmale(Modus m) const {
     Modusmerkmale mm;
     mm.Zeiger = Modusmerkmale::Zeigerart::Kreuz;
     mm.Stift = Modusmerkmale::Stiftart::Zeichnen;
-    mm.Aendert = true;
     mm.KreuzNeu = true;
     mm.Strichfelder = m != Modus::Linie;
     mm.Statustext = m == Modus::Pfeil ? "s14" : m == Modus::Rechteck ? "s13" : "s12";
@@ -77,6 +76,8 @@ void Geradenwerkzeug::Loslassen(QMouseEvent& e) {
     const double x1 = v.PixelNachX(b.start.x()), y1 = v.PixelNachY(b.start.y());
     const double x2 = v.PixelNachX(p.x()), y2 = v.PixelNachY(p.y());
     vektra::Zeichnung& z = f_.Dokument();
+    // The figure, an arrow's shaft and head together, is one step.
+    const vektra::Bearbeitung schritt(z, vektra::Schrittart::Zeichnen);
     const int vorher = z.Elemente.Anzahl();
     bool neuZeichnen = false;
     if (m == Modus::Linie) {

@@ -20,7 +20,6 @@ Modusmerkmale Kreiswerkzeug::Merkmale(Modus m) const {
     Modusmerkmale mm;
     mm.Zeiger = Modusmerkmale::Zeigerart::Kreuz;
     mm.Stift = Modusmerkmale::Stiftart::Zeichnen;
-    mm.Aendert = true;
     mm.KreuzNeu = true;
     switch (m) {
     case Modus::Kreis:

@@ -15,10 +15,7 @@ Modusmerkmale Makropunktwerkzeug::Merkmale(Modus m) const {
     mm.Statustext = "s66";
     mm.Zeiger = Modusmerkmale::Zeigerart::Kreuz;
     mm.KreuzNeu = true;
-    if (m == Modus::MakroEinfuegen) {
-        mm.Stift = Modusmerkmale::Stiftart::Neutral;
-        mm.Aendert = true;
-    }
+    if (m == Modus::MakroEinfuegen) mm.Stift = Modusmerkmale::Stiftart::Neutral;
     return mm;
 }
 

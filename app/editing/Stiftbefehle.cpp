@@ -43,8 +43,7 @@ void Stiftbefehle::Label1Click() {
         FarbeAnzeigen();
         if (z.Elemente.GepickteZahl() > 0 && f_.Fragen(vektra::Meldungsart::Information, vektra::T("s48"),
                                                        vektra::Knoepfe::JaNein) == vektra::Antwort::Ja) {
-            vektra::Umfaerben(z.Elemente, z.Kopf.aktuelleFarbe);
-            z.Geaendert = true;
+            vektra::Umfaerben(z, z.Kopf.aktuelleFarbe);
             f_.Flaeche().setFocus(Qt::OtherFocusReason);
             f_.zeichneneu();
         }
@@ -66,9 +65,7 @@ void Stiftbefehle::LinienbreiteChange(int eintrag) {
                                   vektra::Knoepfe::JaNein) != vektra::Antwort::Ja)
         return;
     f_.ModusSetzen(f_.AktuellerModus());
-    if (!vektra::BreiteAendern(z.Elemente, z.aktuelleBreite)) return;
-    z.Geaendert = true;
-    f_.zeichneneu();
+    if (vektra::BreiteAendern(z, z.aktuelleBreite)) f_.zeichneneu();
 }
 
 void Stiftbefehle::BreiteWaehlen(int eintrag) {

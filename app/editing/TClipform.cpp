@@ -73,7 +73,6 @@ void TClipform::FelderAusDokument() {
 
 bool TClipform::Pruefen() {
     vektra::Dialogwerte& d = z_.Dialog;
-    const vektra::Dialogwerte vorher = d;
     bool gut = true;
     const auto grenzen = Grenzen(d);
     for (std::size_t i = 0; i < 4; ++i) {
@@ -87,9 +86,6 @@ bool TClipform::Pruefen() {
         Edit[i]->selectAll();
     }
     d.Clipaktiv = Clipaktiv->isChecked();
-    if (d.Clipaktiv != vorher.Clipaktiv || d.ClipOben != vorher.ClipOben || d.ClipUnten != vorher.ClipUnten ||
-        d.ClipLinks != vorher.ClipLinks || d.ClipRechts != vorher.ClipRechts)
-        emit geaendert();
     emit geprueft();
     return gut;
 }
@@ -106,6 +102,9 @@ QString Clipanzeige(const vektra::Dialogwerte& d) {
 }
 
 void Clip1Click(Fensterdienste& f, TClipform& dialog) {
-    f.DialogAusfuehren(dialog);
+    {
+        const vektra::Bearbeitung schritt(f.Dokument(), vektra::Schrittart::Clip);
+        f.DialogAusfuehren(dialog);
+    }
     f.Zustand().ignoriereBewegung = true;
 }

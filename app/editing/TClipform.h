@@ -37,8 +37,6 @@ class TClipform : public QDialog {
   signals:
     // After every check, passed or not: the clip state may have changed.
     void geprueft();
-    // A value that travels with the drawing file was changed.
-    void geaendert();
 
   private:
     vektra::Zeichnung& z_;

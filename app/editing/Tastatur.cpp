@@ -7,6 +7,7 @@
 #include "editing/Interaktion.h"
 #include "editing/Makrotasten.h"
 #include "editing/Stiftbefehle.h"
+#include "editing/Verlaufsbefehle.h"
 #include "main/Fensterdienste.h"
 #include "model/Zeichnung.h"
 #include "view/Maler.h"
@@ -17,7 +18,7 @@
 
 // The table, in the order its rows are looked at. Letters and digits are the keys that give
 // them in the current keyboard layout; "Strg" means Ctrl and nothing else held.
-const std::array<Tastatur::Zeile, 19> Tastatur::Tabelle{{
+const std::array<Tastatur::Zeile, 20> Tastatur::Tabelle{{
     {Qt::Key_Escape, Block::Egal, Mit::Nichts, [](Tastatur& t) { return t.Makromodus(); },
      [](Tastatur& t, const Taste&) { t.f_.ModusSetzen(Modus::Neutral); }, true},
     {JedeAusserStrg, Block::Egal, Mit::Nichts, [](Tastatur& t) { return t.Makromodus(); },
@@ -43,7 +44,9 @@ const std::array<Tastatur::Zeile, 19> Tastatur::Tabelle{{
     {Qt::Key_3, Block::Nie, Mit::Strg, nullptr,
      [](Tastatur& t, const Taste&) { t.b_.stift.BreiteWaehlen(3); }, false},
     {Qt::Key_Z, Block::Nie, Mit::Strg, nullptr,
-     [](Tastatur& t, const Taste&) { t.b_.auswahl.undeleteClick(); }, false},
+     [](Tastatur& t, const Taste&) { t.b_.verlauf.undeleteClick(); }, false},
+    {Qt::Key_Y, Block::Nie, Mit::Strg, nullptr,
+     [](Tastatur& t, const Taste&) { t.b_.verlauf.WiederherstellenClick(); }, false},
     {Qt::Key_M, Block::Nie, Mit::Strg, nullptr,
      [](Tastatur& t, const Taste&) {
          if (t.makro_) t.makro_->MakrotastenModus();

@@ -17,6 +17,7 @@ class Makrotasten;
 class QKeyEvent;
 class QWidget;
 class Stiftbefehle;
+class Verlaufsbefehle;
 
 class Tastatur : public QObject {
     Q_OBJECT
@@ -26,6 +27,7 @@ class Tastatur : public QObject {
         Ansichtsbefehle& ansicht;
         Ablagebefehle& ablage;
         Stiftbefehle& stift;
+        Verlaufsbefehle& verlauf;
     };
 
     // Watches the key events of `fenster` and its controls.
@@ -62,7 +64,7 @@ class Tastatur : public QObject {
         bool halt;
     };
     static constexpr int JedeAusserStrg = -1;
-    static const std::array<Zeile, 19> Tabelle;
+    static const std::array<Zeile, 20> Tabelle;
 
     static bool Passt(const Zeile& z, const Taste& t);
     bool Makromodus() const;

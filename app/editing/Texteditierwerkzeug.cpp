@@ -20,7 +20,6 @@ Modusmerkmale Texteditierwerkzeug::Merkmale(Modus) const {
     mm.Statustext = "s26";
     mm.KnoepfeLoesen = true;
     mm.Zeiger = Modusmerkmale::Zeigerart::Pfeil;
-    mm.Aendert = true;
     return mm;
 }
 
@@ -51,12 +50,8 @@ void Texteditierwerkzeug::Loslassen(QMouseEvent& e) {
         zeigen();
         return;
     }
-    const bool anders = t.x1 != dialog_.X() || t.y1 != dialog_.Y() || t.Text != dialog_.Text() ||
-                        (!dialog_.Ausrichtung().empty() && t.Ausrichtung != dialog_.Ausrichtung());
-    t.x1 = dialog_.X();
-    t.y1 = dialog_.Y();
-    t.TextSetzen(dialog_.Text());
-    if (const std::string a = dialog_.Ausrichtung(); !a.empty()) t.Ausrichtung = a;
+    const bool anders =
+        vektra::TextAendern(z, i, dialog_.X(), dialog_.Y(), dialog_.Text(), dialog_.Ausrichtung());
     f_.ModusSetzen(Modus::TextEditieren);
     // A text that moved or changed leaves its old picture behind; only a redraw takes it off.
     if (anders)

@@ -21,7 +21,6 @@ Modusmerkmale Textwerkzeug::Merkmale(Modus m) const {
     mm.Statustext = "s18";
     mm.Zeiger = Modusmerkmale::Zeigerart::Kreuz;
     mm.Stift = Modusmerkmale::Stiftart::Zeichnen;
-    mm.Aendert = true;
     mm.KreuzNeu = true;
     return mm;
 }
@@ -52,6 +51,8 @@ void Textwerkzeug::Loslassen(QMouseEvent& e) {
     vektra::Zeichnung& z = f_.Dokument();
     const vektra::Ansicht& v = f_.Sicht();
     const QPoint p = Einrasten(f_, e.position().toPoint());
+    // The text with what the dialog gives it is one step; a cancelled one leaves none.
+    const vektra::Bearbeitung schritt(z, vektra::Schrittart::Zeichnen);
     const int vorher = z.Elemente.Anzahl();
     vektra::TElement* neu = vektra::TextAnlegen(z, v.PixelNachX(p.x()), v.PixelNachY(p.y()));
     if (!neu) {

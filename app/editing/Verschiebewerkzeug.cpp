@@ -16,13 +16,13 @@ Modusmerkmale Verschiebewerkzeug::Merkmale(Modus) const {
     mm.Statustext = "s22";
     mm.KnoepfeLoesen = true;
     mm.Zeiger = Modusmerkmale::Zeigerart::Kreuz;
-    mm.Aendert = true;
     return mm;
 }
 
-// A drag broken off by a change of mode ends as a release would: the painter draws normally
-// again and the picture shows where everything is.
+// A drag broken off by a change of mode ends as a release would: its step is recorded, the
+// painter draws normally again and the picture shows where everything is.
 void Verschiebewerkzeug::Verlassen() {
+    zug_.reset();
     Maler& maler = f_.Painter();
     if (!maler.XorModus) return;
     maler.XorModus = false;
@@ -33,6 +33,7 @@ void Verschiebewerkzeug::Druecken(QMouseEvent& e) {
     f_.Zustand().Band.aktiv = false;
     f_.Painter().XorModus = true;
     Verschiebeanker = Einrasten(f_, e.position().toPoint());
+    zug_.emplace(f_.Dokument(), vektra::Schrittart::Verschieben);
 }
 
 void Verschiebewerkzeug::Bewegen(QMouseEvent& e) {
@@ -42,7 +43,7 @@ void Verschiebewerkzeug::Bewegen(QMouseEvent& e) {
     const double dx = v.PixelNachX(p->x()) - v.PixelNachX(Verschiebeanker.x());
     const double dy = v.PixelNachY(p->y()) - v.PixelNachY(Verschiebeanker.y());
     f_.Painter().GepickteFigurenZeichnen();
-    vektra::Verschieben(f_.Dokument().Elemente, dx, dy);
+    vektra::Verschieben(f_.Dokument(), dx, dy);
     f_.Painter().GepickteFigurenZeichnen();
     Verschiebeanker = *p;
 }
@@ -52,5 +53,6 @@ void Verschiebewerkzeug::Loslassen(QMouseEvent&) {
     f_.Zustand().ignoriereBewegung = true;
     maler.FadenkreuzLoeschen();
     maler.XorModus = false;
+    zug_.reset();
     f_.zeichneneu();
 }

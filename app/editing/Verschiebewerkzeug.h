@@ -3,6 +3,9 @@
 // drags, the picked elements other than texts are shown in the inverting pen, so each step
 // erases them and draws them again; texts appear at their new places when the drag ends.
 #include "editing/Werkzeug.h"
+#include "model/Zeichnung.h"
+
+#include <optional>
 
 class Verschiebewerkzeug : public Werkzeug {
   public:
@@ -17,4 +20,6 @@ class Verschiebewerkzeug : public Werkzeug {
   private:
     // The snapped pointer at the last step of the drag.
     QPoint Verschiebeanker;
+    // The drag from press to release is one step of the history.
+    std::optional<vektra::Bearbeitung> zug_;
 };

@@ -26,8 +26,6 @@ struct Modusmerkmale {
     bool GefuellterPinsel = false;
     // The dash controls of the tool bar are shown.
     bool Strichfelder = false;
-    // Entering the mode (and every redraw while it is active) marks the drawing changed.
-    bool Aendert = false;
     // A drawing mode: the cross starts afresh, so the next move draws it.
     bool KreuzNeu = false;
     // The cross is taken off the surface.

@@ -52,6 +52,7 @@ void Dateibefehle::New1Click() {
         return;
     f_.Painter().FadenkreuzLoeschen();
     z.Elemente.AllesLoeschen();
+    z.Verlauf.Neu(z.Elemente);
     z.Dateiname.clear();
     z.Exportname.clear();
     z.Treibername.clear();
@@ -85,6 +86,7 @@ void Dateibefehle::Open1Click() {
         }
         case vektra::Leseergebnis::FalscheVersion:
             z.Elemente.AllesLoeschen();
+            z.Verlauf.Neu(z.Elemente);
             z.Dateiname.clear();
             z.Exportname.clear();
             z.Treibername.clear();

@@ -32,6 +32,7 @@ bool Dateibefehle::Importieren(const QString& pfad) {
     z.Elemente = std::move(frisch->Elemente);
     z.Dialog = frisch->Dialog;
     z.Geaendert = false;
+    z.Verlauf.Neu(z.Elemente);
     f_.DokumentUebernehmen();
     f_.SpeichernFreigeben();
     return true;

@@ -67,7 +67,6 @@ void TForm1::ModusSetzen(Modus m) {
     // off rather than only forgotten, so none is left behind after a redraw.
     if (mm.KreuzNeu || mm.KreuzWeg) maler->FadenkreuzLoeschen();
     if (mm.KreuzNeu) zustand_.letzteKreuzposition = QPoint(-10000, -10000);
-    if (mm.Aendert) Doc.Geaendert = true;
 }
 
 bool TForm1::eventFilter(QObject* objekt, QEvent* e) {

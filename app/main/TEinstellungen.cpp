@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -24,7 +23,6 @@
 
 #include <charconv>
 #include <limits>
-#include <tuple>
 
 namespace {
 
@@ -179,12 +177,10 @@ void TEinstellungen::Aufbauen() {
 }
 
 // The fields that are the document's dialog values write through as they are edited.
-// Typing into the texts that go into the file marks the drawing changed.
 void TEinstellungen::Verbinden() {
     for (std::size_t i = 0; i < 4; ++i) {
         connect(texBreite_[i], &QLineEdit::textChanged, this,
                 [this, i](const QString& t) { z_.Dialog.TeXBreite[i] = NachCp1252(t); });
-        connect(texBreite_[i], &QLineEdit::textEdited, this, &TEinstellungen::geaendert);
         connect(linie_[i], &QSpinBox::valueChanged, this,
                 [this, i](int w) { z_.Dialog.PixelBreiteDialog[i] = static_cast<std::int16_t>(w); });
     }
@@ -194,8 +190,6 @@ void TEinstellungen::Verbinden() {
             [this](const QString& t) { z_.Dialog.Startschritt = NachCp1252(t); });
     connect(schrittfaktor_, &QLineEdit::textChanged, this,
             [this](const QString& t) { z_.Dialog.Schrittfaktor = NachCp1252(t); });
-    for (QLineEdit* feld : {unitlength_, startschritt_, schrittfaktor_})
-        connect(feld, &QLineEdit::textEdited, this, &TEinstellungen::geaendert);
 }
 
 void TEinstellungen::TexteBinden() {
@@ -216,17 +210,26 @@ void TEinstellungen::Fuellen() {
     for (auto* b : textanzeige_->buttons())
         b->setChecked(textanzeige_->id(b) == k.Textanzeige);
     textanzeige_->setExclusive(true);
-    // The up-downs show the live widths, and their positions are what a save writes.
-    for (std::size_t i = 0; i < 4; ++i) {
-        linie_[i]->setValue(k.PixelBreite[i]);
-        z_.Dialog.PixelBreiteDialog[i] = static_cast<std::int16_t>(linie_[i]->value());
-    }
+    Angleichen();
     pickedit_->setValue(k.Pickabstand);
     nullx_->setText(QString::number(ansicht_.NullX));
     nully_->setText(QString::number(ansicht_.NullY));
     pWink_->setText(Kurz(k.Pfeilwinkel));
     pLaenge_->setText(Kurz(k.Pfeillaenge));
     massstab_->setText(QString::number(k.Massstab));
+}
+
+void TEinstellungen::Angleichen() {
+    vektra::Kopfsatz& k = z_.Kopf;
+    // The up-downs show the live widths, and their positions are what a save writes.
+    for (std::size_t i = 0; i < 4; ++i) {
+        linie_[i]->setValue(k.PixelBreite[i]);
+        z_.Dialog.PixelBreiteDialog[i] = static_cast<std::int16_t>(linie_[i]->value());
+    }
+    // The step values are 0 until the dialog first closes, which takes the fields' values.
+    double zahl = 0;
+    if (k.Startschritt == 0 && DezimalLesen(startschritt_, zahl)) k.Startschritt = zahl;
+    if (k.Schrittfaktor == 0 && DezimalLesen(schrittfaktor_, zahl)) k.Schrittfaktor = zahl;
 }
 
 void TEinstellungen::FelderAusDokument() {
@@ -248,20 +251,6 @@ void TEinstellungen::FelderAusDokument() {
 
 bool TEinstellungen::Pruefen() {
     vektra::Kopfsatz& k = z_.Kopf;
-    // The record's values as they were, to tell whether closing changed the drawing. The two
-    // step values are 0 until the dialog is first closed; taking the fields' values then is no
-    // change of the user's.
-    const auto werte = [&k] {
-        return std::tuple(k.PixelBreite, k.Textanzeige, k.Pickabstand, k.Pfeilwinkel, k.Pfeillaenge,
-                          k.Massstab);
-    };
-    const auto vorher = werte();
-    const double startVorher = k.Startschritt, faktorVorher = k.Schrittfaktor;
-    const auto melden = qScopeGuard([&] {
-        if (werte() != vorher || (startVorher != 0 && k.Startschritt != startVorher) ||
-            (faktorVorher != 0 && k.Schrittfaktor != faktorVorher))
-            emit geaendert();
-    });
     std::int32_t ganz = 0;
     double zahl = 0;
     if (!GanzLesen(nullx_, ganz)) return Zurueckweisen(nullx_);

@@ -24,6 +24,11 @@ class TEinstellungen : public QDialog {
 
     // Fills the fields from the live values, as every showing of the dialog does.
     void Fuellen();
+    // Takes into the drawing what showing and closing the dialog take without the user
+    // changing a field: the up-down positions of the live widths, and the curve tools' step
+    // values while they are still unset. Called before the dialog's edit begins, so that alone
+    // is no edit.
+    void Angleichen();
     // Puts the document's dialog values back into the fields, after a drawing was loaded.
     void FelderAusDokument();
     // The close-time checks: parses and stores field after field and stops at the first one
@@ -36,10 +41,6 @@ class TEinstellungen : public QDialog {
 
     // Every way of closing runs the checks and keeps the dialog open when one fails.
     void done(int ergebnis) override;
-
-  signals:
-    // A value that travels with the drawing file was changed.
-    void geaendert();
 
   protected:
     void showEvent(QShowEvent* e) override;

@@ -13,6 +13,7 @@
 #include "editing/TTextein.h"
 #include "editing/Tastatur.h"
 #include "editing/Umformbefehle.h"
+#include "editing/Verlaufsbefehle.h"
 #include "editing/Werkzeugkasten.h"
 #include "files/Dateibefehle.h"
 #include "files/Makrobefehle.h"
@@ -88,12 +89,10 @@ TForm1::~TForm1() = default;
 // The dialogs are made once, after the window, and keep their fields between uses.
 void TForm1::DialogeAnlegen() {
     Einstellungen = new TEinstellungen(Doc, View, this);
-    connect(Einstellungen, &TEinstellungen::geaendert, this, [this] { Doc.Geaendert = true; });
     Textein = new TTextein(*this, this);
     Kreisform = new TKreisform(this);
     Clipform = new TClipform(Doc, this);
     connect(Clipform, &TClipform::geprueft, this, &TForm1::ClipanzeigeSetzen);
-    connect(Clipform, &TClipform::geaendert, this, [this] { Doc.Geaendert = true; });
     Kurvenform = new TKurvenform(Doc, this);
     Skalierform = new TSkalierform(this);
     Drehform = new TDrehform(this);
@@ -103,7 +102,9 @@ void TForm1::DialogeAnlegen() {
         new Ansichtsbefehle(*this, Ansichtsteile{Gitter1, Zoomgruppe, snapcheck, Snapbox, unzoombutton});
     ablage = std::make_unique<Ablagebefehle>(*this);
     stift = new Stiftbefehle(*this, Label1, Linienbreite);
-    tastatur = new Tastatur(*this, *this, Tastatur::Befehle{*auswahl, *ansichten, *ablage, *stift});
+    auto* verlauf = new Verlaufsbefehle(*this, findChild<QAction*>(QStringLiteral("Rckgngig1")),
+                                        findChild<QAction*>(QStringLiteral("Wiederherstellen1")));
+    tastatur = new Tastatur(*this, *this, Tastatur::Befehle{*auswahl, *ansichten, *ablage, *stift, *verlauf});
     tastatur->MakrotastenSetzen(makros.get());
 }
 

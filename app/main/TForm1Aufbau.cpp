@@ -95,7 +95,9 @@ void TForm1::MenuesAnlegen() {
     bearbeiten("Skalieren1", "sm14", [this] { umformen->Skalieren1Click(); });
     bearbeiten("Aufrumen1", "sm15", [this] { auswahl->Aufrumen1Click(); });
     bearbeiten("Drehen1", "sm30", [this] { umformen->Drehen1Click(); });
-    bearbeiten("Rckgngig1", "sm31", [this] { auswahl->undeleteClick(); });
+    // Undo and redo take their clicks from the history's commands.
+    Eintrag(Bearbeiten2, "Rckgngig1", "sm31");
+    Eintrag(Bearbeiten2, "Wiederherstellen1", "v.Wiederherstellen1");
 
     QMenu* Ansicht = leiste->addMenu(QString());
     TextBinden(Ansicht, "sm16");

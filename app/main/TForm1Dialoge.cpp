@@ -42,7 +42,11 @@ void TForm1::einstellungenclick() {
     const Modus gemerkt = AktuellerModus();
     ModusSetzen(Modus::Neutral);
     maler->FadenkreuzLoeschen();
-    DialogAusfuehren(*Einstellungen);
+    Einstellungen->Angleichen();
+    {
+        const vektra::Bearbeitung schritt(Doc, vektra::Schrittart::Einstellungen);
+        DialogAusfuehren(*Einstellungen);
+    }
     BefehlBeenden(gemerkt, true);
 }
 

@@ -62,6 +62,7 @@ int Kurvenplotter::NaechstePhase(const Phasenlaengen& phasen) {
 
 Kurvenausgabe Kurvenplotter::KurveAusgeben(Zeichnung& z, const Phasenlaengen& phasen, Meldungen& m) {
     Kurvenausgabe aus;
+    Bearbeitung b(z, Schrittart::Kurve);
     const auto& d = z.Dialog;
     // Four zero lengths would give no chord a phase: draw them all.
     const bool muster = std::any_of(phasen.begin(), phasen.end(), [](std::int32_t l) { return l > 0; });
@@ -89,7 +90,6 @@ Kurvenausgabe Kurvenplotter::KurveAusgeben(Zeichnung& z, const Phasenlaengen& ph
         if (phase == 2 || phase == 4) e->Breite = -1;
         ++aus.Elemente;
     }
-    if (aus.Elemente > 0) z.Geaendert = true;
     aus.NeuZeichnen = phasen[1] > 0 || phasen[3] > 0 || d.Clipaktiv;
     return aus;
 }
@@ -107,6 +107,8 @@ bool KurvenbereichPruefen(std::int32_t n0, std::int32_t n1, Meldungen& m) {
 Kurvenbefehl KurvenZeichnen(Kurvenplotter& k, Kurvenparameter& p, std::int32_t n0, std::int32_t n1,
                             const Phasenlaengen& phasen, Zeichnung& z, Meldungen& m) {
     Kurvenbefehl ende = Kurvenbefehl::Fertig;
+    // The whole family is one step.
+    Bearbeitung b(z, Schrittart::Kurve);
     if (!KurvenbereichPruefen(n0, n1, m)) ende = Kurvenbefehl::ZuVieleKurven;
     for (long long n = n0; ende == Kurvenbefehl::Fertig && n <= n1; ++n) {
         p.n = static_cast<std::int32_t>(n);

@@ -40,6 +40,7 @@ Musterergebnis Plotten(Zeichnung& z, const Schrittwerte& w, std::span<const Form
         return {};
     }
     Musterergebnis r;
+    Bearbeitung b(z, Schrittart::Zeichnen);
     r.Fertig = true;
     r.Erstes = z.Elemente.Anzahl() + 1;
     plotter.MusterZuruecksetzen();

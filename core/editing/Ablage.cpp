@@ -23,8 +23,9 @@ void Kopieren(Zeichnung& z) {
 bool Ausschneiden(Zeichnung& z) {
     if (std::none_of(z.Elemente.begin(), z.Elemente.end(), Kopierbar)) return false;
     Kopieren(z);
-    for (TElement& e : z.Elemente)
-        if (Kopierbar(e)) e.geloescht = true;
+    Bearbeitung b(z, Schrittart::Ausschneiden);
+    for (int i = 1; i <= z.Elemente.Anzahl(); ++i)
+        if (Kopierbar(z.Elemente[i])) b.Aendern(i).geloescht = true;
     return true;
 }
 
@@ -37,6 +38,7 @@ bool Einfuegen(Zeichnung& z, Meldungen& m) {
                              {static_cast<long long>(zahl), static_cast<long long>(z.Elemente.Frei())}));
         return false;
     }
+    Bearbeitung b(z, Schrittart::Einfuegen);
     for (const TElement& e : z.Ablage)
         z.Elemente.Anhaengen(e);
     return true;

@@ -2,26 +2,25 @@
 
 namespace vektra {
 
-bool Loeschen(Elementspeicher& s) {
+bool Loeschen(Zeichnung& z) {
+    Elementspeicher& s = z.Elemente;
     if (s.GepickteZahl() == 0) return false;
-    s.Aufraeumen();
-    for (TElement& e : s) {
-        if (!e.gepickt) continue;
+    Bearbeitung b(z, Schrittart::Loeschen);
+    b.Aufraeumen();
+    for (int i = 1; i <= s.Anzahl(); ++i) {
+        if (!s[i].gepickt) continue;
+        TElement& e = b.Aendern(i);
         e.gepickt = false;
         e.geloescht = true;
     }
     return true;
 }
 
-int Rueckgaengig(Elementspeicher& s) {
-    int zahl = 0;
-    for (TElement& e : s) {
-        if (!e.geloescht) continue;
-        e.geloescht = false;
-        e.gepickt = true;
-        ++zahl;
-    }
-    return zahl;
+bool Aufraeumen(Zeichnung& z) {
+    const int vorher = z.Elemente.Anzahl();
+    Bearbeitung b(z, Schrittart::Aufraeumen);
+    b.Aufraeumen();
+    return z.Elemente.Anzahl() != vorher;
 }
 
 } // namespace vektra

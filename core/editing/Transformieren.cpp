@@ -24,7 +24,8 @@ bool Endlich(std::initializer_list<double> werte) {
 // the drawing as it was. `grenze` tells whether a new value is acceptable; a value that stays as
 // it was always is, so an element read from a file with an absurd value does not block the rest.
 template <class Punkt, class Durchmesser, class Grenze>
-bool Abbilden(Elementspeicher& s, Punkt punkt, Durchmesser durchmesser, Grenze grenze) {
+bool Abbilden(Zeichnung& z, Schrittart art, Punkt punkt, Durchmesser durchmesser, Grenze grenze) {
+    const Elementspeicher& s = z.Elemente;
     const auto wert = [&](double alt, double neu) { return neu == alt || grenze(neu); };
     const auto pruefen = [&](double x, double y) {
         const auto [nx, ny] = punkt(x, y);
@@ -36,8 +37,10 @@ bool Abbilden(Elementspeicher& s, Punkt punkt, Durchmesser durchmesser, Grenze g
         if (e.Art == Kreis && !(pruefen(e.x1, e.y1) && wert(e.Durchmesser, durchmesser(e)))) return false;
         if (e.Art == Text && !pruefen(e.x1, e.y1)) return false;
     }
-    for (TElement& e : s) {
-        if (!e.gepickt) continue;
+    Bearbeitung b(z, art);
+    for (int i = 1; i <= s.Anzahl(); ++i) {
+        if (!s[i].gepickt) continue;
+        TElement& e = b.Aendern(i);
         if (e.istStrich()) {
             std::tie(e.x1, e.y1) = punkt(e.x1, e.y1);
             std::tie(e.x2, e.y2) = punkt(e.x2, e.y2);
@@ -58,31 +61,32 @@ bool Verweigern(Meldungen& m, const char* schluessel) {
 
 } // namespace
 
-bool Verschieben(Elementspeicher& s, double dx, double dy) {
+bool Verschieben(Zeichnung& z, double dx, double dy) {
     if (!Endlich({dx, dy})) return false;
     return Abbilden(
-        s, [=](double x, double y) { return std::pair(x + dx, y + dy); },
+        z, Schrittart::Verschieben, [=](double x, double y) { return std::pair(x + dx, y + dy); },
         [](const TElement& e) { return e.Durchmesser; }, LageZulaessig);
 }
 
-bool Skalieren(Elementspeicher& s, double cx, double cy, double fx, double fy, Meldungen& m) {
+bool Skalieren(Zeichnung& z, double cx, double cy, double fx, double fy, Meldungen& m) {
     if (!Endlich({cx, cy, fx, fy})) return Verweigern(m, "v.Umformen.KeineZahl");
     const auto punkt = [=](double x, double y) { return std::pair(cx + (x - cx) * fx, cy + (y - cy) * fy); };
     const auto durchmesser = [=](const TElement& e) {
         const double d = e.Durchmesser * std::abs(fx);
         return e.gefuellt ? std::min(d, std::max(e.Durchmesser, GroessterFuellkreis)) : d;
     };
-    return Abbilden(s, punkt, durchmesser, Zulaessig) || Verweigern(m, "v.Umformen.ZuGross");
+    return Abbilden(z, Schrittart::Skalieren, punkt, durchmesser, Zulaessig) ||
+           Verweigern(m, "v.Umformen.ZuGross");
 }
 
-bool Drehen(Elementspeicher& s, double cx, double cy, double winkel, Meldungen& m) {
+bool Drehen(Zeichnung& z, double cx, double cy, double winkel, Meldungen& m) {
     if (!Endlich({cx, cy, winkel})) return Verweigern(m, "v.Umformen.KeineZahl");
     const double c = std::cos(winkel), si = std::sin(winkel);
     const auto punkt = [=](double x, double y) {
         return std::pair(cx + (x - cx) * c - (y - cy) * si, cy + (x - cx) * si + (y - cy) * c);
     };
     return Abbilden(
-               s, punkt, [](const TElement& e) { return e.Durchmesser; }, Zulaessig) ||
+               z, Schrittart::Drehen, punkt, [](const TElement& e) { return e.Durchmesser; }, Zulaessig) ||
            Verweigern(m, "v.Umformen.ZuGross");
 }
 

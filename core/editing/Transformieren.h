@@ -1,8 +1,8 @@
 #pragma once
 // Moving, scaling and rotating the picked elements by their defining points: both ends of a
 // stroke, a circle's centre, a text's reference point. Deleted elements that are picked move
-// with the others, so an undo brings them back in place.
-#include "model/Elementspeicher.h"
+// with the others, so an undo brings them back in place. Each call is one step of the history.
+#include "model/Zeichnung.h"
 #include "text/Meldungen.h"
 
 namespace vektra {
@@ -16,8 +16,8 @@ constexpr double GroessterFuellkreis = 6.0;
 
 // Shifts the picked elements by (dx, dy). A shift that is not finite, or that would move a
 // place beyond Lagegrenze, is not taken (false); the drag that calls it on every step simply
-// stops there.
-bool Verschieben(Elementspeicher& s, double dx, double dy);
+// stops there, and makes all its calls one step by an edit around them.
+bool Verschieben(Zeichnung& z, double dx, double dy);
 
 // Scales the picked elements about (cx, cy): x distances by fx, y distances by fy, circle
 // diameters by |fx| (a negative fx mirrors, it never makes a diameter negative). Filled circles
@@ -26,11 +26,11 @@ bool Verschieben(Elementspeicher& s, double dx, double dy);
 // Refuses with a message, changing nothing, when an input is not finite or a new value would not
 // be finite or would lie beyond Koordinatengrenze (a value that stays as it was is never refused).
 // Returns false when it refused.
-bool Skalieren(Elementspeicher& s, double cx, double cy, double fx, double fy, Meldungen& m);
+bool Skalieren(Zeichnung& z, double cx, double cy, double fx, double fy, Meldungen& m);
 
 // Rotates the picked elements about (cx, cy) by `winkel` radians, counter-clockwise for a
 // positive angle. Circles keep their diameter; texts move their reference point and stay
 // horizontal. Refuses like Skalieren.
-bool Drehen(Elementspeicher& s, double cx, double cy, double winkel, Meldungen& m);
+bool Drehen(Zeichnung& z, double cx, double cy, double winkel, Meldungen& m);
 
 } // namespace vektra

@@ -11,6 +11,7 @@
 namespace vektra {
 namespace {
 
+// A new element; the caller fills in the rest within its own edit.
 TElement* Anlegen(Zeichnung& z, std::uint8_t art, std::int32_t ebene, double x, double y) {
     TElement* e = z.Elemente.NeuesElement();
     if (!e) return nullptr;
@@ -43,6 +44,7 @@ double Kreisradius(double dx, double dy, double grenze) {
 }
 
 TElement* LinieAnlegen(Zeichnung& z, double x1, double y1, double x2, double y2) {
+    Bearbeitung b(z, Schrittart::Zeichnen);
     TElement* e = Anlegen(z, Linie, EbeneLinie, x1, y1);
     if (e) {
         e->x2 = x2;
@@ -52,6 +54,7 @@ TElement* LinieAnlegen(Zeichnung& z, double x1, double y1, double x2, double y2)
 }
 
 TElement* KreisAnlegen(Zeichnung& z, double x, double y, double durchmesser, bool gefuellt) {
+    Bearbeitung b(z, Schrittart::Zeichnen);
     TElement* e = Anlegen(z, Kreis, EbeneKreis, x, y);
     if (e) {
         e->Durchmesser = durchmesser;
@@ -61,6 +64,7 @@ TElement* KreisAnlegen(Zeichnung& z, double x, double y, double durchmesser, boo
 }
 
 TElement* TextAnlegen(Zeichnung& z, double x, double y) {
+    Bearbeitung b(z, Schrittart::Zeichnen);
     TElement* e = Anlegen(z, Text, EbeneText, x, y);
     if (e) e->Ausrichtung = "cc";
     return e;
@@ -80,6 +84,7 @@ bool PfeilspitzenAnlegen(Zeichnung& z, double x1, double y1, double x2, double y
                      Formatieren(T("v.PfeilZuWeit"), {static_cast<long long>(Lagegrenze)}));
             return false;
         }
+    Bearbeitung b(z, Schrittart::Zeichnen);
     for (const Strich& s : striche) {
         TElement* e = Anlegen(z, Pfeilspitze, EbeneLinie, s.x1, s.y1);
         e->x2 = s.x2;

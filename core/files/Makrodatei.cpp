@@ -132,6 +132,7 @@ int MakroEinfuegen(Zeichnung& z, const Makro& makro, double px, double py, Meldu
         return 0;
     }
     const int erstes = z.Elemente.Anzahl() + 1;
+    Bearbeitung b(z, Schrittart::Makro);
     for (const TElement& quelle : makro.Elemente) {
         TElement& e = *z.Elemente.Anhaengen(quelle);
         e.x1 += dx;
@@ -141,7 +142,6 @@ int MakroEinfuegen(Zeichnung& z, const Makro& makro, double px, double py, Meldu
             e.y2 += dy;
         }
     }
-    if (anzahl > 0) z.Geaendert = true;
     return erstes;
 }
 

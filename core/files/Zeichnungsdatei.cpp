@@ -92,19 +92,19 @@ Leseergebnis ZeichnungLesen(std::istream& ein, Zeichnung& z, std::string& fehler
 }
 
 bool ZeichnungSchreiben(std::ostream& aus, Zeichnung& z) {
-    z.Elemente.Aufraeumen();
-    if (z.Elemente.Anzahl() == 0) return false;
+    const int anzahl = z.Elemente.Anzahl() - z.Elemente.GeloeschteZahl();
+    if (anzahl == 0) return false;
     z.KopfsatzAuffrischen();
 
     Schreiber s;
-    s.Reservieren(182 + static_cast<std::size_t>(z.Elemente.Anzahl()) * StrichSatz);
+    s.Reservieren(182 + static_cast<std::size_t>(anzahl) * StrichSatz);
     s.I32(static_cast<std::int32_t>(Kennung42.size()));
     s.Roh(Kennung42.data(), Kennung42.size());
     const KopfsatzBild& bild = z.Kopf.Packen();
     s.Roh(bild.data(), bild.size());
-    s.I32(z.Elemente.Anzahl());
+    s.I32(anzahl);
     for (const TElement& e : z.Elemente)
-        ElementSchreiben(s, e);
+        if (!e.geloescht) ElementSchreiben(s, e);
     aus.write(s.Inhalt().data(), static_cast<std::streamsize>(s.Inhalt().size()));
     return true;
 }
@@ -129,6 +129,7 @@ Leseergebnis ZeichnungLesenDatei(const std::string& pfad, Zeichnung& z, Meldunge
         z.Kopf = frisch->Kopf;
         z.DialogwerteUebernehmen();
         z.Geaendert = false;
+        z.Verlauf.Neu(z.Elemente);
         break;
     case Leseergebnis::FalscheVersion:
         m.Melden(Meldungsart::Information, fehler);
@@ -141,15 +142,16 @@ Leseergebnis ZeichnungLesenDatei(const std::string& pfad, Zeichnung& z, Meldunge
 }
 
 bool ZeichnungSchreibenDatei(const std::string& pfad, Zeichnung& z, Meldungen& m) {
-    z.Elemente.Aufraeumen();
-    if (z.Elemente.Anzahl() == 0) {
+    if (z.Elemente.Anzahl() == z.Elemente.GeloeschteZahl()) {
         m.Melden(Meldungsart::Information, T("s44"));
         return false;
     }
     std::string fehler;
     const bool gut = AtomarSchreiben(
         pfad, [&z](std::ostream& aus) { return ZeichnungSchreiben(aus, z); }, fehler);
-    if (!gut)
+    if (gut)
+        z.Verlauf.Gespeichert();
+    else
         m.Melden(Meldungsart::Fehler, pfad + ": " + Formatieren(T("v.Zeichnungsdatei.Schreiben"), {fehler}));
     return gut;
 }

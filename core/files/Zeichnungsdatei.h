@@ -23,19 +23,21 @@ enum class Leseergebnis { Ok, FalscheVersion, Fehler };
 // On Ok the record is pushed into the dialog values (z.DialogwerteUebernehmen()).
 Leseergebnis ZeichnungLesen(std::istream& ein, Zeichnung& z, std::string& fehler);
 
-// Compacts, refreshes the record from the dialog values and writes; false (nothing written)
-// when the store is empty after compaction.
+// Refreshes the record from the dialog values and writes the elements that are not deleted, so
+// the file needs no compaction of the store (and the history keeps what can be undone); false
+// (nothing written) when no such element is left.
 bool ZeichnungSchreiben(std::ostream& aus, Zeichnung& z);
 
 // Reads the file into a fresh document and, on success, takes over its elements and settings
 // record into `z` (dialog values follow the record, `Geaendert` is cleared; the clipboard and
-// the file names stay). On FalscheVersion and Fehler `z` is left exactly as it was; messages
+// the file names stay; the history starts afresh). On FalscheVersion and Fehler `z` is left exactly as it
+// was; messages
 // ("Falsche Version" as information, "<file>: <what is wrong>" as error) go to `m`.
 Leseergebnis ZeichnungLesenDatei(const std::string& pfad, Zeichnung& z, Meldungen& m);
 
-// Compacts and saves atomically. "Keine Zeichnung" (information) when nothing is left to save;
-// an input/output error as an error message naming the file, the previous file kept. Returns
-// true when the file was written.
+// Saves atomically, as ZeichnungSchreiben. "Keine Zeichnung" (information) when nothing is left to
+// save; an input/output error as an error message naming the file, the previous file kept.
+// Returns true when the file was written; the history then knows the drawing as saved.
 bool ZeichnungSchreibenDatei(const std::string& pfad, Zeichnung& z, Meldungen& m);
 
 // The file a drawing named `dateiname` is read from and written to: its extension replaced by

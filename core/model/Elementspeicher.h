@@ -11,7 +11,7 @@ namespace vektra {
 constexpr int MaxElemente = 32000;
 
 class Elementspeicher {
-public:
+  public:
     Elementspeicher() { daten_.reserve(MaxElemente); }
 
     int Anzahl() const { return static_cast<int>(daten_.size()); }
@@ -27,9 +27,13 @@ public:
     TElement* NeuesElement();
     // Appends a copy of e, or returns nullptr when full.
     TElement* Anhaengen(const TElement& e);
+    TElement* Anhaengen(TElement&& e);
 
-    // Drops every deleted element and renumbers the others 1..n in their order.
-    void Aufraeumen();
+    // Takes the elements at the ascending indices `bei` out, in order, and renumbers the rest.
+    std::vector<TElement> Herausnehmen(const std::vector<int>& bei);
+    // Puts elements taken out by Herausnehmen back at the indices they had; `elemente` is left
+    // empty.
+    void Zuruecklegen(const std::vector<int>& bei, std::vector<TElement>& elemente);
     void AllesLoeschen() { daten_.clear(); }
     // Drops the elements after the first n, so a figure that could not be completed leaves
     // nothing behind.
@@ -45,7 +49,7 @@ public:
     auto begin() const { return daten_.begin(); }
     auto end() const { return daten_.end(); }
 
-private:
+  private:
     std::vector<TElement> daten_;
 };
 

@@ -143,32 +143,31 @@ class FensterTest : public QObject, Testumgebung {
     void knoepfeSetzenIhrenModus() {
         Fenster w;
         // Button, mode, panel 0, figure (-1: as it was), own cross instead of the arrow, dash
-        // fields, drawing marked changed.
-        const std::tuple<const char*, Modus, const char*, int, bool, bool, bool> faelle[] = {
-            {"LineButton", Modus::Linie, "Linien zeichnen ", 0, true, false, true},
-            {"Textbutton", Modus::Text, "Text platzieren", -1, true, false, true},
-            {"Circbutton", Modus::Kreis, "Kreise zeichnen", 2, true, false, true},
-            {"Fillcircbutton", Modus::GefuellterKreis, "Gefüllte Kreise zeichnen", 2, true, false, true},
-            {"Pfeil1", Modus::Pfeil, "Pfeil zeichnen ", 0, true, true, true},
-            {"Linie2", Modus::Linie2, "Linien zeichnen ", 0, true, true, true},
-            {"Kreis2", Modus::GrosserKreis, "Große Kreise zeichnen", 2, true, true, true},
-            {"rechteck1", Modus::Rechteck, "Rechtecke zeichnen ", 1, true, true, true},
-            {"Movebutton", Modus::Verschieben, "Verschieben mit der Maus", -1, true, false, true},
-            {"Textedit", Modus::TextEditieren, "Element auswählen", -1, false, false, true},
-            {"ZoomAreaButton", Modus::Zoomflaeche, "Zoomfläche auswählen", 1, false, false, false},
-            {"Pickareabutton", Modus::Pickflaeche, "Pickfläche auswählen", 1, false, false, true},
-            {"Kurve", Modus::Auswahl, "Auswahl ", -1, false, false, true},
-            {"Pickbutton", Modus::Auswahl, "Auswahl ", -1, false, false, true},
-            {"repaint", Modus::Neutral, " ", -1, false, false, false}};
+        // fields.
+        const std::tuple<const char*, Modus, const char*, int, bool, bool> faelle[] = {
+            {"LineButton", Modus::Linie, "Linien zeichnen ", 0, true, false},
+            {"Textbutton", Modus::Text, "Text platzieren", -1, true, false},
+            {"Circbutton", Modus::Kreis, "Kreise zeichnen", 2, true, false},
+            {"Fillcircbutton", Modus::GefuellterKreis, "Gefüllte Kreise zeichnen", 2, true, false},
+            {"Pfeil1", Modus::Pfeil, "Pfeil zeichnen ", 0, true, true},
+            {"Linie2", Modus::Linie2, "Linien zeichnen ", 0, true, true},
+            {"Kreis2", Modus::GrosserKreis, "Große Kreise zeichnen", 2, true, true},
+            {"rechteck1", Modus::Rechteck, "Rechtecke zeichnen ", 1, true, true},
+            {"Movebutton", Modus::Verschieben, "Verschieben mit der Maus", -1, true, false},
+            {"Textedit", Modus::TextEditieren, "Element auswählen", -1, false, false},
+            {"ZoomAreaButton", Modus::Zoomflaeche, "Zoomfläche auswählen", 1, false, false},
+            {"Pickareabutton", Modus::Pickflaeche, "Pickfläche auswählen", 1, false, false},
+            {"Kurve", Modus::Auswahl, "Auswahl ", -1, false, false},
+            {"Pickbutton", Modus::Auswahl, "Auswahl ", -1, false, false},
+            {"repaint", Modus::Neutral, " ", -1, false, false}};
         Stift& s = w.ZF()->Flaeche().Zustand;
         // The dash fields come and go without resizing the surface.
         const QSize flaeche = w.ZF()->size();
         const auto sichtbar = [&](const char* n) { return w.Teil(n)->isVisibleTo(&w.f); };
-        for (const auto& [knopf, modus, text, figur, kreuz, strich, aendert] : faelle) {
+        for (const auto& [knopf, modus, text, figur, kreuz, strich] : faelle) {
             w.f.Painter().Figur = 2;
             s = Stift{};
             s.Breite = 3;
-            w.Z().Geaendert = false;
             w.Knopf(knopf);
             QCoreApplication::processEvents();
             // The area tools draw their band with a thin dotted pen.
@@ -176,10 +175,10 @@ class FensterTest : public QObject, Testumgebung {
             QCOMPARE(std::tuple(QString::fromLatin1(knopf), w.M(), w.Status(0), int(w.f.Painter().Figur),
                                 w.ZF()->cursor().shape(), s.Gepunktet && s.Breite == 1,
                                 sichtbar("P1") && sichtbar("Kontrolle") && sichtbar("Strichlangedit"),
-                                w.Z().Geaendert, w.ZF()->size()),
+                                w.ZF()->size()),
                      std::tuple(QString::fromLatin1(knopf), modus, QString::fromUtf8(text),
                                 figur < 0 ? 2 : figur, kreuz ? Qt::BlankCursor : Qt::ArrowCursor, flaeche_,
-                                strich, aendert, flaeche));
+                                strich, flaeche));
             // At most the tool just chosen is down; the other modes release them all.
             for (const char* n : {"LineButton", "Textbutton", "Circbutton", "Fillcircbutton", "Pfeil1",
                                   "Linie2", "Kreis2", "rechteck1", "Kurve"})

@@ -81,9 +81,9 @@ TEST(Bearbeiten, FaelleAusDerDatei) {
             if (was == "kopieren")
                 Kopieren(z);
             else if (was == "aufraeumen")
-                z.Elemente.Aufraeumen();
+                Aufraeumen(z);
             else if (was == "umfaerben")
-                Umfaerben(z.Elemente, i);
+                Umfaerben(z, i);
             else if (was == "setze")
                 (flag == "p"   ? z.Elemente[i].gepickt
                  : flag == "d" ? z.Elemente[i].geloescht
@@ -103,22 +103,22 @@ TEST(Bearbeiten, FaelleAusDerDatei) {
                      : was == "ablehnen" ? schritt(wahl.Ablehnen(z.Elemente))
                      : was == "kandidat"
                          ? zahlen({wahl.aktuellerKandidat(), ErsterKandidat(z.Elemente)})
-                         : std::to_string(
-                               was == "skalieren"     ? Skalieren(z.Elemente, x[0], x[1], x[2], x[3], r)
-                               : was == "drehen"      ? Drehen(z.Elemente, x[0], x[1], x[2], r)
-                               : was == "verschieben" ? Verschieben(z.Elemente, x[0], x[1])
-                               : was == "flaeche"   ? FlaecheAuswaehlen(z.Elemente, {x[0], x[1], x[2], x[3]})
-                               : was == "naechster" ? NaechsterText(z.Elemente, x[0], x[1])
-                               : was == "breite"    ? BreiteAendern(z.Elemente, i)
-                               : was == "loeschen"  ? Loeschen(z.Elemente)
-                               : was == "rueckgaengig" ? Rueckgaengig(z.Elemente)
-                               : was == "ausschneiden" ? Ausschneiden(z)
-                               : was == "einfuegen"    ? Einfuegen(z, r)
-                               : was == "aufheben"     ? AuswahlAufheben(z.Elemente)
-                               : was == "klick"        ? wahl.Klick(z.Elemente, Schiefe, px, py, 10)
-                               : was == "zahl"         ? wahl.Kandidatenzahl()
-                               : was == "ignoriert"    ? wahl.ignoriereKlick()
-                                                       : -1)) +
+                         : std::to_string(was == "skalieren"     ? Skalieren(z, x[0], x[1], x[2], x[3], r)
+                                          : was == "drehen"      ? Drehen(z, x[0], x[1], x[2], r)
+                                          : was == "verschieben" ? Verschieben(z, x[0], x[1])
+                                          : was == "flaeche"
+                                              ? FlaecheAuswaehlen(z.Elemente, {x[0], x[1], x[2], x[3]})
+                                          : was == "naechster"    ? NaechsterText(z.Elemente, x[0], x[1])
+                                          : was == "breite"       ? BreiteAendern(z, i)
+                                          : was == "loeschen"     ? Loeschen(z)
+                                          : was == "rueckgaengig" ? z.Verlauf.Rueckgaengig(z).has_value()
+                                          : was == "ausschneiden" ? Ausschneiden(z)
+                                          : was == "einfuegen"    ? Einfuegen(z, r)
+                                          : was == "aufheben"     ? AuswahlAufheben(z.Elemente)
+                                          : was == "klick"     ? wahl.Klick(z.Elemente, Schiefe, px, py, 10)
+                                          : was == "zahl"      ? wahl.Kandidatenzahl()
+                                          : was == "ignoriert" ? wahl.ignoriereKlick()
+                                                               : -1)) +
                     "\n";
         }
         EXPECT_EQ(ergebnis, f["ergebnis"]) << f["###"];
