@@ -1,10 +1,14 @@
 // Speed of the editing loops over a full store of 32000 elements: the candidate search of one
-// pick click, an area pick, and one step of moving every element.
+// pick click, an area pick, one pointer step of a drag moving every element, a whole move as one
+// edit, and its undo and redo.
 #include "editing/Auswahl.h"
 #include "editing/Transformieren.h"
+#include "editing/Verlauf.h"
 #include "model/Zeichnung.h"
 
 #include <benchmark/benchmark.h>
+
+#include <memory>
 
 using namespace vektra;
 
@@ -53,17 +57,65 @@ void Flaechenwahl(benchmark::State& state) {
 }
 BENCHMARK(Flaechenwahl);
 
+// Every element picked, in a drawing whose history starts here.
+std::unique_ptr<Zeichnung> AllesGewaehlt() {
+    auto z = std::make_unique<Zeichnung>();
+    z->Elemente = Voll();
+    AllesAuswaehlen(z->Elemente);
+    z->Verlauf.Neu(z->Elemente);
+    return z;
+}
+
+// One pointer step of a drag, which the drag's edit around it records once.
 void Verschiebeschritt(benchmark::State& state) {
-    Elementspeicher s = Voll();
-    AllesAuswaehlen(s);
+    const auto z = AllesGewaehlt();
+    const Bearbeitung zug(*z, Schrittart::Verschieben);
     double d = 1;
     for (auto _ : state) {
-        Verschieben(s, d, -d);
+        Verschieben(*z, d, -d);
         d = -d;
         benchmark::ClobberMemory();
     }
-    state.SetItemsProcessed(state.iterations() * s.Anzahl());
+    state.SetItemsProcessed(state.iterations() * z->Elemente.Anzahl());
 }
 BENCHMARK(Verschiebeschritt);
+
+// A move as an edit of its own: it keeps every element as it was.
+void VerschiebenAlsSchritt(benchmark::State& state) {
+    const auto z = AllesGewaehlt();
+    double d = 1;
+    for (auto _ : state) {
+        Verschieben(*z, d, -d);
+        d = -d;
+        state.PauseTiming();
+        z->Verlauf.Neu(z->Elemente);
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * z->Elemente.Anzahl());
+}
+BENCHMARK(VerschiebenAlsSchritt);
+
+// Undo, or redo, of a move of every element; the other half of the pair is not timed.
+void RueckgaengigUndWieder(benchmark::State& state) {
+    const auto z = AllesGewaehlt();
+    Verschieben(*z, 1, -1);
+    Verlauf& v = z->Verlauf;
+    for (auto _ : state) {
+        if (state.range(0) == 0) {
+            v.Rueckgaengig(*z);
+            state.PauseTiming();
+            v.Wiederherstellen(*z);
+        } else {
+            state.PauseTiming();
+            v.Rueckgaengig(*z);
+            state.ResumeTiming();
+            v.Wiederherstellen(*z);
+            state.PauseTiming();
+        }
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * z->Elemente.Anzahl());
+}
+BENCHMARK(RueckgaengigUndWieder)->ArgName("wiederherstellen")->Arg(0)->Arg(1);
 
 } // namespace
