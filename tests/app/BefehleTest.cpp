@@ -113,6 +113,17 @@ class BefehleTest : public QObject {
             {"Snap", "L0,0,10,0", Taste(Qt::Key_S), "L0,0,10,0", false, nullptr},
             {"Clip", "", MitDialog("Clip1", [](QDialog& d) { Fenster::Tippen(d, "Edit1", u"150"_s); }), "", true, "Clip"},
             {"Clip unverändert", "", Menue("Clip1"), "", false, nullptr},
+            {"Einstellungen", "", MitDialog("Ansicht1", [](QDialog& d) { Fenster::Tippen(d, "Unitlength", u"2"_s); }), "", true, "Einstellungen"},
+            // A drag is one step however often the pointer moved; so is a figure or a text with its dialog.
+            {"Verschieben", "L0,0,10,0:p L0,5,10,5", [](Fenster& w) { w.Knopf("Movebutton"), w.Ziehen(0, 0, 4, 2); },
+             "L4,2,14,2:p L0,5,10,5", true, "Verschieben"},
+            {"Linie", "", [](Fenster& w) { w.Knopf("LineButton"), w.Ziehen(0, 0, 10, 5); }, "L0,0,10,5", true, "Zeichnen"},
+            {"Pfeil", "", [](Fenster& w) { w.Knopf("Pfeil1"), w.Ziehen(0, 0, 2, 0); },
+             "L0,0,1,0:p L1,0,2,0:p P2,0,0.062175,-0.494808:p P0.062175,0.494808,2,0:p", true, "Zeichnen"},
+            // A cancelled text leaves no step.
+            {"Text abgebrochen", "", [](Fenster& w) { w.Knopf("Textbutton"), w.f.dialoge = {{{}, Schluss::Abbruch}}, w.Klick(5, 5); }, "", false, nullptr},
+            {"Text", "", [](Fenster& w) { w.Knopf("Textbutton"), w.f.dialoge = {{[](QDialog& d) { Fenster::Tippen(d, "Edit1", u"A"_s); }}}, w.Klick(5, 5); },
+             "T5,5,cc,A", true, "Zeichnen"},
             {"Einstellungen unverändert", "", Menue("Ansicht1"), "", false, nullptr},
             // Choosing a tool, and a redraw while it is chosen, is no edit.
             {"Linienwerkzeug gewählt", "L0,0,10,0", [](Fenster& w) { w.Knopf("LineButton"), w.f.zeichneneu(); }, "L0,0,10,0", false, nullptr},
@@ -155,8 +166,9 @@ class BefehleTest : public QObject {
     }
 
     void einstellungenMarkierenWasMitDerZeichnungReist() {
-        // Each value a drawing file holds marks the drawing changed when it is edited; the
-        // origin, which no file holds, does not.
+        // Each value a drawing file holds marks the drawing changed when it is edited, and its
+        // undo shows the value as it was when the dialog opens again; the origin, which no file
+        // holds, is no edit.
         const std::pair<const char*, bool> faelle[] = {
             {"Unitlength", true},   {"Edit2", true},         {"TeX_dick", true},
             {"p_wink", true},       {"p_laenge", true},      {"Massstabedit", true},
@@ -166,7 +178,14 @@ class BefehleTest : public QObject {
         for (const auto& [feld, soll] : faelle) {
             const QString name = QString::fromLatin1(feld);
             Fenster w;
+            const auto wert = [&](QDialog& d) {
+                if (auto* e = d.findChild<QLineEdit*>(name)) return e->text();
+                if (auto* s = d.findChild<QSpinBox*>(name)) return QString::number(s->value());
+                return QString::number(d.findChild<QAbstractButton*>(name)->isChecked());
+            };
+            QString vorher, danach;
             w.f.dialoge = {{[&](QDialog& d) {
+                vorher = wert(d);
                 if (auto* e = d.findChild<QLineEdit*>(name))
                     QTest::keyClicks(e, u"1"_s);
                 else if (auto* s = d.findChild<QSpinBox*>(name))
@@ -176,6 +195,10 @@ class BefehleTest : public QObject {
             }}};
             w.Menue("Ansicht1");
             QCOMPARE(std::pair(name, w.Z().Geaendert), std::pair(name, soll));
+            w.Taste(Qt::Key_Z, Qt::ControlModifier);
+            w.f.dialoge = {{[&](QDialog& d) { danach = wert(d); }}};
+            w.Menue("Ansicht1");
+            QCOMPARE(std::tuple(name, w.Z().Geaendert, danach == vorher), std::tuple(name, false, soll));
         }
     }
 };

@@ -53,6 +53,11 @@ class KurvenTest : public QObject {
         // Shown at once, picked, with the focus back on the surface.
         QCOMPARE(std::pair(w.Bild().pixelColor(w.Pixel(72, 24)), w.f.focusWidget()),
                  std::pair(QColor(255, 0, 255), static_cast<QWidget*>(w.ZF())));
+        // The whole command, both curves and the offsets it keeps, is one step.
+        w.Taste(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(
+            std::tuple(w.Kurz(), w.Z().Dialog.x_off, w.Status(0), w.Teil<QAction>("Rckgngig1")->isEnabled()),
+            std::tuple(QString(), std::string("0"), u"Kurve rückgängig"_s, false));
         // The other step controls and the 3-D fields, as the plotter gets them.
         auto* d = w.f.findChild<TKurvenform*>();
         for (const auto& [typ, feld, text] :

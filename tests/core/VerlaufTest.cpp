@@ -12,6 +12,7 @@
 #include "files/Makrodatei.h"
 #include "files/Zeichnungsdatei.h"
 
+#include <functional>
 #include <memory>
 #include <random>
 
@@ -76,75 +77,50 @@ void Zufallszeichnung(Zeichnung& z, Zufall& r) {
 bool Bearbeiten(Zeichnung& z, Zufall& r, Meldungen& m) {
     Elementspeicher& s = z.Elemente;
     const int n = s.Anzahl();
-    switch (r.Ganz(0, 17)) {
-    case 0:
-        Loeschen(z);
-        break;
-    case 1:
-        return Aufraeumen(z);
-    case 2:
-        Ausschneiden(z);
-        break;
-    case 3:
-        Kopieren(z);
-        break;
-    case 4:
-        Einfuegen(z, m);
-        break;
-    case 5:
-        Verschieben(z, r.Ganz(-5, 5), r.Ganz(-5, 5));
-        break;
-    case 6:
-        Skalieren(z, r.Ganz(-5, 5), 0, r.Ganz(-2, 2), 0.5, m);
-        break;
-    case 7:
-        Drehen(z, 1, 2, r.Zahl(-3, 3), m);
-        break;
-    case 8:
-        Umfaerben(z, r.Ganz(0, 2) * 0x10);
-        break;
-    case 9:
-        BreiteAendern(z, r.Ganz(-1, 2));
-        break;
-    case 10:
-        if (n > 0)
-            TextAendern(z, r.Ganz(1, n), r.Ganz(0, 3), 1, r.Muenze() ? "x" : "y", r.Muenze() ? "br" : "");
-        break;
-    case 11: {
-        // A figure of several strokes, and a text filled in after it is placed, are one edit each.
-        const Bearbeitung schritt(z, Schrittart::Zeichnen);
-        LinieAnlegen(z, 0, 0, r.Ganz(1, 5), 1);
-        if (r.Muenze()) KreisAnlegen(z, 3, 3, 2, r.Muenze());
-        if (TElement* t = r.Muenze() ? TextAnlegen(z, 1, 1) : nullptr) t->TextSetzen("neu");
-        break;
-    }
-    case 12: {
-        std::stringstream makro;
-        MakroSchreiben(makro, z, 0, 0);
-        Makro gelesen;
-        std::string fehler;
-        if (MakroLesen(makro, gelesen, fehler)) MakroEinfuegen(z, gelesen, r.Ganz(-9, 9), 4, m);
-        break;
-    }
-    case 13: {
-        const Bearbeitung schritt(z, Schrittart::Einstellungen);
-        if (r.Muenze()) z.Dialog.Unitlength = std::to_string(r.Ganz(1, 3));
-        if (r.Muenze()) z.Kopf.Pfeilwinkel = r.Ganz(0, 2) * 0.25;
-        if (r.Muenze()) z.Dialog.ClipOben = r.Ganz(100, 102);
-        break;
-    }
-    case 14:
-        AuswahlAufheben(s);
-        break;
-    case 15:
-        AllesAuswaehlen(s);
-        break;
-    default:
-        for (int k = r.Ganz(0, 3); k > 0 && n > 0; --k) {
-            TElement& e = s[r.Ganz(1, n)];
-            e.gepickt = !e.gepickt;
-        }
-    }
+    const std::function<void()> bearbeitungen[] = {
+        [&] { Loeschen(z); },
+        [&] { Ausschneiden(z); },
+        [&] { Kopieren(z); },
+        [&] { Einfuegen(z, m); },
+        [&] { Verschieben(z, r.Ganz(-5, 5), r.Ganz(-5, 5)); },
+        [&] { Skalieren(z, r.Ganz(-5, 5), 0, r.Ganz(-2, 2), 0.5, m); },
+        [&] { Drehen(z, 1, 2, r.Zahl(-3, 3), m); },
+        [&] { Umfaerben(z, r.Ganz(0, 2) * 0x10); },
+        [&] { BreiteAendern(z, r.Ganz(-1, 2)); },
+        [&] {
+            n > 0 &&
+                TextAendern(z, r.Ganz(1, n), r.Ganz(0, 3), 1, r.Muenze() ? "x" : "y", r.Muenze() ? "br" : "");
+        },
+        [&] {
+            // A figure of several strokes, and a text filled in after it is placed, are one edit.
+            const Bearbeitung schritt(z, Schrittart::Zeichnen);
+            LinieAnlegen(z, 0, 0, r.Ganz(1, 5), 1);
+            if (r.Muenze()) KreisAnlegen(z, 3, 3, 2, r.Muenze());
+            if (TElement* t = r.Muenze() ? TextAnlegen(z, 1, 1) : nullptr) t->TextSetzen("neu");
+        },
+        [&] {
+            std::stringstream datei;
+            MakroSchreiben(datei, z, 0, 0);
+            Makro makro;
+            std::string fehler;
+            if (MakroLesen(datei, makro, fehler)) MakroEinfuegen(z, makro, r.Ganz(-9, 9), 4, m);
+        },
+        [&] {
+            const Bearbeitung schritt(z, Schrittart::Einstellungen);
+            if (r.Muenze()) z.Dialog.Unitlength = std::to_string(r.Ganz(1, 3));
+            if (r.Muenze()) z.Kopf.Pfeilwinkel = r.Ganz(0, 2) * 0.25;
+            if (r.Muenze()) z.Dialog.ClipOben = r.Ganz(100, 102);
+        },
+        [&] { AuswahlAufheben(s); },
+        [&] { AllesAuswaehlen(s); },
+        [&] {
+            for (int k = r.Ganz(0, 3); k > 0 && n > 0; --k)
+                s[r.Ganz(1, n)].gepickt ^= true;
+        },
+    };
+    const int wahl = r.Ganz(0, std::size(bearbeitungen));
+    if (wahl == std::size(bearbeitungen)) return Aufraeumen(z);
+    bearbeitungen[wahl]();
     return false;
 }
 
