@@ -6,6 +6,7 @@
 
 #include "curves/TKurvenform.h"
 #include "editing/TClipform.h"
+#include "editing/Zeichnen.h"
 #include "files/Dateifilter.h"
 #include "main/TEinstellungen.h"
 
@@ -121,9 +122,13 @@ class DateienTest : public QObject, Testumgebung {
             {"alt.vks", "Ja", 0, "", "Vektra32", "Falsche Version", "", false},
             // clang-format on
         };
+        // A replaced drawing starts a fresh history: nothing to undo.
+        const auto zurueck = [](Skriptfenster& f) {
+            return f.findChild<QAction*>(u"Rckgngig1"_s)->isEnabled();
+        };
         for (const auto& fall : faelle) {
             Skriptfenster f;
-            Zeichnen(f.Dokument(), u"L0,0,5,5"_s);
+            vektra::LinieAnlegen(f.Dokument(), 0, 0, 5, 5);
             f.Statusfeld(3)->setText(vorher);
             f.Dokument().Dateiname = "vorher.vks";
             f.setWindowTitle(u"Vektra32 vorher.vks"_s);
@@ -144,9 +149,10 @@ class DateienTest : public QObject, Testumgebung {
                      qPrintable(f.meldungen.join(u'|')));
             QCOMPARE(
                 std::tuple(f.Dokument().Elemente.Anzahl(), QString::fromStdString(f.Dokument().Dateiname),
-                           f.windowTitle(), f.Statusfeld(3)->text(), f.Dokument().Geaendert),
+                           f.windowTitle(), f.Statusfeld(3)->text(), f.Dokument().Geaendert, zurueck(f)),
                 std::tuple(fall.elemente, QString::fromLatin1(fall.name), QString::fromLatin1(fall.titel),
-                           *fall.clip ? QString::fromLatin1(fall.clip) : vorher, fall.geaendert));
+                           *fall.clip ? QString::fromLatin1(fall.clip) : vorher, fall.geaendert,
+                           fall.geaendert));
             if (fall.elemente == 3) QVERIFY(f.findChild<QAction*>(u"Zoom6"_s)->isChecked());
         }
         // New asks to save: No discards; Yes saves first, and a save that does not happen keeps it.
@@ -154,7 +160,7 @@ class DateienTest : public QObject, Testumgebung {
              {std::pair(Antwort::Nein, true), {Antwort::Ja, true}, {Antwort::Ja, false}}) {
             QFile::remove(Datei(u"neu.vks"_s));
             Skriptfenster f;
-            Zeichnen(f.Dokument(), u"L0,0,5,5"_s);
+            vektra::LinieAnlegen(f.Dokument(), 0, 0, 5, 5);
             if (benannt) f.Dokument().Dateiname = Datei(u"neu.vks"_s).toStdString();
             f.Dokument().Geaendert = true;
             f.findChild<QLineEdit*>(u"Unitlength"_s)->setText(u"2.5"_s);
@@ -163,9 +169,10 @@ class DateienTest : public QObject, Testumgebung {
             const bool bleibt = antwort == Antwort::Ja && !benannt;
             // A new drawing starts with the unit length 1, in the document and in the settings dialog.
             QCOMPARE(std::tuple(f.fragen, QFile::exists(Datei(u"neu.vks"_s)), f.Dokument().Elemente.Anzahl(),
-                                f.Dokument().Geaendert, f.findChild<QLineEdit*>(u"Unitlength"_s)->text()),
+                                f.Dokument().Geaendert, f.findChild<QLineEdit*>(u"Unitlength"_s)->text(),
+                                zurueck(f)),
                      std::tuple(QStringList{u"Änderungen speichern?"_s}, antwort == Antwort::Ja && benannt,
-                                bleibt ? 1 : 0, bleibt, bleibt ? u"2.5"_s : u"1"_s));
+                                bleibt ? 1 : 0, bleibt, bleibt ? u"2.5"_s : u"1"_s, bleibt));
         }
     }
 
@@ -221,13 +228,15 @@ class DateienTest : public QObject, Testumgebung {
         // A picture of another program: what is not read is named in one message.
         QVERIFY(Schreiben(Datei(u"fremd.pic"_s), "\\documentclass{article}\n\\put(1,2){A}\\unknown\n"));
         Skriptfenster f;
-        Zeichnen(f.Dokument(), u"L0,0,5,5"_s);
+        vektra::LinieAnlegen(f.Dokument(), 0, 0, 5, 5);
+        f.Dokument().Geaendert = false;
         f.dateien = {Datei(u"b.pic"_s), Datei(u"fremd.pic"_s)};
         f.Dateien().ImportClick();
         QCOMPARE(std::tuple(Kurz(f.Dokument()), f.windowTitle(),
                             f.findChild<QLineEdit*>(u"Unitlength"_s)->text(), f.Dokument().Geaendert,
-                            f.meldungen.size()),
-                 std::tuple(u"L0,0,10,10 K10,20,6"_s, u"Vektra 32 - b.vks"_s, u"0.5"_s, false, qsizetype(0)));
+                            f.meldungen.size(), f.findChild<QAction*>(u"Rckgngig1"_s)->isEnabled()),
+                 std::tuple(u"L0,0,10,10 K10,20,6"_s, u"Vektra 32 - b.vks"_s, u"0.5"_s, false, qsizetype(0),
+                            false));
         f.Dateien().ImportClick();
         QCOMPARE(f.meldungen, QStringList(u"Nicht gelesene Befehle übersprungen, Zeilen: 1–2"_s));
         // A file given at start: a drawing or a picture; one that cannot be read is reported and
