@@ -92,8 +92,10 @@ bool Bearbeiten(Zeichnung& z, Zufall& r, Meldungen& m) {
                 TextAendern(z, r.Ganz(1, n), r.Ganz(0, 3), 1, r.Muenze() ? "x" : "y", r.Muenze() ? "br" : "");
         },
         [&] {
-            // A figure of several strokes, and a text filled in after it is placed, are one edit.
+            // A figure of several strokes, and a text filled in after it is placed, are one edit;
+            // a pick changed meanwhile goes with it.
             const Bearbeitung schritt(z, Schrittart::Zeichnen);
+            if (n > 0) s[r.Ganz(1, n)].gepickt ^= true;
             LinieAnlegen(z, 0, 0, r.Ganz(1, 5), 1);
             if (r.Muenze()) KreisAnlegen(z, 3, 3, 2, r.Muenze());
             if (TElement* t = r.Muenze() ? TextAnlegen(z, 1, 1) : nullptr) t->TextSetzen("neu");
