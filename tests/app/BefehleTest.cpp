@@ -114,16 +114,8 @@ class BefehleTest : public QObject {
             {"Clip", "", MitDialog("Clip1", [](QDialog& d) { Fenster::Tippen(d, "Edit1", u"150"_s); }), "", true, "Clip"},
             {"Clip unverändert", "", Menue("Clip1"), "", false, nullptr},
             {"Einstellungen", "", MitDialog("Ansicht1", [](QDialog& d) { Fenster::Tippen(d, "Unitlength", u"2"_s); }), "", true, "Einstellungen"},
-            // A drag is one step however often the pointer moved; so is a figure or a text with its dialog.
-            {"Verschieben", "L0,0,10,0:p L0,5,10,5", [](Fenster& w) { w.Knopf("Movebutton"), w.Ziehen(0, 0, 4, 2); },
-             "L4,2,14,2:p L0,5,10,5", true, "Verschieben"},
-            {"Linie", "", [](Fenster& w) { w.Knopf("LineButton"), w.Ziehen(0, 0, 10, 5); }, "L0,0,10,5", true, "Zeichnen"},
-            {"Pfeil", "", [](Fenster& w) { w.Knopf("Pfeil1"), w.Ziehen(0, 0, 2, 0); },
-             "L0,0,1,0:p L1,0,2,0:p P2,0,0.062175,-0.494808:p P0.062175,0.494808,2,0:p", true, "Zeichnen"},
             // A cancelled text leaves no step.
             {"Text abgebrochen", "", [](Fenster& w) { w.Knopf("Textbutton"), w.f.dialoge = {{{}, Schluss::Abbruch}}, w.Klick(5, 5); }, "", false, nullptr},
-            {"Text", "", [](Fenster& w) { w.Knopf("Textbutton"), w.f.dialoge = {{[](QDialog& d) { Fenster::Tippen(d, "Edit1", u"A"_s); }}}, w.Klick(5, 5); },
-             "T5,5,cc,A", true, "Zeichnen"},
             {"Einstellungen unverändert", "", Menue("Ansicht1"), "", false, nullptr},
             // Choosing a tool, and a redraw while it is chosen, is no edit.
             {"Linienwerkzeug gewählt", "L0,0,10,0", [](Fenster& w) { w.Knopf("LineButton"), w.f.zeichneneu(); }, "L0,0,10,0", false, nullptr},

@@ -86,6 +86,12 @@ class WerkzeugeTest : public QObject {
             QCOMPARE(std::tuple(QString::fromLatin1(fall.knopf), fall.ergebnis(w.Z()), w.Status(2)),
                      std::tuple(QString::fromLatin1(fall.knopf), QString::fromLatin1(fall.erwartet),
                                 Zaehler(w.Z().Elemente)));
+            // Each gesture is one step however often the pointer moved, a figure of many strokes
+            // and a text with its dialog too.
+            w.Taste(Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(std::tuple(QString::fromLatin1(fall.knopf), w.Kurz(),
+                                w.Teil<QAction>("Rckgngig1")->isEnabled()),
+                     std::tuple(QString::fromLatin1(fall.knopf), QString::fromLatin1(fall.vorher), false));
         }
     }
 
