@@ -26,47 +26,26 @@ grep -qx 'Exec=vektra32 %f' "$desktop" || fehlschlag "Exec ruft nicht vektra32 %
 grep -qx 'MimeType=application/x-vektra-drawing;application/x-vektra-macro;' "$desktop" ||
     fehlschlag "MimeType nennt nicht beide Dateitypen"
 
-# The file types and every SVG are well-formed, every SVG has a size, every icon a name refers to is
-# installed.
+# The file types and every SVG are well-formed, every SVG has a size; the program's icon is installed.
 xmllint --noout "$mime" $(find "$share/icons" -name '*.svg') 2>xmllint.log || fehlschlag "xmllint: $(cat xmllint.log)"
 for svg in $(find "$share/icons" -name '*.svg'); do
     grep -q 'viewBox="0 0 64 64"' "$svg" || fehlschlag "${svg#$p/} hat keine viewBox"
 done
-python3 - "$mime" "$desktop" "$share/icons/hicolor/scalable" <<'PY' || fehlschlag "Dateitypen und Symbole passen nicht"
-import configparser, os, sys
-import xml.etree.ElementTree as ET
-ns = {"m": "http://www.freedesktop.org/standards/shared-mime-info"}
-typen = {t.get("type"): t for t in ET.parse(sys.argv[1]).getroot().findall("m:mime-type", ns)}
-eintrag = configparser.ConfigParser(interpolation=None)
-eintrag.read(sys.argv[2], encoding="utf-8")
-e = eintrag["Desktop Entry"]
-fehler = []
-for typ, glob, text in (("application/x-vektra-drawing", "*.vks", "Vektra32-Zeichnung"),
-                        ("application/x-vektra-macro", "*.vkm", "Vektra32-Macro")):
-    if (t := typen.get(typ)) is None:
-        fehler.append(f"{typ} fehlt")
-        continue
-    if [g.get("pattern") for g in t.findall("m:glob", ns)] != [glob]:
-        fehler.append(f"{typ}: Muster ist nicht {glob}")
-    if text not in [c.text for c in t.findall("m:comment", ns)]:
-        fehler.append(f"{typ}: Beschreibung {text} fehlt")
-    symbol = t.find("m:icon", ns).get("name")
-    if not os.path.isfile(os.path.join(sys.argv[3], "mimetypes", symbol + ".svg")):
-        fehler.append(f"{typ}: Symbol {symbol} nicht installiert")
-if not os.path.isfile(os.path.join(sys.argv[3], "apps", e["Icon"] + ".svg")):
-    fehler.append(f"Programmsymbol {e['Icon']} nicht installiert")
-if not e.get("Comment") or not e.get("GenericName"):
-    fehler.append("Comment oder GenericName fehlt")
-sys.exit("\n".join(fehler) or None)
-PY
+[ -f "$share/icons/hicolor/scalable/apps/$(sed -n 's/^Icon=//p' "$desktop").svg" ] || fehlschlag "Programmsymbol fehlt"
+grep -q '^Comment=.' "$desktop" && grep -q '^GenericName=.' "$desktop" || fehlschlag "Comment oder GenericName fehlt"
 
-# The caches: the MIME database knows both patterns and the drawing's tag, the desktop
-# database hands both types to the editor.
-for typ in drawing:vks macro:vkm; do
-    grep -q "^[0-9]*:application/x-vektra-${typ%:*}:\*\.${typ#*:}\$" "$share/mime/globs2" ||
-        fehlschlag "MIME-Datenbank kennt *.${typ#*:} nicht"
-    grep -qx "application/x-vektra-${typ%:*}=vektra32.desktop;" "$share/applications/mimeinfo.cache" ||
-        fehlschlag "mimeinfo.cache gibt application/x-vektra-${typ%:*} nicht dem Editor"
+# The caches built from the file types: each type has its one pattern, its description and an
+# installed icon, the desktop database hands it to the editor, and the drawing's tag is known.
+for typ in drawing:vks:Zeichnung macro:vkm:Macro; do
+    IFS=: read -r name endung text <<<"$typ"
+    name=application/x-vektra-$name
+    [ "$(grep -c ":$name:" "$share/mime/globs2")" = 1 ] && grep -q "^[0-9]*:$name:\*\.$endung\$" "$share/mime/globs2" ||
+        fehlschlag "MIME-Datenbank kennt *.$endung nicht als $name"
+    grep -q "<comment>Vektra32-$text</comment>" "$share/mime/$name.xml" || fehlschlag "$name: Beschreibung fehlt"
+    [ -f "$share/icons/hicolor/scalable/mimetypes/$(sed -n "s|^$name:||p" "$share/mime/icons").svg" ] ||
+        fehlschlag "$name: Symbol nicht installiert"
+    grep -qx "$name=vektra32.desktop;" "$share/applications/mimeinfo.cache" ||
+        fehlschlag "mimeinfo.cache gibt $name nicht dem Editor"
 done
 grep -qa 'VEKTRA42' "$share/mime/magic" || fehlschlag "MIME-Datenbank kennt die Kennung der Zeichnung nicht"
 
