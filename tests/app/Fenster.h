@@ -19,6 +19,7 @@
 #include "view/MyDraw.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -198,6 +200,24 @@ inline std::string Bytes(vektra::Zeichnung z) {
     return aus.str();
 }
 
+// The rows of the table `name` in tests/data/faelle/fenster.txt: the lines after the "--- faelle"
+// of its case "### name" up to the next case, each split at "|".
+inline QList<QStringList> Tabelle(const char* name) {
+    QList<QStringList> zeilen;
+    int stand = 0; // 1 in the case, 2 in its rows
+    for (const QByteArray& z : Inhalt(QStringLiteral(VEKTRA_TESTDATA "/faelle/fenster.txt")).split('\n')) {
+        const QString t = QString::fromUtf8(z);
+        if (t.startsWith(u"### "_s))
+            stand = t.mid(4) == QLatin1StringView(name);
+        else if (stand && t == u"--- faelle"_s)
+            stand = 2;
+        else if (stand == 2 && !t.isEmpty())
+            zeilen << t.split(u'|');
+    }
+    if (zeilen.isEmpty()) qFatal("no table %s", name);
+    return zeilen;
+}
+
 // Keeps settings in a store of the test's own, away from the user's and from every other test
 // program running at the same time, and files in a temporary folder.
 struct Testumgebung {
@@ -260,6 +280,67 @@ struct Fenster : Testumgebung {
         Bewegen((x1 + x2) / 2, (y1 + y2) / 2);
         Bewegen(x2, y2);
         Loslassen(x2, y2);
+    }
+    // Runs commands separated by "; ": menue, knopf and taste (keys as Qt writes them, "Ctrl+Z")
+    // with their names; klick X Y and ziehen X1 Y1 X2 Y2 in drawing units; datei NAME for the
+    // next chooser; antwort ja|nein for the next question; farbe #RRGGBB|keine chosen at the
+    // colour field; breite I chosen in the width list; dialog for the next dialog, its words
+    // FELD=TEXT set as Setzen does and abbruch, esc or rahmen for how it is closed; neu redraws.
+    void Skript(const QString& skript) {
+        for (const QString& befehl : skript.split(u"; "_s, Qt::SkipEmptyParts)) {
+            QStringList w = befehl.split(u' ');
+            const QString was = w.takeFirst();
+            const auto n = [&](int i) { return w.value(i).toDouble(); };
+            if (was == u"menue"_s)
+                Menue(qPrintable(w[0]));
+            else if (was == u"knopf"_s)
+                Knopf(qPrintable(w[0]));
+            else if (was == u"taste"_s)
+                Taste(QKeySequence::fromString(w[0])[0].key(),
+                      QKeySequence::fromString(w[0])[0].keyboardModifiers());
+            else if (was == u"klick"_s)
+                Klick(n(0), n(1));
+            else if (was == u"ziehen"_s)
+                Ziehen(n(0), n(1), n(2), n(3));
+            else if (was == u"datei"_s)
+                f.dateien << Datei(w[0]);
+            else if (was == u"antwort"_s)
+                f.antworten.push_back(w[0] == u"ja"_s ? Antwort::Ja : Antwort::Nein);
+            else if (was == u"farbe"_s) {
+                f.farbe = w[0] == u"keine"_s ? std::nullopt : std::optional(QColor(w[0]));
+                QTest::mouseClick(Teil<QLabel>("Label1"), Qt::LeftButton);
+            } else if (was == u"breite"_s)
+                emit Teil<QComboBox>("Linienbreite")->activated(w[0].toInt());
+            else if (was == u"dialog"_s) {
+                const Schluss s = w.contains(u"abbruch"_s)  ? Schluss::Abbruch
+                                  : w.contains(u"esc"_s)    ? Schluss::Esc
+                                  : w.contains(u"rahmen"_s) ? Schluss::Rahmen
+                                                            : Schluss::Ok;
+                f.dialoge.push_back({[w](QDialog& d) {
+                                         for (const QString& feld : w)
+                                             if (feld.contains(u'='))
+                                                 Setzen(d, feld.section(u'=', 0, 0),
+                                                        feld.mid(feld.indexOf(u'=') + 1));
+                                     },
+                                     s});
+            } else if (was == u"neu"_s)
+                f.zeichneneu();
+            else
+                qFatal("unknown command %s", qPrintable(befehl));
+        }
+    }
+    // A field of a dialog by name: a line edit typed over and left as the focus moves on, a spin
+    // box set to the number, a button checked by "1".
+    static void Setzen(QDialog& d, const QString& name, const QString& text) {
+        if (auto* e = d.findChild<QLineEdit*>(name)) {
+            e->setText(text);
+            emit e->editingFinished();
+        } else if (auto* s = d.findChild<QSpinBox*>(name))
+            s->setValue(text.toInt());
+        else if (auto* b = d.findChild<QAbstractButton*>(name))
+            b->setChecked(text == u"1"_s);
+        else
+            qFatal("no field %s", qPrintable(name));
     }
     // A line edit of a dialog typed over, and left as the focus moves on.
     static void Tippen(QDialog& d, const char* feld, const QString& text) {

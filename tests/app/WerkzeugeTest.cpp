@@ -1,6 +1,6 @@
 // The tools of the drawing surface through the real window: every tool snaps its press and its
-// release, the tool bar's step fields reach the patterned tools, tracking never repaints the
-// picture, a full drawing takes nothing, and the pick, area and text-edit tools.
+// release (the rows of tests/data/faelle/fenster.txt), the tool bar's step fields reach the patterned tools,
+// tracking never repaints the picture, a full drawing takes nothing, and the pick, area and text-edit tools.
 #include "Fenster.h"
 
 #include <QComboBox>
@@ -33,65 +33,21 @@ class WerkzeugeTest : public QObject {
     Q_OBJECT
   private slots:
     void jedesWerkzeugRastetEin() {
-        // Presses and releases off the lattice of whole units; a figure drawn by the plotter is
-        // given by the box of its chords or by where they start and end.
-        const auto ziehen = [](double x1, double y1, double x2, double y2) {
-            return [=](Fenster& w) { w.Ziehen(x1, y1, x2, y2); };
-        };
-        const struct {
-            const char* knopf;
-            const char* vorher;
-            std::function<void(Fenster&)> tun;
-            QString (*ergebnis)(const vektra::Zeichnung&);
-            const char* erwartet;
-        } faelle[] = {
-            {"LineButton", "", ziehen(10.4, 5.3, 12.6, 8.7), Kurz, "L10,5,13,9"},
-            {"Pfeil1", "", ziehen(2.4, 3.3, 12.6, 8.7), Enden, "2,3 13,9"},
-            {"Linie2", "", ziehen(2.4, 3.3, 12.6, 8.7), Enden, "2,3 13,9"},
-            {"rechteck1", "", ziehen(2.4, 3.3, 12.6, 8.7), Umfang, "2,3 13,9"},
-            // Gestures that end where they began once snapped, or a rectangle without height.
-            {"LineButton", "", ziehen(10.4, 5.3, 10.2, 4.6), Kurz, ""},
-            {"rechteck1", "", ziehen(2.4, 3.3, 12.6, 2.6), Kurz, ""},
-            // The arc starts at angle 0, one radius right of the centre.
-            {"Kreis2", "", ziehen(30.4, 19.6, 30.2, 25.3), Anfang, "35,20"},
-            // Circles in the square metric, held to 6 and 3 units of radius.
-            {"Circbutton", "", ziehen(40.3, 29.6, 43.4, 33.7), Kurz, "K40,30,8"},
-            {"Circbutton", "", ziehen(40.3, 29.6, 59.6, 30.4), Kurz, "K40,30,12"},
-            {"Fillcircbutton", "", ziehen(40.4, 30.4, 41.6, 31.4), Kurz, "F40,30,4"},
-            {"Fillcircbutton", "", ziehen(40.4, 30.4, 40.4, 10.4), Kurz, "F40,30,6"},
-            {"Textbutton", "",
-             [](Fenster& w) {
-                 w.f.dialoge = {{[](QDialog& d) { Fenster::Tippen(d, "Edit1", u"a"_s); }}};
-                 w.Klick(7.4, -2.3);
-             },
-             Kurz, "T7,-2,cc,a"},
-            {"Movebutton", "L10.25,10,20.25,10:p T5,5,cc,t", ziehen(15.3, 10.4, 18.4, 12.9), Kurz,
-             "L13.25,13,23.25,13:p T5,5,cc,t"},
-            // The reference point of a macro where it is saved and where it is inserted.
-            {"repaint", "L0,0,10,5:p",
-             [](Fenster& w) {
-                 w.f.dateien = {w.Datei(u"m"_s), w.Datei(u"m.vkm"_s)};
-                 w.Menue("Macrospeichern1");
-                 w.Klick(10.3, 9.8);
-                 w.Menue("macroladen1");
-                 w.Klick(30.4, 15.3);
-             },
-             Kurz, "L0,0,10,5:p L20,5,30,10:p"},
-        };
-        for (const auto& fall : faelle) {
-            Fenster w(QString::fromLatin1(fall.vorher));
-            w.Knopf(fall.knopf);
-            fall.tun(w);
+        for (const QStringList& fall : Tabelle("Werkzeuge")) {
+            Fenster w(fall[0]);
+            w.Skript(fall[1]);
+            const QString ergebnis = fall[2] == u"enden"_s    ? Enden(w.Z())
+                                     : fall[2] == u"umfang"_s ? Umfang(w.Z())
+                                     : fall[2] == u"anfang"_s ? Anfang(w.Z())
+                                                              : w.Kurz();
             // The status line counts the new elements at once.
-            QCOMPARE(std::tuple(QString::fromLatin1(fall.knopf), fall.ergebnis(w.Z()), w.Status(2)),
-                     std::tuple(QString::fromLatin1(fall.knopf), QString::fromLatin1(fall.erwartet),
-                                Zaehler(w.Z().Elemente)));
+            QCOMPARE(std::tuple(fall[1], ergebnis, w.Status(2)),
+                     std::tuple(fall[1], fall[3], Zaehler(w.Z().Elemente)));
             // Each gesture is one step however often the pointer moved, a figure of many strokes
             // and a text with its dialog too.
             w.Taste(Qt::Key_Z, Qt::ControlModifier);
-            QCOMPARE(std::tuple(QString::fromLatin1(fall.knopf), w.Kurz(),
-                                w.Teil<QAction>("Rckgngig1")->isEnabled()),
-                     std::tuple(QString::fromLatin1(fall.knopf), QString::fromLatin1(fall.vorher), false));
+            QCOMPARE(std::tuple(fall[1], w.Kurz(), w.Teil<QAction>("Rckgngig1")->isEnabled()),
+                     std::tuple(fall[1], fall[0], false));
         }
     }
 
