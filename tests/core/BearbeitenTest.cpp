@@ -88,6 +88,15 @@ TEST(Bearbeiten, FaelleAusDerDatei) {
                 (flag == "p"   ? z.Elemente[i].gepickt
                  : flag == "d" ? z.Elemente[i].geloescht
                                : z.Elemente[i].Kandidat) = true;
+            else if (was == "stift")
+                std::tie(z.Kopf.aktuelleFarbe, z.aktuelleBreite, z.Kopf.Pfeillaenge) =
+                    std::tuple(i, static_cast<std::int16_t>(x[1]), x[2]);
+            else if (was == "linie")
+                LinieAnlegen(z, x[0], x[1], x[2], x[3]);
+            else if (was == "kreis")
+                KreisAnlegen(z, x[0], x[1], x[2], x[3] != 0);
+            else if (was == "text")
+                TextAnlegen(z, x[0], x[1]);
             else if (was == "fuellen")
                 while (z.Elemente.Frei() > i)
                     z.Elemente.NeuesElement();
@@ -108,8 +117,9 @@ TEST(Bearbeiten, FaelleAusDerDatei) {
                                           : was == "verschieben" ? Verschieben(z, x[0], x[1])
                                           : was == "flaeche"
                                               ? FlaecheAuswaehlen(z.Elemente, {x[0], x[1], x[2], x[3]})
-                                          : was == "naechster"    ? NaechsterText(z.Elemente, x[0], x[1])
-                                          : was == "breite"       ? BreiteAendern(z, i)
+                                          : was == "naechster" ? NaechsterText(z.Elemente, x[0], x[1])
+                                          : was == "breite"    ? BreiteAendern(z, i)
+                                          : was == "pfeil" ? PfeilspitzenAnlegen(z, x[0], x[1], x[2], x[3], r)
                                           : was == "loeschen"     ? Loeschen(z)
                                           : was == "rueckgaengig" ? z.Verlauf.Rueckgaengig(z).has_value()
                                           : was == "ausschneiden" ? Ausschneiden(z)
@@ -162,33 +172,6 @@ TEST(Zeichnen, PfeilrichtungUndSpitzenInJederRichtung) {
     // Square metric, held to the limit.
     EXPECT_EQ((std::array{Kreisradius(3, -4, 6), Kreisradius(-20, 1, 6), Kreisradius(0.5, 0, 3)}),
               (std::array{4.0, 6.0, 0.5}));
-}
-
-TEST(Zeichnen, NeueElementeTragenFarbeUndBreite) {
-    Zeichnung z{.Kopf = {.aktuelleFarbe = 0x0000FF}, .aktuelleBreite = 2};
-    LinieAnlegen(z, 1, 2, 3, 4);
-    KreisAnlegen(z, 5, 6, 12, true);
-    TextAnlegen(z, 7, 8);
-    Protokoll p;
-    ASSERT_TRUE(PfeilspitzenAnlegen(z, 0, 0, 10, 0, p));
-    // Each in the current colour and width; a text starts centred; the arrowhead's strokes, 2 mm
-    // long at 0.25 rad to the shaft, come picked.
-    EXPECT_EQ(Breiten(z.Elemente), "2 2 2 2 2");
-    EXPECT_EQ(Elementzeilen(z.Elemente),
-              "0 3 1,2 3,4 2 #ff\n2 5 5,6 12* 2 #ff\n1 8 7,8 cc «» #ff\n"
-              "3 3 10,0 8.06218,-0.494808 2 #ff p\n3 3 8.06218,0.494808 10,0 2 #ff p\n");
-    // Neither stroke is added where an end would lie beyond the limit, whatever the settings say,
-    // nor where there is room for one stroke only.
-    z.Kopf.Pfeillaenge = 1e300;
-    EXPECT_FALSE(PfeilspitzenAnlegen(z, 0, 0, 10, 0, p));
-    z.Kopf.Pfeillaenge = 2;
-    while (z.Elemente.Frei() > 1)
-        z.Elemente.NeuesElement();
-    EXPECT_FALSE(PfeilspitzenAnlegen(z, 0, 0, 10, 0, p));
-    EXPECT_EQ(z.Elemente.Frei(), 1);
-    EXPECT_EQ(p.Texte(),
-              "Die Pfeilspitze läge außerhalb von ±10000000000 Einheiten: der Pfeil wurde nicht "
-              "gezeichnet.\nDie Zeichnung ist voll (32000 Elemente): es wurde nichts hinzugefügt.\n");
 }
 
 TEST(Zeichnen, MusterfigurenLiegenUnterDemGummiband) {

@@ -1,4 +1,3 @@
-#include "Aufraeumen.h"
 #include "Cairoausgaben.h"
 #include "Konverter.h"
 #include "Testhilfe.h"
@@ -23,12 +22,6 @@ std::string Export(const Zeichnung& z) {
 }
 
 const std::string Schreibfaelle = VEKTRA_TESTDATA "/faelle/schreiben.txt";
-
-// Cairo's and fontconfig's caches are freed at the end, so the leak checker sees only our leaks.
-class Renderumgebung : public testing::Environment {
-    void TearDown() override { RenderAufraeumen(); }
-};
-const testing::Environment* const umgebung = testing::AddGlobalTestEnvironment(new Renderumgebung);
 
 } // namespace
 

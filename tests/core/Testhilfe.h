@@ -1,4 +1,5 @@
 #pragma once
+#include "Aufraeumen.h"
 #include "Elementbau.h"
 #include "model/Zeichnung.h"
 #include "text/Meldungen.h"
@@ -23,6 +24,12 @@
 namespace testhilfe {
 
 using namespace vektra;
+
+// Cairo's and fontconfig's caches are freed at the end, so the leak checker sees only our leaks.
+class Renderumgebung : public testing::Environment {
+    void TearDown() override { RenderAufraeumen(); }
+};
+inline const testing::Environment* const umgebung = testing::AddGlobalTestEnvironment(new Renderumgebung);
 
 struct Meldung {
     Meldungsart art;

@@ -2,7 +2,6 @@
 #include "Bildhilfe.h"
 #include "Testhilfe.h"
 
-#include "Aufraeumen.h"
 #include "Cairoausgaben.h"
 #include "Konverter.h"
 #include "files/Zeichnungsdatei.h"
@@ -22,12 +21,6 @@ Bild Png(const Zeichnung& z, double massstab) {
     o.Ablegen("v.png", png);
     return PngLesen(o.Datei("v.png"));
 }
-
-// Cairo's and fontconfig's caches are freed at the end, so the leak checker sees only our leaks.
-class Renderumgebung : public testing::Environment {
-    void TearDown() override { RenderAufraeumen(); }
-};
-const testing::Environment* const umgebung = testing::AddGlobalTestEnvironment(new Renderumgebung);
 
 } // namespace
 
