@@ -9,7 +9,6 @@
 
 namespace {
 
-using Aktion = std::function<void(Fenster&)>;
 using Fuellen = std::function<void(QDialog&)>;
 
 Fuellen Felder(std::initializer_list<std::pair<const char*, const char*>> felder, bool verlassen = false) {
@@ -31,37 +30,17 @@ class DialogeTest : public QObject {
     Q_OBJECT
   private slots:
     void abbrechenLaesstAllesWieEsWar() {
-        const struct {
-            const char* name;
-            const char* zeichnung;
-            Aktion vorbereiten, oeffnen;
-            Fuellen erst, dann;
-        } faelle[] = {
-            {"Skalieren", "L10,20,30,40:p", [](Fenster&) {}, [](Fenster& w) { w.Menue("Skalieren1"); },
-             Felder({{"xFaktor", "2"}}), Felder({{"xFaktor", "3"}, {"y", "4"}})},
-            {"Drehen", "L10,20,30,40:p", [](Fenster&) {}, [](Fenster& w) { w.Menue("Drehen1"); },
-             Felder({{"Win_g", "90"}}, true), Felder({{"Win_g", "45"}, {"Zen_x", "3"}}, true)},
-            {"Text platzieren", "", [](Fenster& w) { w.Knopf("Textbutton"); },
-             [](Fenster& w) { w.Klick(5, 5); }, Felder({{"Edit1", "A"}}), Felder({{"Edit1", "B"}})},
-            {"Text editieren", "T10,10,cc,A", [](Fenster& w) { w.Knopf("Textedit"); },
-             [](Fenster& w) { w.Klick(10, 10); }, Felder({{"Edit1", "B"}}),
-             Felder({{"Edit1", "C"}, {"Edit2", "40"}})},
-            {"Kurve", "", [](Fenster&) {}, [](Fenster& w) { w.Knopf("Kurve"); }, Felder({}),
-             Felder({{"y_Edit", "2*t"}, {"n_1", "3"}})},
-        };
-        for (const auto& fall : faelle)
-            for (const Schluss schluss : {Schluss::Abbruch, Schluss::Esc, Schluss::Rahmen}) {
-                const QString name = QString::fromUtf8(fall.name) + u' ' + QString::number(int(schluss));
-                Fenster w(QString::fromLatin1(fall.zeichnung));
-                fall.vorbereiten(w);
+        for (const QStringList& fall : Tabelle("Abbrechen"))
+            for (const QString& schluss : {u" abbruch"_s, u" esc"_s, u" rahmen"_s}) {
+                const QString name = fall[0] + schluss;
+                Fenster w(fall[1]);
+                w.Skript(fall[2]);
                 const std::string anfang = Bytes(w.Z());
-                w.f.dialoge = {{fall.erst}};
-                fall.oeffnen(w);
+                w.Skript(fall[4] + u"; "_s + fall[3]);
                 QVERIFY2(Bytes(w.Z()) != anfang, qPrintable(name));
                 w.Z().Geaendert = false;
                 const auto vorher = Stand(w);
-                w.f.dialoge = {{fall.dann, schluss}};
-                fall.oeffnen(w);
+                w.Skript(fall[5] + schluss + u"; "_s + fall[3]);
                 QVERIFY2(Stand(w) == vorher, qPrintable(name + u": "_s + w.Kurz()));
             }
     }

@@ -10,7 +10,6 @@
 #include <QScreen>
 
 #include <clocale>
-#include <cstring>
 
 namespace {
 
@@ -142,29 +141,13 @@ class FensterTest : public QObject, Testumgebung {
 
     void knoepfeSetzenIhrenModus() {
         Fenster w;
-        // Button, mode, panel 0, figure (-1: as it was), own cross instead of the arrow, dash
-        // fields.
-        const std::tuple<const char*, Modus, const char*, int, bool, bool> faelle[] = {
-            {"LineButton", Modus::Linie, "Linien zeichnen ", 0, true, false},
-            {"Textbutton", Modus::Text, "Text platzieren", -1, true, false},
-            {"Circbutton", Modus::Kreis, "Kreise zeichnen", 2, true, false},
-            {"Fillcircbutton", Modus::GefuellterKreis, "Gefüllte Kreise zeichnen", 2, true, false},
-            {"Pfeil1", Modus::Pfeil, "Pfeil zeichnen ", 0, true, true},
-            {"Linie2", Modus::Linie2, "Linien zeichnen ", 0, true, true},
-            {"Kreis2", Modus::GrosserKreis, "Große Kreise zeichnen", 2, true, true},
-            {"rechteck1", Modus::Rechteck, "Rechtecke zeichnen ", 1, true, true},
-            {"Movebutton", Modus::Verschieben, "Verschieben mit der Maus", -1, true, false},
-            {"Textedit", Modus::TextEditieren, "Element auswählen", -1, false, false},
-            {"ZoomAreaButton", Modus::Zoomflaeche, "Zoomfläche auswählen", 1, false, false},
-            {"Pickareabutton", Modus::Pickflaeche, "Pickfläche auswählen", 1, false, false},
-            {"Kurve", Modus::Auswahl, "Auswahl ", -1, false, false},
-            {"Pickbutton", Modus::Auswahl, "Auswahl ", -1, false, false},
-            {"repaint", Modus::Neutral, " ", -1, false, false}};
         Stift& s = w.ZF()->Flaeche().Zustand;
         // The dash fields come and go without resizing the surface.
         const QSize flaeche = w.ZF()->size();
         const auto sichtbar = [&](const char* n) { return w.Teil(n)->isVisibleTo(&w.f); };
-        for (const auto& [knopf, modus, text, figur, kreuz, strich] : faelle) {
+        for (const QStringList& fall : Tabelle("Knoepfe")) {
+            const QByteArray knopf = fall[0].toLatin1();
+            const Modus modus = static_cast<Modus>(fall[1].toInt());
             w.f.Painter().Figur = 2;
             s = Stift{};
             s.Breite = 3;
@@ -172,18 +155,17 @@ class FensterTest : public QObject, Testumgebung {
             QCoreApplication::processEvents();
             // The area tools draw their band with a thin dotted pen.
             const bool flaeche_ = modus == Modus::Zoomflaeche || modus == Modus::Pickflaeche;
-            QCOMPARE(std::tuple(QString::fromLatin1(knopf), w.M(), w.Status(0), int(w.f.Painter().Figur),
+            QCOMPARE(std::tuple(fall[0], w.M(), w.Status(0), int(w.f.Painter().Figur),
                                 w.ZF()->cursor().shape(), s.Gepunktet && s.Breite == 1,
                                 sichtbar("P1") && sichtbar("Kontrolle") && sichtbar("Strichlangedit"),
                                 w.ZF()->size()),
-                     std::tuple(QString::fromLatin1(knopf), modus, QString::fromUtf8(text),
-                                figur < 0 ? 2 : figur, kreuz ? Qt::BlankCursor : Qt::ArrowCursor, flaeche_,
-                                strich, flaeche));
+                     std::tuple(fall[0], modus, fall[2], fall[3].isEmpty() ? 2 : fall[3].toInt(),
+                                fall[4] == u"1"_s ? Qt::BlankCursor : Qt::ArrowCursor, flaeche_,
+                                fall[5] == u"1"_s, flaeche));
             // At most the tool just chosen is down; the other modes release them all.
             for (const char* n : {"LineButton", "Textbutton", "Circbutton", "Fillcircbutton", "Pfeil1",
                                   "Linie2", "Kreis2", "rechteck1", "Kurve"})
-                QVERIFY2(w.Teil<QToolButton>(n)->isChecked() ==
-                             (std::strcmp(n, knopf) == 0 && modus != Modus::Auswahl),
+                QVERIFY2(w.Teil<QToolButton>(n)->isChecked() == (knopf == n && modus != Modus::Auswahl),
                          knopf);
         }
         // Only the chosen step control's field shows.

@@ -5,33 +5,18 @@
 
 #include "curves/TKurvenform.h"
 
-#include <QCheckBox>
 #include <QRadioButton>
-#include <QSpinBox>
-
-namespace {
 
 using Felder = std::vector<std::pair<const char*, QString>>;
-
-// Fills line edits, spin boxes and check boxes (text "1" checks) by name.
-void Setzen(QDialog& d, const Felder& felder) {
-    for (const auto& [name, text] : felder) {
-        if (auto* e = d.findChild<QLineEdit*>(QString::fromLatin1(name)))
-            e->setText(text);
-        else if (auto* s = d.findChild<QSpinBox*>(QString::fromLatin1(name)))
-            s->setValue(text.toInt());
-        else
-            d.findChild<QAbstractButton*>(QString::fromLatin1(name))->setChecked(text == u"1"_s);
-    }
-}
-
-} // namespace
 
 class KurvenTest : public QObject {
     Q_OBJECT
 
     static void Kurve(Fenster& w, const Felder& felder) {
-        w.f.dialoge = {{[felder](QDialog& d) { Setzen(d, felder); }}};
+        w.f.dialoge = {{[felder](QDialog& d) {
+            for (const auto& [name, text] : felder)
+                Fenster::Setzen(d, QString::fromLatin1(name), text);
+        }}};
         w.Knopf("Kurve");
     }
 

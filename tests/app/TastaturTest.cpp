@@ -30,28 +30,9 @@ class TastaturTest : public QObject {
   private slots:
     void jedeTasteRuftIhrenBefehl() {
         Fenster w("L0,0,10,0:p L0,5,10,5");
-        // Key, modifiers, then the drawing, the clipboard's size, grid (menu item and painter),
-        // snap (check box and view), the width list's item and the pen's width in pixels. Ctrl with Shift or
-        // Alt is no shortcut, and keypad digits are other keys.
-        const QString a = u"L0,0,10,0"_s, b = u" L0,5,10,5"_s;
-        const Qt::KeyboardModifiers strg = Qt::ControlModifier;
-        const std::tuple<Qt::Key, Qt::KeyboardModifiers, QString> faelle[] = {
-            {Qt::Key_C, strg | Qt::ShiftModifier, a + u":p"_s + b + u" 0 11 11 2/1"_s},
-            {Qt::Key_C, strg | Qt::AltModifier, a + u":p"_s + b + u" 0 11 11 2/1"_s},
-            {Qt::Key_C, strg, a + u":p"_s + b + u" 1 11 11 2/1"_s},
-            {Qt::Key_V, strg, a + u":p"_s + b + u' ' + a + u":p 1 11 11 2/1"_s},
-            {Qt::Key_X, strg, a + u":pd"_s + b + u' ' + a + u":pd 2 11 11 2/1"_s},
-            {Qt::Key_Z, strg, a + u":p"_s + b + u' ' + a + u":p 2 11 11 2/1"_s},
-            {Qt::Key_A, strg, a + u":p"_s + b + u":p "_s + a + u":p 2 11 11 2/1"_s},
-            {Qt::Key_Delete, Qt::AltModifier, a + u":d"_s + b + u":d "_s + a + u":d 2 11 11 2/1"_s},
-            {Qt::Key_G, strg, a + u":d"_s + b + u":d "_s + a + u":d 2 00 11 2/1"_s},
-            {Qt::Key_S, strg, a + u":d"_s + b + u":d "_s + a + u":d 2 00 00 2/1"_s},
-            {Qt::Key_0, strg, a + u":d"_s + b + u":d "_s + a + u":d 2 00 00 0/0"_s},
-            {Qt::Key_3, strg | Qt::KeypadModifier, a + u":d"_s + b + u":d "_s + a + u":d 2 00 00 0/0"_s},
-            {Qt::Key_3, strg, a + u":d"_s + b + u":d "_s + a + u":d 2 00 00 3/3"_s},
-        };
-        for (const auto& [taste, mit, erwartet] : faelle) {
-            w.Taste(taste, mit);
+        // The rows of tests/data/faelle/fenster.txt, each key in turn.
+        for (const QStringList& fall : Tabelle("Tasten")) {
+            w.Skript(u"taste "_s + fall[0]);
             const int eintrag = w.Teil<QComboBox>("Linienbreite")->currentIndex();
             QCOMPARE(u"%1 %2 %3%4 %5%6 %7/%8"_s.arg(w.Kurz())
                          .arg(w.Z().Ablage.Anzahl())
@@ -61,9 +42,10 @@ class TastaturTest : public QObject {
                          .arg(int(w.f.Sicht().Snap))
                          .arg(eintrag)
                          .arg(w.ZF()->Flaeche().Zustand.Breite),
-                     erwartet);
+                     fall[1]);
             QCOMPARE(int(w.Z().aktuelleBreite), eintrag - 1);
         }
+        const Qt::KeyboardModifiers strg = Qt::ControlModifier;
         // A key acts with the modifiers held when it went down: Ctrl let go before the G still
         // switches the grid; Ctrl pressed after the G does not.
         const auto senden =
