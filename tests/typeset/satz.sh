@@ -42,18 +42,11 @@ rendern() {
     if [ -n "${VEKTRA_BILDER:-}" ]; then cp "$1" "$VEKTRA_BILDER/$(basename "$PWD")-$1"; fi
 }
 
-# The drawing's units at 200 dpi, and what every route shows of it: the lines in their colours, nothing
-# of the invisible ones, the deleted line or the invisible circle, the open and the filled circle.
+# The drawing's units at 200 dpi; the groups of pixel checks of tests/data/satz-pruefungen.txt.
 skala=$(python3 -c 'print(1.5 / 25.4 * 200)')
-formen=(farbe:duenn-rot:30,5:255,0,0 farbe:normal-gruen:30,10:0,255,0 farbe:dick-blau:30,15:0,0,255
-    weiss:unsichtbar:30,20:3 weiss:unsichtbarer-kreis:26,22:2 weiss:geloescht:30,38:3
-    farbe:kreis-rand:19,30:0,0,0:4 weiss:kreis-innen:15,30:4 farbe:gefuellt-mitte:35,30:255,0,255
-    weiss:duenn-schmal:30,5.6:1)
-breit=(farbe:dick-breit-oben:30,15.3:0,0,255:0 farbe:dick-breit-unten:30,14.7:0,0,255:0)
-# The filled circle and arrowhead at their exact sizes, as PostScript draws them.
-grafik=(farbe:gefuellt-rand:37.7,30:255,0,255 weiss:gefuellt-aussen:38.6,30:1
-    farbe:spitze-gefuellt:53,35.4:0,0,0:0 farbe:spitze-gefuellt-unten:53,34.6:0,0,0:0)
-texte=(weiss:text-hallo-mitte-frei:45,29:2 tinte:text-x:5,25,3,4:0,0,0 weiss:unter-x:6,23.5:2)
+for gruppe in formen breit grafik texte vkx ps beispiel; do
+    read -ra "$gruppe" < <(sed -n "s/^$gruppe //p" "$daten/satz-pruefungen.txt")
+done
 
 # The picture code at the top left corner of a 90 x 65 mm page (y = 38, circle centre plus diameter, is
 # its top edge), with nothing but color: LaTeX draws circles from a font with a few sizes (open ones up to
@@ -63,9 +56,7 @@ konvertieren "$daten/satz.vks" bild.vkx
 dokument '\usepackage[dvips]{color}' 90mm 65mm '\input{bild.vkx}'
 setzen latex dok.tex
 pixel pruefen dok.ppm "$skala" 0 "$(python3 -c "print(38 * $skala)")" "${formen[@]}" "${breit[@]}" "${texte[@]}" \
-    farbe:kreis-rand-oben:15,34:0,0,0:4 farbe:gefuellt-rand:36.2,30:255,0,255 weiss:gefuellt-aussen:39,30:2 \
-    farbe:pfeilschaft:47,35:0,0,0 farbe:pfeilspitze:53.5,35.75:0,0,0 weiss:spitze-offen:53,35.4:1 \
-    tinte:text-hallo:40,23,10,4:255,0,0 weiss:ausserhalb:58,5:3 || nicht "Pixelprüfung der Seite aus bild.vkx"
+    "${vkx[@]}" || nicht "Pixelprüfung der Seite aus bild.vkx"
 
 # The PostScript graphic rendered alone, at the bottom left of a 90 x 65 mm page: no texts, those
 # are the wrapper's. Beside it the PDF for pdflatex, a page of the picture's 55 x 38 units.
@@ -78,8 +69,7 @@ awk '{k = 1.5 * 72 / 25.4; exit !(($3 - 55 * k) ^ 2 < 1e-4 && ($5 - 38 * k) ^ 2 
     nicht "bild.pdf: $groesse"
 rendern ps.ppm -r200 -dDEVICEWIDTHPOINTS=255 -dDEVICEHEIGHTPOINTS=184 -dFIXEDMEDIA bild.ps -c showpage
 pixel pruefen ps.ppm "$skala" 0 "$(python3 -c 'print(round(184 / 72 * 200))')" "${formen[@]}" "${breit[@]}" \
-    "${grafik[@]}" farbe:kreis-rand-oben:15,34:0,0,0 farbe:pfeilschaft:47,35:0,0,0 weiss:keine-texte:45,25:8 \
-    weiss:kein-x:6,26:6 || nicht "Pixelprüfung der PostScript-Datei"
+    "${grafik[@]}" "${ps[@]}" || nicht "Pixelprüfung der PostScript-Datei"
 
 # The README's two documents, which it must show line by line as they are in docs/, typeset as
 # they stand with satz-beispiel.vks, and without their inputenc line (so reading UTF-8, LaTeX's
@@ -98,13 +88,10 @@ beispiel() {
     mv "$2.ppm" seite.ppm
     pixel ursprung seite.ppm "$skala" >ursprung || fehlschlag "$1/$2: die Zeichnung ist nicht auf der Seite"
 }
-# pruefen ORDNER PRUEFUNG...: the drawing, the large circle where pict2e or PostScript puts it
-# (not where LaTeX's largest would end) and the texts with umlauts and euro sign.
+# pruefen ORDNER PRUEFUNG...: the drawing, with the large circle and the texts of the README's documents.
 pruefen() {
     pixel pruefen "$arbeit/$1/seite.ppm" "$skala" $(cat "$arbeit/$1/ursprung") "${formen[@]}" "${@:2}" \
-        tinte:text-x:5,25,3,4:0,0,0 tinte:text-umlaute:5,44.5,14,4:0,0,0 farbe:gross-rechts:40,55:0,0,255:3 \
-        farbe:gross-links:20,55:0,0,255:3 farbe:gross-oben:30,65:0,0,255:3 weiss:gross-innen:30,55:20 \
-        weiss:nicht-40pt:34.7,55:4 || nicht "Pixelprüfung von $1"
+        "${beispiel[@]}" || nicht "Pixelprüfung von $1"
 }
 # vergleich A B ANTEIL: the pages of two folders alike to within a pixel, a third of a point.
 vergleich() { pixel vergleich "$arbeit/$1/seite.ppm" "$arbeit/$2/seite.ppm" 1 "$3" "$2"; }
