@@ -18,8 +18,7 @@ class MakroTest : public QObject {
         w.Menue("Macrospeichern1");
         QCOMPARE(std::pair(w.f.meldungen, w.f.dateidialoge), std::pair(QStringList{u"Nicht markiert"_s}, 0));
         Zeichnen(w.Z(), QString::fromLatin1(Gruppe));
-        w.f.dateien = {w.Datei(u"gruppe"_s), w.Datei(u"gruppe.vkm"_s)};
-        w.Menue("Macrospeichern1");
+        w.Skript(u"datei gruppe; datei gruppe.vkm; menue Macrospeichern1"_s);
         QCOMPARE(std::pair(w.M(), w.Status(0)), std::pair(Modus::MakroSpeichern, u"Klick für Bezugspunkt"_s));
         w.Klick(10, 10);
         QCOMPARE(std::pair(w.M(), QFileInfo::exists(w.Datei(u"gruppe.vkm"_s))),
@@ -51,30 +50,20 @@ class MakroTest : public QObject {
         QVERIFY(Schreiben(b, "alt"));
         // No to overwriting ends the command without a second chance, also while another save
         // waits for its click; a cancelled chooser ends it too.
-        w.f.dateien = {b, w.Datei(u"a"_s), b};
-        w.f.antworten = {Antwort::Nein, Antwort::Nein};
-        w.Menue("Macrospeichern1");
+        w.Skript(u"datei b.vkm; datei a; datei b.vkm; antwort nein; antwort nein; menue Macrospeichern1"_s);
         QCOMPARE(std::pair(w.f.fragen, w.M()),
                  std::pair(QStringList{b + u": Datei existiert schon. Ueberschreiben?"_s}, Modus::Neutral));
-        w.Menue("Macrospeichern1");
-        w.Menue("Macrospeichern1");
-        w.Menue("Macrospeichern1");
+        w.Skript(u"menue Macrospeichern1; menue Macrospeichern1; menue Macrospeichern1"_s);
         QCOMPARE(std::pair(w.M(), w.f.dateidialoge), std::pair(Modus::MakroSpeichern, 4));
         w.Klick(0, 0);
         QCOMPARE(std::pair(QFileInfo::exists(w.Datei(u"a.vkm"_s)), Inhalt(b)),
                  std::pair(true, QByteArray("alt")));
         // Yes overwrites at the click.
-        w.f.dateien = {b};
-        w.f.antworten = {Antwort::Ja};
-        w.Menue("Macrospeichern1");
-        w.Klick(0, 0);
+        w.Skript(u"datei b.vkm; antwort ja; menue Macrospeichern1; klick 0 0"_s);
         QCOMPARE(Inhalt(b), Inhalt(w.Datei(u"a.vkm"_s)));
         // Leaving the mode by another tool or the redraw button writes nothing.
         for (const char* knopf : {"LineButton", "repaint"}) {
-            w.f.dateien = {w.Datei(u"c"_s)};
-            w.Menue("Macrospeichern1");
-            w.Knopf(knopf);
-            w.Klick(5, 5);
+            w.Skript(u"datei c; menue Macrospeichern1; knopf %1; klick 5 5"_s.arg(QLatin1StringView(knopf)));
             QVERIFY(!QFileInfo::exists(w.Datei(u"c.vkm"_s)));
         }
     }
@@ -84,9 +73,7 @@ class MakroTest : public QObject {
         Fenster w(QString::fromLatin1(Gruppe));
         const QString m = w.Datei(u"m.vkm"_s);
         QVERIFY(Schreiben(m, QByteArray("\x01\0\0\0", 4)));
-        w.f.dateien = {m};
-        w.Menue("macroladen1");
-        w.Klick(20, 20);
+        w.Skript(u"datei m.vkm; menue macroladen1; klick 20 20"_s);
         QCOMPARE(std::tuple(w.Kurz(), w.f.meldungen, w.M()),
                  std::tuple(QString::fromLatin1(Gruppe),
                             QStringList{m + u": Die Datei endet unerwartet nach 4 Bytes."_s},
@@ -96,9 +83,7 @@ class MakroTest : public QObject {
     void makroZurTasteUndOrdner() {
         Fenster w(QString::fromLatin1(Gruppe));
         QVERIFY(QDir(w.ordner.path()).mkpath(u"x"_s));
-        w.f.dateien = {w.Datei(u"x/Auto.vkm"_s)};
-        w.Menue("Macrospeichern1");
-        w.Klick(0, 0);
+        w.Skript(u"datei x/Auto.vkm; menue Macrospeichern1; klick 0 0"_s);
         QVERIFY(QFile::copy(w.Datei(u"x/Auto.vkm"_s), w.Datei(u"x/apfel.vkm"_s)));
         QVERIFY(Schreiben(w.Datei(u"x/b.txt"_s), "b"));
         Makrobefehle& makros = w.f.Makros();
@@ -119,8 +104,7 @@ class MakroTest : public QObject {
         }
         // The folder follows the file chosen last in either chooser and is kept at closing.
         QCOMPARE(w.f.Makroordner(), w.Datei(u"x"_s));
-        w.f.dateien = {w.Datei(u"gut.vkm"_s)};
-        w.Menue("macroladen1");
+        w.Skript(u"datei gut.vkm; menue macroladen1"_s);
         w.Z().Geaendert = false;
         QVERIFY(w.f.close());
         QCOMPARE(QSettings(u"Vektra32"_s, u"Vektra32"_s).value(u"Macro_Directory"_s).toString(),
