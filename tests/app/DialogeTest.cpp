@@ -3,9 +3,7 @@
 // that do not convert keep the dialog open with the field selected.
 #include "Fenster.h"
 
-#include <QCheckBox>
 #include <QRadioButton>
-#include <QSpinBox>
 
 namespace {
 
@@ -47,17 +45,10 @@ class DialogeTest : public QObject {
 
     void einstellungenNehmenJedenWert() {
         Fenster w;
-        w.f.dialoge = {{[](QDialog& d) {
-            // clang-format off
-            Felder({{"nullx_edit", "12"}, {"nully_edit", "13"}, {"Massstabedit", "25"}, {"p_wink", "0.3"},
-                    {"p_laenge", "1.5"}, {"Startschritt", "0.002"}, {"Schrittfaktor", "1.5"}, {"Unitlength", "2.5"},
-                    {"Edit2", "0.05"}, {"TeX_duenn", "0.2"}, {"TeX_normal", "0.5"}, {"TeX_dick", "1.2"}})(d);
-            // clang-format on
-            int wert = 4;
-            for (const char* n : {"Linieunsichtbar", "Linieduenn", "Liniestandard", "Liniedick", "pickedit"})
-                d.findChild<QSpinBox*>(QString::fromLatin1(n))->setValue(wert++);
-            d.findChild<QRadioButton*>(u"Textanzeige3"_s)->setChecked(true);
-        }}};
+        w.Skript(
+            u"dialog nullx_edit=12 nully_edit=13 Massstabedit=25 p_wink=0.3 p_laenge=1.5 Startschritt=0.002 "
+            u"Schrittfaktor=1.5 Unitlength=2.5 Edit2=0.05 TeX_duenn=0.2 TeX_normal=0.5 TeX_dick=1.2 "
+            u"Linieunsichtbar=4 Linieduenn=5 Liniestandard=6 Liniedick=7 pickedit=8 Textanzeige3=1"_s);
         w.Menue("Ansicht1");
         const vektra::Kopfsatz& k = w.Z().Kopf;
         const vektra::Dialogwerte& d = w.Z().Dialog;
@@ -168,21 +159,15 @@ class DialogeTest : public QObject {
     void clipJedeGrenzeFuerSich() {
         // Each bound changed alone, and the switch: panel 3 and the bounds in the order top,
         // bottom, left, right.
-        const std::tuple<const char*, const char*, const char*, const char*> faelle[] = {
-            {"Edit1", "150", "Clip: u: -1 o: 150 l: -1 r: 200", "150 -1 -1 200"},
-            {"Edit2", "-20", "Clip: u: -20 o: 200 l: -1 r: 200", "200 -20 -1 200"},
-            {"Edit3", "5", "Clip: u: -1 o: 200 l: 5 r: 200", "200 -1 5 200"},
-            {"Edit4", "90", "Clip: u: -1 o: 200 l: -1 r: 90", "200 -1 -1 90"},
-            {"Clipaktiv", "", "Clip aus", "200 -1 -1 200"}};
-        for (const auto& [feld, text, anzeige, grenzen] : faelle) {
+        const std::tuple<const char*, const char*, const char*> faelle[] = {
+            {"Edit1=150", "Clip: u: -1 o: 150 l: -1 r: 200", "150 -1 -1 200"},
+            {"Edit2=-20", "Clip: u: -20 o: 200 l: -1 r: 200", "200 -20 -1 200"},
+            {"Edit3=5", "Clip: u: -1 o: 200 l: 5 r: 200", "200 -1 5 200"},
+            {"Edit4=90", "Clip: u: -1 o: 200 l: -1 r: 90", "200 -1 -1 90"},
+            {"Clipaktiv=0", "Clip aus", "200 -1 -1 200"}};
+        for (const auto& [feld, anzeige, grenzen] : faelle) {
             Fenster w;
-            w.f.dialoge = {{[&](QDialog& d) {
-                if (auto* c = d.findChild<QCheckBox*>(QString::fromLatin1(feld)))
-                    c->setChecked(false);
-                else
-                    Fenster::Tippen(d, feld, QString::fromLatin1(text));
-            }}};
-            w.Menue("Clip1");
+            w.Skript(u"dialog %1; menue Clip1"_s.arg(QLatin1StringView(feld)));
             const vektra::Dialogwerte& d = w.Z().Dialog;
             QCOMPARE(std::tuple(
                          w.Status(3),
@@ -205,7 +190,7 @@ class DialogeTest : public QObject {
         QCOMPARE(gesehen + u" | "_s + w.Status(3),
                  u"Clip: u: -1 o: 150 l: -1 r: 90 Edit3:links | Clip: u: -20 o: 150 l: -2147483648 r: 90"_s);
         // A press on the status line right of 360 pixels opens the dialog too.
-        w.f.dialoge = {{[](QDialog& d) { d.findChild<QCheckBox*>(u"Clipaktiv"_s)->setChecked(false); }}};
+        w.Skript(u"dialog Clipaktiv=0"_s);
         QTest::mousePress(w.Teil("StatusBar1"), Qt::LeftButton, {}, QPoint(360, 5));
         const QString links = w.Status(3);
         QTest::mousePress(w.Teil("StatusBar1"), Qt::LeftButton, {}, QPoint(361, 5));
