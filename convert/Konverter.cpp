@@ -6,6 +6,7 @@
 #include "files/Makrodatei.h"
 #include "files/PsExport.h"
 #include "files/TikzExport.h"
+#include "files/TikzLesen.h"
 #include "files/VektraLesen.h"
 #include "files/Zeichnungsdatei.h"
 #include "text/Abbruch.h"
@@ -189,7 +190,7 @@ int Umwandeln(std::span<const std::string> args, std::ostream& aus, std::ostream
         if (!MakroLesenDatei(eingabe, makro, m)) return KonvertiertNicht;
         for (const TElement& e : makro.Elemente)
             z.Elemente.Anhaengen(e);
-    } else if (!PicImportieren(eingabe, z, m)) {
+    } else if (!DateiImportieren(eingabe, z, m)) {
         return KonvertiertNicht;
     }
     const Tikzoptionen tikz{.kodierung = cp1252 ? Textkodierung::Cp1252 : Textkodierung::Utf8,

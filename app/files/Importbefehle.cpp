@@ -4,7 +4,7 @@
 #include "editing/Interaktion.h"
 #include "files/Dateifilter.h"
 #include "files/Dateinamen.h"
-#include "files/VektraLesen.h"
+#include "files/TikzLesen.h"
 #include "files/Zeichnungsdatei.h"
 #include "main/Fensterdienste.h"
 #include "text/Abbruch.h"
@@ -24,7 +24,7 @@ bool Dateibefehle::Importieren(const QString& pfad) {
     try {
         frisch = std::make_unique<vektra::Zeichnung>();
         frisch->Dialog = z.Dialog;
-        if (!vektra::PicImportieren(Dateisystemname(pfad), *frisch, f_)) return false;
+        if (!vektra::DateiImportieren(Dateisystemname(pfad), *frisch, f_)) return false;
     } catch (...) {
         f_.Melden(vektra::Meldungsart::Fehler, vektra::Abbruchmeldung(std::current_exception()));
         return false;

@@ -162,7 +162,7 @@ class Schreiber {
         if (e.Art == Kreis) {
             // The radius exactly half the diameter as the picture export writes it.
             aus_ << (e.gefuellt ? "\\fill" : "\\draw");
-            Optionen(e.gefuellt ? std::string_view() : Breitenname(e.Breite), e.Farbe);
+            Optionen(Breitenname(e.Breite), e.Farbe);
             aus_ << " ";
             Punkt(e.x1, e.y1);
             aus_ << " circle (" << KurzeZahl{Gerundet(e.Durchmesser) / 200, 3} << ");" << Ende;
