@@ -6,6 +6,7 @@
 
 #include "files/Importzustand.h"
 #include "files/TikzLesen.h"
+#include "text/Format.h"
 
 #include <sstream>
 

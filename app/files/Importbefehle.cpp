@@ -1,4 +1,4 @@
-// The picture import command and opening the drawing given at start.
+// The import of picture and TikZ files and opening the drawing given at start.
 #include "files/Dateibefehle.h"
 
 #include "editing/Interaktion.h"
@@ -43,7 +43,9 @@ void Dateibefehle::ImportClick() {
     if (z.Geaendert && f_.Fragen(vektra::Meldungsart::Warnung, vektra::T("s39"), vektra::Knoepfe::JaNein) !=
                            vektra::Antwort::Ja)
         return;
-    const QString gewaehlt = f_.OeffnenDialog(Tq("v.DialogImport"), Oeffnenordner, QtFilter(Tq("s40")));
+    const QString gewaehlt = f_.OeffnenDialog(Tq("v.DialogImport"), Oeffnenordner,
+                                              QtFilter(Tq("v.FilterImport") + QLatin1Char('|') + Tq("s40") +
+                                                       QLatin1Char('|') + Tq("v.FilterTikzImport")));
     if (!gewaehlt.isEmpty()) {
         DialogordnerSetzen(gewaehlt);
         f_.Painter().FadenkreuzLoeschen();

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <sstream>
 #include <vector>
 
 namespace vektra {
@@ -406,8 +407,14 @@ class Leser {
             if (l.strich >= 0) return l.strich;
             return !l.zeichnen && l.fuellung >= 0 ? l.fuellung : l.farbe;
         }
+        // Places and sizes no drawing may hold are passed over before they take room in the store.
+        bool Zulaessig(std::initializer_list<double> werte) {
+            if (std::ranges::all_of(werte, LageZulaessig)) return true;
+            r.Uebergehen(q, q);
+            return false;
+        }
         void Strecke(double x1, double y1, double x2, double y2) {
-            if (ohneElemente || (!l.zeichnen && !l.fuellen)) return;
+            if (ohneElemente || (!l.zeichnen && !l.fuellen) || !Zulaessig({x1, y1, x2, y2})) return;
             r.s_.jetzt.Farbe = Strichfarbe();
             r.s_.jetzt.Breite = Breite();
             r.s_.NeueLinie(x1, y1, x2, y2, Zeile());
@@ -423,7 +430,8 @@ class Leser {
         bool Kreis(const Lage& o) {
             const double rx = o.radiusX, ry = std::isnan(o.radiusY) ? rx : o.radiusY;
             if (!std::isfinite(rx) || !std::isfinite(ry)) return false;
-            if (ohneElemente || (!l.zeichnen && !l.fuellen)) return true;
+            if (ohneElemente || (!l.zeichnen && !l.fuellen) || !Zulaessig({cx, cy, 2 * rx, 2 * ry}))
+                return true;
             if (rx != ry) {
                 Sehnen(Bogensehnen(cx, cy, rx, ry, 0, 360, Sehnenlaenge()));
                 return true;
@@ -519,7 +527,7 @@ class Leser {
             if (Wort("at") && !Koordinate(x, y)) return false;
             Leer();
             if (q >= a.size() || a[q] != '{' || !Klammer(a, q, '{', '}', inhalt)) return false;
-            if (ohneElemente) return true;
+            if (ohneElemente || !Zulaessig({x, y})) return true;
             if (!Ausgewogen(inhalt)) return false;
             r.s_.jetzt.Farbe = o.textfarbe >= 0 ? o.textfarbe : o.farbe;
             if (TElement* e = r.s_.Neu(vektra::Text, EbeneText, Zeile())) {
@@ -635,22 +643,25 @@ Importergebnis TikzLesen(std::istream& ein, Zeichnung& z, Meldungen& m) {
     return {};
 }
 
-bool IstTikzDatei(std::string_view pfad) {
-    const auto endet = [pfad](std::string_view endung) {
+bool DateiImportieren(const std::string& pfad, Zeichnung& z, Meldungen& m, Importergebnis* ergebnis) {
+    const auto endet = [&pfad](std::string_view endung) {
         return pfad.size() >= endung.size() &&
                std::equal(endung.begin(), endung.end(),
                           pfad.end() - static_cast<std::ptrdiff_t>(endung.size()),
                           [](char e, char c) { return e == (c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
     };
-    return endet(".tikz") || endet(".tex");
-}
-
-bool DateiImportieren(const std::string& pfad, Zeichnung& z, Meldungen& m, Importergebnis* ergebnis) {
-    if (!IstTikzDatei(pfad)) return PicImportieren(pfad, z, m, ergebnis);
+    if (!endet(".tikz") && !endet(".tex")) return PicImportieren(pfad, z, m, ergebnis);
     z.Elemente.AllesLoeschen();
     std::optional<std::string> inhalt = DateiEinlesen(pfad, m);
     if (!inhalt) return false;
-    const Importergebnis e = Importieren(std::move(*inhalt), z, m);
+    // A ".tex" without a tikzpicture holds picture code, as fig2dev writes it.
+    Importergebnis e;
+    if (endet(".tikz") || inhalt->find("\\begin{tikzpicture}") != std::string::npos) {
+        e = Importieren(std::move(*inhalt), z, m);
+    } else {
+        std::istringstream ein(std::move(*inhalt));
+        e = VektraLesen(ein, z, m);
+    }
     if (ergebnis != nullptr) *ergebnis = e;
     z.Dateiname = Grundname(pfad) + ".vks";
     z.Geaendert = false;

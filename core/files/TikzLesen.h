@@ -20,11 +20,9 @@ namespace vektra {
 // tikzpicture is reported.
 Importergebnis TikzLesen(std::istream& ein, Zeichnung& z, Meldungen& m);
 
-// Whether a file to import is a TikZ picture: its name ends in ".tikz" or ".tex", in any case.
-bool IstTikzDatei(std::string_view pfad);
-
-// The import command without its dialog, by the file's name the TikZ import or the picture
-// import (see PicImportieren, whose contract it keeps).
+// The import command without its dialog (see PicImportieren, whose contract it keeps): files
+// ending in ".tikz", and in ".tex" when they hold a tikzpicture, in any letter case, go to the
+// TikZ import, all others to the picture import.
 bool DateiImportieren(const std::string& pfad, Zeichnung& z, Meldungen& m,
                       Importergebnis* ergebnis = nullptr);
 

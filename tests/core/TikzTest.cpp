@@ -78,15 +78,17 @@ TEST(TikzLesen, SpeichergrenzeUndDateien) {
     const Importergebnis e = TikzLesen(ein, z, p);
     EXPECT_TRUE(e.voll && z.Elemente.Voll() && e.neueElemente == MaxElemente);
     EXPECT_EQ(p.liste.size(), 1u);
-    // A ".TEX" goes to this reader, a ".pic" to the picture import; a missing file is named.
+    // A ".TEX" with a tikzpicture goes to this reader, one without and a ".pic" to the picture
+    // import; a missing file is named.
     Ordner o;
     o.Ablegen("a.TEX", "\\begin{tikzpicture}\\draw (0,0) circle (1);\\end{tikzpicture}");
+    o.Ablegen("b.tex", "\\put(0,0){\\circle{2}}");
     o.Ablegen("a.pic", "\\put(0,0){\\circle{2}}");
     p.liste.clear();
-    for (const char* name : {"a.TEX", "a.pic"}) {
+    for (const std::string name : {"a.TEX", "b.tex", "a.pic"}) {
         ASSERT_TRUE(DateiImportieren(o.Datei(name), z, p));
         EXPECT_EQ(Elementzeilen(z.Elemente), "2 5 0,0 2 1\n") << name;
-        EXPECT_EQ(z.Dateiname, "a.vks");
+        EXPECT_EQ(z.Dateiname, name.substr(0, 1) + ".vks");
     }
     EXPECT_FALSE(DateiImportieren(o.Datei("fehlt.tikz"), z, p));
     ASSERT_EQ(p.liste.size(), 1u);
