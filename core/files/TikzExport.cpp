@@ -13,9 +13,9 @@ namespace {
 
 constexpr Zeilenende Ende;
 
-// Points of a path on one line of the file, and the most segments one path takes: TeX builds a
-// path in time that grows with the square of its length, so a longer chain goes on in a new one.
-constexpr int PunkteJeZeile = 6;
+// Segments of a path on one line of the file, and the most segments one path takes: TeX builds a
+// path in time that grows with the square of its length, so a longer one goes on in a new one.
+constexpr int StueckeJeZeile = 6;
 constexpr int MaxPfadstuecke = 4000;
 
 // A coordinate as the file writes it, two decimals: where two ends meet in the file.
@@ -119,41 +119,45 @@ class Schreiber {
 
     void Punkt(double x, double y) { aus_ << "(" << KurzeZahl{x} << "," << KurzeZahl{y} << ")"; }
 
-    // A line element goes on the open path when it starts where that ends, in its width and
-    // colour; otherwise it begins a new one.
+    // Line elements of one width and colour in a row are one path; one that starts where the one
+    // before ends continues its chain, any other begins a chain of its own in it.
     void Strich(const TElement& e) {
-        const bool weiter = stuecke_ > 0 && stuecke_ < MaxPfadstuecke && e.Breite == klasse_ &&
-                            Farbwert(e.Farbe) == farbe_ && Gerundet(e.x1) == endeX_ &&
-                            Gerundet(e.y1) == endeY_;
-        if (!weiter) {
+        const bool gleich =
+            stuecke_ > 0 && stuecke_ < MaxPfadstuecke && e.Breite == klasse_ && Farbwert(e.Farbe) == farbe_;
+        const bool weiter = gleich && kette_ > 0 && Gerundet(e.x1) == endeX_ && Gerundet(e.y1) == endeY_;
+        if (!gleich) {
             PfadBeenden();
             aus_ << "\\draw";
             Optionen(Breitenname(e.Breite), e.Farbe);
-            aus_ << " ";
-            Punkt(e.x1, e.y1);
             klasse_ = e.Breite;
             farbe_ = Farbwert(e.Farbe);
+        } else if (stuecke_ % StueckeJeZeile == 0) {
+            aus_ << Ende;
+        }
+        if (!weiter) {
+            aus_ << " ";
+            Punkt(e.x1, e.y1);
             anfangX_ = Gerundet(e.x1);
             anfangY_ = Gerundet(e.y1);
-        } else if (stuecke_ % PunkteJeZeile == 0) {
-            aus_ << Ende << " ";
+            kette_ = 0;
         }
         ++stuecke_;
+        ++kette_;
         endeX_ = Gerundet(e.x2);
         endeY_ = Gerundet(e.y2);
         // A chain back to its first point closes with a join instead of two ends.
-        if (stuecke_ >= 3 && endeX_ == anfangX_ && endeY_ == anfangY_) {
-            aus_ << " -- cycle";
-            PfadBeenden();
+        if (kette_ >= 3 && endeX_ == anfangX_ && endeY_ == anfangY_) {
+            aus_ << "--cycle";
+            kette_ = 0;
             return;
         }
-        aus_ << " -- ";
+        aus_ << "--";
         Punkt(e.x2, e.y2);
     }
 
     void PfadBeenden() {
         if (stuecke_ > 0) aus_ << ";" << Ende;
-        stuecke_ = 0;
+        stuecke_ = kette_ = 0;
     }
 
     void Element(const TElement& e) {
@@ -192,8 +196,10 @@ class Schreiber {
     Zeilenpuffer aus_;
     const Tikzoptionen& o_;
     std::string text_;
-    // The open path: its segments, width class, colour, first and last point as written.
+    // The open path: its segments, those of its last chain, its width class, colour, and the first
+    // and last point of the chain as written.
     int stuecke_ = 0;
+    int kette_ = 0;
     int klasse_ = 0;
     std::int32_t farbe_ = 0;
     double anfangX_ = 0, anfangY_ = 0, endeX_ = 0, endeY_ = 0;

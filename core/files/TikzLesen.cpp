@@ -26,6 +26,9 @@ namespace {
 // make a statement expensive.
 constexpr int MaxStiltiefe = 8;
 constexpr int MaxStile = 1000;
+// The unit lengths the first picture's x may set, in millimetres: what LaengeText writes above 0,
+// up to what TeX's largest dimension leaves.
+constexpr double KleinsteEinheit = 1e-4, GroessteEinheit = 5000;
 
 // The state options set: the picture's and each scope's, and a path's own on top.
 struct Lage {
@@ -280,7 +283,9 @@ class Leser {
         if (bilder_ == 0) {
             Lage nurEinheit;
             Anwenden(nurEinheit, optionen, MaxStiltiefe, false);
-            einheit_ = nurEinheit.xe;
+            // The unit length is a length TeX takes; a negative x mirrors the coordinates.
+            einheit_ = std::fabs(nurEinheit.xe);
+            if (!(einheit_ >= KleinsteEinheit && einheit_ <= GroessteEinheit)) einheit_ = 10;
             s_.z.Dialog.Unitlength = LaengeText(einheit_);
         }
         stile_ = 0;
