@@ -5,6 +5,8 @@
 #include "files/LatexExport.h"
 #include "files/Makrodatei.h"
 #include "files/PsExport.h"
+#include "files/TikzExport.h"
+#include "files/TikzLesen.h"
 #include "files/VektraLesen.h"
 #include "files/Zeichnungsdatei.h"
 #include "text/Abbruch.h"
@@ -42,6 +44,7 @@ Ausgabeart AusgabeartVon(std::string_view pfad) {
     if (EndetAuf(pfad, ".svg")) return Ausgabeart::Svg;
     if (EndetAuf(pfad, ".png")) return Ausgabeart::Png;
     if (EndetAuf(pfad, ".pdf")) return Ausgabeart::Pdf;
+    if (EndetAuf(pfad, ".tikz")) return Ausgabeart::Tikz;
     return Ausgabeart::Unbekannt;
 }
 
@@ -51,7 +54,7 @@ bool MitCairo(Ausgabeart art) {
 }
 
 int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, Cairoausgabe cairo, double rx,
-                     double ry, double massstab, Textkodierung kodierung) {
+                     double ry, double massstab, Textkodierung kodierung, const Tikzoptionen& tikz) {
     const Ausgabeart art = AusgabeartVon(ausgabe);
     if (MitCairo(art)) return cairo ? cairo(z, ausgabe, art, m, massstab, kodierung) : CairoNoetig;
     bool geschrieben = false;
@@ -64,6 +67,9 @@ int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, Cai
         break;
     case Ausgabeart::Makro:
         geschrieben = MakroSpeichern(z, rx, ry, ausgabe, m);
+        break;
+    case Ausgabeart::Tikz:
+        geschrieben = TikzExportDatei(z, ausgabe, m, tikz);
         break;
     default: // Unbekannt; the outputs drawn with cairo went above
         m.Melden(Meldungsart::Fehler, T("v.KonvAusgabeUnbekannt") + ausgabe);
@@ -116,7 +122,7 @@ int Umwandeln(std::span<const std::string> args, std::ostream& aus, std::ostream
     std::vector<std::string> namen;
     const std::string* ref = nullptr;
     const std::string* skala = nullptr;
-    bool utf8 = false;
+    bool utf8 = false, cp1252 = false, eigenstaendig = false;
     bool unbekannt = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--ref" && i + 1 < args.size())
@@ -125,6 +131,10 @@ int Umwandeln(std::span<const std::string> args, std::ostream& aus, std::ostream
             skala = &args[++i];
         else if (args[i] == "--utf8")
             utf8 = true;
+        else if (args[i] == "--cp1252")
+            cp1252 = true;
+        else if (args[i] == "--standalone")
+            eigenstaendig = true;
         else if (args[i].starts_with("-"))
             unbekannt = true;
         else
@@ -164,22 +174,29 @@ int Umwandeln(std::span<const std::string> args, std::ostream& aus, std::ostream
         err << T("v.KonvUtf8OhneLatex") << '\n';
         return FalscherAufruf;
     }
+    if ((cp1252 || eigenstaendig) && art != Ausgabeart::Tikz) {
+        err << T("v.KonvTikzOptionOhneTikz") << '\n';
+        return FalscherAufruf;
+    }
     if (!cairo && MitCairo(art)) return CairoNoetig;
 
     Zeichnung z;
     if (EndetAuf(eingabe, ".vks")) {
         if (ZeichnungLesenDatei(eingabe, z, m) != Leseergebnis::Ok) return KonvertiertNicht;
+        z.Dateiname = eingabe;
     } else if (EndetAuf(eingabe, ".vkm")) {
         // The elements as stored, at their stored coordinates; a macro never exceeds the store.
         Makro makro;
         if (!MakroLesenDatei(eingabe, makro, m)) return KonvertiertNicht;
         for (const TElement& e : makro.Elemente)
             z.Elemente.Anhaengen(e);
-    } else if (!PicImportieren(eingabe, z, m)) {
+    } else if (!DateiImportieren(eingabe, z, m)) {
         return KonvertiertNicht;
     }
+    const Tikzoptionen tikz{.kodierung = cp1252 ? Textkodierung::Cp1252 : Textkodierung::Utf8,
+                            .eigenstaendig = eigenstaendig};
     return AusgabeSchreiben(z, ausgabe, m, cairo, rx, ry, massstab,
-                            utf8 ? Textkodierung::Utf8 : Textkodierung::Cp1252);
+                            utf8 ? Textkodierung::Utf8 : Textkodierung::Cp1252, tikz);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // The command-line converter: reads a drawing (native or imported) and writes it in the format
 // its output name asks for. A library, so tests drive it in-process; main() only calls it.
 #include "files/ExportGemeinsam.h"
+#include "files/TikzExport.h"
 #include "model/Zeichnung.h"
 #include "text/Meldungen.h"
 
@@ -12,10 +13,10 @@
 
 namespace vektra {
 
-enum class Ausgabeart { Unbekannt, Zeichnung, Bild, PostScript, Makro, Svg, Png, Pdf };
+enum class Ausgabeart { Unbekannt, Zeichnung, Bild, PostScript, Makro, Svg, Png, Pdf, Tikz };
 
 // The output kind by the name's extension, in any letter case: ".vks", ".vkx", ".vkp", ".vkm",
-// and the previews ".svg", ".png", ".pdf".
+// ".tikz", and the previews ".svg", ".png", ".pdf".
 Ausgabeart AusgabeartVon(std::string_view pfad);
 
 // Exit codes of the converter.
@@ -47,11 +48,12 @@ constexpr int CairoNoetig = -1;
 // picture code, wrapper plus the PostScript file and its PDF beside it, a macro of the picked,
 // not deleted elements with the reference point (rx, ry), or a preview at `massstab` pixels per
 // drawing unit (0: as the screen shows the drawing's zoom level). The texts of picture code and
-// wrapper go out in `kodierung`. An existing file is replaced. Returns an exit code; failures
+// wrapper go out in `kodierung`; a TikZ picture takes its texts' encoding and whether it is a
+// document of its own from `tikz`. An existing file is replaced. Returns an exit code; failures
 // are reported through `m`.
 int AusgabeSchreiben(Zeichnung& z, const std::string& ausgabe, Meldungen& m, Cairoausgabe cairo,
                      double rx = 0, double ry = 0, double massstab = 0,
-                     Textkodierung kodierung = Textkodierung::Cp1252);
+                     Textkodierung kodierung = Textkodierung::Cp1252, const Tikzoptionen& tikz = {});
 
 // Runs the converter with the arguments after the program name. Help goes to `aus`, messages
 // to `err` as "INPUT:LINE: text" or "INPUT: text". Returns the exit code, or CairoNoetig when

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes the seed inputs of the fuzz targets in BUILD/korpus/NAME with the converter of the fuzz
 # build BUILD: native drawings (the picture examples imported, a few plotted curves), picture
-# files (the examples, hand-written and fig2dev pictures, and those drawings exported), and one
-# input per line of fuzz/NAME.seeds.
+# files (the examples, hand-written and fig2dev pictures, and those drawings exported), TikZ
+# pictures (those drawings exported), and one input per line of fuzz/NAME.seeds.
 # The folders are the fuzzers' working corpora too; what they already hold is kept.
 set -euo pipefail
 
@@ -40,6 +40,14 @@ fi
 for vks in "$zeichnungen"/{kreis,parabel,boegen,wendel}.vks; do
     konvertieren "$vks" "$bilder/$(basename "$vks" .vks).vkx"
 done
+
+# TikZ pictures: the drawings exported, and the typeset test's picture as a whole document.
+tikz=$korpus/TikzLesen
+mkdir -p "$tikz"
+for vks in "$zeichnungen"/*.vks; do
+    konvertieren "$vks" "$tikz/$(basename "$vks" .vks).tikz"
+done
+konvertieren --standalone "$quelle/tests/data/tikz-vergleich.pic" "$tikz/vergleich.tikz"
 
 # Macros of the picked curves, and language files.
 makros=$korpus/Makrodatei

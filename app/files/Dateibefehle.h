@@ -24,13 +24,15 @@ class Dateibefehle {
     // "Speichern unter..."; false as for Speichern1Click.
     bool Speichernunter1Click();
 
-    // The four export menu items: Exportart 0 is the picture export, 1 PostScript with wrapper.
+    // The export menu items: Exportart 0 is the picture export, 1 PostScript with wrapper, 2 TikZ
+    // (which asks whether to write a document of its own).
     void Exportieren(std::uint8_t art);
     void ExportierenUnter(std::uint8_t art);
     void Exportieren1click();
     void Exportierenunter1Click();
 
-    // "&Pic/Vkx Import": a file that cannot be read is reported and the open drawing stays.
+    // "&Pic/Vkx Import" of picture and TikZ files: a file that cannot be read is reported and the open
+    // drawing stays.
     void ImportClick();
 
     // Opens the drawing named on the command line: ".vks" in any letter case natively, any

@@ -1,4 +1,4 @@
-// The picture and PostScript export commands and their "as..." forms.
+// The picture, PostScript and TikZ export commands and their "as..." forms.
 #include "files/Dateibefehle.h"
 
 #include "PdfGrafik.h"
@@ -7,6 +7,7 @@
 #include "files/Dateinamen.h"
 #include "files/LatexExport.h"
 #include "files/PsExport.h"
+#include "files/TikzExport.h"
 #include "main/Fensterdienste.h"
 #include "text/Qtext.h"
 
@@ -15,7 +16,11 @@
 namespace {
 
 const char* Exportendung(std::uint8_t art) {
-    return art == 1 ? ".vkp" : ".vkx";
+    return art == 2 ? ".tikz" : art == 1 ? ".vkp" : ".vkx";
+}
+
+const char* Exportfilter(std::uint8_t art) {
+    return art == 2 ? "v.FilterTikz" : art == 1 ? "s42" : "s41";
 }
 
 void ExportnamenSetzen(vektra::Zeichnung& z) {
@@ -56,8 +61,18 @@ void Dateibefehle::ExportSchreiben() {
     // The PDF beside the PostScript file serves pdfLaTeX; a failure of it is reported and leaves
     // the export done, as the wrapper and the PostScript file are written.
     vektra::Grafikbeilage pdf = vektra::PdfBeilage();
-    const bool gut = Exportart == 1 ? vektra::PsExportDatei(z, Dateisystemname(Pfad(z.Treibername)), f_, &pdf)
-                                    : vektra::LatexExportDatei(z, Dateisystemname(Pfad(z.Exportname)), f_);
+    bool gut = false;
+    if (Exportart == 2) {
+        // The picture alone to \input, or a document of its own for a PDF of the figure.
+        const vektra::Tikzoptionen optionen{
+            .eigenstaendig = f_.Fragen(vektra::Meldungsart::Information, vektra::T("v.TikzEigenstaendig"),
+                                       vektra::Knoepfe::JaNein) == vektra::Antwort::Ja};
+        const std::string ziel = vektra::ErweiterungErsetzen(z.Dateiname, ".tikz");
+        gut = vektra::TikzExportDatei(z, Dateisystemname(Pfad(ziel)), f_, optionen);
+    } else {
+        gut = Exportart == 1 ? vektra::PsExportDatei(z, Dateisystemname(Pfad(z.Treibername)), f_, &pdf)
+                             : vektra::LatexExportDatei(z, Dateisystemname(Pfad(z.Exportname)), f_);
+    }
     if (gut) f_.ModusSetzen(Modus::Neutral);
 }
 
@@ -71,7 +86,7 @@ void Dateibefehle::Exportierenunter1Click() {
         if (!z.Dateiname.empty()) Speichername = QFileInfo(name).fileName();
         const QString start = z.Dateiname.empty() ? Speichernordner : Vorschlag(Speichernordner, name);
         const QString gewaehlt =
-            f_.SpeichernDialog(Tq("v.DialogExport"), start, QtFilter(Tq(Exportart == 1 ? "s42" : "s41")));
+            f_.SpeichernDialog(Tq("v.DialogExport"), start, QtFilter(Tq(Exportfilter(Exportart))));
         if (gewaehlt.isEmpty()) {
             // Cancelled after declining to overwrite: the drawing keeps the name it had.
             z.Dateiname = vorher[0];

@@ -1,10 +1,10 @@
-// The picture import command and opening the drawing given at start.
+// The import of picture and TikZ files and opening the drawing given at start.
 #include "files/Dateibefehle.h"
 
 #include "editing/Interaktion.h"
 #include "files/Dateifilter.h"
 #include "files/Dateinamen.h"
-#include "files/VektraLesen.h"
+#include "files/TikzLesen.h"
 #include "files/Zeichnungsdatei.h"
 #include "main/Fensterdienste.h"
 #include "text/Abbruch.h"
@@ -24,7 +24,7 @@ bool Dateibefehle::Importieren(const QString& pfad) {
     try {
         frisch = std::make_unique<vektra::Zeichnung>();
         frisch->Dialog = z.Dialog;
-        if (!vektra::PicImportieren(Dateisystemname(pfad), *frisch, f_)) return false;
+        if (!vektra::DateiImportieren(Dateisystemname(pfad), *frisch, f_)) return false;
     } catch (...) {
         f_.Melden(vektra::Meldungsart::Fehler, vektra::Abbruchmeldung(std::current_exception()));
         return false;
@@ -43,7 +43,9 @@ void Dateibefehle::ImportClick() {
     if (z.Geaendert && f_.Fragen(vektra::Meldungsart::Warnung, vektra::T("s39"), vektra::Knoepfe::JaNein) !=
                            vektra::Antwort::Ja)
         return;
-    const QString gewaehlt = f_.OeffnenDialog(Tq("v.DialogImport"), Oeffnenordner, QtFilter(Tq("s40")));
+    const QString gewaehlt = f_.OeffnenDialog(Tq("v.DialogImport"), Oeffnenordner,
+                                              QtFilter(Tq("v.FilterImport") + QLatin1Char('|') + Tq("s40") +
+                                                       QLatin1Char('|') + Tq("v.FilterTikzImport")));
     if (!gewaehlt.isEmpty()) {
         DialogordnerSetzen(gewaehlt);
         f_.Painter().FadenkreuzLoeschen();

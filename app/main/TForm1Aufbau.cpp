@@ -77,6 +77,7 @@ void TForm1::MenuesAnlegen() {
     befehl("Vkxexpals", "sm8", [this] { dateien->ExportierenUnter(0); });
     befehl("VkpPsExport1", "sm9", [this] { dateien->Exportieren(1); });
     befehl("VkpPsExportals1", "sm42", [this] { dateien->ExportierenUnter(1); });
+    befehl("TikzExportals1", "v.MenueTikzExport", [this] { dateien->ExportierenUnter(2); });
     File1->addSeparator();
     befehl("macroladen1", "sm40", [this] { makros->macroladen1Click(); });
     befehl("Macrospeichern1", "sm41", [this] { makros->macrospeichern1Click(); });

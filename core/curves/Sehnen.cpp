@@ -112,4 +112,35 @@ std::vector<Kurvenstueck> Beziersehnen(double x0, double y0, double x1, double y
     return k.aus;
 }
 
+std::vector<Kurvenstueck> Kubischsehnen(double x0, double y0, double x1, double y1, double x2, double y2,
+                                        double x3, double y3, double sehne) {
+    const double laenge =
+        std::hypot(x1 - x0, y1 - y0) + std::hypot(x2 - x1, y2 - y1) + std::hypot(x3 - x2, y3 - y2);
+    const int n = Sehnenzahl(laenge, sehne, 1);
+    Kette k;
+    k.Anfang(x0, y0);
+    for (int i = 1; i <= n; ++i) {
+        const double t = static_cast<double>(i) / n, s = 1 - t;
+        const double a = s * s * s, b = 3 * s * s * t, c = 3 * s * t * t, d = t * t * t;
+        k.Bis(a * x0 + b * x1 + c * x2 + d * x3, a * y0 + b * y1 + c * y2 + d * y3);
+    }
+    return k.aus;
+}
+
+std::vector<Kurvenstueck> Bogensehnen(double cx, double cy, double rx, double ry, double a0, double a1,
+                                      double sehne) {
+    const double w0 = a0 * std::numbers::pi / 180, w1 = a1 * std::numbers::pi / 180;
+    const double winkel = std::fabs(w1 - w0);
+    const double viertel = std::isfinite(winkel) ? std::ceil(winkel / (std::numbers::pi / 2)) : 1;
+    const int n = Sehnenzahl(winkel * std::max(std::fabs(rx), std::fabs(ry)), sehne,
+                             static_cast<int>(std::clamp(viertel * 3, 1.0, double{MaxSehnenJeKurve})));
+    Kette k;
+    k.Anfang(cx + rx * std::cos(w0), cy + ry * std::sin(w0));
+    for (int i = 1; i <= n; ++i) {
+        const double w = w0 + (w1 - w0) * i / n;
+        k.Bis(cx + rx * std::cos(w), cy + ry * std::sin(w));
+    }
+    return k.aus;
+}
+
 } // namespace vektra

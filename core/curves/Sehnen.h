@@ -1,7 +1,7 @@
 #pragma once
-// Chains of chords for the round figures of LaTeX pictures: the ovals, whose corners are quarter
-// circles, and the quadratic Bézier curves. Each curve is cut into chords of about a given
-// length, never fewer than a few a quarter circle, so it looks round at any size.
+// Chains of chords for the round figures of LaTeX pictures and TikZ paths: the ovals, whose corners
+// are quarter circles, quadratic and cubic Bézier curves and elliptic arcs. Each curve is cut into chords of
+// about a given length, never fewer than a few a quarter circle, so it looks round at any size.
 #include "curves/Kurve.h"
 
 #include <string_view>
@@ -23,5 +23,15 @@ std::vector<Kurvenstueck> Ovalsehnen(double cx, double cy, double w, double h, d
 // length measured along its control polygon.
 std::vector<Kurvenstueck> Beziersehnen(double x0, double y0, double x1, double y1, double x2, double y2,
                                        double sehne);
+
+// The cubic Bézier curve from p0 to p3 with control points p1 and p2, in chords of about `sehne`
+// length measured along its control polygon.
+std::vector<Kurvenstueck> Kubischsehnen(double x0, double y0, double x1, double y1, double x2, double y2,
+                                        double x3, double y3, double sehne);
+
+// The elliptic arc about (cx, cy) with radii rx and ry from angle a0 to a1 (degrees, counter-
+// clockwise when a1 > a0), in chords of about `sehne` length, at least three a quarter turn.
+std::vector<Kurvenstueck> Bogensehnen(double cx, double cy, double rx, double ry, double a0, double a1,
+                                      double sehne);
 
 } // namespace vektra

@@ -79,6 +79,8 @@ bool Laenge(std::string_view s, double& mm) {
     return je > 0;
 }
 
+} // namespace
+
 // The named colours of the color package and the models rgb, RGB and gray, as 0x00BBGGRR.
 bool FarbeLesen(std::string_view modell, std::string_view angabe, std::int32_t& farbe) {
     modell = Getrimmt(modell);
@@ -107,8 +109,6 @@ bool FarbeLesen(std::string_view modell, std::string_view angabe, std::int32_t& 
             farbe << 8 | static_cast<std::int32_t>(Runden(std::clamp(teile[i] / hoechst, 0.0, 1.0) * 255));
     return true;
 }
-
-} // namespace
 
 void Bildbefehle::Lesen(std::string_view zeile, std::size_t ab) {
     text_.clear();

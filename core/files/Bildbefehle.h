@@ -15,6 +15,10 @@
 
 namespace vektra::bildimport {
 
+// A colour of the color package's form: a named colour when `modell` is empty, or one of the models
+// rgb, RGB and gray; as 0x00BBGGRR. False for anything else.
+bool FarbeLesen(std::string_view modell, std::string_view angabe, std::int32_t& farbe);
+
 class Bildbefehle {
   public:
     Bildbefehle(Importzustand& s, Zeilenquelle& q) : s_(s), q_(q) {}

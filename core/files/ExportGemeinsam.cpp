@@ -148,6 +148,21 @@ Zeilenpuffer& Zeilenpuffer::operator<<(Zeilenende) {
     return *this;
 }
 
+Zeilenpuffer& Zeilenpuffer::operator<<(KurzeZahl zahl) {
+    if (Platz() < FestkommaPlatz) Abgeben();
+    char* const anfang = frei_;
+    char* ende = FestkommaSchreiben(frei_, zahl.wert, 0, zahl.stellen);
+    if (std::find(anfang, ende, '.') != ende) {
+        while (ende[-1] == '0')
+            --ende;
+        if (ende[-1] == '.') --ende;
+    }
+    // A negative number that rounds to zero.
+    if (ende - anfang == 2 && anfang[0] == '-' && anfang[1] == '0') *anfang = '0', --ende;
+    frei_ = ende;
+    return *this;
+}
+
 Zeilenpuffer& Zeilenpuffer::Gross(std::string_view text) {
     Abgeben();
     if (text.size() > Platz())
@@ -160,6 +175,20 @@ Zeilenpuffer& Zeilenpuffer::Gross(std::string_view text) {
 void Zeilenpuffer::Abgeben() {
     aus_.write(puffer_.get(), frei_ - puffer_.get());
     frei_ = puffer_.get();
+}
+
+Boxlage BoxlageVon(std::string_view ausrichtung) {
+    const auto hat = [ausrichtung](char c) { return ausrichtung.find(c) != std::string_view::npos; };
+    Boxlage lage;
+    if (hat('l') || hat('s'))
+        lage.waagrecht = Waagrecht::Links;
+    else if (hat('r'))
+        lage.waagrecht = Waagrecht::Rechts;
+    if (hat('t'))
+        lage.senkrecht = Senkrecht::Oben;
+    else if (hat('b'))
+        lage.senkrecht = Senkrecht::Unten;
+    return lage;
 }
 
 const std::string& Programmversion() {

@@ -67,6 +67,12 @@ struct Zahl52 {
     double wert;
 };
 struct Zeilenende {};
+// A number with at most `stellen` decimals and no more digits than its value at that precision
+// needs: 5.00 is "5", 1.50 is "1.5", -0.001 is "0".
+struct KurzeZahl {
+    double wert;
+    int stellen = 2;
+};
 
 // Gathers the lines of an export and hands them to the stream in large pieces, so a file is
 // written in few calls and without holding all of it; what is left goes out at the end of its
@@ -88,6 +94,7 @@ class Zeilenpuffer {
         frei_ = FestkommaSchreiben(frei_, zahl.wert, 5, 2);
         return *this;
     }
+    Zeilenpuffer& operator<<(KurzeZahl zahl);
     Zeilenpuffer& operator<<(Zeilenende);
 
   private:
@@ -118,6 +125,18 @@ enum class Textkodierung { Cp1252, Utf8 };
 std::string Textzeile(const TElement& e, Textkodierung kodierung = Textkodierung::Cp1252);
 // The same line appended to `ziel`, without CR LF.
 void TextzeileAnhaengen(std::string& ziel, const TElement& e, Textkodierung kodierung);
+
+// Where LaTeX's \makebox(0,0)[..] puts a text's box against its reference point, whatever the
+// order of the letters: "l" (or "s") puts its left edge there, else "r" its right edge, else its
+// middle; "t" puts the top of the text there, else "b" the bottom of its depth, else the middle of
+// its height and depth. Every export that places texts follows this.
+enum class Waagrecht { Links, Mitte, Rechts };
+enum class Senkrecht { Oben, Mitte, Unten };
+struct Boxlage {
+    Waagrecht waagrecht = Waagrecht::Mitte;
+    Senkrecht senkrecht = Senkrecht::Mitte;
+};
+Boxlage BoxlageVon(std::string_view ausrichtung);
 
 // The program's version as written into file headers.
 const std::string& Programmversion();

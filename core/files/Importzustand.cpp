@@ -2,11 +2,17 @@
 
 #include "files/Elementsaetze.h"
 
+#include "files/ExportGemeinsam.h"
+#include "text/Cp1252.h"
 #include "text/Format.h"
 #include "text/Texte.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <limits>
 
 namespace vektra::bildimport {
@@ -178,6 +184,86 @@ std::string Importzustand::Boxtext(std::string text) const {
         kopiert = p = ende;
     }
     return kopiert == 0 ? text : aus.append(text, kopiert);
+}
+
+// The largest picture file the import reads, in MB. The export writes at most about 1.5 kB for
+// an element (a text of 255 characters three bytes each in UTF-8, at coordinates of 300 digits,
+// with its colour line), under 48 MB for a full store of 32000; the rest leaves room for the
+// comments and layout of pictures written by hand. No picture of a drawing needs more.
+constexpr std::size_t MaxBilddateiMB = 64;
+
+namespace {
+
+// At most `n` characters of a UTF-8 text, "…" standing for the rest.
+std::string Anfang(std::string_view utf8, std::size_t n) {
+    std::size_t p = 0;
+    for (std::size_t zeichen = 0; p < utf8.size(); ++p)
+        if ((utf8[p] & 0xC0) != 0x80 && zeichen++ == n) return std::string(utf8.substr(0, p)) + "…";
+    return std::string(utf8);
+}
+
+} // namespace
+
+// Line by line, each line's characters named when cp1252 has no place for them.
+std::string Entschluesseln(std::string inhalt, Importzustand& s) {
+    if (std::all_of(inhalt.begin(), inhalt.end(), [](char c) { return (c & 0x80) == 0; }) || !IstUtf8(inhalt))
+        return inhalt;
+    std::string_view rest(inhalt);
+    if (rest.starts_with("\xEF\xBB\xBF")) rest.remove_prefix(3);
+    const std::string fremd = NichtInCp1252(rest);
+    std::string aus;
+    std::vector<int> zeilen;
+    for (int nummer = 1; !rest.empty(); ++nummer) {
+        const std::string_view zeile = rest.substr(0, std::min(rest.find('\n'), rest.size() - 1) + 1);
+        if (!NichtInCp1252(zeile).empty()) zeilen.push_back(nummer);
+        aus += Utf8NachCp1252(zeile);
+        rest.remove_prefix(zeile.size());
+    }
+    if (!fremd.empty()) {
+        s.ergebnis.ersetzteZeilen = static_cast<int>(zeilen.size());
+        s.m.Melden(Meldungsart::Warnung,
+                   Formatieren(T("v.ImportErsetzt"), {Anfang(fremd, 20), Zeilenbereiche(zeilen)}));
+    }
+    return aus;
+}
+
+std::optional<std::string> Einlesen(std::istream& ein) {
+    std::string inhalt;
+    char stueck[1 << 16];
+    while (ein.read(stueck, sizeof stueck), ein.gcount() > 0) {
+        const auto n = static_cast<std::size_t>(ein.gcount());
+        if (inhalt.size() + n > MaxBilddateiMB << 20) return std::nullopt;
+        inhalt.append(stueck, n);
+    }
+    return inhalt;
+}
+
+std::string ZuGross() {
+    return Formatieren(T("v.ImportZuGross"), {static_cast<long long>(MaxBilddateiMB)});
+}
+
+std::optional<std::string> DateiEinlesen(const std::string& pfad, Meldungen& m) {
+    std::error_code ec;
+    std::ifstream ein;
+    std::string grund;
+    if (std::filesystem::is_directory(pfad, ec)) {
+        grund = std::strerror(EISDIR);
+    } else {
+        errno = 0;
+        ein.open(pfad, std::ios::binary);
+        if (!ein.is_open()) grund = std::strerror(errno != 0 ? errno : ENOENT);
+    }
+    if (!grund.empty()) {
+        m.Melden(Meldungsart::Fehler, pfad + ": " + T("v.LesenFehlgeschlagen") + " (" + grund + ")");
+        return std::nullopt;
+    }
+    std::optional<std::string> inhalt = Einlesen(ein);
+    if (ein.bad()) {
+        m.Melden(Meldungsart::Fehler, pfad + ": " + T("v.LesenFehlgeschlagen"));
+        return std::nullopt;
+    }
+    if (!inhalt) m.Melden(Meldungsart::Fehler, pfad + ": " + ZuGross());
+    return inhalt;
 }
 
 void InDieBox(TElement& e, double w, double h) {

@@ -5,6 +5,8 @@
 #include "files/VektraLesen.h"
 
 #include <cstdint>
+#include <istream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -131,6 +133,18 @@ class Importzustand {
     int vorher_;
     std::vector<int> zeilen_;
 };
+
+// All of `ein`, or nothing when it holds more than 64 MB, more than the picture of any drawing
+// takes: reading stops at the bound, so an endless input ends too.
+std::optional<std::string> Einlesen(std::istream& ein);
+// The message for an input beyond that bound.
+std::string ZuGross();
+// The file `pfad` read whole; a file that cannot be read or is too large is reported naming it.
+std::optional<std::string> DateiEinlesen(const std::string& pfad, Meldungen& m);
+// Input that is valid UTF-8 and not plain ASCII converted to the cp1252 the drawing holds, a byte
+// order mark dropped; characters cp1252 has no place for become "?", named with their lines in one
+// message. Any other input is cp1252 already.
+std::string Entschluesseln(std::string inhalt, Importzustand& s);
 
 // Moves the text point from the corner of a w by h box to where LaTeX sets the text in it: the
 // alignment letters in either order, a missing one centres. A box without size leaves the point

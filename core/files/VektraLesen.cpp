@@ -8,10 +8,6 @@
 #include "text/Texte.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <vector>
 
@@ -23,12 +19,6 @@ namespace {
 
 constexpr std::size_t MaxWortLaenge = 255;
 constexpr std::size_t MaxZahlLaenge = 16;
-
-// The largest picture file the import reads, in MB. The export writes at most about 1.5 kB for
-// an element (a text of 255 characters three bytes each in UTF-8, at coordinates of 300 digits,
-// with its colour line), under 48 MB for a full store of 32000; the rest leaves room for the
-// comments and layout of pictures written by hand. No picture of a drawing needs more.
-constexpr std::size_t MaxBilddateiMB = 64;
 
 bool IstLeer(char c) {
     return c == ' ' || c == '\t';
@@ -397,56 +387,6 @@ bool EigeneDatei(std::string_view inhalt) {
     return Beginnt(inhalt, "%%Vektra32");
 }
 
-// At most `n` characters of a UTF-8 text, "…" standing for the rest.
-std::string Anfang(std::string_view utf8, std::size_t n) {
-    std::size_t p = 0;
-    for (std::size_t zeichen = 0; p < utf8.size(); ++p)
-        if ((utf8[p] & 0xC0) != 0x80 && zeichen++ == n) return std::string(utf8.substr(0, p)) + "…";
-    return std::string(utf8);
-}
-
-// Input that is valid UTF-8 and not plain ASCII is converted line by line to the cp1252 the
-// drawing holds, a byte order mark dropped; characters cp1252 has no place for become "?",
-// named with their lines in one message. Any other input is cp1252 already.
-std::string Entschluesseln(std::string inhalt, Importzustand& s) {
-    if (std::all_of(inhalt.begin(), inhalt.end(), [](char c) { return (c & 0x80) == 0; }) || !IstUtf8(inhalt))
-        return inhalt;
-    std::string_view rest(inhalt);
-    if (Beginnt(rest, "\xEF\xBB\xBF")) rest.remove_prefix(3);
-    const std::string fremd = NichtInCp1252(rest);
-    std::string aus;
-    std::vector<int> zeilen;
-    for (int nummer = 1; !rest.empty(); ++nummer) {
-        const std::string_view zeile = rest.substr(0, std::min(rest.find('\n'), rest.size() - 1) + 1);
-        if (!NichtInCp1252(zeile).empty()) zeilen.push_back(nummer);
-        aus += Utf8NachCp1252(zeile);
-        rest.remove_prefix(zeile.size());
-    }
-    if (!fremd.empty()) {
-        s.ergebnis.ersetzteZeilen = static_cast<int>(zeilen.size());
-        s.m.Melden(Meldungsart::Warnung,
-                   Formatieren(T("v.ImportErsetzt"), {Anfang(fremd, 20), Zeilenbereiche(zeilen)}));
-    }
-    return aus;
-}
-
-// All of `ein`, or nothing when it holds more than MaxBilddateiMB: reading stops at the bound,
-// so an endless input ends too.
-std::optional<std::string> Einlesen(std::istream& ein) {
-    std::string inhalt;
-    char stueck[1 << 16];
-    while (ein.read(stueck, sizeof stueck), ein.gcount() > 0) {
-        const auto n = static_cast<std::size_t>(ein.gcount());
-        if (inhalt.size() + n > MaxBilddateiMB << 20) return std::nullopt;
-        inhalt.append(stueck, n);
-    }
-    return inhalt;
-}
-
-std::string ZuGross() {
-    return Formatieren(T("v.ImportZuGross"), {static_cast<long long>(MaxBilddateiMB)});
-}
-
 Importergebnis Importieren(std::string inhalt, Zeichnung& z, Meldungen& m) {
     Importzustand s(z, m);
     inhalt = Entschluesseln(std::move(inhalt), s);
@@ -468,29 +408,8 @@ Importergebnis VektraLesen(std::istream& ein, Zeichnung& z, Meldungen& m) {
 
 bool PicImportieren(const std::string& pfad, Zeichnung& z, Meldungen& m, Importergebnis* ergebnis) {
     z.Elemente.AllesLoeschen();
-    std::error_code ec;
-    std::ifstream ein;
-    std::string grund;
-    if (std::filesystem::is_directory(pfad, ec)) {
-        grund = std::strerror(EISDIR);
-    } else {
-        errno = 0;
-        ein.open(pfad, std::ios::binary);
-        if (!ein.is_open()) grund = std::strerror(errno != 0 ? errno : ENOENT);
-    }
-    if (!grund.empty()) {
-        m.Melden(Meldungsart::Fehler, pfad + ": " + T("v.LesenFehlgeschlagen") + " (" + grund + ")");
-        return false;
-    }
-    std::optional<std::string> inhalt = Einlesen(ein);
-    if (ein.bad()) {
-        m.Melden(Meldungsart::Fehler, pfad + ": " + T("v.LesenFehlgeschlagen"));
-        return false;
-    }
-    if (!inhalt) {
-        m.Melden(Meldungsart::Fehler, pfad + ": " + ZuGross());
-        return false;
-    }
+    std::optional<std::string> inhalt = DateiEinlesen(pfad, m);
+    if (!inhalt) return false;
     const Importergebnis e = Importieren(std::move(*inhalt), z, m);
     if (ergebnis != nullptr) *ergebnis = e;
     z.Dateiname = Grundname(pfad) + ".vks";

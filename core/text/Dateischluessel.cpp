@@ -138,6 +138,13 @@ const std::pair<std::string_view, std::string_view> Eigene[] = {
     {"v.Schritt.Aufraeumen", "sv125"},
     {"v.Schritt.Einstellungen", "sv126"},
     {"v.Schritt.Clip", "sv127"},
+    {"v.KonvTikzOptionOhneTikz", "sv200"},
+    {"v.MenueTikzExport", "sv201"},
+    {"v.FilterTikz", "sv202"},
+    {"v.FilterImport", "sv203"},
+    {"v.FilterTikzImport", "sv204"},
+    {"v.TikzEigenstaendig", "sv205"},
+    {"v.TikzKeinBild", "sv206"},
 };
 
 } // namespace

@@ -262,18 +262,21 @@ const std::vector<Texteintrag> Eintraege{
     {"v.ImportErsetzt", "Zeichen ohne Platz in der Zeichnung als \"?\" gelesen: %s (Zeilen: %s)",
      Anwendung::Wert},
     {"v.KonvAufruf",
-     "Aufruf: vektra32-convert [--ref X,Y | --scale PX] [--utf8] EINGABE AUSGABE (mehr mit --help)",
+     "Aufruf: vektra32-convert [--ref X,Y | --scale PX] [--utf8 | --cp1252] [--standalone] EINGABE AUSGABE "
+     "(mehr mit --help)",
      Anwendung::Wert},
     // The converter's help in parts, each short enough for a line of a language file.
     {"v.KonvHilfe",
-     "Aufruf: vektra32-convert [--ref X,Y | --scale PX] [--utf8] EINGABE AUSGABE\n"
+     "Aufruf: vektra32-convert [--ref X,Y | --scale PX] [--utf8 | --cp1252] [--standalone]\n"
+     "                        EINGABE AUSGABE\n"
      "\n"
      "Wandelt eine Zeichnung in ein anderes Format um.\n"
      "\n"
      "EINGABE   eine Zeichnung: endet der Name auf \".vks\" (gleich in welcher Schreibung),\n"
      "          wird sie als Vektra-Zeichnung gelesen, auf \".vkm\" als Macro (seine\n"
      "          Elemente an den gespeicherten Koordinaten, gewählt wie gespeichert),\n"
-     "          sonst als Bilddatei (.vkx, .pic) importiert.\n",
+     "          auf \".tikz\" oder \".tex\" als TikZ-Bild (ein tikzpicture), sonst als\n"
+     "          Bilddatei (.vkx, .pic) importiert.\n",
      Anwendung::Wert},
     {"v.KonvHilfe2",
      "AUSGABE   die Endung bestimmt das Format:\n"
@@ -281,6 +284,7 @@ const std::vector<Texteintrag> Eintraege{
      "            .vkx  LaTeX-Bild mit emTeX-Linien\n"
      "            .vkp  LaTeX-Treiber und daneben die PostScript-Datei .ps und\n"
      "                  dieselbe Grafik als .pdf (für pdfLaTeX)\n"
+     "            .tikz TikZ-Bild (tikzpicture) für pdfLaTeX, LuaLaTeX und XeLaTeX\n"
      "            .vkm  Macro aus den gewählten, nicht gelöschten Elementen; die\n"
      "                  Elemente einer importierten Bilddatei sind nicht gewählt\n"
      "            .svg, .png, .pdf\n"
@@ -298,6 +302,9 @@ const std::vector<Texteintrag> Eintraege{
      "--utf8    schreibt die Texte in .vkx und .vkp als UTF-8, für Dokumente, die\n"
      "          UTF-8 lesen (die Vorgabe von LaTeX); ohne die Option bleiben sie\n"
      "          Windows-1252, wie gespeichert (\\usepackage[cp1252]{inputenc}).\n"
+     "--cp1252  schreibt die Texte in .tikz als Windows-1252 statt als UTF-8.\n"
+     "--standalone schreibt .tikz als eigenes Dokument (Klasse standalone), eine\n"
+     "          Seite so groß wie die Zeichnung.\n"
      "\n"
      "Die Exporte nehmen Unitlength und TeX-Linienbreiten der Zeichnung.\n"
      "Meldungen erscheinen auf der Fehlerausgabe als \"EINGABE:ZEILE: Text\".\n"
@@ -331,13 +338,22 @@ const std::vector<Texteintrag> Eintraege{
     {"v.KonvCairoFehlt", "%s lässt sich nicht starten (%s), es schreibt .vkp, .svg, .png und .pdf.",
      Anwendung::Wert},
     {"v.KonvAusgabeUnbekannt",
-     "unbekanntes Ausgabeformat (erwartet .vks, .vkx, .vkp, .vkm, .svg, .png oder .pdf): ", Anwendung::Wert},
+     "unbekanntes Ausgabeformat (erwartet .vks, .vkx, .vkp, .vkm, .tikz, .svg, .png oder .pdf): ",
+     Anwendung::Wert},
     {"v.KonvRef", "--ref erwartet zwei Zahlen mit Komma dazwischen, nicht „%s“.", Anwendung::Wert},
     {"v.KonvRefOhneMakro", "--ref gilt nur für eine Ausgabe auf .vkm.", Anwendung::Wert},
     {"v.KonvMassstab", "--scale erwartet eine Zahl über 0 bis %d, nicht „%s“.", Anwendung::Wert},
     {"v.KonvMassstabOhneVorschau", "--scale gilt nur für eine Ausgabe auf .svg, .png oder .pdf.",
      Anwendung::Wert},
     {"v.KonvUtf8OhneLatex", "--utf8 gilt nur für eine Ausgabe auf .vkx oder .vkp.", Anwendung::Wert},
+    {"v.KonvTikzOptionOhneTikz", "--cp1252 und --standalone gelten nur für eine Ausgabe auf .tikz.",
+     Anwendung::Wert},
+    {"v.MenueTikzExport", "Export als TikZ ...", Anwendung::Wert},
+    {"v.FilterTikz", "TikZ-Bilder | *.tikz", Anwendung::Wert},
+    {"v.FilterImport", "Bilddateien | *.vkx; *.pic; *.tikz; *.tex", Anwendung::Wert},
+    {"v.FilterTikzImport", "TikZ-Bilder | *.tikz; *.tex", Anwendung::Wert},
+    {"v.TikzEigenstaendig", "Als eigenes Dokument (standalone) schreiben?", Anwendung::Wert},
+    {"v.TikzKeinBild", "Kein tikzpicture in der Datei", Anwendung::Wert},
     {"v.ImportZuGross", "Datei zu groß für eine Zeichnung (über %d MB): sie wird nicht gelesen",
      Anwendung::Wert},
     {"v.Abgebrochen", "Abgebrochen: %s", Anwendung::Wert},

@@ -222,6 +222,27 @@ class DateienTest : public QObject, Testumgebung {
         }
     }
 
+    void tikzExportUndImport() {
+        // Export as TikZ: the chooser's name, then the question for a document of its own; the
+        // file imports back to the drawing, from the menu and at start.
+        Leeren();
+        Skriptfenster f;
+        Zeichnen(f.Dokument(), u"L0,0,5,5 L5,5,9,0"_s);
+        const QString vorher = Kurz(f.Dokument());
+        f.dateien = {Datei(u"t.tikz"_s)};
+        f.antworten = {Antwort::Ja};
+        f.Dateien().ExportierenUnter(2);
+        QCOMPARE(std::tuple(f.fragen.size(), Inhalt(Datei(u"t.tikz"_s)).contains("\\documentclass")),
+                 std::tuple(qsizetype(1), true));
+        f.dateien = {Datei(u"t.tikz"_s)};
+        f.Dateien().ImportClick();
+        Skriptfenster g;
+        g.StartdateiSetzen(Datei(u"t.tikz"_s));
+        g.show();
+        QCOMPARE(std::tuple(Kurz(f.Dokument()), Kurz(g.Dokument()), f.meldungen.size() + g.meldungen.size()),
+                 std::tuple(vorher, vorher, qsizetype(0)));
+    }
+
     void importUndStartdatei() {
         QVERIFY(Schreiben(Datei(u"b.pic"_s), Bild));
         QVERIFY(Schreiben(Datei(u"kurz.vks"_s), QByteArray("\x0a\0\0\0VEKTRA42  \0", 15)));

@@ -83,7 +83,7 @@ TEST(Konverter, HilfeUndZeichnungInJederSchreibweise) {
     std::ostringstream aus, err;
     EXPECT_EQ(Konvertieren(std::vector<std::string>{"--help"}, aus, err, nullptr), KonvertiertOk);
     EXPECT_TRUE(aus.str().starts_with(
-        "Aufruf: vektra32-convert [--ref X,Y | --scale PX] [--utf8] EINGABE AUSGABE\n"));
+        "Aufruf: vektra32-convert [--ref X,Y | --scale PX] [--utf8 | --cp1252] [--standalone]\n"));
     // A drawing named in any letter case is read as one and exported as the sample's golden
     // file says, replacing the old file; what needs cairo is handed on without it.
     Ordner o;
