@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The converter against fig2dev, each as a whole process: vektra32-convert turning a drawing of
-# 32000 lines (".vks") into picture code (".vkx") against fig2dev turning a figure of the same
-# 32000 lines (".fig") into eepic code. One generator writes both inputs: the figure directly,
-# the drawing through the converter's import of picture code with the same coordinates. The two
-# commands run in turns, so both see the same load of the machine; the medians and their ratio
-# are printed.
+# 32000 lines (".vks") into picture code (".vkx") and into TikZ (".tikz") against fig2dev turning
+# a figure of the same 32000 lines (".fig") into eepic code and into TikZ. One generator writes
+# both inputs: the figure directly, the drawing through the converter's import of picture code
+# with the same coordinates. The two commands of a pair run in turns, so both see the same load
+# of the machine; the medians, their ratio and the file sizes are printed.
 #
 #   bench/konverter-gegen-fig2dev.sh BUILD [RUNS]
 set -euo pipefail
@@ -48,17 +48,22 @@ median() {
     sort -n | awk '{ w[NR] = $1 } END { print w[int((NR + 1) / 2)] }'
 }
 
-: >"$ordner/konverter.us"
-: >"$ordner/fig2dev.us"
-for ((r = 0; r < runden; r++)); do
-    dauer "$konverter" "$ordner/linien.vks" "$ordner/aus.vkx" >>"$ordner/konverter.us"
-    dauer fig2dev -L eepic "$ordner/linien.fig" "$ordner/aus.eepic" >>"$ordner/fig2dev.us"
-done
-k=$(median <"$ordner/konverter.us")
-f=$(median <"$ordner/fig2dev.us")
-awk -v k="$k" -v f="$f" -v n="$runden" 'BEGIN {
-    printf "32000 lines, median of %d runs each\n", n
-    printf "  vektra32-convert .vks -> .vkx   %8.2f ms\n", k / 1e3
-    printf "  fig2dev -L eepic .fig -> eepic  %8.2f ms\n", f / 1e3
-    printf "  fig2dev / vektra32-convert      %8.2f\n", f / k
-}'
+# vergleichen ENDUNG SPRACHE: the converter writing ENDUNG against fig2dev -L SPRACHE.
+vergleichen() {
+    : >"$ordner/konverter.us"
+    : >"$ordner/fig2dev.us"
+    for ((r = 0; r < runden; r++)); do
+        dauer "$konverter" "$ordner/linien.vks" "$ordner/aus.$1" >>"$ordner/konverter.us"
+        dauer fig2dev -L "$2" "$ordner/linien.fig" "$ordner/fig2dev.$2" >>"$ordner/fig2dev.us"
+    done
+    awk -v k="$(median <"$ordner/konverter.us")" -v f="$(median <"$ordner/fig2dev.us")" -v n="$runden" \
+        -v e="$1" -v l="$2" -v kb="$(stat -c %s "$ordner/aus.$1")" -v fb="$(stat -c %s "$ordner/fig2dev.$2")" 'BEGIN {
+        printf "32000 lines, median of %d runs each\n", n
+        printf "  vektra32-convert .vks -> .%-5s  %8.2f ms  %9d bytes\n", e, k / 1e3, kb
+        printf "  fig2dev -L %-5s .fig -> %-5s  %8.2f ms  %9d bytes\n", l, l, f / 1e3, fb
+        printf "  fig2dev / vektra32-convert      %8.2f\n", f / k
+    }'
+}
+
+vergleichen vkx eepic
+vergleichen tikz tikz
