@@ -1,9 +1,11 @@
 #pragma once
 // What every fuzz target shares: a check that stops the run where a property is broken, a
 // recorder for the messages a reader gives, and the fields of the model as comparable values.
+#include "files/VektraLesen.h"
 #include "model/Zeichnung.h"
 #include "text/Meldungen.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstdio>
@@ -87,6 +89,30 @@ inline bool Gleich(const vektra::Elementspeicher& a, const vektra::Elementspeich
     for (int i = 1; i <= a.Anzahl(); ++i)
         if (Felder(a[i]) != Felder(b[i])) return false;
     return true;
+}
+
+// A reader's second run, into a store with room for `Luecke` elements, after its run into the
+// empty drawing `leer` gave `e1`: the same first elements, and "full" exactly when they do not all
+// fit. `lesen(z, m)` reads the input into z; the store is left as it was for the next input.
+constexpr int Luecke = 4;
+template <class Lesen>
+vektra::Importergebnis FastVollLesen(const vektra::Zeichnung& leer, const vektra::Importergebnis& e1,
+                                     Lesen lesen) {
+    static vektra::Zeichnung* const fast = [] {
+        auto* neu = new vektra::Zeichnung;
+        while (neu->Elemente.Anzahl() < vektra::MaxElemente - Luecke)
+            neu->Elemente.NeuesElement();
+        return neu;
+    }();
+    const int vorher = fast->Elemente.Anzahl();
+    Protokoll m;
+    const vektra::Importergebnis e2 = lesen(*fast, m);
+    PRUEFEN(e2.voll == (e1.neueElemente > Luecke) && e2.neueElemente == std::min(e1.neueElemente, Luecke));
+    for (int i = 1; i <= e2.neueElemente; ++i)
+        PRUEFEN(Felder(fast->Elemente[vorher + i]) == Felder(leer.Elemente[i]));
+    fast->Elemente.Kuerzen(vorher);
+    fast->Dialog = vektra::Dialogwerte{};
+    return e2;
 }
 
 } // namespace fuzzhilfe

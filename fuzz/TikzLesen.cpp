@@ -15,8 +15,6 @@ using fuzzhilfe::Protokoll;
 
 namespace {
 
-constexpr int Luecke = 4;
-
 void ElementPruefen(const TElement& e) {
     PRUEFEN(!e.gepickt && !e.Kandidat && !e.geloescht && e.Farbe >= 0 && e.Farbe <= 0xFFFFFF);
     PRUEFEN(e.Breite >= 0 && e.Breite <= 2 && LageZulaessig(e.x1) && LageZulaessig(e.y1));
@@ -55,19 +53,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     double einheit = 0;
     PRUEFEN(ZahlLesen(leer->Dialog.Unitlength, einheit) && einheit > 0);
 
-    static Zeichnung* const fast = [] {
-        auto* neu = new Zeichnung;
-        while (neu->Elemente.Anzahl() < MaxElemente - Luecke)
-            neu->Elemente.NeuesElement();
-        return neu;
-    }();
-    const int vorher = fast->Elemente.Anzahl();
-    Protokoll m2;
-    const Importergebnis e2 = Lesen(eingabe, *fast, m2);
-    PRUEFEN(e2.voll == (e1.neueElemente > Luecke) && e2.neueElemente == std::min(e1.neueElemente, Luecke));
-    for (int i = 1; i <= e2.neueElemente; ++i)
-        PRUEFEN(fuzzhilfe::Felder(fast->Elemente[vorher + i]) == fuzzhilfe::Felder(leer->Elemente[i]));
-    fast->Elemente.Kuerzen(vorher);
-    fast->Dialog = Dialogwerte{};
+    fuzzhilfe::FastVollLesen(*leer, e1, [&](Zeichnung& z, Protokoll& m) { return Lesen(eingabe, z, m); });
     return 0;
 }

@@ -115,7 +115,12 @@ std::string_view Entklammert(std::string_view s, char auf, char zu) {
     return s;
 }
 
-std::size_t Anweisungsende(std::string_view t, std::size_t p) {
+namespace {
+
+// The first place from `p` on, outside braces, of a ";" or of the picture's end; with
+// `nachGruppe` also the place right after a brace group that another command or the text's end
+// follows.
+std::size_t Ende(std::string_view t, std::size_t p, bool nachGruppe) {
     int tiefe = 0;
     for (; p < t.size(); ++p) {
         const char c = t[p];
@@ -124,8 +129,11 @@ std::size_t Anweisungsende(std::string_view t, std::size_t p) {
             ++p;
         } else if (c == '{') {
             ++tiefe;
-        } else if (c == '}' && tiefe > 0) {
-            --tiefe;
+        } else if (c == '}' && tiefe > 0 && --tiefe == 0 && nachGruppe) {
+            std::size_t n = p + 1;
+            while (n < t.size() && IstLeerzeichen(t[n]))
+                ++n;
+            if (n >= t.size() || t[n] == '\\') return p + 1;
         } else if (c == ';' && tiefe == 0) {
             return p;
         }
@@ -133,25 +141,15 @@ std::size_t Anweisungsende(std::string_view t, std::size_t p) {
     return t.size();
 }
 
+} // namespace
+
+std::size_t Anweisungsende(std::string_view t, std::size_t p) {
+    return Ende(t, p, false);
+}
+
 std::size_t Befehlsende(std::string_view t, std::size_t p) {
-    int tiefe = 0;
-    for (; p < t.size(); ++p) {
-        const char c = t[p];
-        if (c == '\\') {
-            if (tiefe == 0 && Vor(t, p, "\\end{tikzpicture}")) return p;
-            ++p;
-        } else if (c == '{') {
-            ++tiefe;
-        } else if (c == '}' && tiefe > 0 && --tiefe == 0) {
-            std::size_t n = p + 1;
-            while (n < t.size() && IstLeerzeichen(t[n]))
-                ++n;
-            if (n >= t.size() || t[n] == '\\') return p + 1;
-        } else if (c == ';' && tiefe == 0) {
-            return p + 1;
-        }
-    }
-    return t.size();
+    const std::size_t e = Ende(t, p, true);
+    return e < t.size() && t[e] == ';' ? e + 1 : e;
 }
 
 bool Zahl(std::string_view s, double& wert) {

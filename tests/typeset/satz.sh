@@ -7,39 +7,12 @@
 # (25,22), 2 across. A black normal arrow (40,35)-(55,35), its head two strokes to (52,36.5) and (52,33.5).
 # Texts: "Hallo" red, centred on (45,25); "X" black from (5,25). satz-beispiel.vks adds "Größe 5 €" black
 # from (5,45) and a blue normal open circle at (30,55), 20 across, larger than LaTeX's own.
-set -euo pipefail
-konverter=${1:?Aufruf: satz.sh KONVERTER}
-hier=$(cd "$(dirname "$0")" && pwd)
-daten=$hier/../data docs=$hier/../../docs
-arbeit=$(mktemp -d)
-trap 'rm -rf "$arbeit"' EXIT
+source "$(dirname "$0")/satzhilfen.bash"
 
-fehlschlag() { echo "satz.sh: $*" >&2; exit 1; }
-# A failed pixel check is noted and the other routes still run; the script fails at its end.
-nicht() { echo "satz.sh: $*" >&2; falsch=$((${falsch:-0} + 1)); }
-konvertieren() { "$konverter" "$@" 2>meldungen || fehlschlag "Konverter $*: $(cat meldungen)"; }
-pixel() { python3 "$hier/pixel.py" "$@"; }
-ordner() { mkdir "$arbeit/$1" && cd "$arbeit/$1"; }
-
-# setzen latex|pdflatex DOK.tex [DPI]: typesets DOK.tex, with dvips after latex, and renders DOK.ppm.
-setzen() {
-    local weg=$1 dok=${2%.tex} seite=${2%.tex}.pdf
-    "$weg" -interaction=nonstopmode -halt-on-error "$dok.tex" >satz.log 2>&1 || fehlschlag "$weg $dok: $(tail -20 satz.log)"
-    if [ "$weg" = latex ]; then
-        seite=$dok.ps && dvips -q -o "$seite" "$dok.dvi" 2>dvips.log || fehlschlag "dvips: $(cat dvips.log)"
-    fi
-    if grep -q 'Missing character' "$dok.log"; then fehlschlag "$dok: $(grep 'Missing character' "$dok.log" | head -3)"; fi
-    rendern "$dok.ppm" "-r${3:-200}" "$seite"
-}
 # dokument PAKETE BREITE HOEHE INHALT: dok.tex, a page of that size without margins holding INHALT.
 dokument() {
     printf '%s\n' '\documentclass{article}' "$1" "\\usepackage[paperwidth=$2,paperheight=$3,margin=0mm]{geometry}" \
         '\pagestyle{empty}\setlength{\parindent}{0pt}' "\\begin{document}$4\\end{document}" >dok.tex
-}
-# rendern ZIEL.ppm GS-ARGUMENT...; VEKTRA_BILDER names a folder to keep the pages in.
-rendern() {
-    gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=ppmraw -sOutputFile="$1" "${@:2}" >gs.log 2>&1 || fehlschlag "gs ${*:2}: $(cat gs.log)"
-    if [ -n "${VEKTRA_BILDER:-}" ]; then cp "$1" "$VEKTRA_BILDER/$(basename "$PWD")-$1"; fi
 }
 
 # The drawing's units at 200 dpi; the groups of pixel checks of tests/data/satz-pruefungen.txt.
@@ -144,5 +117,4 @@ for bild in figur.tex handbuch.pic; do
     pixel vergleich "$name-original.ppm" "$name-import.ppm" 2 0.02 "$bild" || nicht "$bild sieht nach dem Import anders aus"
 done
 
-[ -z "${falsch:-}" ] || fehlschlag "$falsch Prüfungen fehlgeschlagen"
-echo "satz.sh: bestanden"
+ende

@@ -4,29 +4,8 @@
 # chains and all nine text alignments; its ".tikz" must typeset at 600 dpi like its ".vkx" by latex and
 # dvips: every inked pixel within one pixel of ink of about its colour on the other page, but for a few
 # glyph pixels (Latin Modern under lualatex and xelatex is drawn a little unlike Computer Modern).
-set -euo pipefail
-konverter=${1:?Aufruf: tikz.sh KONVERTER}
-hier=$(cd "$(dirname "$0")" && pwd)
-daten=$hier/../data docs=$hier/../../docs
-arbeit=$(mktemp -d)
-trap 'rm -rf "$arbeit"' EXIT
+source "$(dirname "$0")/satzhilfen.bash"
 
-fehlschlag() { echo "tikz.sh: $*" >&2; exit 1; }
-nicht() { echo "tikz.sh: $*" >&2; falsch=$((${falsch:-0} + 1)); }
-konvertieren() { "$konverter" "$@" 2>meldungen || fehlschlag "Konverter $*: $(cat meldungen)"; }
-ordner() { mkdir "$arbeit/$1" && cd "$arbeit/$1"; }
-# setzen ENGINE DOK.tex DPI: typesets DOK.tex (latex with dvips) and renders DOK.ppm.
-setzen() {
-    local weg=$1 dok=${2%.tex} seite=${2%.tex}.pdf
-    "$weg" -interaction=nonstopmode -halt-on-error "$dok.tex" >satz.log 2>&1 || fehlschlag "$weg $dok: $(tail -20 satz.log)"
-    if [ "$weg" = latex ]; then
-        seite=$dok.ps && dvips -q -o "$seite" "$dok.dvi" 2>dvips.log || fehlschlag "dvips: $(cat dvips.log)"
-    fi
-    if grep -q 'Missing character' "$dok.log"; then fehlschlag "$weg $dok: $(grep 'Missing character' "$dok.log" | head -3)"; fi
-    gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=ppmraw -r"$3" -sOutputFile="$dok.ppm" "$seite" >gs.log 2>&1 ||
-        fehlschlag "gs $seite: $(cat gs.log)"
-    if [ -n "${VEKTRA_BILDER:-}" ]; then cp "$dok.ppm" "$VEKTRA_BILDER/$(basename "$PWD")-$dok.ppm"; fi
-}
 # seite PAKETE VORHER BILD: dok.tex, the picture read in vertical mode 10 mm from the top left corner.
 seite() {
     printf '%s\n' '\documentclass{article}' "$1" '\usepackage[paperwidth=100mm,paperheight=110mm,margin=0mm]{geometry}' \
@@ -46,7 +25,7 @@ for weg in pdflatex lualatex xelatex; do
     setzen "$weg" dok.tex 600
     mv dok.ppm "$weg.ppm"
     anteil=0.002 && [ "$weg" = pdflatex ] || anteil=0.006
-    python3 "$hier/pixel.py" vergleich vkx.ppm "$weg.ppm" 1 "$anteil" "$weg" || nicht "$weg setzt .tikz anders als latex .vkx"
+    pixel vergleich vkx.ppm "$weg.ppm" 1 "$anteil" "$weg" || nicht "$weg setzt .tikz anders als latex .vkx"
 done
 
 # The README's document, as docs/ holds it, under each engine: the drawing where the README's
@@ -59,10 +38,10 @@ cp "$docs/beispiel-vkx.tex" "$docs/beispiel-tikz.tex" .
 konvertieren "$daten/satz-beispiel.vks" bild.vkx
 konvertieren "$daten/satz-beispiel.vks" bild.tikz
 setzen latex beispiel-vkx.tex 200
-python3 "$hier/pixel.py" ursprung beispiel-vkx.ppm "$skala" >vkx.ursprung || fehlschlag "keine Zeichnung in beispiel-vkx"
+pixel ursprung beispiel-vkx.ppm "$skala" >vkx.ursprung || fehlschlag "keine Zeichnung in beispiel-vkx"
 for weg in pdflatex lualatex xelatex; do
     setzen "$weg" beispiel-tikz.tex 200
-    python3 "$hier/pixel.py" ursprung beispiel-tikz.ppm "$skala" >tikz.ursprung || fehlschlag "$weg: keine Zeichnung"
+    pixel ursprung beispiel-tikz.ppm "$skala" >tikz.ursprung || fehlschlag "$weg: keine Zeichnung"
     paste -d' ' vkx.ursprung tikz.ursprung | awk '{exit ($1 - $3) ^ 2 + ($2 - $4) ^ 2 > 2}' ||
         nicht "$weg: die Zeichnung steht mit .tikz anders im Dokument als mit .vkx"
 done
@@ -81,7 +60,6 @@ for weg in pdflatex lualatex xelatex; do
 done
 cp cp1252.tikz cp1252.tex
 setzen pdflatex cp1252.tex 100
-python3 "$hier/pixel.py" vergleich pdflatex.ppm cp1252.ppm 0 0 cp1252 || nicht "--cp1252 setzt anders"
+pixel vergleich pdflatex.ppm cp1252.ppm 0 0 cp1252 || nicht "--cp1252 setzt anders"
 
-[ -z "${falsch:-}" ] || fehlschlag "$falsch Prüfungen fehlgeschlagen"
-echo "tikz.sh: bestanden"
+ende
