@@ -234,14 +234,18 @@ void Verlauf::Aufnehmen(Zeichnung& z) {
     Melden();
 }
 
-std::optional<Schrittart> Verlauf::Rueckgaengig(Zeichnung& z) {
-    if (!KannRueckgaengig()) return std::nullopt;
-    Elementspeicher& s = z.Elemente;
+bool Verlauf::Bereit(const Elementspeicher& s) {
     if (!Stimmig(s)) {
         Neu(s);
-        return std::nullopt;
+        return false;
     }
     Falten(s);
+    return true;
+}
+
+std::optional<Schrittart> Verlauf::Rueckgaengig(Zeichnung& z) {
+    if (!KannRueckgaengig() || !Bereit(z.Elemente)) return std::nullopt;
+    Elementspeicher& s = z.Elemente;
     Schritt& st = schritte_[position_ - 1];
     Kippen(s, st.Danach);
     if (st.Einstellungen) Tauschen(z, *st.Einstellungen);
@@ -260,13 +264,8 @@ std::optional<Schrittart> Verlauf::Rueckgaengig(Zeichnung& z) {
 }
 
 std::optional<Schrittart> Verlauf::Wiederherstellen(Zeichnung& z) {
-    if (!KannWiederherstellen()) return std::nullopt;
+    if (!KannWiederherstellen() || !Bereit(z.Elemente)) return std::nullopt;
     Elementspeicher& s = z.Elemente;
-    if (!Stimmig(s)) {
-        Neu(s);
-        return std::nullopt;
-    }
-    Falten(s);
     Schritt& st = schritte_[position_];
     Kippen(s, st.Davor);
     if (!st.EntferntBei.empty()) st.Entfernt = s.Herausnehmen(st.EntferntBei);

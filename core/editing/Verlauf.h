@@ -128,6 +128,9 @@ class Verlauf {
     bool Stimmig(const Elementspeicher& s) const;
     // Picks changed since the last step, undo or redo go to the step done last.
     void Falten(const Elementspeicher& s);
+    // Before an undo or redo: false (and a fresh history) when the store no longer fits the
+    // history, else the picks since are folded in.
+    bool Bereit(const Elementspeicher& s);
     void WahlMerken(const Elementspeicher& s);
     void Zufuegen(std::vector<int>& liste, const std::vector<int>& neu);
     void Beenden(Zeichnung& z);
