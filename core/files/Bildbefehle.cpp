@@ -1,6 +1,7 @@
 #include "files/Bildbefehle.h"
 
 #include "editing/Zeichnen.h"
+#include "files/Elementsaetze.h"
 #include "text/Format.h"
 
 #include <algorithm>
@@ -343,7 +344,9 @@ bool Bildbefehle::Verschoben(double x, double y, std::size_t von, std::size_t zu
 }
 
 // The object is read once at the first place; its elements are then copied to the others, as
-// long as the store has room.
+// long as the store has room. A copy that no drawing may hold is passed over; once a whole copy
+// is, all later ones are too (each place moves along a line away from the object), so the
+// copying ends there, whatever count the picture gives.
 bool Bildbefehle::Multiput(std::size_t bis) {
     double x = 0, y = 0, dx = 0, dy = 0, n = 0;
     std::size_t von = 0, zu = 0;
@@ -354,21 +357,30 @@ bool Bildbefehle::Multiput(std::size_t bis) {
     Elementspeicher& speicher = s_.z.Elemente;
     const int vorher = speicher.Anzahl();
     if (!Verschoben(x, y, von, zu)) return false;
+    s_.Pruefen();
     const int nachher = speicher.Anzahl();
     const int zeile = ZeileBei(von);
+    std::string fehler;
     for (long long k = 1; k < anzahl && nachher > vorher && !s_.ergebnis.voll; ++k) {
+        bool gehalten = false;
         for (int i = vorher + 1; i <= nachher; ++i) {
-            const TElement vorbild = speicher[i];
-            TElement* e = s_.Neu(vorbild.Art, vorbild.Ebene, zeile);
-            if (e == nullptr) break;
-            *e = vorbild;
-            e->x1 += k * dx;
-            e->y1 += k * dy;
-            if (e->istStrich()) {
-                e->x2 += k * dx;
-                e->y2 += k * dy;
+            TElement kopie = speicher[i];
+            kopie.x1 += static_cast<double>(k) * dx;
+            kopie.y1 += static_cast<double>(k) * dy;
+            if (kopie.istStrich()) {
+                kopie.x2 += static_cast<double>(k) * dx;
+                kopie.y2 += static_cast<double>(k) * dy;
             }
+            if (!satz::LagenPruefen(kopie, i, fehler)) {
+                s_.Uebergangen(zeile);
+                continue;
+            }
+            TElement* e = s_.Neu(kopie.Art, kopie.Ebene, zeile);
+            if (e == nullptr) break;
+            *e = std::move(kopie);
+            gehalten = true;
         }
+        if (!gehalten) break;
     }
     return true;
 }

@@ -78,6 +78,10 @@ void Importzustand::GruppeZu() {
 
 TElement* Importzustand::Neu(std::uint8_t art, std::int32_t ebene, int zeile) {
     TElement* e = ergebnis.voll ? nullptr : z.Elemente.NeuesElement();
+    if (e == nullptr && !ergebnis.voll && geprueft_ < z.Elemente.Anzahl()) {
+        Pruefen();
+        e = z.Elemente.NeuesElement();
+    }
     if (e == nullptr) {
         if (!ergebnis.voll) m.Melden(Meldungsart::Warnung, T("v.ImportVoll"), zeile);
         ergebnis.voll = true;
@@ -106,19 +110,29 @@ void Importzustand::Fehler(int art, int zeile) {
     m.Melden(Meldungsart::Fehler, T(art == 2 ? "s51" : "s52") + T("s53") + std::to_string(zeile), zeile);
 }
 
-void Importzustand::Abschliessen() {
+void Importzustand::Pruefen() {
     Elementspeicher& s = z.Elemente;
-    int behalten = vorher_;
+    int behalten = geprueft_;
     std::string fehler;
-    for (int i = vorher_ + 1; i <= s.Anzahl(); ++i) {
+    for (int i = geprueft_ + 1; i <= s.Anzahl(); ++i) {
+        const int zeile = zeilen_[static_cast<std::size_t>(i - vorher_ - 1)];
         if (!satz::LagenPruefen(s[i], i, fehler)) {
-            uebergangen_.push_back(zeilen_[static_cast<std::size_t>(i - vorher_ - 1)]);
+            uebergangen_.push_back(zeile);
             continue;
         }
-        if (++behalten != i) s[behalten] = std::move(s[i]);
+        if (++behalten != i) {
+            s[behalten] = std::move(s[i]);
+            zeilen_[static_cast<std::size_t>(behalten - vorher_ - 1)] = zeile;
+        }
     }
     ergebnis.neueElemente -= s.Anzahl() - behalten;
     s.Kuerzen(behalten);
+    zeilen_.resize(static_cast<std::size_t>(behalten - vorher_));
+    geprueft_ = behalten;
+}
+
+void Importzustand::Abschliessen() {
+    Pruefen();
     if (uebergangen_.empty()) return;
     std::sort(uebergangen_.begin(), uebergangen_.end());
     uebergangen_.erase(std::unique(uebergangen_.begin(), uebergangen_.end()), uebergangen_.end());
