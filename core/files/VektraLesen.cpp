@@ -171,7 +171,15 @@ class Leser {
 
     TElement* Neu(std::uint8_t art, std::int32_t ebene) { return s_.Neu(art, ebene, q_.Nummer()); }
 
-    void NeueLinie(double x1, double y1, double x2, double y2) { s_.NeueLinie(x1, y1, x2, y2, q_.Nummer()); }
+    // The program's own lines give places relative to the picture's origin. A place is moved as
+    // its element is made, before the next one may take its room.
+    bool Verschoben() const { return s_.jetzt.x != 0 || s_.jetzt.y != 0; }
+    double X(double x) const { return Verschoben() ? x + s_.jetzt.x : x; }
+    double Y(double y) const { return Verschoben() ? y + s_.jetzt.y : y; }
+
+    void NeueLinie(double x1, double y1, double x2, double y2) {
+        s_.NeueLinie(X(x1), Y(y1), X(x2), Y(y2), q_.Nummer());
+    }
 
     // The content of the brace group opened just before column `ab`. A group that closes on
     // its line is taken as written. One still open at the line's end goes on over the
@@ -240,6 +248,8 @@ class Leser {
         e->Ausrichtung = ausrichtung;
         e->TextSetzen(text);
         InDieBox(*e, w, h);
+        e->x1 = X(e->x1);
+        e->y1 = Y(e->y1);
         if (!rahmen) return;
         NeueLinie(x, y, x + w, y);
         NeueLinie(x, y + h, x + w, y + h);
@@ -279,7 +289,6 @@ class Leser {
             bild_.Lesen(zeile_, wortAnfang_);
             return;
         }
-        const int vorher = s_.z.Elemente.Anzahl();
         // Where the \put's argument ends on this line, for any commands after it.
         std::size_t putEnde = std::string::npos;
         if (wort_ == "\\put") {
@@ -288,17 +297,6 @@ class Leser {
             if (!Geschlossen(zeile_, putEnde)) putEnde = std::string::npos;
         }
         EigeneZeileLesen();
-        // The elements' coordinates are relative to the picture's origin.
-        const bool verschoben = s_.jetzt.x != 0 || s_.jetzt.y != 0;
-        for (int i = vorher + 1; verschoben && i <= s_.z.Elemente.Anzahl(); ++i) {
-            TElement& e = s_.z.Elemente[i];
-            e.x1 += s_.jetzt.x;
-            e.y1 += s_.jetzt.y;
-            if (e.Art == Linie) {
-                e.x2 += s_.jetzt.x;
-                e.y2 += s_.jetzt.y;
-            }
-        }
         if (putEnde != std::string::npos && !s_.ergebnis.voll) bild_.Lesen(zeile_, putEnde + 1);
     }
 
@@ -350,8 +348,8 @@ class Leser {
         }
         case KreisZ:
             if (TElement* e = Neu(Kreis, EbeneKreis)) {
-                e->x1 = x;
-                e->y1 = y;
+                e->x1 = X(x);
+                e->y1 = Y(y);
                 e->Durchmesser = Zahl();
                 e->gefuellt = gefuellt;
             }
