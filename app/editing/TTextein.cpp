@@ -90,7 +90,7 @@ void TTextein::PositionSetzen(double x, double y) {
     Edit3->setText(QString::fromStdString(vektra::Festkomma(y, 3, 1)));
 }
 
-void TTextein::Fuellen(double x, double y, const std::string& ausrichtung, const std::string& text) {
+void TTextein::Fuellen(double x, double y, std::string_view ausrichtung, std::string_view text) {
     PositionSetzen(x, y);
     for (int i = 0; i < 9; ++i)
         if (ausrichtung == Ausrichtungen[static_cast<std::size_t>(i)])

@@ -25,7 +25,7 @@ class TTextein : public QDialog {
     void PositionSetzen(double x, double y);
     // Fills the whole dialog from an element: position, alignment (an alignment that matches
     // no item leaves the choice as it is) and text (cp1252).
-    void Fuellen(double x, double y, const std::string& ausrichtung, const std::string& text);
+    void Fuellen(double x, double y, std::string_view ausrichtung, std::string_view text);
 
     // The close-time checks: both position fields must be numbers, and every character of the
     // text must fit the drawing's code page. A field that fails gets the focus with its text

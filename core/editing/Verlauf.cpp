@@ -56,9 +56,7 @@ std::size_t Belegt(const auto& st) {
 }
 
 std::size_t Groesse(const TElement& e) {
-    // Short texts live inside the record.
-    const auto text = [](const std::string& t) { return t.size() > 15 ? t.capacity() + 1 : 0; };
-    return sizeof(TElement) + text(e.Text) + text(e.Ausrichtung);
+    return sizeof(TElement) + e.Text.Bytes();
 }
 
 const char* const Schrittschluessel[] = {

@@ -282,9 +282,9 @@ std::optional<std::string> DateiEinlesen(const std::string& pfad, Meldungen& m) 
 
 void InDieBox(TElement& e, double w, double h) {
     if (w == 0 && h == 0) return;
-    const std::string& a = e.Ausrichtung;
-    const bool links = a.find('l') != std::string::npos, rechts = a.find('r') != std::string::npos;
-    const bool unten = a.find('b') != std::string::npos, oben = a.find('t') != std::string::npos;
+    const std::string_view a = e.Ausrichtung;
+    const bool links = a.find('l') != std::string_view::npos, rechts = a.find('r') != std::string_view::npos;
+    const bool unten = a.find('b') != std::string_view::npos, oben = a.find('t') != std::string_view::npos;
     e.x1 += rechts ? w : links ? 0 : w / 2;
     e.y1 += oben ? h : unten ? 0 : h / 2;
 }

@@ -1,5 +1,7 @@
 #pragma once
 // One drawing element: a line, an arrowhead stroke, a circle or a text, in drawing units.
+#include "model/Elementtext.h"
+
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -26,6 +28,7 @@ inline bool LageZulaessig(double v) {
     return std::fabs(v) <= Lagegrenze;
 }
 
+// The fields are ordered so the record takes 72 bytes without gaps.
 struct TElement {
     std::uint8_t Art = Linie;
     bool gepickt = false;
@@ -33,21 +36,27 @@ struct TElement {
     bool geloescht = false;
     std::int32_t Farbe = 0; // 0x00BBGGRR
     std::int32_t Ebene = EbeneLinie;
+    // Linie, Pfeilspitze and Kreis: line-width class -1..2.
+    std::int16_t Breite = 1;
+    // Kreis.
+    bool gefuellt = false;
     double x1 = 0, y1 = 0;
     // Linie and Pfeilspitze.
     double x2 = 0, y2 = 0;
     // Kreis.
     double Durchmesser = 0;
-    bool gefuellt = false;
-    // Linie, Pfeilspitze and Kreis: line-width class -1..2.
-    std::int16_t Breite = 1;
     // Text: alignment (vertical letter, horizontal letter) and the text as cp1252 bytes.
-    std::string Ausrichtung = "cc";
-    std::string Text;
+    Kurztext Ausrichtung;
+    Elementtext Text;
 
     bool istStrich() const { return Art == Linie || Art == Pfeilspitze; }
     // Stores the text cut to MaxTextLaenge bytes.
-    void TextSetzen(std::string_view t) { Text.assign(t.substr(0, MaxTextLaenge)); }
+    void TextSetzen(std::string_view t) {
+        t = t.substr(0, MaxTextLaenge);
+        Text.assign(t.data(), t.size());
+    }
 };
+
+static_assert(sizeof(TElement) == 72);
 
 } // namespace vektra

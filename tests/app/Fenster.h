@@ -156,8 +156,8 @@ inline QString Kurz(const vektra::Zeichnung& z) {
         if (e.Art == vektra::Kreis)
             t = (e.gefuellt ? u"F"_s : u"K"_s) + Zahl(e.x1) + u',' + Zahl(e.y1) + u',' + Zahl(e.Durchmesser);
         else if (e.Art == vektra::Text)
-            t = u"T"_s + Zahl(e.x1) + u',' + Zahl(e.y1) + u',' + QString::fromStdString(e.Ausrichtung) +
-                u',' + QString::fromLatin1(e.Text);
+            t = u"T"_s + Zahl(e.x1) + u',' + Zahl(e.y1) + u',' + QString::fromStdString(e.Ausrichtung.str()) +
+                u',' + QString::fromLatin1(e.Text.str());
         else
             t = (e.Art == vektra::Pfeilspitze ? u"P"_s : u"L"_s) + Zahl(e.x1) + u',' + Zahl(e.y1) + u',' +
                 Zahl(e.x2) + u',' + Zahl(e.y2);

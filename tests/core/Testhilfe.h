@@ -94,7 +94,7 @@ inline void ElementeAnhaengen(Elementspeicher& s, const std::string& zeilen) {
         else if (art == Kreis)
             w >> d >> e.Breite, e.Durchmesser = std::stod(d), e.gefuellt = d.ends_with('*');
         else
-            w >> e.Ausrichtung;
+            w >> d, e.Ausrichtung = d;
         for (std::string m; w >> m;)
             if (m[0] == '#')
                 e.Farbe = std::stoi(m.substr(1), nullptr, 16);

@@ -154,7 +154,7 @@ TEST(Zeichnungsdatei, AeltereFassungMit288ByteSaetzen) {
     EXPECT_TRUE(l.gepickt && l.Farbe == 0xFF && l.Breite == 2 && k.Durchmesser == 4 && k.Breite == -1 &&
                 k.gefuellt);
     EXPECT_EQ((std::array{l.x1, l.y1, l.x2, l.y2}), (std::array{10.5, -3.0, 20.0, 30.0}));
-    EXPECT_EQ(z.Elemente[3].Ausrichtung + z.Elemente[3].Text + char('0' + z.Elemente[4].Art), "tlHallo9");
+    EXPECT_EQ(z.Elemente[3].Ausrichtung.str() + z.Elemente[3].Text.str() + char('0' + z.Elemente[4].Art), "tlHallo9");
     // Written back in the current layout; the short alignment is filled up with the default.
     const std::string neu = Schreiben(z);
     ASSERT_EQ(neu.size(), 182u + 46 + 39 + 34 + 5 + 12 + 34);
