@@ -3,11 +3,14 @@
 #include "text/Format.h"
 #include "text/Texte.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
+#include <memory>
 #include <sstream>
 #include <string_view>
 #include <sys/stat.h>
@@ -35,6 +38,50 @@ bool AllesSchreiben(int fd, std::string_view daten, int& grund) {
     }
     return true;
 }
+
+std::atomic<bool> aufPlatteWarten{true};
+
+// Passes what is written on to the file in blocks, so a large output is never held whole in
+// memory. After a failed write nothing more is written; `grund` holds its error.
+class Dateistrom : public std::streambuf {
+  public:
+    explicit Dateistrom(int fd) : fd_(fd), puffer_(std::make_unique_for_overwrite<char[]>(Groesse)) {
+        setp(puffer_.get(), puffer_.get() + Groesse);
+    }
+    bool Leeren() {
+        const std::string_view inhalt(pbase(), static_cast<std::size_t>(pptr() - pbase()));
+        setp(puffer_.get(), puffer_.get() + Groesse);
+        if (grund == 0) AllesSchreiben(fd_, inhalt, grund);
+        return grund == 0;
+    }
+    int grund = 0;
+
+  protected:
+    int_type overflow(int_type c) override {
+        if (!Leeren()) return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        const auto laenge = static_cast<std::size_t>(n);
+        if (laenge > static_cast<std::size_t>(epptr() - pptr())) {
+            if (!Leeren()) return 0;
+            if (laenge >= Groesse) return AllesSchreiben(fd_, {s, laenge}, grund) ? n : 0;
+        }
+        std::memcpy(pptr(), s, laenge);
+        pbump(static_cast<int>(n));
+        return n;
+    }
+    int sync() override { return Leeren() ? 0 : -1; }
+
+  private:
+    static constexpr std::size_t Groesse = std::size_t{1} << 16;
+    int fd_;
+    std::unique_ptr<char[]> puffer_;
+};
 
 // Follows the symbolic links of `pfad` (a relative link counts from its own folder) to the file
 // that is to be written. `vorhanden` tells whether it exists yet; `st` is then its state.
@@ -88,7 +135,7 @@ void EigenschaftenUebernehmen(int fd, const std::string& ziel, const struct stat
 
 // Syncs and closes `fd`. Some file systems report a failed write only here.
 bool Abschliessen(int fd, bool gut, int& grund) {
-    if (gut && ::fsync(fd) != 0) {
+    if (gut && aufPlatteWarten && ::fsync(fd) != 0) {
         grund = errno;
         gut = false;
     }
@@ -99,9 +146,16 @@ bool Abschliessen(int fd, bool gut, int& grund) {
     return gut;
 }
 
-// Writes the target itself, so that all its hard links see the new content. `begonnen` tells
-// whether the target was touched before a failure.
-bool AnOrtSchreiben(const std::string& ziel, std::string_view inhalt, int& grund, bool& begonnen) {
+// Writes the target itself with the content of the complete copy `temp`, so that all its hard
+// links see the new content. `begonnen` tells whether the target was touched before a failure.
+bool AnOrtSchreiben(const std::string& ziel, const std::string& temp, int& grund, bool& begonnen) {
+    std::ifstream kopie(temp, std::ios::binary);
+    std::ostringstream gelesen;
+    if (!(kopie && gelesen << kopie.rdbuf())) {
+        grund = errno != 0 ? errno : EIO;
+        return false;
+    }
+    const std::string_view inhalt = gelesen.view();
     const int fd = ::open(ziel.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         grund = errno;
@@ -118,6 +172,7 @@ bool AnOrtSchreiben(const std::string& ziel, std::string_view inhalt, int& grund
 
 // Makes a rename in `ordner` last through a crash.
 void OrdnerSichern(const fs::path& ordner) {
+    if (!aufPlatteWarten) return;
     const int fd = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);
@@ -125,6 +180,10 @@ void OrdnerSichern(const fs::path& ordner) {
 }
 
 } // namespace
+
+void AufPlatteWarten(bool warten) {
+    aufPlatteWarten = warten;
+}
 
 bool AtomarSchreiben(const std::string& pfad, const std::function<bool(std::ostream&)>& schreiber,
                      std::string& fehler) {
@@ -149,7 +208,10 @@ bool AtomarSchreiben(const std::string& pfad, const std::function<bool(std::ostr
     fs::path ordner = fs::path(ziel).parent_path();
     if (ordner.empty()) ordner = ".";
     // A hidden name beside the target, so the rename stays within one file system.
-    std::string temp = (ordner / ("." + fs::path(ziel).filename().string() + ".XXXXXX")).string();
+    std::string name = ".";
+    name += fs::path(ziel).filename().string();
+    name += ".XXXXXX";
+    std::string temp = (ordner / name).string();
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
         fehler = std::strerror(errno);
@@ -162,13 +224,16 @@ bool AtomarSchreiben(const std::string& pfad, const std::function<bool(std::ostr
         ::umask(maske);
         ::fchmod(fd, 0666 & ~maske);
     }
-    std::ostringstream aus;
-    bool gut = Abschliessen(fd, schreiber(aus) && AllesSchreiben(fd, aus.view(), grund), grund);
+    Dateistrom strom(fd);
+    std::ostream aus(&strom);
+    const bool geschrieben = schreiber(aus) && strom.Leeren();
+    grund = strom.grund;
+    bool gut = Abschliessen(fd, geschrieben, grund);
     // A file with several names is written where it is, once its complete copy is safe beside it.
     const bool anOrt = vorhanden && st.st_nlink > 1;
     bool begonnen = false;
     if (gut && anOrt) {
-        gut = AnOrtSchreiben(ziel, aus.view(), grund, begonnen);
+        gut = AnOrtSchreiben(ziel, temp, grund, begonnen);
     } else if (gut) {
         gut = std::rename(temp.c_str(), ziel.c_str()) == 0;
         if (gut)
