@@ -313,12 +313,12 @@ void Bildbefehle::Text(std::size_t von, std::size_t bis) {
         s_.Boxtext(std::string(Getrimmt(std::string_view(text_).substr(von, pos_ - von))));
     if (text.empty()) return;
     if (!Ausgewogen(text)) return Uebergehen(von);
-    if (TElement* e = s_.Neu(vektra::Text, EbeneText, ZeileBei(von))) {
-        e->x1 = s_.jetzt.x;
-        e->y1 = s_.jetzt.y;
-        e->Ausrichtung = "bl";
-        e->TextSetzen(text);
-    }
+    TElement e = s_.Neu(vektra::Text, EbeneText);
+    e.x1 = s_.jetzt.x;
+    e.y1 = s_.jetzt.y;
+    e.Ausrichtung = "bl";
+    e.TextSetzen(text);
+    s_.Aufnehmen(std::move(e), ZeileBei(von));
 }
 
 bool Bildbefehle::Put(std::size_t bis) {
@@ -357,7 +357,6 @@ bool Bildbefehle::Multiput(std::size_t bis) {
     Elementspeicher& speicher = s_.z.Elemente;
     const int vorher = speicher.Anzahl();
     if (!Verschoben(x, y, von, zu)) return false;
-    s_.Pruefen();
     const int nachher = speicher.Anzahl();
     const int zeile = ZeileBei(von);
     std::string fehler;
@@ -375,9 +374,7 @@ bool Bildbefehle::Multiput(std::size_t bis) {
                 s_.Uebergangen(zeile);
                 continue;
             }
-            TElement* e = s_.Neu(kopie.Art, kopie.Ebene, zeile);
-            if (e == nullptr) break;
-            *e = std::move(kopie);
+            if (!s_.Aufnehmen(std::move(kopie), zeile)) break;
             gehalten = true;
         }
         if (!gehalten) break;
@@ -400,12 +397,12 @@ bool Bildbefehle::Gerade(std::size_t bis, bool pfeil) {
     const Kopfsatz& k = s_.z.Kopf;
     for (const Strich& st :
          Pfeilspitzen(x2, y2, Pfeilrichtung(0, 0, a, b), k.Pfeillaenge / s_.MmJeEinheit(), k.Pfeilwinkel)) {
-        if (TElement* e = s_.Neu(Pfeilspitze, EbeneLinie, zeile)) {
-            e->x1 = st.x1;
-            e->y1 = st.y1;
-            e->x2 = st.x2;
-            e->y2 = st.y2;
-        }
+        TElement e = s_.Neu(Pfeilspitze, EbeneLinie);
+        e.x1 = st.x1;
+        e.y1 = st.y1;
+        e.x2 = st.x2;
+        e.y2 = st.y2;
+        s_.Aufnehmen(std::move(e), zeile);
     }
     return true;
 }
@@ -417,12 +414,12 @@ bool Bildbefehle::KreisBefehl(std::size_t bis) {
     if (!gefuellt) pos_ = vorher;
     double d = 0;
     if (!ZahlArgument(bis, d)) return false;
-    if (TElement* e = s_.Neu(Kreis, EbeneKreis, ZeileBei(pos_ - 1))) {
-        e->x1 = s_.jetzt.x;
-        e->y1 = s_.jetzt.y;
-        e->Durchmesser = d;
-        e->gefuellt = gefuellt;
-    }
+    TElement e = s_.Neu(Kreis, EbeneKreis);
+    e.x1 = s_.jetzt.x;
+    e.y1 = s_.jetzt.y;
+    e.Durchmesser = d;
+    e.gefuellt = gefuellt;
+    s_.Aufnehmen(std::move(e), ZeileBei(pos_ - 1));
     return true;
 }
 
@@ -471,13 +468,13 @@ bool Bildbefehle::Box(std::size_t bis, std::string_view name) {
         return true;
     }
     if (!text.empty()) {
-        if (TElement* e = s_.Neu(vektra::Text, rahmen ? EbeneLinie : EbeneText, zeile)) {
-            e->x1 = x;
-            e->y1 = y;
-            e->Ausrichtung = ausrichtung.empty() ? "cc" : ausrichtung.substr(0, 2);
-            e->TextSetzen(text);
-            InDieBox(*e, w, h);
-        }
+        TElement e = s_.Neu(vektra::Text, rahmen ? EbeneLinie : EbeneText);
+        e.x1 = x;
+        e.y1 = y;
+        e.Ausrichtung = ausrichtung.empty() ? "cc" : ausrichtung.substr(0, 2);
+        e.TextSetzen(text);
+        InDieBox(e, w, h);
+        s_.Aufnehmen(std::move(e), zeile);
     }
     if (rahmen) {
         s_.NeueLinie(x, y, x + w, y, zeile);

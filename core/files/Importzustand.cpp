@@ -76,33 +76,38 @@ void Importzustand::GruppeZu() {
     gruppen_.pop_back();
 }
 
-TElement* Importzustand::Neu(std::uint8_t art, std::int32_t ebene, int zeile) {
-    TElement* e = ergebnis.voll ? nullptr : z.Elemente.NeuesElement();
-    if (e == nullptr && !ergebnis.voll && geprueft_ < z.Elemente.Anzahl()) {
-        Pruefen();
-        e = z.Elemente.NeuesElement();
-    }
-    if (e == nullptr) {
-        if (!ergebnis.voll) m.Melden(Meldungsart::Warnung, T("v.ImportVoll"), zeile);
-        ergebnis.voll = true;
-        return nullptr;
-    }
-    ++ergebnis.neueElemente;
-    zeilen_.push_back(zeile);
-    e->Art = art;
-    e->Ebene = ebene;
-    e->Farbe = jetzt.Farbe;
-    e->Breite = jetzt.Breite;
+TElement Importzustand::Neu(std::uint8_t art, std::int32_t ebene) const {
+    TElement e;
+    e.Art = art;
+    e.Ebene = ebene;
+    e.Farbe = jetzt.Farbe;
+    e.Breite = jetzt.Breite;
     return e;
 }
 
-void Importzustand::NeueLinie(double x1, double y1, double x2, double y2, int zeile) {
-    if (TElement* e = Neu(Linie, EbeneLinie, zeile)) {
-        e->x1 = x1;
-        e->y1 = y1;
-        e->x2 = x2;
-        e->y2 = y2;
+bool Importzustand::Aufnehmen(TElement e, int zeile) {
+    if (ergebnis.voll) return false;
+    std::string fehler;
+    if (!satz::LagenPruefen(e, z.Elemente.Anzahl() + 1, fehler)) {
+        uebergangen_.push_back(zeile);
+        return true;
     }
+    if (z.Elemente.Anhaengen(std::move(e)) == nullptr) {
+        m.Melden(Meldungsart::Warnung, T("v.ImportVoll"), zeile);
+        ergebnis.voll = true;
+        return false;
+    }
+    ++ergebnis.neueElemente;
+    return true;
+}
+
+void Importzustand::NeueLinie(double x1, double y1, double x2, double y2, int zeile) {
+    TElement e = Neu(Linie, EbeneLinie);
+    e.x1 = x1;
+    e.y1 = y1;
+    e.x2 = x2;
+    e.y2 = y2;
+    Aufnehmen(std::move(e), zeile);
 }
 
 void Importzustand::Fehler(int art, int zeile) {
@@ -110,29 +115,7 @@ void Importzustand::Fehler(int art, int zeile) {
     m.Melden(Meldungsart::Fehler, T(art == 2 ? "s51" : "s52") + T("s53") + std::to_string(zeile), zeile);
 }
 
-void Importzustand::Pruefen() {
-    Elementspeicher& s = z.Elemente;
-    int behalten = geprueft_;
-    std::string fehler;
-    for (int i = geprueft_ + 1; i <= s.Anzahl(); ++i) {
-        const int zeile = zeilen_[static_cast<std::size_t>(i - vorher_ - 1)];
-        if (!satz::LagenPruefen(s[i], i, fehler)) {
-            uebergangen_.push_back(zeile);
-            continue;
-        }
-        if (++behalten != i) {
-            s[behalten] = std::move(s[i]);
-            zeilen_[static_cast<std::size_t>(behalten - vorher_ - 1)] = zeile;
-        }
-    }
-    ergebnis.neueElemente -= s.Anzahl() - behalten;
-    s.Kuerzen(behalten);
-    zeilen_.resize(static_cast<std::size_t>(behalten - vorher_));
-    geprueft_ = behalten;
-}
-
 void Importzustand::Abschliessen() {
-    Pruefen();
     if (uebergangen_.empty()) return;
     std::sort(uebergangen_.begin(), uebergangen_.end());
     uebergangen_.erase(std::unique(uebergangen_.begin(), uebergangen_.end()), uebergangen_.end());

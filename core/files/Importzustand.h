@@ -81,7 +81,7 @@ struct Bildzustand {
 
 class Importzustand {
   public:
-    Importzustand(Zeichnung& z, Meldungen& m) : z(z), m(m), vorher_(z.Elemente.Anzahl()) {}
+    Importzustand(Zeichnung& z, Meldungen& m) : z(z), m(m) {}
 
     Zeichnung& z;
     Meldungen& m;
@@ -102,22 +102,22 @@ class Importzustand {
             GruppeZu();
     }
 
-    // A new element with the current colour and width class, or nullptr when the store is
-    // full; the first time that happens it is reported with line `zeile` and the import ends.
-    // New elements that no drawing may hold give their places up first, so they never take
-    // the room of elements that could be kept.
-    TElement* Neu(std::uint8_t art, std::int32_t ebene, int zeile);
+    // A new element of kind `art` in draw class `ebene` with the current colour and width
+    // class, to be filled and then handed to Aufnehmen.
+    TElement Neu(std::uint8_t art, std::int32_t ebene) const;
+    // Adds `e`, read from line `zeile`, to the store. An element whose places or sizes no
+    // drawing may hold (a picture's numbers may be anything) is passed over before it takes a
+    // place, so what the import gives saves and reads back, and a nearly full store takes the
+    // same elements as an empty one. False when the store is full: the first time that is
+    // reported with `zeile`, and the import ends.
+    bool Aufnehmen(TElement e, int zeile);
     void NeueLinie(double x1, double y1, double x2, double y2, int zeile);
 
     // Error 2 (format) or 3 (conversion) in line `zeile`.
     void Fehler(int art, int zeile);
     // Line `zeile` held something the import did not read.
     void Uebergangen(int zeile) { uebergangen_.push_back(zeile); }
-    // Drops the new elements not yet checked whose places or sizes no drawing may hold (a
-    // picture's numbers may be anything), passing their lines over, so what the import gives
-    // saves and reads back. Elements made before the call keep their numbers.
-    void Pruefen();
-    // Checks the last new elements and reports the lines passed over, once, naming them all.
+    // Reports the lines passed over, once, naming them all.
     void Abschliessen();
 
     // Millimetres per drawing unit: the unit length read so far, 1 when it is no number above 0.
@@ -133,11 +133,7 @@ class Importzustand {
     std::vector<Bildzustand> gruppen_;
     std::size_t ueberzaehlig_ = 0;
     std::vector<int> uebergangen_;
-    // Elements before the import, the line of each new one, and how many of the store's
-    // elements have passed Pruefen.
-    int vorher_;
-    std::vector<int> zeilen_;
-    int geprueft_ = vorher_;
+
 };
 
 // All of `ein`, or nothing when it holds more than 64 MB, more than the picture of any drawing

@@ -443,11 +443,11 @@ class Leser {
             }
             r.s_.jetzt.Farbe = l.fuellen ? (l.fuellung >= 0 ? l.fuellung : l.farbe) : Strichfarbe();
             r.s_.jetzt.Breite = Breite();
-            if (TElement* e = r.s_.Neu(vektra::Kreis, EbeneKreis, Zeile())) {
-                e->x1 = cx, e->y1 = cy;
-                e->Durchmesser = 2 * std::fabs(rx);
-                e->gefuellt = l.fuellen;
-            }
+            TElement e = r.s_.Neu(vektra::Kreis, EbeneKreis);
+            e.x1 = cx, e.y1 = cy;
+            e.Durchmesser = 2 * std::fabs(rx);
+            e.gefuellt = l.fuellen;
+            r.s_.Aufnehmen(std::move(e), Zeile());
             return true;
         }
         // "circle (r)", "circle (rx and ry)", "circle [radius=r]".
@@ -535,11 +535,11 @@ class Leser {
             if (ohneElemente || !Zulaessig({x, y})) return true;
             if (!Ausgewogen(inhalt)) return false;
             r.s_.jetzt.Farbe = o.textfarbe >= 0 ? o.textfarbe : o.farbe;
-            if (TElement* e = r.s_.Neu(vektra::Text, EbeneText, Zeile())) {
-                e->x1 = x, e->y1 = y;
-                e->Ausrichtung = o.ausrichtung;
-                e->TextSetzen(inhalt);
-            }
+            TElement e = r.s_.Neu(vektra::Text, EbeneText);
+            e.x1 = x, e.y1 = y;
+            e.Ausrichtung = o.ausrichtung;
+            e.TextSetzen(inhalt);
+            r.s_.Aufnehmen(std::move(e), Zeile());
             l.unbekannt |= o.unbekannt;
             return true;
         }

@@ -169,10 +169,7 @@ class Leser {
         if (c >= '0' && c <= '9' && c - '0' > 3) s_.m.Melden(Meldungsart::Information, T("s49"));
     }
 
-    TElement* Neu(std::uint8_t art, std::int32_t ebene) { return s_.Neu(art, ebene, q_.Nummer()); }
-
-    // The program's own lines give places relative to the picture's origin. A place is moved as
-    // its element is made, before the next one may take its room.
+    // The program's own lines give places relative to the picture's origin.
     bool Verschoben() const { return s_.jetzt.x != 0 || s_.jetzt.y != 0; }
     double X(double x) const { return Verschoben() ? x + s_.jetzt.x : x; }
     double Y(double y) const { return Verschoben() ? y + s_.jetzt.y : y; }
@@ -241,16 +238,15 @@ class Leser {
         const int zeile = q_.Nummer();
         std::string ausrichtung, text;
         if (!BoxText(ausrichtung, text)) return s_.Uebergangen(zeile);
-        TElement* e = s_.Neu(Text, rahmen ? EbeneLinie : EbeneText, zeile);
-        if (e == nullptr) return;
-        e->x1 = x;
-        e->y1 = y;
-        e->Ausrichtung = ausrichtung;
-        e->TextSetzen(text);
-        InDieBox(*e, w, h);
-        e->x1 = X(e->x1);
-        e->y1 = Y(e->y1);
-        if (!rahmen) return;
+        TElement e = s_.Neu(Text, rahmen ? EbeneLinie : EbeneText);
+        e.x1 = x;
+        e.y1 = y;
+        e.Ausrichtung = ausrichtung;
+        e.TextSetzen(text);
+        InDieBox(e, w, h);
+        e.x1 = X(e.x1);
+        e.y1 = Y(e.y1);
+        if (!s_.Aufnehmen(std::move(e), zeile) || !rahmen) return;
         NeueLinie(x, y, x + w, y);
         NeueLinie(x, y + h, x + w, y + h);
         NeueLinie(x, y, x, y + h);
@@ -346,14 +342,15 @@ class Leser {
             NeueLinie(x1, y1, x2, y2);
             break;
         }
-        case KreisZ:
-            if (TElement* e = Neu(Kreis, EbeneKreis)) {
-                e->x1 = X(x);
-                e->y1 = Y(y);
-                e->Durchmesser = Zahl();
-                e->gefuellt = gefuellt;
-            }
+        case KreisZ: {
+            TElement e = s_.Neu(Kreis, EbeneKreis);
+            e.x1 = X(x);
+            e.y1 = Y(y);
+            e.Durchmesser = Zahl();
+            e.gefuellt = gefuellt;
+            s_.Aufnehmen(std::move(e), q_.Nummer());
             break;
+        }
         case TextZ: {
             const double w = Zahl(), h = Zahl();
             Box(x, y, w, h, false);
