@@ -1,17 +1,11 @@
 #!/bin/bash
 # The Debian package as `make package` makes it, here from the build tree the tests run in: its
 # fields, its files (the caches of file types and menus are dpkg's triggers' work, not the
-# package's), lintian without errors or warnings, and the unpacked programs: the version, a
-# conversion of each kind, one of them through the cairo helper beside the converter, and the
-# editor's start. The converter's manual page names every option its help names.
-set -euo pipefail
-fehlschlag() { echo "paket.sh: $*" >&2; exit 1; }
-[ $# -eq 2 ] || fehlschlag "Aufruf: paket.sh BUILDORDNER TESTDATEN"
-arbeit=$(mktemp -d)
-trap 'rm -rf "$arbeit"' EXIT
-cd "$arbeit"
-daten=$2
-cpack --config "$1/CPackConfig.cmake" -B "$arbeit/cpack" >cpack.log 2>&1 || fehlschlag "cpack: $(cat cpack.log)"
+# package's), lintian without errors or warnings, and the unpacked programs: the version,
+# conversions, the one to .vkp through the cairo helper beside the converter, and the editor's
+# start. The converter's manual page names every option its help names.
+source "$(dirname "$0")/../install/installiert.bash"
+cpack --config "$build/CPackConfig.cmake" -B "$arbeit/cpack" >cpack.log 2>&1 || fehlschlag "cpack: $(cat cpack.log)"
 arch=$(dpkg --print-architecture)
 deb=cpack/vektra32_4.4.1.7_$arch.deb
 [ -f "$deb" ] || fehlschlag "${deb#cpack/} fehlt: $(ls cpack)"
@@ -55,7 +49,6 @@ bin=wurzel/usr/bin
 [ "$("$bin/vektra32-convert" --version)" = "vektra32-convert (Vektra32) 4.4.1.7" ] ||
     fehlschlag "--version: $("$bin/vektra32-convert" --version 2>&1)"
 
-konvertieren() { "$bin/vektra32-convert" "$@" 2>konverter.log || fehlschlag "Konverter $*: $(cat konverter.log)"; }
 konvertieren "$daten/beispiel.vkx" bild.vks
 konvertieren bild.vks bild.tikz
 konvertieren bild.vks bild.vkp
@@ -69,7 +62,5 @@ for option in $("$bin/vektra32-convert" --help | grep -o -- '--[a-z0-9-]*' | sor
     grep -qE -- "$option([^a-z0-9-]|\$)" <<<"$seite" || fehlschlag "Handbuchseite ohne $option"
 done
 
-ergebnis=0; XDG_CONFIG_HOME=$arbeit/konfig QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
-    timeout 4 "$bin/vektra32" bild.vks >editor.log 2>&1 || ergebnis=$?
-[ "$ergebnis" -eq 124 ] || fehlschlag "vektra32 endete mit $ergebnis: $(cat editor.log)"
+editor_laeuft bild.vks
 echo "paket.sh: bestanden"
