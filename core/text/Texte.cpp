@@ -336,7 +336,7 @@ const std::vector<Texteintrag> Eintraege{
      "Kurven bis dahin geschrieben (Rückgabewert 3); entstand noch nichts, wird\n"
      "nichts geschrieben (Rückgabewert 1).\n",
      Anwendung::Wert},
-    {"v.KonvVersion", "vektra32-convert (Vektra32) %s\n", Anwendung::Wert},
+    {"v.KonvVersion", "vektra32-convert (Vektra32) Version %s\n", Anwendung::Wert},
     {"v.KonvCairoFehlt", "%s lässt sich nicht starten (%s), es schreibt .vkp, .svg, .png und .pdf.",
      Anwendung::Wert},
     {"v.KonvAusgabeUnbekannt",

@@ -87,7 +87,7 @@ TEST(Konverter, HilfeVersionUndZeichnungInJederSchreibweise) {
     // The version is the project's, from the build.
     aus.str("");
     EXPECT_EQ(Konvertieren(std::vector<std::string>{"--version"}, aus, err, nullptr), KonvertiertOk);
-    EXPECT_EQ(aus.str(), "vektra32-convert (Vektra32) 4.4.1.7\n");
+    EXPECT_EQ(aus.str(), "vektra32-convert (Vektra32) Version 4.4.1.7\n");
     // A drawing named in any letter case is read as one and exported as the sample's golden
     // file says, replacing the old file; what needs cairo is handed on without it.
     Ordner o;

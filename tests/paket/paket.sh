@@ -46,7 +46,7 @@ dpkg-deb -x "$deb" wurzel
 bin=wurzel/usr/bin
 [ "$(zcat wurzel/usr/share/doc/vektra32/changelog.gz | head -1)" = "vektra32 (4.4.1.7) unstable; urgency=medium" ] ||
     fehlschlag "changelog: $(zcat wurzel/usr/share/doc/vektra32/changelog.gz | head -1)"
-[ "$("$bin/vektra32-convert" --version)" = "vektra32-convert (Vektra32) 4.4.1.7" ] ||
+[ "$("$bin/vektra32-convert" --version)" = "vektra32-convert (Vektra32) Version 4.4.1.7" ] ||
     fehlschlag "--version: $("$bin/vektra32-convert" --version 2>&1)"
 
 konvertieren "$daten/beispiel.vkx" bild.vks
