@@ -2,12 +2,13 @@
 # what is missing, builds with sanitizers and runs every test through CTest. `make install`
 # installs both programs with their desktop entry, file types and icons under PREFIX. `make bench`
 # runs the benchmark programs and the scripts in bench/ that time whole processes. `make fuzz`
-# runs each reader's libFuzzer target for FUZZ_SECONDS seconds.
+# runs each reader's libFuzzer target for FUZZ_SECONDS seconds. `make package` builds the Debian
+# package build-paket/vektra32_VERSION_ARCH.deb from the same install rules.
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 PREFIX ?= /usr/local
 
-.PHONY: run build install test bench fuzz deps fuzz-deps clean format
+.PHONY: run build install package test bench fuzz deps fuzz-deps clean format
 
 deps:
 	scripts/install-deps
@@ -21,6 +22,16 @@ run: build
 
 install: build
 	cmake --install build --prefix $(PREFIX)
+
+# An optimised build with Debian's hardening flags, installed into /usr in the package; the caches
+# of file types, menu entries and icons are refreshed by dpkg's triggers, not by the install.
+package: deps
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	cmake -S . -B build-paket -DCMAKE_BUILD_TYPE=Release -DVEKTRA_TESTS=OFF \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build build-paket -j $(JOBS)
+	cd build-paket && cpack
 
 test: deps
 	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVEKTRA_SANITIZE=ON
@@ -48,4 +59,4 @@ format:
 	find core app convert tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-test build-bench build-fuzz
+	rm -rf build build-test build-bench build-fuzz build-paket

@@ -103,6 +103,10 @@ int Umwandeln(std::span<const std::string> args, std::ostream& aus, std::ostream
             aus << T(teil);
         return KonvertiertOk;
     }
+    if (args.size() == 1 && args[0] == "--version") {
+        aus << Formatieren(T("v.KonvVersion"), {T("v.Version")});
+        return KonvertiertOk;
+    }
     if (!args.empty() && args[0] == "--curve") {
         // A plotted curve has no input file; its messages carry the option's name instead.
         Strommeldungen m("--curve", err);

@@ -145,6 +145,7 @@ const std::pair<std::string_view, std::string_view> Eigene[] = {
     {"v.FilterTikzImport", "sv204"},
     {"v.TikzEigenstaendig", "sv205"},
     {"v.TikzKeinBild", "sv206"},
+    {"v.KonvVersion", "sv207"},
 };
 
 } // namespace

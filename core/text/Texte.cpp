@@ -223,7 +223,7 @@ const std::vector<Texteintrag> Eintraege{
     // The program's own texts, which a language file names by their "sv" keys (Dateischluessel.cpp).
     {"v.Titel", "Vektra32", Anwendung::Wert},
     {"v.Anwendungstitel", "Vektra32 ", Anwendung::Wert},
-    {"v.Version", "4.4.1.7", Anwendung::Wert},
+    {"v.Version", VEKTRA_VERSION, Anwendung::Wert},
     {"v.Datum", "07.05.04", Anwendung::Wert},
     // Faults of the native drawing file.
     {"v.Zeichnungsdatei.Ende", "Die Datei endet unerwartet nach %d Bytes.", Anwendung::Wert},
@@ -305,6 +305,7 @@ const std::vector<Texteintrag> Eintraege{
      "--cp1252  schreibt die Texte in .tikz als Windows-1252 statt als UTF-8.\n"
      "--standalone schreibt .tikz als eigenes Dokument (Klasse standalone), eine\n"
      "          Seite so groß wie die Zeichnung.\n"
+     "--version zeigt die Versionsnummer des Programms.\n"
      "\n"
      "Die Exporte nehmen Unitlength und TeX-Linienbreiten der Zeichnung.\n"
      "Meldungen erscheinen auf der Fehlerausgabe als \"EINGABE:ZEILE: Text\".\n"
@@ -335,6 +336,7 @@ const std::vector<Texteintrag> Eintraege{
      "Kurven bis dahin geschrieben (Rückgabewert 3); entstand noch nichts, wird\n"
      "nichts geschrieben (Rückgabewert 1).\n",
      Anwendung::Wert},
+    {"v.KonvVersion", "vektra32-convert (Vektra32) Version %s\n", Anwendung::Wert},
     {"v.KonvCairoFehlt", "%s lässt sich nicht starten (%s), es schreibt .vkp, .svg, .png und .pdf.",
      Anwendung::Wert},
     {"v.KonvAusgabeUnbekannt",

@@ -139,6 +139,12 @@ class FensterTest : public QObject, Testumgebung {
                  std::tuple(u"2.5"_s, 2.5, '.'));
     }
 
+    void infoNenntDieVersionDesBaus() {
+        Fenster w;
+        w.Menue("Info1");
+        QCOMPARE(w.f.meldungen, QStringList{u"Vektra32 Version 4.4.1.7 Kompiliert am  07.05.04"_s});
+    }
+
     void knoepfeSetzenIhrenModus() {
         Fenster w;
         Stift& s = w.ZF()->Flaeche().Zustand;

@@ -79,11 +79,15 @@ TEST(KonverterAufrufe, FaelleAusDerDatei) {
     }
 }
 
-TEST(Konverter, HilfeUndZeichnungInJederSchreibweise) {
+TEST(Konverter, HilfeVersionUndZeichnungInJederSchreibweise) {
     std::ostringstream aus, err;
     EXPECT_EQ(Konvertieren(std::vector<std::string>{"--help"}, aus, err, nullptr), KonvertiertOk);
     EXPECT_TRUE(aus.str().starts_with(
         "Aufruf: vektra32-convert [--ref X,Y | --scale PX] [--utf8 | --cp1252] [--standalone]\n"));
+    // The version is the project's, from the build.
+    aus.str("");
+    EXPECT_EQ(Konvertieren(std::vector<std::string>{"--version"}, aus, err, nullptr), KonvertiertOk);
+    EXPECT_EQ(aus.str(), "vektra32-convert (Vektra32) Version 4.4.1.7\n");
     // A drawing named in any letter case is read as one and exported as the sample's golden
     // file says, replacing the old file; what needs cairo is handed on without it.
     Ordner o;

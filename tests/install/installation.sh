@@ -3,14 +3,9 @@
 # /usr/local. Both programs must be there and run; the desktop entry, the two file types and their icons
 # must be valid and agree with each other, and the caches a file manager reads must name the editor for
 # drawings and macros.
-set -euo pipefail
-fehlschlag() { echo "installation.sh: $*" >&2; exit 1; }
-[ $# -eq 2 ] || fehlschlag "Aufruf: installation.sh BUILDORDNER TESTDATEN"
-arbeit=$(mktemp -d)
-trap 'rm -rf "$arbeit"' EXIT
-cd "$arbeit"
-p=$arbeit/prefix share=$arbeit/prefix/share daten=$2
-cmake --install "$1" --prefix "$p" >install.log 2>&1 || fehlschlag "cmake --install: $(cat install.log)"
+source "$(dirname "$0")/installiert.bash"
+p=$arbeit/prefix share=$arbeit/prefix/share bin=$arbeit/prefix/bin
+cmake --install "$build" --prefix "$p" >install.log 2>&1 || fehlschlag "cmake --install: $(cat install.log)"
 
 for datei in bin/vektra32 bin/vektra32-convert libexec/vektra32/vektra32-convert-cairo; do
     [ -x "$p/$datei" ] || fehlschlag "$datei fehlt oder ist nicht ausführbar"
@@ -51,20 +46,15 @@ grep -qa 'VEKTRA42' "$share/mime/magic" || fehlschlag "MIME-Datenbank kennt die 
 
 # The installed converter works: picture in, drawing out, and back. What is drawn with cairo it hands
 # to the program in libexec; a converter that finds none there says so.
-konvertieren() { "$p/bin/vektra32-convert" "$@" 2>konverter.log || fehlschlag "Konverter $*: $(cat konverter.log)"; }
 konvertieren "$daten/beispiel.vkx" bild.vks
 konvertieren bild.vks bild.vkx
 konvertieren bild.vks bild.svg
 grep -q '\\begin{picture}' bild.vkx || fehlschlag "bild.vkx ohne picture"
 grep -q '<svg' bild.svg || fehlschlag "bild.svg ist kein SVG"
-mkdir allein && cp "$p/bin/vektra32-convert" allein/
+mkdir allein && cp "$bin/vektra32-convert" allein/
 ergebnis=0; allein/vektra32-convert bild.vks allein.svg 2>konverter.log || ergebnis=$?
 [ "$ergebnis" -eq 1 ] && [ ! -e allein.svg ] && grep -q 'vektra32-convert-cairo lässt sich nicht starten' konverter.log ||
     fehlschlag "Konverter ohne vektra32-convert-cairo: $ergebnis, $(cat konverter.log)"
 
-# The installed editor opens the drawing and keeps running until it is stopped; its settings
-# stay in the temporary folder.
-ergebnis=0; XDG_CONFIG_HOME=$arbeit/konfig QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
-    timeout 4 "$p/bin/vektra32" bild.vks >editor.log 2>&1 || ergebnis=$?
-[ "$ergebnis" -eq 124 ] || fehlschlag "vektra32 endete mit $ergebnis: $(cat editor.log)"
+editor_laeuft bild.vks
 echo "installation.sh: bestanden"
