@@ -145,6 +145,14 @@ const std::pair<std::string_view, std::string_view> Eigene[] = {
     {"v.FilterTikzImport", "sv204"},
     {"v.TikzEigenstaendig", "sv205"},
     {"v.TikzKeinBild", "sv206"},
+    {"v.TexteGesetzt", "sv207"},
+    {"v.Praeambel", "sv208"},
+    {"v.KeinTeX", "sv209"},
+    {"v.SatzFehler", "sv210"},
+    {"v.SatzZeit", "sv211"},
+    {"v.SatzKlammern", "sv212"},
+    {"v.SatzZeilenende", "sv213"},
+    {"v.SatzOhneSeite", "sv214"},
 };
 
 } // namespace
