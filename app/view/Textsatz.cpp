@@ -50,10 +50,12 @@ bool Textsatz::Malen(Leinwand& l, const vektra::TElement& e, QPoint referenz, co
     const qreal verhaeltnis = l.Pixelverhaeltnis();
     const vektra::Grundlinie g = vektra::GrundlinieVon(e.Ausrichtung, eintrag->mass.breite / Sp,
                                                        eintrag->mass.hoehe / Sp, eintrag->mass.tiefe / Sp);
-    // The left end of the baseline on a whole device pixel, the picture drawn to fit it.
+    // The reference point lies in the middle of its pixel, where lines through it run. The left end
+    // of the baseline goes to the nearest corner of device pixels, the picture drawn to fit it.
     const double geraetJePunkt = *pixelJePunkt * verhaeltnis;
-    const QPoint grundlinie(static_cast<int>(std::nearbyint(referenz.x() * verhaeltnis + g.x * geraetJePunkt)),
-                            static_cast<int>(std::nearbyint(referenz.y() * verhaeltnis - g.y * geraetJePunkt)));
+    const QPoint grundlinie(
+        static_cast<int>(std::nearbyint((referenz.x() + 0.5) * verhaeltnis + g.x * geraetJePunkt)),
+        static_cast<int>(std::nearbyint((referenz.y() + 0.5) * verhaeltnis - g.y * geraetJePunkt)));
     const QImage& bild = vorrat_.Bild(*eintrag, geraetJePunkt, verhaeltnis, farbe.rgb());
     if (bild.isNull()) return true;
     l.BildSetzen(grundlinie + eintrag->versatz, bild);

@@ -96,7 +96,8 @@ void Textsatzlauf::LatexFertig() {
     bericht_ = vektra::SatzberichtLesen(std::string_view(ausgabe.constData(), static_cast<std::size_t>(ausgabe.size())));
     const bool seiten = std::any_of(bericht_.seiten.begin(), bericht_.seiten.end(),
                                     [](const vektra::Seitenbericht& s) { return s.gesetzt && s.fehler.empty(); });
-    if (!seiten) return Abschliessen();
+    // A killed TeX leaves its DVI file without an end, which dvisvgm does not read.
+    if (!seiten || latexZuLange_) return Abschliessen();
     Ausfuehren(programme_.dvisvgm,
                {QStringLiteral("--no-fonts"), QStringLiteral("--page=1-"), QStringLiteral("--output=seite-%p.svg"),
                 QStringLiteral("satz.dvi")},
@@ -138,6 +139,9 @@ void Textsatzlauf::Zuordnen() {
             f.fehler = latexZuLange_ ? Zeitfehler() : ohneSeite;
         else if (svg != seiten.end() && !svg->second.isEmpty())
             f.svg = svg->second;
+        else if (bericht_.offen != 0)
+            // Typeset before the run broke off, but without its page: into the next run.
+            continue;
         else
             f.fehler = dvisvgmZuLange_ ? Zeitfehler() : ohneSeite;
         funde_.push_back(std::move(f));
