@@ -25,13 +25,17 @@ namespace {
 const QString Schalterwert = QStringLiteral("Texte_gesetzt");
 const QString Praeambelwert = QStringLiteral("Praeambel");
 
+QString Standardpraeambel() {
+    return QString::fromStdString(vektra::Cp1252NachUtf8(vektra::StandardPraeambel));
+}
+
 } // namespace
 
 Satzansicht::Satzansicht(Fensterdienste& fenster, QMenu& ansicht, TEinstellungen& einstellungen)
     : QObject(&fenster.Flaeche()), f_(fenster), einstellungen_(einstellungen),
       satz_(new Textsatz(fenster.Dokument(), fenster.Sicht(),
-                         QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation))
-                             .filePath(QStringLiteral("textsatz")),
+                         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
+                             .filePath(QStringLiteral("Vektra32/textsatz")),
                          this)) {
     const Fensterspeicher speicher;
     schalter_ = ansicht.addAction(QString());
@@ -40,9 +44,7 @@ Satzansicht::Satzansicht(Fensterdienste& fenster, QMenu& ansicht, TEinstellungen
     schalter_->setCheckable(true);
     schalter_->setChecked(speicher.WahrheitLesen(Schalterwert).value_or(false));
     satz_->Einschalten(schalter_->isChecked());
-    einstellungen_.PraeambelZeigen(
-        speicher.TextLesen(Praeambelwert)
-            .value_or(QString::fromStdString(vektra::Cp1252NachUtf8(vektra::StandardPraeambel))));
+    einstellungen_.PraeambelZeigen(speicher.TextLesen(Praeambelwert).value_or(Standardpraeambel()));
     satz_->PraeambelSetzen(einstellungen_.Praeambel());
     f_.Painter().Satz = satz_;
 
@@ -65,7 +67,8 @@ void Satzansicht::Umschalten(bool an) {
 void Satzansicht::PraeambelUebernehmen() {
     const QString praeambel = einstellungen_.Praeambel();
     Fensterspeicher speicher;
-    if (speicher.TextLesen(Praeambelwert) != praeambel) speicher.Schreiben(Praeambelwert, praeambel);
+    if (speicher.TextLesen(Praeambelwert).value_or(Standardpraeambel()) != praeambel)
+        speicher.Schreiben(Praeambelwert, praeambel);
     satz_->PraeambelSetzen(praeambel);
 }
 

@@ -15,7 +15,8 @@ class Textsatz;
 class Satzansicht : public QObject {
     Q_OBJECT
   public:
-    // Adds the switch to the menu `ansicht`. Typeset texts are kept in the user's cache folder.
+    // Adds the switch to the menu `ansicht`. Typeset texts are kept in the user's cache folder
+    // (~/.cache/Vektra32/textsatz), whatever name a language file gives the program.
     Satzansicht(Fensterdienste& fenster, QMenu& ansicht, TEinstellungen& einstellungen);
 
     Textsatz& Satz() { return *satz_; }
