@@ -93,8 +93,8 @@ QString Satzansicht::FehlerBei(QPoint pixel) const {
         const QSize masse = l.TextExtent(QString::fromStdString(vektra::Cp1252NachUtf8(e.Text)));
         const vektra::Textversatz v = vektra::TextversatzFuer(e.Ausrichtung, masse.width(), masse.height());
         const int rand = z.Kopf.Pickabstand;
-        const QRect text(a.XNachPixel(e.x1) - static_cast<int>(v.dx), a.YNachPixel(e.y1) - static_cast<int>(v.dy),
-                         masse.width(), masse.height());
+        const QRect text(a.XNachPixel(e.x1) - static_cast<int>(v.dx),
+                         a.YNachPixel(e.y1) - static_cast<int>(v.dy), masse.width(), masse.height());
         if (text.adjusted(-rand, -rand, rand, rand).contains(pixel)) return fehler;
     }
     return {};

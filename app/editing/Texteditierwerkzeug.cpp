@@ -29,7 +29,8 @@ void Texteditierwerkzeug::Loslassen(QMouseEvent& e) {
     const vektra::Ansicht& v = f_.Sicht();
     // The text is found from where the pointer really is, not from the snap lattice.
     const QPoint p = e.position().toPoint();
-    const int i = vektra::NaechsterText(z.Elemente, v.PixelNachX(p.x()), v.PixelNachY(p.y()), f_.Painter().Satz);
+    const int i =
+        vektra::NaechsterText(z.Elemente, v.PixelNachX(p.x()), v.PixelNachY(p.y()), f_.Painter().Satz);
     if (i == 0) {
         f_.ModusSetzen(Modus::Neutral);
         return;

@@ -19,7 +19,8 @@ constexpr double Sp = 65536;
 
 Textsatz::Textsatz(const vektra::Zeichnung& z, const vektra::Ansicht& ansicht, const QString& cacheordner,
                    QObject* eltern)
-    : QObject(eltern), z_(z), ansicht_(ansicht), praeambel_(vektra::StandardPraeambel), vorrat_(cacheordner) {}
+    : QObject(eltern), z_(z), ansicht_(ansicht), praeambel_(vektra::StandardPraeambel), vorrat_(cacheordner) {
+}
 
 Textsatz::~Textsatz() = default;
 
@@ -37,7 +38,8 @@ std::optional<double> Textsatz::PixelJePunkt() const {
 Textsatzvorrat::Eintrag* Textsatz::Eintrag(const vektra::TElement& e, bool vormerken) {
     if (e.Text.empty()) return nullptr;
     const std::string schluessel = vektra::Satzschluessel(praeambel_, e.Text);
-    if (auto* gefunden = vorgemerkt_.contains(schluessel) ? nullptr : vorrat_.Finden(schluessel)) return gefunden;
+    if (auto* gefunden = vorgemerkt_.contains(schluessel) ? nullptr : vorrat_.Finden(schluessel))
+        return gefunden;
     if (vormerken) Vormerken(schluessel, e.Text);
     return nullptr;
 }

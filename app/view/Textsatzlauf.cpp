@@ -46,7 +46,8 @@ Textsatzlauf::Textsatzlauf(const std::string& praeambel, std::vector<std::string
     connect(&prozess_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError fehler) {
         if (fehler != QProcess::FailedToStart) return;
         uhr_.stop();
-        fehlendes_ = Tq("v.KeinTeX", {prozess_.program().toStdString(), prozess_.errorString().toStdString()});
+        fehlendes_ =
+            Tq("v.KeinTeX", {prozess_.program().toStdString(), prozess_.errorString().toStdString()});
         Abschliessen();
     });
 }
@@ -62,7 +63,8 @@ Textsatzlauf::~Textsatzlauf() {
 void Textsatzlauf::Starten() {
     QFile datei(QDir(ordner_.path()).filePath(QStringLiteral("satz.tex")));
     if (!ordner_.isValid() || !datei.open(QIODevice::WriteOnly) ||
-        datei.write(quelle_.data(), static_cast<qint64>(quelle_.size())) != static_cast<qint64>(quelle_.size())) {
+        datei.write(quelle_.data(), static_cast<qint64>(quelle_.size())) !=
+            static_cast<qint64>(quelle_.size())) {
         const QString grund = ordner_.isValid() ? datei.errorString() : ordner_.errorString();
         for (const std::string& t : texte_)
             funde_.push_back({t, {}, {}, grund});
@@ -71,7 +73,8 @@ void Textsatzlauf::Starten() {
     }
     datei.close();
     Ausfuehren(programme_.latex,
-               {QStringLiteral("-interaction=nonstopmode"), QStringLiteral("-no-shell-escape"), QStringLiteral("satz.tex")},
+               {QStringLiteral("-interaction=nonstopmode"), QStringLiteral("-no-shell-escape"),
+                QStringLiteral("satz.tex")},
                Stufe::Latex);
 }
 
@@ -93,14 +96,16 @@ QString Textsatzlauf::Zeitfehler() const {
 void Textsatzlauf::LatexFertig() {
     latexZuLange_ = zuLange_;
     const QByteArray ausgabe = prozess_.readAll();
-    bericht_ = vektra::SatzberichtLesen(std::string_view(ausgabe.constData(), static_cast<std::size_t>(ausgabe.size())));
-    const bool seiten = std::any_of(bericht_.seiten.begin(), bericht_.seiten.end(),
-                                    [](const vektra::Seitenbericht& s) { return s.gesetzt && s.fehler.empty(); });
+    bericht_ = vektra::SatzberichtLesen(
+        std::string_view(ausgabe.constData(), static_cast<std::size_t>(ausgabe.size())));
+    const bool seiten =
+        std::any_of(bericht_.seiten.begin(), bericht_.seiten.end(),
+                    [](const vektra::Seitenbericht& s) { return s.gesetzt && s.fehler.empty(); });
     // A killed TeX leaves its DVI file without an end, which dvisvgm does not read.
     if (!seiten || latexZuLange_) return Abschliessen();
     Ausfuehren(programme_.dvisvgm,
-               {QStringLiteral("--no-fonts"), QStringLiteral("--page=1-"), QStringLiteral("--output=seite-%p.svg"),
-                QStringLiteral("satz.dvi")},
+               {QStringLiteral("--no-fonts"), QStringLiteral("--page=1-"),
+                QStringLiteral("--output=seite-%p.svg"), QStringLiteral("satz.dvi")},
                Stufe::Dvisvgm);
 }
 
@@ -122,7 +127,8 @@ void Textsatzlauf::Zuordnen() {
     const QDir ordner(ordner_.path());
     static const QRegularExpression muster(QStringLiteral("^seite-(\\d+)\\.svg$"));
     for (const QString& name : ordner.entryList({QStringLiteral("seite-*.svg")}, QDir::Files))
-        if (const auto m = muster.match(name); m.hasMatch()) seiten[m.captured(1).toInt()] = Lesen(ordner.filePath(name));
+        if (const auto m = muster.match(name); m.hasMatch())
+            seiten[m.captured(1).toInt()] = Lesen(ordner.filePath(name));
 
     const int n = static_cast<int>(texte_.size());
     const QString ohneSeite = Tq("v.SatzOhneSeite");
@@ -148,13 +154,15 @@ void Textsatzlauf::Zuordnen() {
     }
     // The text the run stopped at before TeX had said it began it.
     if (bericht_.offen >= 1 && bericht_.offen <= n && gesehen.insert(bericht_.offen).second)
-        funde_.push_back({texte_[static_cast<std::size_t>(bericht_.offen - 1)], {}, {},
+        funde_.push_back({texte_[static_cast<std::size_t>(bericht_.offen - 1)],
+                          {},
+                          {},
                           latexZuLange_ ? Zeitfehler() : ohneSeite});
     // Not a word about any text: the preamble failed, and every text with it.
     if (gesehen.empty()) {
         const QString grund = !bericht_.vorspannfehler.empty() ? Tq("v.SatzFehler", {bericht_.vorspannfehler})
-                              : latexZuLange_                 ? Zeitfehler()
-                                                              : ohneSeite;
+                              : latexZuLange_                  ? Zeitfehler()
+                                                               : ohneSeite;
         for (const std::string& t : texte_)
             funde_.push_back({t, {}, {}, grund});
     }

@@ -54,9 +54,11 @@ Textsatzvorrat::Eintrag& Textsatzvorrat::Ablegen(const std::string& schluessel, 
     if (e.fehler.isEmpty() && !ordner_.isEmpty()) {
         QSaveFile f(Pfad(schluessel));
         const QByteArray kopf = QByteArray(Kennung) + ' ' + QByteArray::number(e.mass.breite) + ' ' +
-                                QByteArray::number(e.mass.hoehe) + ' ' + QByteArray::number(e.mass.tiefe) + '\n';
+                                QByteArray::number(e.mass.hoehe) + ' ' + QByteArray::number(e.mass.tiefe) +
+                                '\n';
         // A cache that cannot be written only costs the next start a run.
-        if (f.open(QIODevice::WriteOnly) && f.write(kopf) == kopf.size() && f.write(e.svg) == e.svg.size()) f.commit();
+        if (f.open(QIODevice::WriteOnly) && f.write(kopf) == kopf.size() && f.write(e.svg) == e.svg.size())
+            f.commit();
     }
     return eintraege_.insert_or_assign(schluessel, std::move(e)).first->second;
 }
@@ -74,13 +76,15 @@ const QImage& Textsatzvorrat::Bild(Eintrag& e, double geraetJePunkt, qreal verha
         const QSize groesse(static_cast<int>(std::ceil(dx + flaeche.width() * b)) - versatz.x(),
                             static_cast<int>(std::ceil(dy + flaeche.height() * b)) - versatz.y());
         // A page without ink, or one too large to be a text, shows nothing.
-        if (seite.isValid() && seite.viewBoxF().isValid() && groesse.width() * qint64(groesse.height()) < (1 << 24)) {
+        if (seite.isValid() && seite.viewBoxF().isValid() &&
+            groesse.width() * qint64(groesse.height()) < (1 << 24)) {
             QImage bild(groesse, QImage::Format_ARGB32_Premultiplied);
             bild.fill(Qt::transparent);
             QPainter p(&bild);
             p.setRenderHint(QPainter::Antialiasing);
             seite.setViewBox(flaeche);
-            seite.render(&p, QRectF(dx - versatz.x(), dy - versatz.y(), flaeche.width() * b, flaeche.height() * b));
+            seite.render(
+                &p, QRectF(dx - versatz.x(), dy - versatz.y(), flaeche.width() * b, flaeche.height() * b));
             p.end();
             bild.setDevicePixelRatio(verhaeltnis);
             e.schwarz = bild;

@@ -111,7 +111,8 @@ Pickflaeche FlaecheAusPixeln(const Ansicht& a, int px1, int py1, int px2, int py
 
 bool InFlaeche(const TElement& e, const Pickflaeche& f, const Textboxen* boxen) {
     if (const auto b = BoxVon(e, boxen))
-        return PunktInFlaeche(e.x1 + b->links, e.y1 + b->unten, f) && PunktInFlaeche(e.x1 + b->rechts, e.y1 + b->oben, f);
+        return PunktInFlaeche(e.x1 + b->links, e.y1 + b->unten, f) &&
+               PunktInFlaeche(e.x1 + b->rechts, e.y1 + b->oben, f);
     switch (e.Art) {
     case Linie:
     case Pfeilspitze:

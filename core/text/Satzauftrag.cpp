@@ -71,7 +71,8 @@ std::string Fehlermeldung(std::string_view zeile, std::string_view folgende) {
         folgende.remove_prefix(11);
     } else if (folgende.starts_with("l.")) {
         const std::size_t text = folgende.find("}{");
-        if (folgende.find("\\VektraSatz{") == std::string_view::npos || text == std::string_view::npos) return meldung;
+        if (folgende.find("\\VektraSatz{") == std::string_view::npos || text == std::string_view::npos)
+            return meldung;
         folgende.remove_prefix(text + 2);
     } else {
         return meldung;
@@ -154,7 +155,8 @@ Satzbericht SatzberichtLesen(std::string_view ausgabe) {
             std::string_view rest = zeile.substr(Anfang.size());
             if (!Zahl(rest, nummer)) continue;
             begonnen = true;
-            b.seiten.push_back(Seitenbericht{.nummer = static_cast<int>(nummer), .gesetzt = false, .mass = {}, .fehler = {}});
+            b.seiten.push_back(Seitenbericht{
+                .nummer = static_cast<int>(nummer), .gesetzt = false, .mass = {}, .fehler = {}});
             offen = &b.seiten.back();
         } else if (zeile.starts_with(Ende) && offen) {
             std::string_view rest = zeile.substr(Ende.size());

@@ -33,10 +33,10 @@ struct Satzmass {
 };
 
 struct Seitenbericht {
-    int nummer = 0;         // the text's number in the batch, from 1
-    bool gesetzt = false;   // TeX ended the text, measured it and made its page
-    Satzmass mass;          // when gesetzt
-    std::string fehler;     // TeX's first complaint about the text, empty when none
+    int nummer = 0;       // the text's number in the batch, from 1
+    bool gesetzt = false; // TeX ended the text, measured it and made its page
+    Satzmass mass;        // when gesetzt
+    std::string fehler;   // TeX's first complaint about the text, empty when none
 };
 
 // What the terminal output of a batch says, text by text in the order TeX took them. The pages of

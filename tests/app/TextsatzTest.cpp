@@ -1,12 +1,12 @@
 // Texts as LaTeX sets them, with the real latex and dvisvgm: what the screen shows and keeps, how
 // it fails, and that its texts stand where the picture export typeset by latex and dvips puts them.
+#include "view/Textsatz.h"
 #include "Fenster.h"
 #include "files/LatexExport.h"
 #include "main/Fensterspeicher.h"
 #include "main/TEinstellungen.h"
 #include "text/Qtext.h"
 #include "view/Leinwand.h"
-#include "view/Textsatz.h"
 
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -19,7 +19,8 @@ namespace {
 constexpr int Satzwarten = 120000;
 
 bool OhneTeX() {
-    return QStandardPaths::findExecutable(u"latex"_s).isEmpty() || QStandardPaths::findExecutable(u"dvisvgm"_s).isEmpty();
+    return QStandardPaths::findExecutable(u"latex"_s).isEmpty() ||
+           QStandardPaths::findExecutable(u"dvisvgm"_s).isEmpty();
 }
 
 // A drawing at unit length 1 mm shown "wie vorhanden", and a canvas to paint its texts on.
@@ -44,23 +45,29 @@ struct Satzstand {
             t += s.Malen(l, e, QPoint(50, 50), Qt::black) ? u'1' : u'0';
         return t;
     }
-    static bool Warten(const Textsatz& s) { return QTest::qWaitFor([&] { return !s.Beschaeftigt(); }, Satzwarten); }
+    static bool Warten(const Textsatz& s) {
+        return QTest::qWaitFor([&] { return !s.Beschaeftigt(); }, Satzwarten);
+    }
 };
 
 QString Box(const Textsatz& s, const vektra::TElement& e) {
     const auto b = s.Box(e);
     if (!b) return u"keine"_s;
-    return u"%1 %2 %3 %4"_s.arg(b->links, 0, 'f', 4).arg(b->unten, 0, 'f', 4).arg(b->rechts, 0, 'f', 4).arg(b->oben, 0, 'f', 4);
+    return u"%1 %2 %3 %4"_s.arg(b->links, 0, 'f', 4)
+        .arg(b->unten, 0, 'f', 4)
+        .arg(b->rechts, 0, 'f', 4)
+        .arg(b->oben, 0, 'f', 4);
 }
 
-// The ink (grey below 192, so the antialiased edges of the screen count as the page's pixels that glyphs only touch) of an image in the area 2 breit by 2 hoch around a pixel: its box, or
-// an empty one.
+// The ink (grey below 192, so the antialiased edges of the screen count as the page's pixels that glyphs only
+// touch) of an image in the area 2 breit by 2 hoch around a pixel: its box, or an empty one.
 QRect Tinte(const QImage& bild, QPoint mitte, int breit, int hoch) {
     const QImage grau = bild.convertToFormat(QImage::Format_Grayscale8);
     int l = INT_MAX, o = INT_MAX, r = INT_MIN, u = INT_MIN;
     for (int y = std::max(0, mitte.y() - hoch); y <= std::min(grau.height() - 1, mitte.y() + hoch); ++y)
         for (int x = std::max(0, mitte.x() - breit); x <= std::min(grau.width() - 1, mitte.x() + breit); ++x)
-            if (grau.constScanLine(y)[x] < 192) l = std::min(l, x), o = std::min(o, y), r = std::max(r, x), u = std::max(u, y);
+            if (grau.constScanLine(y)[x] < 192)
+                l = std::min(l, x), o = std::min(o, y), r = std::max(r, x), u = std::max(u, y);
     return l > r ? QRect() : QRect(QPoint(l, o), QPoint(r, u));
 }
 
@@ -84,17 +91,20 @@ class TextsatzTest : public QObject {
         w.Menue("TexteGesetzt1");
         QCOMPARE(Fensterspeicher().WahrheitLesen(u"Texte_gesetzt"_s), std::optional(true));
         // The settings dialog's preamble, kept with the switch; the drawing is not changed.
-        w.f.dialoge.push_back({[](QDialog& d) {
-                                  d.findChild<QPlainTextEdit*>(u"Praeambel"_s)->setPlainText(u"\\documentclass{book}"_s);
-                              },
-                               Schluss::Ok});
+        w.f.dialoge.push_back(
+            {[](QDialog& d) {
+                 d.findChild<QPlainTextEdit*>(u"Praeambel"_s)->setPlainText(u"\\documentclass{book}"_s);
+             },
+             Schluss::Ok});
         w.Menue("Ansicht1");
         QCOMPARE(Fensterspeicher().TextLesen(u"Praeambel"_s), std::optional(u"\\documentclass{book}"_s));
-        QCOMPARE(std::pair(w.Z().Geaendert, w.Teil<QAction>("Rckgngig1")->isEnabled()), std::pair(false, false));
+        QCOMPARE(std::pair(w.Z().Geaendert, w.Teil<QAction>("Rckgngig1")->isEnabled()),
+                 std::pair(false, false));
         // A window opened later shows texts typeset with that preamble.
         Skriptfenster zweites;
         QVERIFY(zweites.findChild<QAction*>(u"TexteGesetzt1"_s)->isChecked());
-        QCOMPARE(zweites.findChild<QPlainTextEdit*>(u"Praeambel"_s)->toPlainText(), u"\\documentclass{book}"_s);
+        QCOMPARE(zweites.findChild<QPlainTextEdit*>(u"Praeambel"_s)->toPlainText(),
+                 u"\\documentclass{book}"_s);
         QCOMPARE(zweites.Painter().Satz->Praeambel(), std::string("\\documentclass{book}"));
     }
 
@@ -105,7 +115,9 @@ class TextsatzTest : public QObject {
         t.Text("\\undefiniert x");
         t.Text("50%");
         t.Text("");
-        t.Text("Gr\xf6\xdf" "e", "tl");
+        t.Text("Gr\xf6\xdf"
+               "e",
+               "tl");
         Textsatz s(t.z, t.a, t.cache.path());
         QCOMPARE(t.Gesetzt(s), u"00000"_s);
         s.Einschalten(true);
@@ -182,9 +194,13 @@ class TextsatzTest : public QObject {
             const char *ausrichtung, *text;
         };
         const Probe proben[] = {{20, 15, "cc", "$\\alpha_1 = \\frac{a}{b}$"},
-                                {60, 15, "tl", "Gr\xf6\xdf" "e"},
+                                {60, 15, "tl",
+                                 "Gr\xf6\xdf"
+                                 "e"},
                                 {100, 15, "br", "$\\sum_{i=1}^n x_i$"},
-                                {20, 45, "bl", "\xdc" "berma\xdf"},
+                                {20, 45, "bl",
+                                 "\xdc"
+                                 "berma\xdf"},
                                 {60, 45, "tr", "$\\sqrt{x^2+y^2}$"},
                                 {100, 45, "b", "\xe4\xf6\xfc g"}};
         Fenster w(u"F0,0,2"_s);
@@ -202,15 +218,16 @@ class TextsatzTest : public QObject {
         // The picture export in a document, typeset by latex and dvips, rendered at 9 pixels to
         // the millimetre as the screen shows a unit of 1 mm at zoom 4.
         QVERIFY(vektra::LatexExportDatei(w.Z(), w.Datei(u"bild.vkx"_s).toStdString(), w.f));
-        QVERIFY(Schreiben(w.Datei(u"seite.tex"_s),
-                          "\\documentclass{article}\n\\usepackage[cp1252]{inputenc}\n\\usepackage[dvips]{color}\n"
-                          "\\pagestyle{empty}\n\\begin{document}\n\\vspace*{2cm}\\hspace*{1cm}\\input{bild.vkx}\n"
-                          "\\end{document}\n"));
+        QVERIFY(
+            Schreiben(w.Datei(u"seite.tex"_s),
+                      "\\documentclass{article}\n\\usepackage[cp1252]{inputenc}\n\\usepackage[dvips]{color}\n"
+                      "\\pagestyle{empty}\n\\begin{document}\n\\vspace*{2cm}\\hspace*{1cm}\\input{bild.vkx}\n"
+                      "\\end{document}\n"));
         for (const QStringList& aufruf :
              {QStringList{u"latex"_s, u"-interaction=nonstopmode"_s, u"seite.tex"_s},
               {u"dvips"_s, u"-q"_s, u"-o"_s, u"seite.ps"_s, u"seite.dvi"_s},
-              {u"gs"_s, u"-q"_s, u"-dSAFER"_s, u"-dBATCH"_s, u"-dNOPAUSE"_s, u"-sDEVICE=ppmraw"_s, u"-r228.6"_s,
-               u"-sOutputFile=seite.ppm"_s, u"seite.ps"_s}}) {
+              {u"gs"_s, u"-q"_s, u"-dSAFER"_s, u"-dBATCH"_s, u"-dNOPAUSE"_s, u"-sDEVICE=ppmraw"_s,
+               u"-r228.6"_s, u"-sOutputFile=seite.ppm"_s, u"seite.ps"_s}}) {
             QProcess p;
             p.setWorkingDirectory(w.ordner.path());
             p.start(aufruf[0], aufruf.mid(1));
@@ -225,15 +242,26 @@ class TextsatzTest : public QObject {
         const QPointF u1 = QPointF(w.Pixel(0, 0)) + QPointF(0.5, 0.5), u2 = Ursprung(seite);
         QVERIFY2((Ursprung(schirm) - u1).manhattanLength() <= 2, "the circle is not at the origin");
         for (const Probe& p : proben) {
-            const QRectF a = QRectF(Tinte(schirm, (u1 + QPointF(9 * p.x, -9 * p.y)).toPoint(), 175, 120)).translated(-u1);
-            const QRectF b = QRectF(Tinte(seite, (u2 + QPointF(9 * p.x, -9 * p.y)).toPoint(), 175, 120)).translated(-u2);
+            const QRectF a =
+                QRectF(Tinte(schirm, (u1 + QPointF(9 * p.x, -9 * p.y)).toPoint(), 175, 120)).translated(-u1);
+            const QRectF b =
+                QRectF(Tinte(seite, (u2 + QPointF(9 * p.x, -9 * p.y)).toPoint(), 175, 120)).translated(-u2);
             QVERIFY2(!a.isEmpty() && !b.isEmpty(), p.text);
-            for (auto [x, y] : {std::pair(a.left(), b.left()), {a.top(), b.top()}, {a.right(), b.right()},
+            for (auto [x, y] : {std::pair(a.left(), b.left()),
+                                {a.top(), b.top()},
+                                {a.right(), b.right()},
                                 {a.bottom(), b.bottom()}})
-                QVERIFY2(std::abs(x - y) <= 2, qPrintable(u"%1 %2: Bildschirm %3,%4 %5x%6, Export %7,%8 %9x%10"_s
-                                                              .arg(QString::fromLatin1(p.ausrichtung), QString::fromLatin1(p.text))
-                                                              .arg(a.x()).arg(a.y()).arg(a.width()).arg(a.height())
-                                                              .arg(b.x()).arg(b.y()).arg(b.width()).arg(b.height())));
+                QVERIFY2(std::abs(x - y) <= 2,
+                         qPrintable(u"%1 %2: Bildschirm %3,%4 %5x%6, Export %7,%8 %9x%10"_s
+                                        .arg(QString::fromLatin1(p.ausrichtung), QString::fromLatin1(p.text))
+                                        .arg(a.x())
+                                        .arg(a.y())
+                                        .arg(a.width())
+                                        .arg(a.height())
+                                        .arg(b.x())
+                                        .arg(b.y())
+                                        .arg(b.width())
+                                        .arg(b.height())));
         }
     }
 };

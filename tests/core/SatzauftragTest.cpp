@@ -1,8 +1,8 @@
+#include "text/Satzauftrag.h"
 #include "Testhilfe.h"
 #include "editing/Aendern.h"
 #include "editing/Auswahl.h"
 #include "files/Textlage.h"
-#include "text/Satzauftrag.h"
 #include "text/Texte.h"
 #include "view/Ansicht.h"
 
@@ -22,9 +22,9 @@ struct Lagefall {
 
 TEST(Textlage, GrundlinieWieMakebox) {
     const Lagefall faelle[] = {
-        {"cc", -5, -2}, {"", -5, -2},  {"tl", 0, -6}, {"lt", 0, -6},  {"br", -10, 2},
-        {"bl", 0, 2},   {"tr", -10, -6}, {"s", 0, -2}, {"bs", 0, 2},  {"xy", -5, -2},
-        {"r", -10, -2}, {"t", -5, -6},  {"rl", 0, -2},
+        {"cc", -5, -2}, {"", -5, -2},    {"tl", 0, -6}, {"lt", 0, -6}, {"br", -10, 2},
+        {"bl", 0, 2},   {"tr", -10, -6}, {"s", 0, -2},  {"bs", 0, 2},  {"xy", -5, -2},
+        {"r", -10, -2}, {"t", -5, -6},   {"rl", 0, -2},
     };
     for (const Lagefall& f : faelle) {
         const Grundlinie g = GrundlinieVon(f.ausrichtung, 10, 6, 2);
@@ -41,17 +41,27 @@ TEST(Textlage, GrundlinieWieMakebox) {
 
 TEST(Satzauftrag, HindernisseVorTeX) {
     const std::pair<const char*, const char*> faelle[] = {
-        {"$\\alpha_1 = \\frac{a}{b}$", ""}, {"a\\{b", ""},          {"50\\%", ""},  {"a\\\\", ""},
-        {"{a}{b}", ""},                      {"{", "v.SatzKlammern"}, {"}{", "v.SatzKlammern"},
-        {"a}", "v.SatzKlammern"},            {"a\\", "v.SatzKlammern"}, {"50%", "v.SatzZeilenende"},
-        {"a\nb", "v.SatzZeilenende"},        {"a\rb", "v.SatzZeilenende"},
+        {"$\\alpha_1 = \\frac{a}{b}$", ""},
+        {"a\\{b", ""},
+        {"50\\%", ""},
+        {"a\\\\", ""},
+        {"{a}{b}", ""},
+        {"{", "v.SatzKlammern"},
+        {"}{", "v.SatzKlammern"},
+        {"a}", "v.SatzKlammern"},
+        {"a\\", "v.SatzKlammern"},
+        {"50%", "v.SatzZeilenende"},
+        {"a\nb", "v.SatzZeilenende"},
+        {"a\rb", "v.SatzZeilenende"},
     };
     for (const auto& [text, schluessel] : faelle)
         EXPECT_EQ(Satzhindernis(text), *schluessel ? T(schluessel) : "") << text;
 }
 
 TEST(Satzauftrag, QuelleUndSchluessel) {
-    EXPECT_EQ(Satzquelle("\\documentclass{article}", {"Gr\xf6\xdf" "e", "$x$"}),
+    EXPECT_EQ(Satzquelle("\\documentclass{article}", {"Gr\xf6\xdf"
+                                                      "e",
+                                                      "$x$"}),
               "\\documentclass{article}\n"
               "\\newbox\\VektraBox\\newbox\\VektraMuell\\def\\VektraSchlucke{\\setbox\\VektraMuell}\n"
               "\\long\\def\\VektraSatz#1#2{\\typeout{VKSATZ-ANFANG #1}%\n"
@@ -61,7 +71,8 @@ TEST(Satzauftrag, QuelleUndSchluessel) {
               "\\shipout\\box\\VektraBox\\noindent\\par}\n"
               "\\nofiles\\pagestyle{empty}\n"
               "\\begin{document}\\typeout{VKSATZ-DOKUMENT}\\showthe\\count0\n"
-              "\\VektraSatz{1}{Gr\xf6\xdf" "e}\n"
+              "\\VektraSatz{1}{Gr\xf6\xdf"
+              "e}\n"
               "\\VektraSatz{2}{$x$}\n"
               "\\typeout{VKSATZ-SCHLUSS}\\end{document}\n");
     EXPECT_EQ(StandardPraeambel, "\\documentclass{article}\n\\usepackage[cp1252]{inputenc}\n");
@@ -111,8 +122,9 @@ TEST(Satzauftrag, BerichtAusDerTerminalausgabe) {
         const Satzbericht b = SatzberichtLesen(f.ausgabe);
         std::string seiten;
         for (const Seitenbericht& s : b.seiten)
-            seiten += std::to_string(s.nummer) + (s.gesetzt ? " g " : " - ") + std::to_string(s.mass.breite) + " " +
-                      std::to_string(s.mass.hoehe) + " " + std::to_string(s.mass.tiefe) + "|" + s.fehler + ";";
+            seiten += std::to_string(s.nummer) + (s.gesetzt ? " g " : " - ") + std::to_string(s.mass.breite) +
+                      " " + std::to_string(s.mass.hoehe) + " " + std::to_string(s.mass.tiefe) + "|" +
+                      s.fehler + ";";
         EXPECT_EQ(seiten, f.seiten) << f.name;
         EXPECT_EQ(b.offen, f.offen) << f.name;
         EXPECT_EQ(b.vorspannfehler, f.vorspannfehler) << f.name;
@@ -144,9 +156,12 @@ TEST(Satzauftrag, PickenMitGesetzterBox) {
         int dx, dy;
         bool mitBox, ohneBox;
     };
-    for (const Treffer& t : {Treffer{20, 20, 0, 0, true, true}, {25, 22, 0, 0, true, false},
-                             {26, 23, 2, -2, true, false}, {26, 23, 3, 0, false, false},
-                             {16, 18, -2, 2, true, false}, {16, 18, 0, 3, false, false}}) {
+    for (const Treffer& t : {Treffer{20, 20, 0, 0, true, true},
+                             {25, 22, 0, 0, true, false},
+                             {26, 23, 2, -2, true, false},
+                             {26, 23, 3, 0, false, false},
+                             {16, 18, -2, 2, true, false},
+                             {16, 18, 0, 3, false, false}}) {
         const TElement& e = z.Elemente[1];
         EXPECT_EQ(Getroffen(e, a, px(t.x) + t.dx, py(t.y) + t.dy, 3, &boxen), t.mitBox) << t.x << "," << t.y;
         EXPECT_EQ(Getroffen(e, a, px(t.x) + t.dx, py(t.y) + t.dy, 3), t.ohneBox) << t.x << "," << t.y;
