@@ -8,6 +8,7 @@
 #include <QImage>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -35,19 +36,19 @@ std::optional<double> Textsatz::PixelJePunkt() const {
     return ansicht_.Skala() / *punkte;
 }
 
-Textsatzvorrat::Eintrag* Textsatz::Eintrag(const vektra::TElement& e, bool vormerken) {
+Textsatzvorrat::Eintrag* Textsatz::Bekannt(const vektra::TElement& e, std::string& schluessel) const {
     if (e.Text.empty()) return nullptr;
-    const std::string schluessel = vektra::Satzschluessel(praeambel_, e.Text);
-    if (auto* gefunden = vorgemerkt_.contains(schluessel) ? nullptr : vorrat_.Finden(schluessel))
-        return gefunden;
-    if (vormerken) Vormerken(schluessel, e.Text);
-    return nullptr;
+    schluessel = vektra::Satzschluessel(praeambel_, e.Text);
+    // A text on its way to TeX is in no store yet: it is not looked for on the disk again.
+    return vorgemerkt_.contains(schluessel) ? nullptr : vorrat_.Finden(schluessel);
 }
 
 bool Textsatz::Malen(Leinwand& l, const vektra::TElement& e, QPoint referenz, const QColor& farbe) {
     const auto pixelJePunkt = PixelJePunkt();
     if (!pixelJePunkt) return false;
-    Textsatzvorrat::Eintrag* eintrag = Eintrag(e, true);
+    std::string schluessel;
+    Textsatzvorrat::Eintrag* eintrag = Bekannt(e, schluessel);
+    if (!eintrag && !schluessel.empty()) Vormerken(schluessel, e.Text);
     if (!eintrag || !eintrag->fehler.isEmpty()) return false;
     const qreal verhaeltnis = l.Pixelverhaeltnis();
     const vektra::Grundlinie g = vektra::GrundlinieVon(e.Ausrichtung, eintrag->mass.breite / Sp,
@@ -58,6 +59,7 @@ bool Textsatz::Malen(Leinwand& l, const vektra::TElement& e, QPoint referenz, co
     const QPoint grundlinie(
         static_cast<int>(std::nearbyint((referenz.x() + 0.5) * verhaeltnis + g.x * geraetJePunkt)),
         static_cast<int>(std::nearbyint((referenz.y() + 0.5) * verhaeltnis - g.y * geraetJePunkt)));
+    if (!Textsatzvorrat::Bereit(*eintrag, geraetJePunkt, verhaeltnis) && !Malzeit()) return false;
     const QImage& bild = vorrat_.Bild(*eintrag, geraetJePunkt, verhaeltnis, farbe.rgb());
     if (bild.isNull()) return true;
     l.BildSetzen(grundlinie + eintrag->versatz, bild);
@@ -66,9 +68,8 @@ bool Textsatz::Malen(Leinwand& l, const vektra::TElement& e, QPoint referenz, co
 
 std::optional<vektra::Textbox> Textsatz::Box(const vektra::TElement& e) const {
     const auto pixelJePunkt = PixelJePunkt();
-    if (!pixelJePunkt || e.Text.empty()) return std::nullopt;
-    const std::string schluessel = vektra::Satzschluessel(praeambel_, e.Text);
-    auto* eintrag = vorgemerkt_.contains(schluessel) ? nullptr : vorrat_.Finden(schluessel);
+    std::string schluessel;
+    const Textsatzvorrat::Eintrag* eintrag = pixelJePunkt ? Bekannt(e, schluessel) : nullptr;
     if (!eintrag || !eintrag->fehler.isEmpty()) return std::nullopt;
     // Points to drawing units.
     const double einheit = *pixelJePunkt / ansicht_.Skala() / Sp;
@@ -97,10 +98,25 @@ void Textsatz::RahmenZeichnen(Leinwand& l) const {
 }
 
 QString Textsatz::Fehler(const vektra::TElement& e) const {
-    if (!PixelJePunkt() || e.Text.empty()) return {};
-    const std::string schluessel = vektra::Satzschluessel(praeambel_, e.Text);
-    auto* eintrag = vorgemerkt_.contains(schluessel) ? nullptr : vorrat_.Finden(schluessel);
+    std::string schluessel;
+    const Textsatzvorrat::Eintrag* eintrag = PixelJePunkt() ? Bekannt(e, schluessel) : nullptr;
     return eintrag ? eintrag->fehler : QString();
+}
+
+bool Textsatz::Malzeit() {
+    if (!malzeit_.isValid()) {
+        malzeit_.start();
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                malzeit_.invalidate();
+                if (std::exchange(aufgeschoben_, false)) emit neuGesetzt();
+            },
+            Qt::QueuedConnection);
+    }
+    if (malzeit_.elapsed() <= Malbudget) return true;
+    aufgeschoben_ = true;
+    return false;
 }
 
 void Textsatz::Vormerken(const std::string& schluessel, const std::string& text) {

@@ -9,6 +9,7 @@
 #include "view/Textsatzvorrat.h"
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -54,6 +55,10 @@ class Textsatz : public QObject, public vektra::Textboxen {
     // Why text e could not be typeset; empty when it was or is not known yet.
     QString Fehler(const vektra::TElement& e) const;
 
+    // How long one redraw may spend drawing pictures from their pages, in milliseconds; below 0
+    // none is drawn.
+    qint64 Malbudget = 40;
+
     // Whether a run is going on or texts wait for one.
     bool Beschaeftigt() const { return lauf_ || !wartend_.empty(); }
     // The runs so far and the processes they started.
@@ -61,7 +66,8 @@ class Textsatz : public QObject, public vektra::Textboxen {
     int Prozesse() const { return prozesse_; }
 
   signals:
-    // A run brought typeset texts or failures: a redraw shows them.
+    // A run brought typeset texts or failures, or pictures left over by the last redraw can be
+    // drawn now: a redraw shows them.
     void neuGesetzt();
     // LaTeX or dvisvgm cannot be started; said once, after which texts stay plain.
     void ohneTeX(const QString& meldung);
@@ -69,8 +75,13 @@ class Textsatz : public QObject, public vektra::Textboxen {
   private:
     // Pixels (logical) to the TeX point, or nothing when texts are not typeset now.
     std::optional<double> PixelJePunkt() const;
-    Textsatzvorrat::Eintrag* Eintrag(const vektra::TElement& e, bool vormerken);
+    // The entry of text e where it is known, and its key (empty for an empty text).
+    Textsatzvorrat::Eintrag* Bekannt(const vektra::TElement& e, std::string& schluessel) const;
     void Vormerken(const std::string& schluessel, const std::string& text);
+    // Whether this redraw may still draw a picture from its page. After a change of zoom every
+    // picture is drawn anew; a redraw draws what fits into its time, shows the rest plain and
+    // asks for another redraw, so the window answers in between.
+    bool Malzeit();
     void LaufStarten();
     void LaufFertig();
 
@@ -88,6 +99,8 @@ class Textsatz : public QObject, public vektra::Textboxen {
     std::vector<std::pair<std::string, std::string>> imLauf_;
     std::unique_ptr<Textsatzlauf> lauf_;
     bool startVorgemerkt_ = false;
+    QElapsedTimer malzeit_;
+    bool aufgeschoben_ = false;
     int laeufe_ = 0;
     int prozesse_ = 0;
 };

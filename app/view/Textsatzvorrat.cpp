@@ -64,8 +64,9 @@ Textsatzvorrat::Eintrag& Textsatzvorrat::Ablegen(const std::string& schluessel, 
 }
 
 const QImage& Textsatzvorrat::Bild(Eintrag& e, double geraetJePunkt, qreal verhaeltnis, QRgb farbe) {
-    if (e.skala != geraetJePunkt || e.schwarz.devicePixelRatio() != verhaeltnis) {
+    if (!Bereit(e, geraetJePunkt, verhaeltnis)) {
         e.skala = geraetJePunkt;
+        e.verhaeltnis = verhaeltnis;
         e.schwarz = e.bild = QImage();
         QSvgRenderer seite(e.svg);
         const QRectF flaeche = seite.viewBoxF().adjusted(-Rand, -Rand, Rand, Rand);

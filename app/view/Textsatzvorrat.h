@@ -23,6 +23,7 @@ class Textsatzvorrat {
         // The picture at the scale last asked for, black and in the colour last asked for, and
         // its top left corner from the left end of the baseline, in device pixels.
         double skala = 0;
+        qreal verhaeltnis = 0;
         QImage schwarz, bild;
         QRgb farbe = 0;
         QPoint versatz;
@@ -38,6 +39,11 @@ class Textsatzvorrat {
     // The text's picture at `geraetJePunkt` device pixels to the TeX point, in `farbe`, tagged
     // with the canvas's pixel ratio `verhaeltnis`; a null image when its page shows nothing.
     const QImage& Bild(Eintrag& e, double geraetJePunkt, qreal verhaeltnis, QRgb farbe);
+
+    // Whether Bild has the picture at that scale and ratio, or must draw it from the page.
+    static bool Bereit(const Eintrag& e, double geraetJePunkt, qreal verhaeltnis) {
+        return e.skala == geraetJePunkt && e.verhaeltnis == verhaeltnis;
+    }
 
   private:
     QString Pfad(const std::string& schluessel) const;
