@@ -72,6 +72,8 @@ void Textsatzlauf::Starten() {
         return;
     }
     datei.close();
+    // The pages in a folder of their own: dvisvgm reads the working folder again for every page.
+    QDir(ordner_.path()).mkdir(QStringLiteral("seiten"));
     Ausfuehren(programme_.latex,
                {QStringLiteral("-interaction=nonstopmode"), QStringLiteral("-no-shell-escape"),
                 QStringLiteral("satz.tex")},
@@ -105,7 +107,7 @@ void Textsatzlauf::LatexFertig() {
     if (!seiten || latexZuLange_) return Abschliessen();
     Ausfuehren(programme_.dvisvgm,
                {QStringLiteral("--no-fonts"), QStringLiteral("--page=1-"),
-                QStringLiteral("--output=seite-%p.svg"), QStringLiteral("satz.dvi")},
+                QStringLiteral("--output=seiten/seite-%p.svg"), QStringLiteral("satz.dvi")},
                Stufe::Dvisvgm);
 }
 
@@ -124,7 +126,7 @@ void Textsatzlauf::Abschliessen() {
 void Textsatzlauf::Zuordnen() {
     // dvisvgm numbers the pages with as many digits as the last one has.
     std::map<int, QByteArray> seiten;
-    const QDir ordner(ordner_.path());
+    const QDir ordner(QDir(ordner_.path()).filePath(QStringLiteral("seiten")));
     static const QRegularExpression muster(QStringLiteral("^seite-(\\d+)\\.svg$"));
     for (const QString& name : ordner.entryList({QStringLiteral("seite-*.svg")}, QDir::Files))
         if (const auto m = muster.match(name); m.hasMatch())
