@@ -6,6 +6,7 @@
 #include "text/Qtext.h"
 #include "view/Maler.h"
 #include "view/MyDraw.h"
+#include "view/Textsatz.h"
 
 #include <QMouseEvent>
 
@@ -40,7 +41,7 @@ void Auswahlwerkzeug::Klicken() {
     vektra::Zeichnung& z = f_.Dokument();
     const QPoint p = f_.Zustand().Mauspunkt;
     if (z.Elemente.Anzahl() == 0 && !wahl_.ignoriereKlick()) return;
-    const int zahl = wahl_.Klick(z.Elemente, f_.Sicht(), p.x(), p.y(), z.Kopf.Pickabstand);
+    const int zahl = wahl_.Klick(z.Elemente, f_.Sicht(), p.x(), p.y(), z.Kopf.Pickabstand, f_.Painter().Satz);
     if (zahl == 0) return;
     Zeigen(wahl_.aktuellerKandidat());
     f_.ModusSetzen(Modus::Kandidaten);

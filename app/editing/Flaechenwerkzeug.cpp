@@ -8,6 +8,7 @@
 #include "model/Zeichnung.h"
 #include "view/Maler.h"
 #include "view/MyDraw.h"
+#include "view/Textsatz.h"
 
 #include <QMouseEvent>
 
@@ -58,7 +59,7 @@ void Flaechenwerkzeug::Loslassen(QMouseEvent& e) {
     const vektra::Pickflaeche flaeche =
         vektra::FlaecheAusPixeln(f_.Sicht(), b.start.x(), b.start.y(), b.ende.x(), b.ende.y());
     if (flaeche.xmin != flaeche.xmax && flaeche.ymin != flaeche.ymax) {
-        vektra::FlaecheAuswaehlen(f_.Dokument().Elemente, flaeche);
+        vektra::FlaecheAuswaehlen(f_.Dokument().Elemente, flaeche, f_.Painter().Satz);
         f_.zeichneneu();
     }
     f_.ModusSetzen(Modus::Pickflaeche);

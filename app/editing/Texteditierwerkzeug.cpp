@@ -8,6 +8,7 @@
 #include "view/Ansicht.h"
 #include "view/Maler.h"
 #include "view/MyDraw.h"
+#include "view/Textsatz.h"
 
 #include <QDialog>
 #include <QMouseEvent>
@@ -28,7 +29,8 @@ void Texteditierwerkzeug::Loslassen(QMouseEvent& e) {
     const vektra::Ansicht& v = f_.Sicht();
     // The text is found from where the pointer really is, not from the snap lattice.
     const QPoint p = e.position().toPoint();
-    const int i = vektra::NaechsterText(z.Elemente, v.PixelNachX(p.x()), v.PixelNachY(p.y()));
+    const int i =
+        vektra::NaechsterText(z.Elemente, v.PixelNachX(p.x()), v.PixelNachY(p.y()), f_.Painter().Satz);
     if (i == 0) {
         f_.ModusSetzen(Modus::Neutral);
         return;

@@ -8,8 +8,18 @@
 #include "view/Ansicht.h"
 #include "view/Maler.h"
 #include "view/MyDraw.h"
+#include "view/Textsatz.h"
 
 #include <QMouseEvent>
+
+namespace {
+
+// Typeset texts show their boxes while they are dragged.
+void Textrahmen(Fensterdienste& f) {
+    if (const Textsatz* satz = f.Painter().Satz) satz->RahmenZeichnen(f.Flaeche().Flaeche());
+}
+
+} // namespace
 
 Modusmerkmale Verschiebewerkzeug::Merkmale(Modus) const {
     Modusmerkmale mm;
@@ -32,6 +42,7 @@ void Verschiebewerkzeug::Verlassen() {
 void Verschiebewerkzeug::Druecken(QMouseEvent& e) {
     f_.Zustand().Band.aktiv = false;
     f_.Painter().XorModus = true;
+    Textrahmen(f_);
     Verschiebeanker = Einrasten(f_, e.position().toPoint());
     zug_.emplace(f_.Dokument(), vektra::Schrittart::Verschieben);
 }
@@ -43,8 +54,10 @@ void Verschiebewerkzeug::Bewegen(QMouseEvent& e) {
     const double dx = v.PixelNachX(p->x()) - v.PixelNachX(Verschiebeanker.x());
     const double dy = v.PixelNachY(p->y()) - v.PixelNachY(Verschiebeanker.y());
     f_.Painter().GepickteFigurenZeichnen();
+    Textrahmen(f_);
     vektra::Verschieben(f_.Dokument(), dx, dy);
     f_.Painter().GepickteFigurenZeichnen();
+    Textrahmen(f_);
     Verschiebeanker = *p;
 }
 

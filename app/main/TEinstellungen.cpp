@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -174,6 +175,21 @@ void TEinstellungen::Aufbauen() {
     unten->addWidget(gruppe, 1);
     fertig_ = Schliessknopf(this, "SpeedButton1", true);
     unten->addWidget(fertig_, 0, Qt::AlignBottom);
+
+    aussen->addWidget(Beschriftung(this, "LabelPraeambel"));
+    praeambel_ = new QPlainTextEdit(this);
+    praeambel_->setObjectName(QStringLiteral("Praeambel"));
+    praeambel_->setTabChangesFocus(true);
+    praeambel_->setFixedHeight(praeambel_->fontMetrics().lineSpacing() * 4 + 12);
+    aussen->addWidget(praeambel_);
+}
+
+QString TEinstellungen::Praeambel() const {
+    return praeambel_->toPlainText();
+}
+
+void TEinstellungen::PraeambelZeigen(const QString& praeambel) {
+    praeambel_->setPlainText(praeambel);
 }
 
 // The fields that are the document's dialog values write through as they are edited.
@@ -201,6 +217,7 @@ void TEinstellungen::TexteBinden() {
     for (int i = 0; i < 4; ++i)
         TextBinden(textanzeige_->button(i), eintraege[i]);
     TextBinden(fertig_, "sf122");
+    TextBinden(findChild<QLabel*>(QStringLiteral("LabelPraeambel")), "v.Praeambel");
 }
 
 void TEinstellungen::Fuellen() {

@@ -9,6 +9,7 @@
 
 class QButtonGroup;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 
@@ -34,6 +35,10 @@ class TEinstellungen : public QDialog {
     // The close-time checks: parses and stores field after field and stops at the first one
     // that does not parse, leaving it focused and selected. True when all passed.
     bool Pruefen();
+
+    // The preamble of the typeset texts, which lives with the user's settings, not the drawing.
+    QString Praeambel() const;
+    void PraeambelZeigen(const QString& praeambel);
 
     // Captions from the text table; runs at every showing, so a language file applied after
     // the dialog was made shows too.
@@ -64,5 +69,6 @@ class TEinstellungen : public QDialog {
     QLineEdit* startschritt_ = nullptr;
     QLineEdit* schrittfaktor_ = nullptr;
     QButtonGroup* textanzeige_ = nullptr;
+    QPlainTextEdit* praeambel_ = nullptr;
     QPushButton* fertig_ = nullptr;
 };

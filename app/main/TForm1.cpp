@@ -6,6 +6,7 @@
 #include "editing/Ablagebefehle.h"
 #include "editing/Ansichtsbefehle.h"
 #include "editing/Auswahlbefehle.h"
+#include "editing/Satzansicht.h"
 #include "editing/Stiftbefehle.h"
 #include "editing/TClipform.h"
 #include "editing/TDrehform.h"
@@ -34,6 +35,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QToolButton>
@@ -106,6 +108,7 @@ void TForm1::DialogeAnlegen() {
                                         findChild<QAction*>(QStringLiteral("Wiederherstellen1")));
     tastatur = new Tastatur(*this, *this, Tastatur::Befehle{*auswahl, *ansichten, *ablage, *stift, *verlauf});
     tastatur->MakrotastenSetzen(makros.get());
+    new Satzansicht(*this, *findChild<QMenu*>(QStringLiteral("Ansicht")), *Einstellungen);
 }
 
 const QString& TForm1::Makroordner() const {

@@ -267,6 +267,16 @@ void Leinwand::FillRect(const QRect& r) {
     Fertig();
 }
 
+void Leinwand::BildSetzen(QPoint geraetepunkt, const QImage& bild) {
+    const QRect ziel(geraetepunkt, bild.size());
+    if (!ziel.intersects(bild_.rect())) return;
+    QPainter& p = Painter();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.drawImage(QPointF(geraetepunkt) / Pixelverhaeltnis(), bild);
+    angewandt_.reset();
+    Fertig();
+}
+
 Leinwand::Stapel::Stapel(Leinwand& l) : l_(l) {
     ++l_.stapelTiefe_;
 }

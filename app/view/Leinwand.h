@@ -83,6 +83,9 @@ class Leinwand {
     QSize TextExtent(const QString& s) const;
     // Fills the rectangle with the brush colour in copy mode, without an outline.
     void FillRect(const QRect& r);
+    // Blends a picture of the canvas's pixel ratio over the image, its top left corner on the
+    // device pixel `geraetepunkt`.
+    void BildSetzen(QPoint geraetepunkt, const QImage& bild);
 
     // False draws every figure with the painter and measures every text anew, skipping nothing.
     bool Abkuerzungen = true;

@@ -5,6 +5,7 @@
 #include "text/Texte.h"
 #include "view/Lineal.h"
 #include "view/MyDraw.h"
+#include "view/Textsatz.h"
 
 #include <algorithm>
 
@@ -194,6 +195,9 @@ void Maler::ElementZeichnen(int i) {
             s.Fett = true;
             break;
         default:
+            if (Satz && !XorModus &&
+                Satz->Malen(L, e, QPoint(view_.XNachPixel(e.x1), view_.YNachPixel(e.y1)), s.Schriftfarbe))
+                break;
             text = QString::fromStdString(vektra::Cp1252NachUtf8(e.Text));
             s.Fett = false;
             break;

@@ -16,6 +16,7 @@
 
 class MyDraw;
 class Lineal;
+class Textsatz;
 
 // An element colour 0x00BBGGRR as it shows, and back (8 bits a channel).
 QColor Bildfarbe(std::int32_t farbe);
@@ -37,6 +38,8 @@ class Maler {
 
     bool Gitter = true;    // "Gitter (Ctrl G)" is checked
     bool XorModus = false; // the element painter draws in not-xor mode
+    // Sets texts shown "wie vorhanden" as LaTeX does, where it knows them; none writes them all.
+    Textsatz* Satz = nullptr;
     std::uint8_t Figur = FigurLinie;
     bool bereit = false; // set by the first full redraw
     // Set while a full redraw runs and while a tool has the curve plotter working; the pointer

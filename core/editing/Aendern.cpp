@@ -1,5 +1,7 @@
 #include "editing/Aendern.h"
 
+#include <algorithm>
+
 namespace vektra {
 
 bool Umfaerben(Zeichnung& z, std::int32_t farbe) {
@@ -45,13 +47,19 @@ bool TextAendern(Zeichnung& z, int i, double x, double y, std::string_view text,
     return true;
 }
 
-int NaechsterText(const Elementspeicher& s, double x, double y) {
+int NaechsterText(const Elementspeicher& s, double x, double y, const Textboxen* boxen) {
     double bester = 100000000.0; // squared: 10000 units
     int gefunden = 0;
     for (int i = 1; i <= s.Anzahl(); ++i) {
         const TElement& e = s[i];
         if (e.Art != Text) continue;
-        const double d = (e.x1 - x) * (e.x1 - x) + (e.y1 - y) * (e.y1 - y);
+        double dx = e.x1 - x, dy = e.y1 - y;
+        if (const auto b = boxen ? boxen->Box(e) : std::nullopt) {
+            // Inside the box the distance is 0, beside it the distance to its nearest edge.
+            dx = std::max({e.x1 + b->links - x, 0.0, x - e.x1 - b->rechts});
+            dy = std::max({e.y1 + b->unten - y, 0.0, y - e.y1 - b->oben});
+        }
+        const double d = dx * dx + dy * dy;
         if (d < bester) {
             bester = d;
             gefunden = i;

@@ -1,6 +1,7 @@
 #pragma once
 // Changing the colour and the line-width class of the picked elements and the place, text and
 // alignment of a text, each one step of the history, and finding the text nearest to a point.
+#include "files/Textlage.h"
 #include "model/Zeichnung.h"
 
 #include <cstdint>
@@ -18,8 +19,9 @@ bool BreiteAendern(Zeichnung& z, int klasse);
 // alignment. Returns whether anything changed.
 bool TextAendern(Zeichnung& z, int i, double x, double y, std::string_view text,
                  std::string_view ausrichtung);
-// The text whose reference point lies nearest to (x, y), deleted or not; on equal distances the
-// lower index. Texts 10000 or more units away are not found. 0 when none is found.
-int NaechsterText(const Elementspeicher& s, double x, double y);
+// The text whose reference point (or typeset box, where `boxen` gives one) lies nearest to
+// (x, y), deleted or not; on equal distances the lower index. Texts 10000 or more units away are
+// not found. 0 when none is found.
+int NaechsterText(const Elementspeicher& s, double x, double y, const Textboxen* boxen = nullptr);
 
 } // namespace vektra

@@ -14,6 +14,11 @@ bool PunktInFlaeche(double x, double y, const Pickflaeche& f) {
     return x >= f.xmin && x <= f.xmax && y >= f.ymin && y <= f.ymax;
 }
 
+std::optional<Textbox> BoxVon(const TElement& e, const Textboxen* boxen) {
+    if (e.Art != Text || !boxen) return std::nullopt;
+    return boxen->Box(e);
+}
+
 void KandidatenLoeschen(Elementspeicher& s) {
     for (TElement& e : s)
         e.Kandidat = false;
@@ -21,7 +26,12 @@ void KandidatenLoeschen(Elementspeicher& s) {
 
 } // namespace
 
-bool Getroffen(const TElement& e, const Ansicht& a, int mx, int my, int pickabstand) {
+bool Getroffen(const TElement& e, const Ansicht& a, int mx, int my, int pickabstand, const Textboxen* boxen) {
+    if (const auto b = BoxVon(e, boxen)) {
+        const int rand = pickabstand - 1;
+        return mx >= a.XNachPixel(e.x1 + b->links) - rand && mx <= a.XNachPixel(e.x1 + b->rechts) + rand &&
+               my >= a.YNachPixel(e.y1 + b->oben) - rand && my <= a.YNachPixel(e.y1 + b->unten) + rand;
+    }
     switch (e.Art) {
     case Linie:
     case Pfeilspitze:
@@ -35,10 +45,11 @@ bool Getroffen(const TElement& e, const Ansicht& a, int mx, int my, int pickabst
     }
 }
 
-int KandidatenSuchen(Elementspeicher& s, const Ansicht& a, int mx, int my, int pickabstand) {
+int KandidatenSuchen(Elementspeicher& s, const Ansicht& a, int mx, int my, int pickabstand,
+                     const Textboxen* boxen) {
     int zahl = 0;
     for (TElement& e : s) {
-        e.Kandidat = !e.gepickt && !e.geloescht && Getroffen(e, a, mx, my, pickabstand);
+        e.Kandidat = !e.gepickt && !e.geloescht && Getroffen(e, a, mx, my, pickabstand, boxen);
         zahl += e.Kandidat;
     }
     return zahl;
@@ -49,13 +60,14 @@ int ErsterKandidat(const Elementspeicher& s) {
     return it == s.end() ? 0 : static_cast<int>(it - s.begin()) + 1;
 }
 
-int Kandidatenwahl::Klick(Elementspeicher& s, const Ansicht& a, int mx, int my, int pickabstand) {
+int Kandidatenwahl::Klick(Elementspeicher& s, const Ansicht& a, int mx, int my, int pickabstand,
+                          const Textboxen* boxen) {
     if (ignoriereKlick_) {
         ignoriereKlick_ = false;
         return 0;
     }
     if (s.Anzahl() == 0) return 0;
-    kandidatenzahl_ = KandidatenSuchen(s, a, mx, my, pickabstand);
+    kandidatenzahl_ = KandidatenSuchen(s, a, mx, my, pickabstand, boxen);
     aktuellerKandidat_ = ErsterKandidat(s);
     return kandidatenzahl_;
 }
@@ -97,7 +109,10 @@ Pickflaeche FlaecheAusPixeln(const Ansicht& a, int px1, int py1, int px2, int py
             .ymax = a.PixelNachY(std::min(py1, py2))};
 }
 
-bool InFlaeche(const TElement& e, const Pickflaeche& f) {
+bool InFlaeche(const TElement& e, const Pickflaeche& f, const Textboxen* boxen) {
+    if (const auto b = BoxVon(e, boxen))
+        return PunktInFlaeche(e.x1 + b->links, e.y1 + b->unten, f) &&
+               PunktInFlaeche(e.x1 + b->rechts, e.y1 + b->oben, f);
     switch (e.Art) {
     case Linie:
     case Pfeilspitze:
@@ -113,11 +128,11 @@ bool InFlaeche(const TElement& e, const Pickflaeche& f) {
     }
 }
 
-int FlaecheAuswaehlen(Elementspeicher& s, const Pickflaeche& f) {
+int FlaecheAuswaehlen(Elementspeicher& s, const Pickflaeche& f, const Textboxen* boxen) {
     if (f.xmin == f.xmax || f.ymin == f.ymax) return 0;
     int neu = 0;
     for (TElement& e : s) {
-        if (e.gepickt || !InFlaeche(e, f)) continue;
+        if (e.gepickt || !InFlaeche(e, f, boxen)) continue;
         e.gepickt = true;
         ++neu;
     }

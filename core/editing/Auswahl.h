@@ -1,18 +1,22 @@
 #pragma once
 // Picking elements: the hit test under the pointer, the one-by-one offer of the candidates
 // of a pick click, picking by area, and picking or unpicking everything.
+#include "files/Textlage.h"
 #include "model/Elementspeicher.h"
 #include "view/Ansicht.h"
 
 namespace vektra {
 
 // Whether a defining point of e (either end of a stroke, a circle's centre, a text's reference
-// point) lies in the square of side 2P - 1 pixels around the pointer pixel (mx, my).
-bool Getroffen(const TElement& e, const Ansicht& a, int mx, int my, int pickabstand);
+// point) lies in the square of side 2P - 1 pixels around the pointer pixel (mx, my); for a text
+// whose typeset box `boxen` gives, whether any pixel of the box lies there.
+bool Getroffen(const TElement& e, const Ansicht& a, int mx, int my, int pickabstand,
+               const Textboxen* boxen = nullptr);
 
 // Marks as candidates the elements under the pointer that are neither picked nor deleted and
 // clears the mark on all others. Returns the number of candidates.
-int KandidatenSuchen(Elementspeicher& s, const Ansicht& a, int mx, int my, int pickabstand);
+int KandidatenSuchen(Elementspeicher& s, const Ansicht& a, int mx, int my, int pickabstand,
+                     const Textboxen* boxen = nullptr);
 // The lowest index among the candidates, 0 when there is none.
 int ErsterKandidat(const Elementspeicher& s);
 
@@ -32,7 +36,8 @@ class Kandidatenwahl {
     };
 
     // A pick click: returns the number of candidates, 0 when the click starts no round.
-    int Klick(Elementspeicher& s, const Ansicht& a, int mx, int my, int pickabstand);
+    int Klick(Elementspeicher& s, const Ansicht& a, int mx, int my, int pickabstand,
+              const Textboxen* boxen = nullptr);
     Schritt Annehmen(Elementspeicher& s);
     Schritt Ablehnen(Elementspeicher& s);
 
@@ -55,12 +60,13 @@ struct Pickflaeche {
 
 // The area between two pixel corners in any order.
 Pickflaeche FlaecheAusPixeln(const Ansicht& a, int px1, int py1, int px2, int py2);
-// Whether e lies inside: a stroke with both ends, a text with its reference point, a circle
-// with a margin of its whole diameter around the centre.
-bool InFlaeche(const TElement& e, const Pickflaeche& f);
+// Whether e lies inside: a stroke with both ends, a text with its reference point (with its
+// whole box where `boxen` gives one), a circle with a margin of its whole diameter around the
+// centre.
+bool InFlaeche(const TElement& e, const Pickflaeche& f, const Textboxen* boxen = nullptr);
 // Picks every element inside f, deleted ones too; nothing is unpicked. An area without width
 // or height picks nothing. Returns the number of elements that became picked.
-int FlaecheAuswaehlen(Elementspeicher& s, const Pickflaeche& f);
+int FlaecheAuswaehlen(Elementspeicher& s, const Pickflaeche& f, const Textboxen* boxen = nullptr);
 
 // Picks every element, deleted ones too.
 void AllesAuswaehlen(Elementspeicher& s);

@@ -177,20 +177,6 @@ void Zeilenpuffer::Abgeben() {
     frei_ = puffer_.get();
 }
 
-Boxlage BoxlageVon(std::string_view ausrichtung) {
-    const auto hat = [ausrichtung](char c) { return ausrichtung.find(c) != std::string_view::npos; };
-    Boxlage lage;
-    if (hat('l') || hat('s'))
-        lage.waagrecht = Waagrecht::Links;
-    else if (hat('r'))
-        lage.waagrecht = Waagrecht::Rechts;
-    if (hat('t'))
-        lage.senkrecht = Senkrecht::Oben;
-    else if (hat('b'))
-        lage.senkrecht = Senkrecht::Unten;
-    return lage;
-}
-
 const std::string& Programmversion() {
     return T("v.Version");
 }

@@ -2,6 +2,7 @@
 // What the picture export and the PostScript export share: the preparation (scale, picture size,
 // element count), the pass order over the draw-order classes, the colour split, CR LF lines and
 // the atomic file write with its messages.
+#include "files/Textlage.h"
 #include "model/Zeichnung.h"
 #include "text/Format.h"
 #include "text/Meldungen.h"
@@ -125,18 +126,6 @@ enum class Textkodierung { Cp1252, Utf8 };
 std::string Textzeile(const TElement& e, Textkodierung kodierung = Textkodierung::Cp1252);
 // The same line appended to `ziel`, without CR LF.
 void TextzeileAnhaengen(std::string& ziel, const TElement& e, Textkodierung kodierung);
-
-// Where LaTeX's \makebox(0,0)[..] puts a text's box against its reference point, whatever the
-// order of the letters: "l" (or "s") puts its left edge there, else "r" its right edge, else its
-// middle; "t" puts the top of the text there, else "b" the bottom of its depth, else the middle of
-// its height and depth. Every export that places texts follows this.
-enum class Waagrecht { Links, Mitte, Rechts };
-enum class Senkrecht { Oben, Mitte, Unten };
-struct Boxlage {
-    Waagrecht waagrecht = Waagrecht::Mitte;
-    Senkrecht senkrecht = Senkrecht::Mitte;
-};
-Boxlage BoxlageVon(std::string_view ausrichtung);
 
 // The program's version as written into file headers.
 const std::string& Programmversion();

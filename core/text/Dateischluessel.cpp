@@ -146,6 +146,14 @@ const std::pair<std::string_view, std::string_view> Eigene[] = {
     {"v.TikzEigenstaendig", "sv205"},
     {"v.TikzKeinBild", "sv206"},
     {"v.KonvVersion", "sv207"},
+    {"v.TexteGesetzt", "sv208"},
+    {"v.Praeambel", "sv209"},
+    {"v.KeinTeX", "sv210"},
+    {"v.SatzFehler", "sv211"},
+    {"v.SatzZeit", "sv212"},
+    {"v.SatzKlammern", "sv213"},
+    {"v.SatzZeilenende", "sv214"},
+    {"v.SatzOhneSeite", "sv215"},
 };
 
 } // namespace

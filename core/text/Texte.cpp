@@ -478,6 +478,16 @@ const std::vector<Texteintrag> Eintraege{
     {"v.Kurvenform.DeltaHinweis", "x", Anwendung::Wert},
     {"v.Kurvenform.Ganzzahl", "%s muss eine ganze Zahl von -2147483648 bis 2147483647 sein, nicht „%s“.",
      Anwendung::Wert},
+    // Typeset texts on the screen: the view switch, the preamble field and what LaTeX reported.
+    {"v.TexteGesetzt", "Texte gesetzt zeigen", Anwendung::Wert},
+    {"v.Praeambel", "Präambel der gesetzten Texte", Anwendung::Wert},
+    {"v.KeinTeX", "%s lässt sich nicht starten (%s): die Texte erscheinen ungesetzt.", Anwendung::Wert},
+    {"v.SatzFehler", "LaTeX: %s", Anwendung::Wert},
+    {"v.SatzZeit", "LaTeX hat nach %d Sekunden nicht geendet.", Anwendung::Wert},
+    {"v.SatzKlammern", "Die geschweiften Klammern des Textes passen nicht zusammen.", Anwendung::Wert},
+    {"v.SatzZeilenende", "Ein % oder ein Zeilenwechsel im Text schneidet den Rest der Bildzeile ab.",
+     Anwendung::Wert},
+    {"v.SatzOhneSeite", "Zu diesem Text gab es keine gesetzte Seite.", Anwendung::Wert},
 };
 
 std::map<std::string, std::string, std::less<>>& Tabelle() {

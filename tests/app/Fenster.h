@@ -218,13 +218,14 @@ inline QList<QStringList> Tabelle(const char* name) {
     return zeilen;
 }
 
-// Keeps settings in a store of the test's own, away from the user's and from every other test
+// Keeps settings and the cache in a store of the test's own, away from the user's and from every other test
 // program running at the same time, and files in a temporary folder.
 struct Testumgebung {
     QTemporaryDir konfig, ordner;
     Testumgebung() {
         if (!konfig.isValid() || !ordner.isValid()) qFatal("no temporary folder");
         qputenv("XDG_CONFIG_HOME", konfig.path().toLocal8Bit());
+        qputenv("XDG_CACHE_HOME", QDir(konfig.path()).filePath(u"cache"_s).toLocal8Bit());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, konfig.path());
     }
     QString Datei(const QString& name) const { return QDir(ordner.path()).filePath(name); }
