@@ -115,7 +115,8 @@ void Leinwand::LineTo(int x, int y) {
     const QPoint von = position_;
     position_ = QPoint(x, y);
     if (Ausserhalb(QRect(QPoint(std::min(von.x(), x), std::min(von.y(), y)),
-                         QPoint(std::max(von.x(), x), std::max(von.y(), y)))))
+                         QPoint(std::max(von.x(), x), std::max(von.y(), y)))) ||
+        LinieStempeln(von, position_))
         return;
     QPainter& p = Painter();
     Anwenden(p, Art::Linie);
@@ -124,11 +125,46 @@ void Leinwand::LineTo(int x, int y) {
 }
 
 void Leinwand::Linien(const std::vector<QLine>& linien) {
-    if (linien.empty()) return;
+    std::vector<QLine> gemalt;
+    for (const QLine& l : linien)
+        if (!LinieStempeln(l.p1(), l.p2())) gemalt.push_back(l);
+    if (gemalt.empty()) return;
     QPainter& p = Painter();
     Anwenden(p, Art::Linie);
-    p.drawLines(linien.data(), static_cast<int>(linien.size()));
+    p.drawLines(gemalt.data(), static_cast<int>(gemalt.size()));
     Fertig();
+}
+
+bool Leinwand::LinieStempeln(QPoint von, QPoint bis) {
+    const qreal v = Pixelverhaeltnis();
+    // Only inverted lines: a drag erases and draws the same lines at every step, while a redraw
+    // draws most lines once, for which keeping them costs more than the painter does.
+    if (!Abkuerzungen || !Zustand.NichtXor || Zustand.Gepunktet || Zustand.Farbe.alpha() != 255 || v != std::floor(v)) return false;
+    // Room for the pen and its square cap beyond the ends on every side.
+    const int rand = std::max(Zustand.Breite, 1) + 2;
+    const QRect umriss = QRect(von, bis).normalized().adjusted(-rand, -rand, rand, rand);
+    // The painter clips a line that crosses the image's edge, which may move its pixels.
+    if (!QRect(0, 0, breite_, hoehe_).contains(umriss)) return false;
+    const QPoint weg = bis - von;
+    Schablonenvorrat::Eintrag& e = vorrat_.Linie(weg, Zustand.Breite);
+    // A line is kept from its second drawing on, as a rubber band's erasing: the next one is
+    // another line.
+    if (!e.gesehen) {
+        e.gesehen = true;
+        return false;
+    }
+    if (!e.aufgenommen) {
+        const QPoint anker = von - umriss.topLeft();
+        vorrat_.Aufnehmen(e, umriss.size() + QSize(1, 1), anker, [&](QPainter& p) {
+            p.setPen(Linienstift(Qt::black, Zustand, v));
+            p.drawLine(anker, anker + weg);
+        });
+    }
+    if (!e.bild) return false;
+    Painter();
+    e.bild->Setzen(bild_, von * static_cast<int>(v), Zustand.Farbe.rgb(), Zustand.NichtXor);
+    Fertig();
+    return true;
 }
 
 void Leinwand::Form(const QPainterPath& umriss) {

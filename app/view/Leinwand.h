@@ -7,8 +7,9 @@
 // the screen's device pixels (its pixel ratio times as many each way), so lines and texts stay
 // sharp on a scaled screen while every rule of the drawing keeps counting logical pixels.
 //
-// Figures that leave no pixel on the image are not drawn at all, and texts and ellipses drawn in
-// copy mode are set from stencils of their first drawing (view/Schablonenvorrat.h). For tests and
+// Figures that leave no pixel on the image are not drawn at all; texts and ellipses drawn in
+// copy mode, and solid lines drawn in not-xor, are set from stencils of an earlier drawing
+// (view/Schablonenvorrat.h). For tests and
 // diagnosis these shortcuts can be switched off (Abkuerzungen) and the stencils' memory shrunk
 // (SchablonenbudgetSetzen), so the same drawing can be compared pixel for pixel without them.
 #include "view/Schablonenvorrat.h"
@@ -120,6 +121,9 @@ class Leinwand {
     // True when a figure in `farbe` can be set from a stencil.
     bool Gestempelt(const QColor& farbe) const;
     void Stempeln(const Schablone& s, QPoint linksOben, const QColor& farbe);
+    // Draws the line from a stencil with the current pen, set or inverted; false when it must
+    // be drawn with the painter.
+    bool LinieStempeln(QPoint von, QPoint bis);
     Schablonenvorrat::Eintrag& Texteintrag(const QString& s) const;
 
     QImage bild_;

@@ -11,10 +11,18 @@
 
 using vektra::TElement;
 
-QColor Bildfarbe(std::int32_t farbe) {
+namespace {
+
+// The pixel value of a colour 0x00BBGGRR.
+QRgb Bildpixel(std::int32_t farbe) {
     const auto f = static_cast<std::uint32_t>(farbe);
-    return QColor(static_cast<int>(f & 0xFF), static_cast<int>((f >> 8) & 0xFF),
-                  static_cast<int>((f >> 16) & 0xFF));
+    return qRgb(static_cast<int>(f & 0xFF), static_cast<int>((f >> 8) & 0xFF), static_cast<int>((f >> 16) & 0xFF));
+}
+
+} // namespace
+
+QColor Bildfarbe(std::int32_t farbe) {
+    return QColor::fromRgb(Bildpixel(farbe));
 }
 
 std::int32_t Farbwert(const QColor& farbe) {
@@ -245,7 +253,7 @@ void Maler::GepickteFigurenZeichnen() {
             if (!flaeche.intersects(
                     QRect(linie.p1(), linie.p2()).normalized().adjusted(-breite, -breite, breite, breite)))
                 continue;
-            const QRgb farbe = Elementfarbe(e).rgb();
+            const QRgb farbe = Bildpixel(vektra::Bildfarbe(e, true));
             auto g = std::find_if(gruppen.begin(), gruppen.end(),
                                   [&](const Gruppe& x) { return x.farbe == farbe && x.breite == breite; });
             if (g == gruppen.end()) g = gruppen.insert(gruppen.end(), {farbe, breite, {}});

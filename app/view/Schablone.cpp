@@ -1,25 +1,17 @@
 #include "view/Schablone.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace {
 
 constexpr QRgb Weiss = 0xFFFFFFFF;
 
-// The bits of a word that stand for the columns `von` to `bis` (both may lie beyond the word).
-std::uint64_t Spalten(int von, int bis) {
-    von = std::max(von, 0);
-    bis = std::min(bis, 63);
-    if (von > bis) return 0;
-    const std::uint64_t oben = bis == 63 ? ~std::uint64_t{0} : (std::uint64_t{1} << (bis + 1)) - 1;
-    return oben & ~((std::uint64_t{1} << von) - 1);
-}
-
 } // namespace
 
 std::optional<Schablone> Schablone::Aufnehmen(const QImage& bild, QRect bereich, QPoint anker) {
-    if (bild.depth() != 32 || !bild.rect().contains(bereich) || !bereich.contains(anker)) return std::nullopt;
+    if (bild.depth() != 32 || !bild.rect().contains(bereich) || !bereich.contains(anker) ||
+        bereich.width() > 0xFFFF || bereich.height() > 0xFFFF)
+        return std::nullopt;
     const auto zeile = [&](int y) { return reinterpret_cast<const QRgb*>(bild.constScanLine(y)); };
 
     QRect tinte;
@@ -40,45 +32,53 @@ std::optional<Schablone> Schablone::Aufnehmen(const QImage& bild, QRect bereich,
 
     Schablone s;
     s.umriss_ = tinte.translated(-anker);
-    s.worte_ = (tinte.width() + 63) / 64;
-    s.bits_.assign(static_cast<std::size_t>(s.worte_) * tinte.height(), 0);
     for (int y = tinte.top(); y <= tinte.bottom(); ++y) {
         const QRgb* z = zeile(y);
-        std::uint64_t* w = &s.bits_[static_cast<std::size_t>(y - tinte.top()) * s.worte_];
-        for (int x = tinte.left(); x <= tinte.right(); ++x)
-            if (z[x] != Weiss) w[(x - tinte.left()) / 64] |= std::uint64_t{1} << ((x - tinte.left()) % 64);
+        for (int x = tinte.left(); x <= tinte.right();) {
+            if (z[x] == Weiss) {
+                ++x;
+                continue;
+            }
+            const int anfang = x;
+            while (x <= tinte.right() && z[x] != Weiss)
+                ++x;
+            s.laeufe_.push_back({static_cast<std::uint16_t>(y - tinte.top()),
+                                 static_cast<std::uint16_t>(anfang - tinte.left()),
+                                 static_cast<std::uint16_t>(x - anfang)});
+        }
     }
+    s.laeufe_.shrink_to_fit();
     return s;
 }
 
-void Schablone::Setzen(QImage& bild, QPoint anker, QRgb farbe) const {
+void Schablone::Setzen(QImage& bild, QPoint anker, QRgb farbe, bool umkehren) const {
     const QRect ziel = umriss_.translated(anker);
     const QRect sichtbar = ziel & bild.rect();
     if (sichtbar.isEmpty()) return;
-    const bool ganz = sichtbar == ziel;
-    uchar* bits = bild.bits();
+    uchar* const bits = bild.bits() + ziel.top() * bild.bytesPerLine() + ziel.left() * sizeof(QRgb);
     const qsizetype zeilenlaenge = bild.bytesPerLine();
-    for (int y = sichtbar.top(); y <= sichtbar.bottom(); ++y) {
-        auto* zeile = reinterpret_cast<QRgb*>(bits + y * zeilenlaenge);
-        const std::uint64_t* w = &bits_[static_cast<std::size_t>(y - ziel.top()) * worte_];
-        for (int k = 0; k < worte_; ++k) {
-            const int links = ziel.left() + 64 * k;
-            std::uint64_t m = w[k];
-            if (!ganz) m &= Spalten(sichtbar.left() - links, sichtbar.right() - links);
-            // Each run of set bits is one fill.
-            while (m) {
-                const int anfang = std::countr_zero(m);
-                const int laenge = std::countr_one(m >> anfang);
-                QRgb* p = zeile + (links + anfang);
-                if (laenge <= 8) {
-                    for (int i = 0; i < laenge; ++i)
-                        p[i] = farbe;
-                } else {
-                    std::fill_n(p, laenge, farbe);
-                }
-                if (anfang + laenge == 64) break;
-                m &= ~std::uint64_t{0} << (anfang + laenge);
+    const auto fuellen = [&](auto&& pixel) {
+        if (sichtbar == ziel) {
+            for (const Lauf& l : laeufe_) {
+                QRgb* p = reinterpret_cast<QRgb*>(bits + l.zeile * zeilenlaenge) + l.spalte;
+                for (QRgb* const ende = p + l.laenge; p < ende; ++p)
+                    pixel(*p);
             }
+            return;
         }
-    }
+        // Only the part on the image, in columns and rows relative to the outline.
+        const QRect teil = sichtbar.translated(-ziel.topLeft());
+        for (const Lauf& l : laeufe_) {
+            if (l.zeile < teil.top() || l.zeile > teil.bottom()) continue;
+            const int von = std::max<int>(l.spalte, teil.left());
+            const int bis = std::min<int>(l.spalte + l.laenge, teil.right() + 1);
+            QRgb* p = reinterpret_cast<QRgb*>(bits + l.zeile * zeilenlaenge) + von;
+            for (QRgb* const ende = p + (bis - von); p < ende; ++p)
+                pixel(*p);
+        }
+    };
+    if (umkehren)
+        fuellen([farbe](QRgb& p) { p = ~(farbe ^ p); });
+    else
+        fuellen([farbe](QRgb& p) { p = farbe; });
 }

@@ -30,8 +30,14 @@ Schablonenvorrat::Eintrag& Schablonenvorrat::Text(const QString& s, bool fett,
 Schablonenvorrat::Eintrag& Schablonenvorrat::Ellipse(QSize kasten, int stiftbreite, bool gefuellt) {
     const auto masse = static_cast<std::uint64_t>(static_cast<std::uint32_t>(kasten.width())) << 32 |
                        static_cast<std::uint32_t>(kasten.height());
-    return Holen({QString(), masse, static_cast<std::uint32_t>(stiftbreite) << 2 | (gefuellt ? 2u : 0u) | 1u},
+    return Holen({QString(), masse, static_cast<std::uint32_t>(stiftbreite) << 3 | (gefuellt ? 4u : 0u) | 1u},
                  {});
+}
+
+Schablonenvorrat::Eintrag& Schablonenvorrat::Linie(QPoint weg, int stiftbreite) {
+    const auto masse = static_cast<std::uint64_t>(static_cast<std::uint32_t>(weg.x())) << 32 |
+                       static_cast<std::uint32_t>(weg.y());
+    return Holen({QString(), masse, static_cast<std::uint32_t>(stiftbreite) << 3 | 2u}, {});
 }
 
 Schablonenvorrat::Eintrag& Schablonenvorrat::Holen(Schluessel k, const std::function<int()>& messen) {

@@ -1,7 +1,8 @@
 #pragma once
 // The stencils of the figures a canvas draws again and again: ellipses by box, pen width and
-// filling, and texts by string and boldness together with their measured width. A full redraw
-// of a large drawing then shapes no text and strokes no ellipse it has drawn before.
+// filling, lines by their way from start to end and pen width, and texts by string and boldness
+// together with their measured width. A full redraw of a large drawing then shapes no text and
+// strokes no ellipse it has drawn before, and a drag strokes its lines once, not at every step.
 //
 // The store keeps to a memory budget: when it is full, the entries not used since the last time
 // it was full go; if the drawing needs more than the budget, the rest is drawn directly.
@@ -24,6 +25,7 @@ class Schablonenvorrat {
         int breite = 0; // of a text, in logical pixels
         std::optional<Schablone> bild;
         bool aufgenommen = false; // drawn once; without `bild` the figure is drawn directly
+        bool gesehen = false;     // asked for before, for figures kept only when they come again
         bool benutzt = true;
     };
 
@@ -31,6 +33,8 @@ class Schablonenvorrat {
     Eintrag& Text(const QString& s, bool fett, const std::function<int()>& messen);
     // The entry of an ellipse in a box of the given logical size.
     Eintrag& Ellipse(QSize kasten, int stiftbreite, bool gefuellt);
+    // The entry of a line from its start to the start plus `weg`, in logical pixels.
+    Eintrag& Linie(QPoint weg, int stiftbreite);
 
     // Draws a figure black on white into a scratch image `flaeche` logical pixels large and keeps
     // its pixels around the logical point `anker` in the entry, if it is not too large.
@@ -44,7 +48,8 @@ class Schablonenvorrat {
     qreal Pixelverhaeltnis() const { return verhaeltnis_; }
 
   private:
-    // A text by string and boldness; an ellipse by box and pen, with `art` telling them apart.
+    // A text by string and boldness; an ellipse by box and pen and a line by way and pen, with
+    // `art` telling them apart.
     struct Schluessel {
         QString text;
         std::uint64_t masse = 0;

@@ -74,11 +74,15 @@ class NeuzeichnenTest : public QObject {
                     }
                 }
             // On the same drawing, with the cross on: the line, rectangle and ellipse of a tool and every
-            // element drawn in not-xor change the picture, and drawn again leave it as it was.
+            // element drawn in not-xor change the picture, and drawn again, now without the shortcuts,
+            // leave it as it was: the stencils invert the very pixels the painter does.
+            a.doc.Kopf.Zoomstufe = 4;
+            a.Neu();
             a.m.FadenkreuzZeichnen(QPoint(120, 100));
             const QImage vorher = a.Bild().copy();
             a.m.XorModus = true;
             for (int mal = 1; mal <= 2; ++mal) {
+                l.Abkuerzungen = mal == 1;
                 // The first time in one batch, as the move tool draws, where the painter keeps its pen.
                 std::optional<Leinwand::Stapel> stapel;
                 if (mal == 1) stapel.emplace(l);
