@@ -84,3 +84,26 @@ TEST(Schreiben, BesitzerRechteUndAttributeBleiben) {
         GTEST_SKIP() << (besitzer ? "" : "owner checked only where root can give a file away; ")
                      << (attribut ? "" : "no user attributes on this file system");
 }
+
+// Output far larger than the write buffer, in pieces from one byte to more than the buffer at
+// once, arrives whole: in a new file and in place through a second hard link.
+TEST(Schreiben, GrosseAusgabeInStueckenJederGroesse) {
+    std::string inhalt;
+    for (std::size_t i = 0; inhalt.size() < 300000; ++i)
+        inhalt += std::string(i * 37 % 70001 + 1, static_cast<char>('a' + i % 26)) + '\0';
+    const auto schreiber = [&](std::ostream& aus) {
+        for (std::size_t p = 0, n = 1; p < inhalt.size(); p += n, n = n * 7 % 150001 + 1)
+            aus.write(inhalt.data() + p, static_cast<std::streamsize>(std::min(n, inhalt.size() - p)));
+        return static_cast<bool>(aus);
+    };
+    Ordner o;
+    o.Ablegen("alt", "alt");
+    fs::create_hard_link(o.Datei("alt"), o.Datei("link"));
+    for (const char* ziel : {"neu", "link"}) {
+        std::string fehler;
+        ASSERT_TRUE(AtomarSchreiben(o.Datei(ziel), schreiber, fehler)) << fehler;
+        EXPECT_TRUE(DateiInhalt(o.Datei(ziel)) == inhalt) << ziel;
+    }
+    EXPECT_TRUE(DateiInhalt(o.Datei("alt")) == inhalt);
+    EXPECT_EQ(std::distance(fs::directory_iterator(o.pfad), fs::directory_iterator()), 3);
+}
