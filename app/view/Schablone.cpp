@@ -12,19 +12,24 @@ std::optional<Schablone> Schablone::Aufnehmen(const QImage& bild, QRect bereich,
     if (bild.depth() != 32 || !bild.rect().contains(bereich) || !bereich.contains(anker) ||
         bereich.width() > 0xFFFF || bereich.height() > 0xFFFF)
         return std::nullopt;
-    const auto zeile = [&](int y) { return reinterpret_cast<const QRgb*>(bild.constScanLine(y)); };
-
+    // One pass over the area gathers the runs in image coordinates; a store of its own is
+    // reused, so taking a stencil allocates once, for the stencil itself.
+    static thread_local std::vector<Lauf> gefunden;
+    gefunden.clear();
+    const auto weiss = [](QRgb p) { return p == Weiss; };
+    const auto farbig = [](QRgb p) { return p != Weiss; };
     QRect tinte;
     for (int y = bereich.top(); y <= bereich.bottom(); ++y) {
-        const QRgb* z = zeile(y);
-        const QRgb* erstes =
-            std::find_if(z + bereich.left(), z + bereich.right() + 1, [](QRgb p) { return p != Weiss; });
-        if (erstes == z + bereich.right() + 1) continue;
-        const int links = static_cast<int>(erstes - z);
-        int rechts = bereich.right();
-        while (z[rechts] == Weiss)
-            --rechts;
-        tinte |= QRect(links, y, rechts - links + 1, 1);
+        const QRgb* const z = reinterpret_cast<const QRgb*>(bild.constScanLine(y));
+        const QRgb* const ende = z + bereich.right() + 1;
+        for (const QRgb* p = std::find_if(z + bereich.left(), ende, farbig); p != ende;) {
+            const QRgb* const bis = std::find_if(p, ende, weiss);
+            gefunden.push_back({static_cast<std::uint16_t>(y - bereich.top()),
+                                static_cast<std::uint16_t>(p - z - bereich.left()),
+                                static_cast<std::uint16_t>(bis - p)});
+            tinte |= QRect(static_cast<int>(p - z), y, static_cast<int>(bis - p), 1);
+            p = std::find_if(bis, ende, farbig);
+        }
     }
     if (!tinte.isNull() && (tinte.left() == bereich.left() || tinte.right() == bereich.right() ||
                             tinte.top() == bereich.top() || tinte.bottom() == bereich.bottom()))
@@ -32,22 +37,11 @@ std::optional<Schablone> Schablone::Aufnehmen(const QImage& bild, QRect bereich,
 
     Schablone s;
     s.umriss_ = tinte.translated(-anker);
-    for (int y = tinte.top(); y <= tinte.bottom(); ++y) {
-        const QRgb* z = zeile(y);
-        for (int x = tinte.left(); x <= tinte.right();) {
-            if (z[x] == Weiss) {
-                ++x;
-                continue;
-            }
-            const int anfang = x;
-            while (x <= tinte.right() && z[x] != Weiss)
-                ++x;
-            s.laeufe_.push_back({static_cast<std::uint16_t>(y - tinte.top()),
-                                 static_cast<std::uint16_t>(anfang - tinte.left()),
-                                 static_cast<std::uint16_t>(x - anfang)});
-        }
-    }
-    s.laeufe_.shrink_to_fit();
+    const QPoint versatz = tinte.topLeft() - bereich.topLeft();
+    s.laeufe_.reserve(gefunden.size());
+    for (const Lauf& l : gefunden)
+        s.laeufe_.push_back({static_cast<std::uint16_t>(l.zeile - versatz.y()),
+                             static_cast<std::uint16_t>(l.spalte - versatz.x()), l.laenge});
     return s;
 }
 
