@@ -1,7 +1,6 @@
 #include "files/Bildbefehle.h"
 
 #include "editing/Zeichnen.h"
-#include "files/Elementsaetze.h"
 #include "text/Format.h"
 
 #include <algorithm>
@@ -359,7 +358,6 @@ bool Bildbefehle::Multiput(std::size_t bis) {
     if (!Verschoben(x, y, von, zu)) return false;
     const int nachher = speicher.Anzahl();
     const int zeile = ZeileBei(von);
-    std::string fehler;
     for (long long k = 1; k < anzahl && nachher > vorher && !s_.ergebnis.voll; ++k) {
         bool gehalten = false;
         for (int i = vorher + 1; i <= nachher; ++i) {
@@ -370,12 +368,9 @@ bool Bildbefehle::Multiput(std::size_t bis) {
                 kopie.x2 += static_cast<double>(k) * dx;
                 kopie.y2 += static_cast<double>(k) * dy;
             }
-            if (!satz::LagenPruefen(kopie, i, fehler)) {
-                s_.Uebergangen(zeile);
-                continue;
-            }
-            if (!s_.Aufnehmen(std::move(kopie), zeile)) break;
-            gehalten = true;
+            const Importzustand::Aufnahme a = s_.Aufnehmen(std::move(kopie), zeile);
+            if (a == Importzustand::Aufnahme::Voll) break;
+            gehalten |= a == Importzustand::Aufnahme::Gehalten;
         }
         if (!gehalten) break;
     }

@@ -85,20 +85,20 @@ TElement Importzustand::Neu(std::uint8_t art, std::int32_t ebene) const {
     return e;
 }
 
-bool Importzustand::Aufnehmen(TElement e, int zeile) {
-    if (ergebnis.voll) return false;
+Importzustand::Aufnahme Importzustand::Aufnehmen(TElement e, int zeile) {
+    if (ergebnis.voll) return Aufnahme::Voll;
     std::string fehler;
     if (!satz::LagenPruefen(e, z.Elemente.Anzahl() + 1, fehler)) {
         uebergangen_.push_back(zeile);
-        return true;
+        return Aufnahme::Uebergangen;
     }
     if (z.Elemente.Anhaengen(std::move(e)) == nullptr) {
         m.Melden(Meldungsart::Warnung, T("v.ImportVoll"), zeile);
         ergebnis.voll = true;
-        return false;
+        return Aufnahme::Voll;
     }
     ++ergebnis.neueElemente;
-    return true;
+    return Aufnahme::Gehalten;
 }
 
 void Importzustand::NeueLinie(double x1, double y1, double x2, double y2, int zeile) {

@@ -108,9 +108,10 @@ class Importzustand {
     // Adds `e`, read from line `zeile`, to the store. An element whose places or sizes no
     // drawing may hold (a picture's numbers may be anything) is passed over before it takes a
     // place, so what the import gives saves and reads back, and a nearly full store takes the
-    // same elements as an empty one. False when the store is full: the first time that is
-    // reported with `zeile`, and the import ends.
-    bool Aufnehmen(TElement e, int zeile);
+    // same elements as an empty one. When the store is full, the first time is reported with
+    // `zeile` and the import ends.
+    enum class Aufnahme { Gehalten, Uebergangen, Voll };
+    Aufnahme Aufnehmen(TElement e, int zeile);
     void NeueLinie(double x1, double y1, double x2, double y2, int zeile);
 
     // Error 2 (format) or 3 (conversion) in line `zeile`.

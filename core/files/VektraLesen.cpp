@@ -246,7 +246,7 @@ class Leser {
         InDieBox(e, w, h);
         e.x1 = X(e.x1);
         e.y1 = Y(e.y1);
-        if (!s_.Aufnehmen(std::move(e), zeile) || !rahmen) return;
+        if (s_.Aufnehmen(std::move(e), zeile) == Importzustand::Aufnahme::Voll || !rahmen) return;
         NeueLinie(x, y, x + w, y);
         NeueLinie(x, y + h, x + w, y + h);
         NeueLinie(x, y, x, y + h);
