@@ -7,8 +7,9 @@
 // the screen's device pixels (its pixel ratio times as many each way), so lines and texts stay
 // sharp on a scaled screen while every rule of the drawing keeps counting logical pixels.
 //
-// Figures that leave no pixel on the image are not drawn at all; texts and ellipses drawn in
-// copy mode, and solid lines drawn in not-xor, are set from stencils of an earlier drawing
+// Figures that leave no pixel on the image are not drawn at all; solid lines one device pixel
+// wide are set directly (view/Haarlinie.h); texts and ellipses drawn in copy mode, and wider
+// solid lines drawn in not-xor, are set from stencils of an earlier drawing
 // (view/Schablonenvorrat.h). For tests and
 // diagnosis these shortcuts can be switched off (Abkuerzungen) and the stencils' memory shrunk
 // (SchablonenbudgetSetzen), so the same drawing can be compared pixel for pixel without them.
@@ -121,8 +122,8 @@ class Leinwand {
     // True when a figure in `farbe` can be set from a stencil.
     bool Gestempelt(const QColor& farbe) const;
     void Stempeln(const Schablone& s, QPoint linksOben, const QColor& farbe);
-    // Draws the line from a stencil with the current pen, set or inverted; false when it must
-    // be drawn with the painter.
+    // Draws the line without the painter, set or inverted: directly when it is one device pixel
+    // wide, else from a stencil; false when the painter must draw it.
     bool LinieStempeln(QPoint von, QPoint bis);
     Schablonenvorrat::Eintrag& Texteintrag(const QString& s) const;
 

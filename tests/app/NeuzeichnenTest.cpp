@@ -100,6 +100,27 @@ class NeuzeichnenTest : public QObject {
             }
         }
     }
+
+    void haarlinien() {
+        // Lines one pixel wide in every direction, long and short, set and inverted, many across
+        // each other and the edges: the same pixels with the shortcuts as the painter gives.
+        std::mt19937 z(3);
+        Leinwand mit, ohne;
+        mit.Resize(300, 200), ohne.Resize(300, 200);
+        ohne.Abkuerzungen = false;
+        for (int i = 0; i < 4000; ++i) {
+            const int weit = i % 4 == 0 ? 8 : 400;
+            const QPoint a(int(z() % 300), int(z() % 200));
+            const QPoint b = a + QPoint(int(z() % (2 * weit + 1)) - weit, int(z() % (2 * weit + 1)) - weit);
+            const QColor farbe = QColor::fromRgb(z() | 0xFF000000);
+            for (Leinwand* l : {&mit, &ohne}) {
+                l->Zustand = Stift{.Farbe = farbe, .Breite = int(i % 2), .NichtXor = i % 3 == 0};
+                l->MoveTo(a.x(), a.y());
+                l->LineTo(b.x(), b.y());
+            }
+        }
+        QCOMPARE(mit.Image(), ohne.Image());
+    }
 };
 
 VEKTRA_TESTPROGRAMM(NeuzeichnenTest)
