@@ -12,8 +12,7 @@ int Bruch16(int a, int b) {
 
 // Steps along the longer axis from `a1` to `a2` (26.6) while the other coordinate runs from `b1`
 // at `binc` (16.16) a pixel; `setzen(along, across)` gets each pixel.
-template <class Setzen>
-void Schreiten(int a1, int b1, int a2, int b2, Setzen&& setzen) {
+template <class Setzen> void Schreiten(int a1, int b1, int a2, int b2, Setzen&& setzen) {
     if (a1 > a2) {
         std::swap(a1, a2);
         std::swap(b1, b2);
@@ -37,7 +36,9 @@ void Schreiten(int a1, int b1, int a2, int b2, Setzen&& setzen) {
 void HaarlinieSetzen(QImage& bild, QPoint von, QPoint bis, QRgb farbe, bool umkehren) {
     uchar* const bits = bild.bits();
     const qsizetype zeilenlaenge = bild.bytesPerLine();
-    const auto pixel = [&](int x, int y) -> QRgb& { return reinterpret_cast<QRgb*>(bits + y * zeilenlaenge)[x]; };
+    const auto pixel = [&](int x, int y) -> QRgb& {
+        return reinterpret_cast<QRgb*>(bits + y * zeilenlaenge)[x];
+    };
     const auto setzen = [&](int x, int y) {
         QRgb& p = pixel(x, y);
         p = umkehren ? ~(farbe ^ p) : farbe;

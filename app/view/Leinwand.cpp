@@ -138,19 +138,20 @@ void Leinwand::Linien(const std::vector<QLine>& linien) {
 }
 
 bool Leinwand::LinieStempeln(QPoint von, QPoint bis) {
+    if (!Abkuerzungen || Zustand.Gepunktet || Zustand.Farbe.alpha() != 255) return false;
     const qreal v = Pixelverhaeltnis();
     // A solid line one device pixel wide is set directly, in either mode. A line that touches
     // the image's edge is left to the painter, which clips it.
-    if (Abkuerzungen && v == 1 && Zustand.Breite <= 1 && !Zustand.Gepunktet && Zustand.Farbe.alpha() == 255 &&
-        von != bis && QRect(1, 1, breite_ - 2, hoehe_ - 2).contains(QRect(von, bis).normalized())) {
+    if (v == 1 && Zustand.Breite <= 1 && von != bis &&
+        QRect(1, 1, breite_ - 2, hoehe_ - 2).contains(QRect(von, bis).normalized())) {
         Painter();
         HaarlinieSetzen(bild_, von, bis, Zustand.Farbe.rgb(), Zustand.NichtXor);
         Fertig();
         return true;
     }
-    // Only inverted lines: a drag erases and draws the same lines at every step, while a redraw
-    // draws most lines once, for which keeping them costs more than the painter does.
-    if (!Abkuerzungen || !Zustand.NichtXor || Zustand.Gepunktet || Zustand.Farbe.alpha() != 255 || v != std::floor(v)) return false;
+    // Wider lines only when inverted: a drag erases and draws the same lines at every step, while
+    // a redraw draws most lines once, for which keeping them costs more than the painter does.
+    if (!Zustand.NichtXor || v != std::floor(v)) return false;
     // Room for the pen and its square cap beyond the ends on every side.
     const int rand = std::max(Zustand.Breite, 1) + 2;
     const QRect umriss = QRect(von, bis).normalized().adjusted(-rand, -rand, rand, rand);
