@@ -1,5 +1,6 @@
 #include "view/Leinwand.h"
 
+#include "view/Breitlinie.h"
 #include "view/Haarlinie.h"
 
 #include <QPainterPath>
@@ -149,9 +150,20 @@ bool Leinwand::LinieStempeln(QPoint von, QPoint bis) {
         Fertig();
         return true;
     }
-    // Wider lines only when inverted: a drag erases and draws the same lines at every step, while
-    // a redraw draws most lines once, for which keeping them costs more than the painter does.
-    if (!Zustand.NichtXor || v != std::floor(v)) return false;
+    // A wider one inverted comes from a stencil once it has been seen before: a drag erases and
+    // draws the same lines at every step, and setting their pixels again is cheaper than working
+    // out their outline. Else a slanted one is set directly.
+    if (Zustand.NichtXor && LinieAusSchablone(von, bis)) return true;
+    if (v != 1 || !BreitlinieMoeglich(bild_, von, bis, Zustand.Breite)) return false;
+    Painter();
+    BreitlinieSetzen(bild_, von, bis, Zustand.Breite, Zustand.Farbe.rgb(), Zustand.NichtXor);
+    Fertig();
+    return true;
+}
+
+bool Leinwand::LinieAusSchablone(QPoint von, QPoint bis) {
+    const qreal v = Pixelverhaeltnis();
+    if (v != std::floor(v)) return false;
     // Room for the pen and its square cap beyond the ends on every side.
     const int rand = std::max(Zustand.Breite, 1) + 2;
     const QRect umriss = QRect(von, bis).normalized().adjusted(-rand, -rand, rand, rand);

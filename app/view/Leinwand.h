@@ -8,9 +8,9 @@
 // sharp on a scaled screen while every rule of the drawing keeps counting logical pixels.
 //
 // Figures that leave no pixel on the image are not drawn at all; solid lines one device pixel
-// wide are set directly (view/Haarlinie.h); texts and ellipses drawn in copy mode, and wider
-// solid lines drawn in not-xor, are set from stencils of an earlier drawing
-// (view/Schablonenvorrat.h). For tests and
+// wide, and wider ones neither horizontal nor vertical, are set directly (view/Haarlinie.h,
+// view/Breitlinie.h); texts and ellipses drawn in copy mode, and other wide solid lines drawn in
+// not-xor, are set from stencils of an earlier drawing (view/Schablonenvorrat.h). For tests and
 // diagnosis these shortcuts can be switched off (Abkuerzungen) and the stencils' memory shrunk
 // (SchablonenbudgetSetzen), so the same drawing can be compared pixel for pixel without them.
 #include "view/Schablonenvorrat.h"
@@ -123,8 +123,10 @@ class Leinwand {
     bool Gestempelt(const QColor& farbe) const;
     void Stempeln(const Schablone& s, QPoint linksOben, const QColor& farbe);
     // Draws the line without the painter, set or inverted: directly when it is one device pixel
-    // wide, else from a stencil; false when the painter must draw it.
+    // wide or slanted, or from a stencil; false when the painter must draw it.
     bool LinieStempeln(QPoint von, QPoint bis);
+    // Inverts a wide line from its stencil, if it has been drawn before.
+    bool LinieAusSchablone(QPoint von, QPoint bis);
     Schablonenvorrat::Eintrag& Texteintrag(const QString& s) const;
 
     QImage bild_;
