@@ -13,8 +13,11 @@ constexpr qint64 GroessteFlaeche = 1 << 20;
 
 } // namespace
 
+Schablonenvorrat::Schluessel::Schluessel(QString t, std::uint64_t m, std::uint32_t a)
+    : streu(qHashMulti(0, t, m, a)), text(std::move(t)), masse(m), art(a) {}
+
 std::size_t Schablonenvorrat::Streuung::operator()(const Schluessel& k) const noexcept {
-    return qHashMulti(0, k.text, k.masse, k.art);
+    return k.streu;
 }
 
 std::size_t Schablonenvorrat::Groesse(const Schluessel& k, const Eintrag& e) {

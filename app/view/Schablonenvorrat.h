@@ -51,9 +51,13 @@ class Schablonenvorrat {
     // A text by string and boldness; an ellipse by box and pen and a line by way and pen, with
     // `art` telling them apart.
     struct Schluessel {
+        Schluessel(QString t, std::uint64_t m, std::uint32_t a);
+        // The hash, worked out once: the map asks for it at every node it passes, and comparing
+        // it first spares reading the strings of other keys.
+        std::size_t streu;
         QString text;
-        std::uint64_t masse = 0;
-        std::uint32_t art = 0;
+        std::uint64_t masse;
+        std::uint32_t art;
         bool operator==(const Schluessel&) const = default;
     };
     struct Streuung {
