@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -54,7 +55,9 @@ void BreitlinieSetzen(QImage& bild, QPoint von, QPoint bis, int breite, QRgb far
     }
 
     std::array<Kante, 4> kanten;
-    std::array<int, 8> grenzen{};
+    // The rows where an edge begins or ends; the unused ones sort to the end.
+    std::array<int, 8> grenzen;
+    grenzen.fill(std::numeric_limits<int>::max());
     int n = 0;
     for (int i = 0; i < 4; ++i) {
         Fest x0 = ex[i], y0 = ey[i], x1 = ex[(i + 1) % 4], y1 = ey[(i + 1) % 4];
@@ -73,14 +76,15 @@ void BreitlinieSetzen(QImage& bild, QPoint von, QPoint bis, int breite, QRgb far
         grenzen[n++] = k.von;
         grenzen[n++] = k.bis + 1;
     }
-    std::sort(grenzen.begin(), grenzen.begin() + n);
+    std::sort(grenzen.begin(), grenzen.end());
 
     uchar* const bits = bild.bits();
     const qsizetype zeilenlaenge = bild.bytesPerLine();
+    const int breiteBild = bild.width(), hoeheBild = bild.height();
     const auto zeile = [&](int y, Fest links, Fest rechts) {
-        if (y < 0 || y >= bild.height()) return;
+        if (y < 0 || y >= hoeheBild) return;
         const int erstes = std::max(BisMitte(links) + 1, 0);
-        const int letztes = std::min(BisMitte(rechts), bild.width() - 1);
+        const int letztes = std::min(BisMitte(rechts), breiteBild - 1);
         if (letztes < erstes) return;
         QRgb* p = reinterpret_cast<QRgb*>(bits + y * zeilenlaenge) + erstes;
         QRgb* const ende = p + (letztes - erstes + 1);
