@@ -41,14 +41,23 @@ QPen Linienstift(const QColor& farbe, const Stift& z, qreal verhaeltnis) {
 // What the open painter is set up for: pen lines, filled shapes or text.
 enum class Leinwand::Art { Linie, Flaeche, Schrift };
 
+// Orders gathered before a batch's pixel work goes to the band: enough that handing them over
+// costs little against setting them, few enough that the band starts early.
+constexpr std::size_t Blockgroesse = 512;
+
 Leinwand::Leinwand() {
+    // A stencil the band may still set must not go before it is set.
+    vorrat_.VorDemRaeumen = [this] { Abarbeiten(); };
     SchriftSetzen(QFont());
     Resize(1, 1);
 }
 
-Leinwand::~Leinwand() = default;
+Leinwand::~Leinwand() {
+    Abarbeiten();
+}
 
 void Leinwand::Resize(int w, int h, qreal pixelverhaeltnis) {
+    Abarbeiten();
     painter_.reset();
     breite_ = std::max(w, 1);
     hoehe_ = std::max(h, 1);
@@ -64,6 +73,7 @@ void Leinwand::Resize(int w, int h, qreal pixelverhaeltnis) {
 }
 
 void Leinwand::SchriftSetzen(const QFont& schrift) {
+    Abarbeiten();
     schrift_ = OhneKantenglaettung(schrift);
     schrift_.setBold(false);
     schriftFett_ = schrift_;
@@ -84,29 +94,106 @@ QPainter& Leinwand::Painter() {
     return *painter_;
 }
 
-void Leinwand::Fertig() {
+void Leinwand::Vormerken(Auftrag a) {
+    if (stapelTiefe_ == 0) {
+        Ausfuehren(a);
+        painter_.reset();
+        if (Geaendert) Geaendert();
+        return;
+    }
     veraendert_ = true;
-    if (stapelTiefe_ > 0) return;
-    painter_.reset();
-    veraendert_ = false;
-    if (Geaendert) Geaendert();
+    // Texts stay with this thread: fonts are not to be used by two threads at once, and this
+    // one draws texts into stencils. Without shortcuts everything is done at once.
+    if (a.art == Auftrag::Art::Schrift || !Abkuerzungen) {
+        Abarbeiten();
+        Ausfuehren(a);
+        return;
+    }
+    block_.push_back(std::move(a));
+    if (block_.size() >= Blockgroesse) Weiterreichen();
 }
 
-void Leinwand::Anwenden(QPainter& p, Art art) {
-    if (angewandt_ && *angewandt_ == Zustand && angewandteArt_ == art) return;
-    p.setCompositionMode(Zustand.NichtXor ? QPainter::RasterOp_NotSourceXorDestination
-                                          : QPainter::CompositionMode_SourceOver);
-    if (art == Art::Schrift) {
-        p.setPen(Zustand.Schriftfarbe);
-        p.setFont(Zustand.Fett ? schriftFett_ : schrift_);
-    } else {
-        p.setPen(Linienstift(Zustand.Farbe, Zustand, Pixelverhaeltnis()));
+void Leinwand::Weiterreichen() {
+    if (!imBand_) {
+        // The band paints from now on, with a painter of its own on the image.
+        painter_.reset();
+        imBand_ = true;
     }
-    if (art == Art::Flaeche && !Zustand.PinselKlar)
-        p.setBrush(Zustand.Pinselfarbe);
+    auto block = std::make_shared<std::vector<Auftrag>>(std::move(block_));
+    band_.Auflegen([this, block] {
+        for (Auftrag& a : *block)
+            Ausfuehren(a);
+    });
+    block_.clear();
+    block_.reserve(Blockgroesse);
+}
+
+void Leinwand::Abarbeiten() {
+    if (imBand_) {
+        if (!block_.empty()) Weiterreichen();
+        // The band's painter ends on the band, where it began.
+        band_.Auflegen([this] { painter_.reset(); });
+        band_.Abwarten();
+        imBand_ = false;
+    }
+    for (Auftrag& a : block_)
+        Ausfuehren(a);
+    block_.clear();
+}
+
+void Leinwand::Ausfuehren(Auftrag& a) {
+    // The open painter holds the image unshared, so its pixels are written in place.
+    QPainter& p = Painter();
+    switch (a.art) {
+    case Auftrag::Art::Haarlinie:
+        HaarlinieSetzen(bild_, a.von, a.bis, a.farbe, a.umkehren);
+        break;
+    case Auftrag::Art::Breitlinie:
+        BreitlinieSetzen(bild_, a.von, a.bis, a.breite, a.farbe, a.umkehren);
+        break;
+    case Auftrag::Art::Schablone:
+        a.schablone->Setzen(bild_, a.von, a.farbe, a.umkehren);
+        break;
+    case Auftrag::Art::Maler:
+    case Auftrag::Art::Schrift:
+        (*a.malen)(p);
+        break;
+    }
+}
+
+Leinwand::Auftrag Leinwand::Pixelauftrag(Auftrag::Art art, QRgb farbe, bool umkehren, QPoint von,
+                                         QPoint bis) {
+    Auftrag a;
+    a.art = art;
+    a.farbe = farbe;
+    a.umkehren = umkehren;
+    a.von = von;
+    a.bis = bis;
+    return a;
+}
+
+void Leinwand::Malen(std::function<void(QPainter&)> malen, bool schrift) {
+    Auftrag a;
+    a.art = schrift ? Auftrag::Art::Schrift : Auftrag::Art::Maler;
+    a.malen = std::make_unique<std::function<void(QPainter&)>>(std::move(malen));
+    Vormerken(std::move(a));
+}
+
+void Leinwand::Anwenden(QPainter& p, Art art, const Stift& z) {
+    if (angewandt_ && *angewandt_ == z && angewandteArt_ == art) return;
+    p.setCompositionMode(z.NichtXor ? QPainter::RasterOp_NotSourceXorDestination
+                                    : QPainter::CompositionMode_SourceOver);
+    if (art == Art::Schrift) {
+        p.setPen(z.Schriftfarbe);
+        p.setFont(z.Fett ? schriftFett_ : schrift_);
+    } else {
+        p.setPen(Linienstift(z.Farbe, z, Pixelverhaeltnis()));
+    }
+    if (art == Art::Flaeche && !z.PinselKlar)
+        p.setBrush(z.Pinselfarbe);
     else
         p.setBrush(Qt::NoBrush);
-    angewandt_ = Zustand;
+    angewandt_ = z;
     angewandteArt_ = art;
 }
 
@@ -121,10 +208,10 @@ void Leinwand::LineTo(int x, int y) {
                          QPoint(std::max(von.x(), x), std::max(von.y(), y)))) ||
         LinieStempeln(von, position_))
         return;
-    QPainter& p = Painter();
-    Anwenden(p, Art::Linie);
-    p.drawLine(von, position_);
-    Fertig();
+    Malen([this, z = Zustand, von, bis = position_](QPainter& p) {
+        Anwenden(p, Art::Linie, z);
+        p.drawLine(von, bis);
+    });
 }
 
 void Leinwand::Linien(const std::vector<QLine>& linien) {
@@ -132,10 +219,10 @@ void Leinwand::Linien(const std::vector<QLine>& linien) {
     for (const QLine& l : linien)
         if (!LinieStempeln(l.p1(), l.p2())) gemalt.push_back(l);
     if (gemalt.empty()) return;
-    QPainter& p = Painter();
-    Anwenden(p, Art::Linie);
-    p.drawLines(gemalt.data(), static_cast<int>(gemalt.size()));
-    Fertig();
+    Malen([this, z = Zustand, gemalt = std::move(gemalt)](QPainter& p) {
+        Anwenden(p, Art::Linie, z);
+        p.drawLines(gemalt.data(), static_cast<int>(gemalt.size()));
+    });
 }
 
 bool Leinwand::LinieStempeln(QPoint von, QPoint bis) {
@@ -145,9 +232,7 @@ bool Leinwand::LinieStempeln(QPoint von, QPoint bis) {
     // the image's edge is left to the painter, which clips it.
     if (v == 1 && Zustand.Breite <= 1 && von != bis &&
         QRect(1, 1, breite_ - 2, hoehe_ - 2).contains(QRect(von, bis).normalized())) {
-        Painter();
-        HaarlinieSetzen(bild_, von, bis, Zustand.Farbe.rgb(), Zustand.NichtXor);
-        Fertig();
+        Vormerken(Pixelauftrag(Auftrag::Art::Haarlinie, Zustand.Farbe.rgb(), Zustand.NichtXor, von, bis));
         return true;
     }
     // A wider one inverted comes from a stencil once it has been seen before: a drag erases and
@@ -155,9 +240,9 @@ bool Leinwand::LinieStempeln(QPoint von, QPoint bis) {
     // out their outline. Else a slanted one is set directly.
     if (Zustand.NichtXor && LinieAusSchablone(von, bis)) return true;
     if (v != 1 || !BreitlinieMoeglich(bild_, von, bis, Zustand.Breite)) return false;
-    Painter();
-    BreitlinieSetzen(bild_, von, bis, Zustand.Breite, Zustand.Farbe.rgb(), Zustand.NichtXor);
-    Fertig();
+    Auftrag a = Pixelauftrag(Auftrag::Art::Breitlinie, Zustand.Farbe.rgb(), Zustand.NichtXor, von, bis);
+    a.breite = Zustand.Breite;
+    Vormerken(std::move(a));
     return true;
 }
 
@@ -185,28 +270,26 @@ bool Leinwand::LinieAusSchablone(QPoint von, QPoint bis) {
         });
     }
     if (!e.bild) return false;
-    Painter();
-    e.bild->Setzen(bild_, von * static_cast<int>(v), Zustand.Farbe.rgb(), Zustand.NichtXor);
-    Fertig();
+    Stempeln(*e.bild, von, Zustand.Farbe, Zustand.NichtXor);
     return true;
 }
 
 void Leinwand::Form(const QPainterPath& umriss) {
-    QPainter& p = Painter();
-    Anwenden(p, Art::Flaeche);
-    if (Zustand.NichtXor && !Zustand.PinselKlar) {
-        // Filling and outlining separately would invert the outline pixels twice; split the
-        // shape so every pixel is inverted once.
-        QPainterPathStroker rand(p.pen());
-        const QPainterPath randFlaeche = rand.createStroke(umriss);
-        p.setPen(Qt::NoPen);
-        p.fillPath(umriss.subtracted(randFlaeche), Zustand.Pinselfarbe);
-        p.fillPath(randFlaeche, Zustand.Farbe);
-        angewandt_.reset();
-    } else {
-        p.drawPath(umriss);
-    }
-    Fertig();
+    Malen([this, z = Zustand, umriss](QPainter& p) {
+        Anwenden(p, Art::Flaeche, z);
+        if (z.NichtXor && !z.PinselKlar) {
+            // Filling and outlining separately would invert the outline pixels twice; split the
+            // shape so every pixel is inverted once.
+            QPainterPathStroker rand(p.pen());
+            const QPainterPath randFlaeche = rand.createStroke(umriss);
+            p.setPen(Qt::NoPen);
+            p.fillPath(umriss.subtracted(randFlaeche), z.Pinselfarbe);
+            p.fillPath(randFlaeche, z.Farbe);
+            angewandt_.reset();
+        } else {
+            p.drawPath(umriss);
+        }
+    });
 }
 
 void Leinwand::Rectangle(int x1, int y1, int x2, int y2) {
@@ -234,15 +317,15 @@ void Leinwand::Ellipse(int x1, int y1, int x2, int y2) {
                               });
         }
         if (e.bild) {
-            Stempeln(*e.bild, r.topLeft(), Zustand.Farbe);
+            Stempeln(*e.bild, r.topLeft(), Zustand.Farbe, false);
             return;
         }
     }
     if (!(Zustand.NichtXor && !Zustand.PinselKlar)) {
-        QPainter& p = Painter();
-        Anwenden(p, Art::Flaeche);
-        p.drawEllipse(r);
-        Fertig();
+        Malen([this, z = Zustand, r](QPainter& p) {
+            Anwenden(p, Art::Flaeche, z);
+            p.drawEllipse(r);
+        });
         return;
     }
     QPainterPath umriss;
@@ -268,14 +351,16 @@ void Leinwand::TextOut(int x, int y, const QString& s) {
                               });
         }
         if (e.bild) {
-            Stempeln(*e.bild, QPoint(x, y), Zustand.Schriftfarbe);
+            Stempeln(*e.bild, QPoint(x, y), Zustand.Schriftfarbe, false);
             return;
         }
     }
-    QPainter& p = Painter();
-    Anwenden(p, Art::Schrift);
-    p.drawText(QPoint(x, y + Metrik(Zustand.Fett).ascent()), s);
-    Fertig();
+    Malen(
+        [this, z = Zustand, ort = QPoint(x, y + Metrik(Zustand.Fett).ascent()), s](QPainter& p) {
+            Anwenden(p, Art::Schrift, z);
+            p.drawText(ort, s);
+        },
+        true);
 }
 
 QSize Leinwand::TextExtent(const QString& s) const {
@@ -290,8 +375,9 @@ Schablonenvorrat::Eintrag& Leinwand::Texteintrag(const QString& s) const {
 
 bool Leinwand::Ausserhalb(const QRect& r) const {
     if (!Abkuerzungen) return false;
-    // Half the pen beyond the figure, and a pixel for rounding.
-    const int rand = std::max(Zustand.Breite, 1) + 2;
+    // A miter join reaches up to twice the pen's width beyond a corner of the outline, as at
+    // the ends of an ellipse in a box one pixel narrow; and a pixel for rounding.
+    const int rand = 2 * std::max(Zustand.Breite, 1) + 2;
     return !QRect(0, 0, breite_, hoehe_).intersects(r.adjusted(-rand, -rand, rand, rand));
 }
 
@@ -302,12 +388,11 @@ bool Leinwand::Gestempelt(const QColor& farbe) const {
     return Abkuerzungen && !Zustand.NichtXor && farbe.alpha() == 255 && v == std::floor(v);
 }
 
-void Leinwand::Stempeln(const Schablone& s, QPoint linksOben, const QColor& farbe) {
-    // The open painter holds the image unshared, so its pixels are written in place.
-    Painter();
-    const int v = static_cast<int>(Pixelverhaeltnis());
-    s.Setzen(bild_, linksOben * v, farbe.rgb());
-    Fertig();
+void Leinwand::Stempeln(const Schablone& s, QPoint linksOben, const QColor& farbe, bool umkehren) {
+    Auftrag a = Pixelauftrag(Auftrag::Art::Schablone, farbe.rgb(), umkehren,
+                             linksOben * static_cast<int>(Pixelverhaeltnis()), {});
+    a.schablone = &s;
+    Vormerken(std::move(a));
 }
 
 const QFontMetrics& Leinwand::Metrik(bool fett) const {
@@ -320,21 +405,22 @@ void Leinwand::FillRect(const QRect& r) {
     const qreal v = Pixelverhaeltnis();
     const qreal l = std::floor(r.left() * v), t = std::floor(r.top() * v);
     const qreal re = std::ceil((r.right() + 1) * v), u = std::ceil((r.bottom() + 1) * v);
-    QPainter& p = Painter();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(QRectF(l / v, t / v, (re - l) / v, (u - t) / v), Zustand.Pinselfarbe);
-    angewandt_.reset();
-    Fertig();
+    Malen([this, flaeche = QRectF(l / v, t / v, (re - l) / v, (u - t) / v),
+           farbe = Zustand.Pinselfarbe](QPainter& p) {
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(flaeche, farbe);
+        angewandt_.reset();
+    });
 }
 
 void Leinwand::BildSetzen(QPoint geraetepunkt, const QImage& bild) {
     const QRect ziel(geraetepunkt, bild.size());
     if (!ziel.intersects(bild_.rect())) return;
-    QPainter& p = Painter();
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.drawImage(QPointF(geraetepunkt) / Pixelverhaeltnis(), bild);
-    angewandt_.reset();
-    Fertig();
+    Malen([this, ort = QPointF(geraetepunkt) / Pixelverhaeltnis(), bild](QPainter& p) {
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.drawImage(ort, bild);
+        angewandt_.reset();
+    });
 }
 
 Leinwand::Stapel::Stapel(Leinwand& l) : l_(l) {
@@ -343,6 +429,7 @@ Leinwand::Stapel::Stapel(Leinwand& l) : l_(l) {
 
 Leinwand::Stapel::~Stapel() {
     if (--l_.stapelTiefe_ > 0) return;
+    l_.Abarbeiten();
     l_.painter_.reset();
     if (!l_.veraendert_) return;
     l_.veraendert_ = false;

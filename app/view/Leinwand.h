@@ -10,9 +10,13 @@
 // Figures that leave no pixel on the image are not drawn at all; solid lines one device pixel
 // wide, and wider ones neither horizontal nor vertical, are set directly (view/Haarlinie.h,
 // view/Breitlinie.h); texts and ellipses drawn in copy mode, and other wide solid lines drawn in
-// not-xor, are set from stencils of an earlier drawing (view/Schablonenvorrat.h). For tests and
-// diagnosis these shortcuts can be switched off (Abkuerzungen) and the stencils' memory shrunk
-// (SchablonenbudgetSetzen), so the same drawing can be compared pixel for pixel without them.
+// not-xor, are set from stencils of an earlier drawing (view/Schablonenvorrat.h). Within a
+// batch, the pixel work (all but texts drawn by the painter) is gathered and done in order on a
+// thread of its own (view/Fliessband.h), while the caller goes on deciding what to draw. For
+// tests and diagnosis these shortcuts can be switched off (Abkuerzungen) and the stencils'
+// memory shrunk (SchablonenbudgetSetzen), so the same drawing can be compared pixel for pixel
+// without them.
+#include "view/Fliessband.h"
 #include "view/Schablonenvorrat.h"
 
 #include <QColor>
@@ -28,6 +32,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -62,8 +67,12 @@ class Leinwand {
     int Breite() const { return breite_; }
     int Hoehe() const { return hoehe_; }
     qreal Pixelverhaeltnis() const { return bild_.devicePixelRatio(); }
-    // The device pixels, tagged with their ratio, so a painter draws them at the logical size.
-    const QImage& Image() const { return bild_; }
+    // The device pixels, tagged with their ratio, so a painter draws them at the logical size;
+    // with everything drawn so far on them.
+    const QImage& Image() {
+        Abarbeiten();
+        return bild_;
+    }
 
     // The font texts are drawn and measured in (its boldness comes from Zustand.Fett).
     void SchriftSetzen(const QFont& schrift);
@@ -98,7 +107,9 @@ class Leinwand {
     std::function<void()> Geaendert;
 
     // Keeps one painter open on the image while it lives, so a long run of primitives does not
-    // set up a painter each time. Batches nest.
+    // set up a painter each time. Batches nest. The pixel work of a long batch is done on a
+    // thread of its own while the caller goes on; it is all on the image when the outermost
+    // batch ends.
     class Stapel {
       public:
         explicit Stapel(Leinwand& l);
@@ -112,16 +123,35 @@ class Leinwand {
 
   private:
     enum class Art;
+    // A piece of pixel work: a line set directly, a stencil, or the painter's work.
+    struct Auftrag {
+        enum class Art : std::uint8_t { Haarlinie, Breitlinie, Schablone, Maler, Schrift } art;
+        bool umkehren = false;
+        int breite = 0;
+        QRgb farbe = 0;
+        QPoint von, bis; // a line's ends, or where a stencil's anchor goes (device pixels)
+        const Schablone* schablone = nullptr;
+        std::unique_ptr<std::function<void(QPainter&)>> malen; // kept apart: most work has none
+    };
+    // Does the work now outside a batch, else gathers it for the band.
+    void Vormerken(Auftrag a);
+    // Hands the gathered work to the band.
+    void Weiterreichen();
+    // Returns when all work so far is on the image.
+    void Abarbeiten();
+    void Ausfuehren(Auftrag& a);
+    static Auftrag Pixelauftrag(Auftrag::Art art, QRgb farbe, bool umkehren, QPoint von, QPoint bis);
+    // The painter's work, with texts kept on this thread.
+    void Malen(std::function<void(QPainter&)> malen, bool schrift = false);
     QPainter& Painter();
-    void Fertig();
-    void Anwenden(QPainter& p, Art art);
+    void Anwenden(QPainter& p, Art art, const Stift& z);
     void Form(const QPainterPath& umriss);
     const QFontMetrics& Metrik(bool fett) const;
     // True when a figure within `r`, drawn with the current pen, leaves no pixel on the image.
     bool Ausserhalb(const QRect& r) const;
     // True when a figure in `farbe` can be set from a stencil.
     bool Gestempelt(const QColor& farbe) const;
-    void Stempeln(const Schablone& s, QPoint linksOben, const QColor& farbe);
+    void Stempeln(const Schablone& s, QPoint linksOben, const QColor& farbe, bool umkehren);
     // Draws the line without the painter, set or inverted: directly when it is one device pixel
     // wide or slanted, or from a stencil; false when the painter must draw it.
     bool LinieStempeln(QPoint von, QPoint bis);
@@ -144,4 +174,7 @@ class Leinwand {
     // What the open painter was last set to, so unchanged state is not set again.
     std::optional<Stift> angewandt_;
     Art angewandteArt_{};
+    std::vector<Auftrag> block_;
+    bool imBand_ = false; // work has gone to the band and its painter may be open
+    Fliessband band_;
 };

@@ -13,9 +13,6 @@ constexpr qint64 GroessteFlaeche = 1 << 20;
 
 } // namespace
 
-Schablonenvorrat::Schluessel::Schluessel(QString t, std::uint64_t m, std::uint32_t a)
-    : streu(qHashMulti(0, t, m, a)), text(std::move(t)), masse(m), art(a) {}
-
 std::size_t Schablonenvorrat::Streuung::operator()(const Schluessel& k) const noexcept {
     return k.streu;
 }
@@ -27,25 +24,28 @@ std::size_t Schablonenvorrat::Groesse(const Schluessel& k, const Eintrag& e) {
 
 Schablonenvorrat::Eintrag& Schablonenvorrat::Text(const QString& s, bool fett,
                                                   const std::function<int()>& messen) {
-    return Holen({s, fett ? 1u : 0u, 0}, messen);
+    return Holen({0, s, fett ? 1u : 0u, 0}, messen);
 }
 
 Schablonenvorrat::Eintrag& Schablonenvorrat::Ellipse(QSize kasten, int stiftbreite, bool gefuellt) {
     const auto masse = static_cast<std::uint64_t>(static_cast<std::uint32_t>(kasten.width())) << 32 |
                        static_cast<std::uint32_t>(kasten.height());
-    return Holen({QString(), masse, static_cast<std::uint32_t>(stiftbreite) << 3 | (gefuellt ? 4u : 0u) | 1u},
-                 {});
+    return Holen(
+        {0, QString(), masse, static_cast<std::uint32_t>(stiftbreite) << 3 | (gefuellt ? 4u : 0u) | 1u}, {});
 }
 
 Schablonenvorrat::Eintrag& Schablonenvorrat::Linie(QPoint weg, int stiftbreite) {
     const auto masse = static_cast<std::uint64_t>(static_cast<std::uint32_t>(weg.x())) << 32 |
                        static_cast<std::uint32_t>(weg.y());
-    return Holen({QString(), masse, static_cast<std::uint32_t>(stiftbreite) << 3 | 2u}, {});
+    return Holen({0, QString(), masse, static_cast<std::uint32_t>(stiftbreite) << 3 | 2u}, {});
 }
 
 Schablonenvorrat::Eintrag& Schablonenvorrat::Holen(Schluessel k, const std::function<int()>& messen) {
-    // A text is measured and then drawn: the second look-up finds it without hashing.
-    if (!letzter_ || letzter_->first != k) {
+    // A text is measured and then drawn, and a drag draws the same lines one after the other:
+    // the second look-up finds it without hashing.
+    const Schluessel* l = letzter_ ? &letzter_->first : nullptr;
+    if (!l || l->masse != k.masse || l->art != k.art || l->text != k.text) {
+        k.streu = qHashMulti(0, k.text, k.masse, k.art);
         if (auto it = eintraege_.find(k); it != eintraege_.end()) {
             letzter_ = &*it;
         } else {
@@ -64,6 +64,7 @@ Schablonenvorrat::Eintrag& Schablonenvorrat::Holen(Schluessel k, const std::func
 
 bool Schablonenvorrat::Platz(std::size_t bytes) {
     if (bytes_ + bytes <= budget_) return true;
+    if (VorDemRaeumen) VorDemRaeumen();
     letzter_ = nullptr;
     for (auto it = eintraege_.begin(); it != eintraege_.end();) {
         if (!it->second.benutzt) {
@@ -104,6 +105,7 @@ void Schablonenvorrat::Aufnehmen(Eintrag& e, QSize flaeche, QPoint anker,
 }
 
 void Schablonenvorrat::Leeren(qreal pixelverhaeltnis) {
+    if (VorDemRaeumen) VorDemRaeumen();
     eintraege_.clear();
     letzter_ = nullptr;
     bytes_ = 0;

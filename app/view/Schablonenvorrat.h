@@ -40,6 +40,9 @@ class Schablonenvorrat {
     // its pixels around the logical point `anker` in the entry, if it is not too large.
     void Aufnehmen(Eintrag& e, QSize flaeche, QPoint anker, const std::function<void(QPainter&)>& malen);
 
+    // Called before entries are forgotten, for a user that may still hold their stencils.
+    std::function<void()> VorDemRaeumen;
+
     // The memory the entries may take, in bytes.
     void BudgetSetzen(std::size_t bytes) { budget_ = bytes; }
 
@@ -51,13 +54,12 @@ class Schablonenvorrat {
     // A text by string and boldness; an ellipse by box and pen and a line by way and pen, with
     // `art` telling them apart.
     struct Schluessel {
-        Schluessel(QString t, std::uint64_t m, std::uint32_t a);
-        // The hash, worked out once: the map asks for it at every node it passes, and comparing
-        // it first spares reading the strings of other keys.
-        std::size_t streu;
+        // The hash, worked out once, before the key goes to the map: the map asks for it at every
+        // node it passes, and comparing it first spares reading the strings of other keys.
+        std::size_t streu = 0;
         QString text;
-        std::uint64_t masse;
-        std::uint32_t art;
+        std::uint64_t masse = 0;
+        std::uint32_t art = 0;
         bool operator==(const Schluessel&) const = default;
     };
     struct Streuung {

@@ -128,6 +128,50 @@ class NeuzeichnenTest : public QObject {
                                                    b.x(), b.y(), breite)));
         }
     }
+
+    void langerStapel() {
+        // Thousands of figures of every kind in one batch, so that their pixel work goes to the
+        // band while texts and stencils are made here: the same picture as drawn at once, also
+        // when the picture is looked at halfway and when the stencils run out of room.
+        std::mt19937 z(5);
+        for (const std::size_t budget : {std::size_t(0), std::size_t(64) << 10}) {
+            Leinwand mit, ohne;
+            mit.Resize(300, 200), ohne.Resize(300, 200);
+            ohne.Abkuerzungen = false;
+            if (budget) mit.SchablonenbudgetSetzen(budget);
+            std::optional<Leinwand::Stapel> a(mit), b(ohne);
+            for (int i = 0; i < 6000; ++i) {
+                const QPoint p(int(z() % 340) - 20, int(z() % 240) - 20);
+                const QPoint q = p + QPoint(int(z() % 61) - 30, int(z() % 61) - 30);
+                const QColor farbe = QColor::fromRgb(z() | 0xFF000000);
+                const int art = int(z() % 8);
+                // An inverted text is drawn here, after the band has finished: only now and then.
+                const Stift stift{.Farbe = farbe,
+                                  .Breite = int(z() % 4),
+                                  .Gepunktet = z() % 10 == 0,
+                                  .NichtXor = z() % 4 == 0 && (art < 6 || i % 1000 == 999),
+                                  .Pinselfarbe = z() % 2 ? farbe : QColor(Qt::blue),
+                                  .PinselKlar = z() % 2 == 0,
+                                  .Schriftfarbe = farbe};
+                for (Leinwand* l : {&mit, &ohne}) {
+                    l->Zustand = stift;
+                    if (art < 4) {
+                        l->MoveTo(p.x(), p.y());
+                        l->LineTo(q.x(), q.y());
+                    } else if (art == 4) {
+                        l->Rectangle(p.x(), p.y(), q.x(), q.y());
+                    } else if (art == 5) {
+                        l->Ellipse(p.x(), p.y(), q.x(), q.y());
+                    } else {
+                        l->TextOut(p.x(), p.y(), QString::number(i % 50));
+                    }
+                }
+                if (i == 3000) QVERIFY(mit.Image() == ohne.Image());
+            }
+            a.reset(), b.reset();
+            QVERIFY2(mit.Image() == ohne.Image(), qPrintable(QString::asprintf("Budget %zu", budget)));
+        }
+    }
 };
 
 VEKTRA_TESTPROGRAMM(NeuzeichnenTest)

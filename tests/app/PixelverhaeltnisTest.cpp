@@ -41,7 +41,7 @@ class PixelverhaeltnisTest : public QObject {
             auto* h = w.f.findChild<Lineal*>(u"PaintBoxh"_s);
             if (i == 1) Verschieben(w, 2);
             for (Leinwandfeld* feld : std::initializer_list<Leinwandfeld*>{w.ZF(), v, h}) {
-                const Leinwand& l = feld->Flaeche();
+                Leinwand& l = feld->Flaeche();
                 QCOMPARE(
                     std::tuple(l.Image().size(), l.Image().devicePixelRatio(), QSize(l.Breite(), l.Hoehe())),
                     std::tuple((i + 1) * feld->size(), i + 1.0, feld->size()));
