@@ -1,5 +1,7 @@
 #include "view/Breitlinie.h"
 
+#include "view/Umriss.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -35,7 +37,7 @@ bool BreitlinieMoeglich(const QImage& bild, QPoint von, QPoint bis, int breite) 
     if (breite < 2 || von.x() == bis.x() || von.y() == bis.y()) return false;
     // Half the pen each way, on both axes, and a pixel for the flooring.
     const int rand = breite + 2;
-    return bild.rect().contains(QRect(von, bis).normalized().adjusted(-rand, -rand, rand, rand));
+    return Enthaelt(QRect(0, 0, bild.width(), bild.height()), Umriss(von, bis, rand));
 }
 
 void BreitlinieSetzen(QImage& bild, QPoint von, QPoint bis, int breite, QRgb farbe, bool umkehren) {

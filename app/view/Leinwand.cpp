@@ -2,6 +2,7 @@
 
 #include "view/Breitlinie.h"
 #include "view/Haarlinie.h"
+#include "view/Umriss.h"
 
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -95,22 +96,25 @@ QPainter& Leinwand::Painter() {
 }
 
 void Leinwand::Vormerken(Auftrag a) {
-    if (stapelTiefe_ == 0) {
-        Ausfuehren(a);
-        painter_.reset();
-        if (Geaendert) Geaendert();
-        return;
-    }
-    veraendert_ = true;
-    // Texts stay with this thread: fonts are not to be used by two threads at once, and this
-    // one draws texts into stencils. Without shortcuts everything is done at once.
-    if (a.art == Auftrag::Art::Schrift || !Abkuerzungen) {
-        Abarbeiten();
-        Ausfuehren(a);
-        return;
-    }
+    // Outside a batch the work is done at once. Texts stay with this thread: fonts are not to be
+    // used by two threads at once, and this one draws texts into stencils. Without shortcuts
+    // nothing waits either.
+    const bool jetzt = stapelTiefe_ == 0 || a.art == Auftrag::Art::Schrift || !Abkuerzungen;
+    if (jetzt) Abarbeiten();
     block_.push_back(std::move(a));
-    if (block_.size() >= Blockgroesse) Weiterreichen();
+    if (!jetzt) {
+        veraendert_ = true;
+        if (block_.size() >= Blockgroesse) Weiterreichen();
+        return;
+    }
+    Ausfuehren(block_);
+    block_.clear();
+    if (stapelTiefe_ > 0) {
+        veraendert_ = true;
+        return;
+    }
+    painter_.reset();
+    if (Geaendert) Geaendert();
 }
 
 void Leinwand::Weiterreichen() {
@@ -120,10 +124,7 @@ void Leinwand::Weiterreichen() {
         imBand_ = true;
     }
     auto block = std::make_shared<std::vector<Auftrag>>(std::move(block_));
-    band_.Auflegen([this, block] {
-        for (Auftrag& a : *block)
-            Ausfuehren(a);
-    });
+    band_.Auflegen([this, block] { Ausfuehren(*block); });
     block_.clear();
     block_.reserve(Blockgroesse);
 }
@@ -136,28 +137,33 @@ void Leinwand::Abarbeiten() {
         band_.Abwarten();
         imBand_ = false;
     }
-    for (Auftrag& a : block_)
-        Ausfuehren(a);
+    Ausfuehren(block_);
     block_.clear();
 }
 
-void Leinwand::Ausfuehren(Auftrag& a) {
-    // The open painter holds the image unshared, so its pixels are written in place.
+void Leinwand::Ausfuehren(std::vector<Auftrag>& auftraege) {
+    if (auftraege.empty()) return;
+    // The open painter holds the image unshared, so its pixels are written in place, here
+    // through a header of their own: the band then reads nothing of the canvas object, which
+    // the caller keeps changing meanwhile.
     QPainter& p = Painter();
-    switch (a.art) {
-    case Auftrag::Art::Haarlinie:
-        HaarlinieSetzen(bild_, a.von, a.bis, a.farbe, a.umkehren);
-        break;
-    case Auftrag::Art::Breitlinie:
-        BreitlinieSetzen(bild_, a.von, a.bis, a.breite, a.farbe, a.umkehren);
-        break;
-    case Auftrag::Art::Schablone:
-        a.schablone->Setzen(bild_, a.von, a.farbe, a.umkehren);
-        break;
-    case Auftrag::Art::Maler:
-    case Auftrag::Art::Schrift:
-        (*a.malen)(p);
-        break;
+    QImage pixel(bild_.bits(), bild_.width(), bild_.height(), bild_.bytesPerLine(), bild_.format());
+    for (Auftrag& a : auftraege) {
+        switch (a.art) {
+        case Auftrag::Art::Haarlinie:
+            HaarlinieSetzen(pixel, a.von, a.bis, a.farbe, a.umkehren);
+            break;
+        case Auftrag::Art::Breitlinie:
+            BreitlinieSetzen(pixel, a.von, a.bis, a.breite, a.farbe, a.umkehren);
+            break;
+        case Auftrag::Art::Schablone:
+            a.schablone->Setzen(pixel, a.von, a.farbe, a.umkehren);
+            break;
+        case Auftrag::Art::Maler:
+        case Auftrag::Art::Schrift:
+            (*a.malen)(p);
+            break;
+        }
     }
 }
 
@@ -204,10 +210,7 @@ void Leinwand::MoveTo(int x, int y) {
 void Leinwand::LineTo(int x, int y) {
     const QPoint von = position_;
     position_ = QPoint(x, y);
-    if (Ausserhalb(QRect(QPoint(std::min(von.x(), x), std::min(von.y(), y)),
-                         QPoint(std::max(von.x(), x), std::max(von.y(), y)))) ||
-        LinieStempeln(von, position_))
-        return;
+    if (Ausserhalb(Umriss(von, position_)) || LinieStempeln(von, position_)) return;
     Malen([this, z = Zustand, von, bis = position_](QPainter& p) {
         Anwenden(p, Art::Linie, z);
         p.drawLine(von, bis);
@@ -231,7 +234,7 @@ bool Leinwand::LinieStempeln(QPoint von, QPoint bis) {
     // A solid line one device pixel wide is set directly, in either mode. A line that touches
     // the image's edge is left to the painter, which clips it.
     if (v == 1 && Zustand.Breite <= 1 && von != bis &&
-        QRect(1, 1, breite_ - 2, hoehe_ - 2).contains(QRect(von, bis).normalized())) {
+        Enthaelt(QRect(1, 1, breite_ - 2, hoehe_ - 2), Umriss(von, bis))) {
         Vormerken(Pixelauftrag(Auftrag::Art::Haarlinie, Zustand.Farbe.rgb(), Zustand.NichtXor, von, bis));
         return true;
     }
@@ -251,9 +254,9 @@ bool Leinwand::LinieAusSchablone(QPoint von, QPoint bis) {
     if (v != std::floor(v)) return false;
     // Room for the pen and its square cap beyond the ends on every side.
     const int rand = std::max(Zustand.Breite, 1) + 2;
-    const QRect umriss = QRect(von, bis).normalized().adjusted(-rand, -rand, rand, rand);
+    const QRect umriss = Umriss(von, bis, rand);
     // The painter clips a line that crosses the image's edge, which may move its pixels.
-    if (!QRect(0, 0, breite_, hoehe_).contains(umriss)) return false;
+    if (!Enthaelt(QRect(0, 0, breite_, hoehe_), umriss)) return false;
     const QPoint weg = bis - von;
     Schablonenvorrat::Eintrag& e = vorrat_.Linie(weg, Zustand.Breite);
     // A line is kept from its second drawing on, as a rubber band's erasing: the next one is
@@ -378,7 +381,7 @@ bool Leinwand::Ausserhalb(const QRect& r) const {
     // A miter join reaches up to twice the pen's width beyond a corner of the outline, as at
     // the ends of an ellipse in a box one pixel narrow; and a pixel for rounding.
     const int rand = 2 * std::max(Zustand.Breite, 1) + 2;
-    return !QRect(0, 0, breite_, hoehe_).intersects(r.adjusted(-rand, -rand, rand, rand));
+    return !Schneidet(QRect(0, 0, breite_, hoehe_), r.adjusted(-rand, -rand, rand, rand));
 }
 
 bool Leinwand::Gestempelt(const QColor& farbe) const {

@@ -139,7 +139,7 @@ class Leinwand {
     void Weiterreichen();
     // Returns when all work so far is on the image.
     void Abarbeiten();
-    void Ausfuehren(Auftrag& a);
+    void Ausfuehren(std::vector<Auftrag>& auftraege);
     static Auftrag Pixelauftrag(Auftrag::Art art, QRgb farbe, bool umkehren, QPoint von, QPoint bis);
     // The painter's work, with texts kept on this thread.
     void Malen(std::function<void(QPainter&)> malen, bool schrift = false);

@@ -6,6 +6,7 @@
 #include "view/Lineal.h"
 #include "view/MyDraw.h"
 #include "view/Textsatz.h"
+#include "view/Umriss.h"
 
 #include <algorithm>
 
@@ -256,9 +257,7 @@ void Maler::GepickteFigurenZeichnen() {
             const QLine linie(view_.XNachPixel(e.x1), view_.YNachPixel(e.y1), view_.XNachPixel(e.x2),
                               view_.YNachPixel(e.y2));
             // A line wholly off the surface leaves no pixel there, now or when it is erased.
-            if (!flaeche.intersects(
-                    QRect(linie.p1(), linie.p2()).normalized().adjusted(-breite, -breite, breite, breite)))
-                continue;
+            if (!Schneidet(flaeche, Umriss(linie.p1(), linie.p2(), breite))) continue;
             const QRgb farbe = Bildpixel(vektra::Bildfarbe(e, true));
             auto g = std::find_if(gruppen.begin(), gruppen.end(),
                                   [&](const Gruppe& x) { return x.farbe == farbe && x.breite == breite; });
