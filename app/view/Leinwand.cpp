@@ -119,8 +119,11 @@ void Leinwand::Vormerken(Auftrag a) {
 
 void Leinwand::Weiterreichen() {
     if (!imBand_) {
-        // The band paints from now on, with a painter of its own on the image.
+        // The band paints from now on, with a painter of its own on the image. The image is
+        // unshared here, so that opening that painter does not replace its pixels under this
+        // thread's feet.
         painter_.reset();
+        bild_.detach();
         imBand_ = true;
     }
     auto block = std::make_shared<std::vector<Auftrag>>(std::move(block_));
