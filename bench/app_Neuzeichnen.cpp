@@ -1,11 +1,11 @@
 // Full redraw of a mixed drawing of 32000 and of 1000 elements, against the same primitives in
 // one plain QPainter pass.
 #include "Ausfuehren.h"
+#include "Malflaeche.h"
 #include "Mischbild.h"
 #include "model/Zeichnung.h"
 #include "text/Cp1252.h"
 #include "view/Ansicht.h"
-#include "view/Lineal.h"
 #include "view/Maler.h"
 #include "view/MyDraw.h"
 
@@ -23,12 +23,9 @@ using bench::Bildhoehe;
 void BM_Neuzeichnen(benchmark::State& state) {
     vektra::Zeichnung doc;
     vektra::Ansicht view;
-    MyDraw zf;
-    Lineal v, h;
-    zf.resize(Bildbreite, Bildhoehe);
-    v.resize(40, Bildhoehe);
-    h.resize(Bildbreite + 40, 20);
-    Maler maler(doc, view, zf, v, h);
+    bench::Malflaeche f(doc, view);
+    MyDraw& zf = f.zf;
+    Maler& maler = f.maler;
     bench::MischbildFuellen(doc, static_cast<int>(state.range(0)));
     const bool kalt = state.range(1) != 0;
     const QFont schrift = zf.font();

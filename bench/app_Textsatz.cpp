@@ -4,10 +4,10 @@
 // against redraws after a change of zoom (2), which draw texts' pictures anew for a part of their
 // time and show the rest plain until the next.
 #include "Ausfuehren.h"
+#include "Malflaeche.h"
 #include "model/Zeichnung.h"
 #include "view/Ansicht.h"
 #include "view/Leinwand.h"
-#include "view/Lineal.h"
 #include "view/Maler.h"
 #include "view/MyDraw.h"
 #include "view/Textsatz.h"
@@ -21,7 +21,8 @@
 
 namespace {
 
-constexpr int Bildbreite = 1600, Bildhoehe = 1000;
+using bench::Bildbreite;
+using bench::Bildhoehe;
 
 // 1000 distinct texts, formulas, umlauts and words, 40 rows of 25 over the surface at zoom 4.
 void Texte(vektra::Zeichnung& z) {
@@ -75,12 +76,9 @@ void BM_NeuzeichnenGesetzt(benchmark::State& state) {
     vektra::Zeichnung z;
     Texte(z);
     vektra::Ansicht a;
-    MyDraw zf;
-    Lineal v, h;
-    zf.resize(Bildbreite, Bildhoehe);
-    v.resize(40, Bildhoehe);
-    h.resize(Bildbreite + 40, 20);
-    Maler maler(z, a, zf, v, h);
+    bench::Malflaeche f(z, a);
+    MyDraw& zf = f.zf;
+    Maler& maler = f.maler;
     maler.Gitter = false;
     QTemporaryDir cache;
     Textsatz satz(z, a, cache.path());
