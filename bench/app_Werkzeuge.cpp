@@ -53,12 +53,12 @@ void Ziehen(benchmark::State& state, const char* knopf, bool gepickt) {
 void BM_Gummiband(benchmark::State& state) {
     Ziehen(state, "LineButton", false);
 }
-BENCHMARK(BM_Gummiband)->Arg(0)->Arg(32000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Gummiband)->Arg(0)->Arg(32000)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 void BM_Verschiebeschritt(benchmark::State& state) {
     Ziehen(state, "Movebutton", true);
 }
-BENCHMARK(BM_Verschiebeschritt)->Arg(1000)->Arg(32000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Verschiebeschritt)->Arg(1000)->Arg(32000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
