@@ -63,7 +63,10 @@ void Leinwand::Resize(int w, int h, qreal pixelverhaeltnis) {
     breite_ = std::max(w, 1);
     hoehe_ = std::max(h, 1);
     const qreal v = pixelverhaeltnis > 0 ? pixelverhaeltnis : 1;
-    if (v != vorrat_.Pixelverhaeltnis()) vorrat_.Leeren(v);
+    if (v != vorrat_.Pixelverhaeltnis()) {
+        vorrat_.Leeren(v);
+        glyphensatz_.Einrichten(schrift_, schriftFett_, v);
+    }
     bild_ = QImage(static_cast<int>(std::ceil(breite_ * v)), static_cast<int>(std::ceil(hoehe_ * v)),
                    QImage::Format_RGB32);
     bild_.setDevicePixelRatio(v);
@@ -83,6 +86,7 @@ void Leinwand::SchriftSetzen(const QFont& schrift) {
     metrikFett_.emplace(schriftFett_, &bild_);
     angewandt_.reset();
     vorrat_.Leeren(Pixelverhaeltnis());
+    glyphensatz_.Einrichten(schrift_, schriftFett_, Pixelverhaeltnis());
 }
 
 QPainter& Leinwand::Painter() {
@@ -376,7 +380,16 @@ QSize Leinwand::TextExtent(const QString& s) const {
 
 Schablonenvorrat::Eintrag& Leinwand::Texteintrag(const QString& s) const {
     const bool fett = Zustand.Fett;
-    return vorrat_.Text(s, fett, [&] { return Metrik(fett).horizontalAdvance(s); });
+    return vorrat_.Text(s, fett, [&](Schablonenvorrat::Eintrag& e) {
+        const QFontMetrics& m = Metrik(fett);
+        if (std::optional<Glyphensatz::Satz> satz = glyphensatz_.Setzen(s, fett, m.ascent())) {
+            e.breite = satz->breite;
+            e.bild = std::move(satz->bild);
+            e.aufgenommen = true;
+        } else {
+            e.breite = m.horizontalAdvance(s);
+        }
+    });
 }
 
 bool Leinwand::Ausserhalb(const QRect& r) const {

@@ -10,13 +10,15 @@
 // Figures that leave no pixel on the image are not drawn at all; solid lines one device pixel
 // wide, and wider ones neither horizontal nor vertical, are set directly (view/Haarlinie.h,
 // view/Breitlinie.h); texts and ellipses drawn in copy mode, and other wide solid lines drawn in
-// not-xor, are set from stencils of an earlier drawing (view/Schablonenvorrat.h). Within a
+// not-xor, are set from stencils of an earlier drawing (view/Schablonenvorrat.h); a text's first
+// stencil is put together from those of its glyphs (view/Glyphensatz.h). Within a
 // batch, the pixel work (all but texts drawn by the painter) is gathered and done in order on a
 // thread of its own (view/Fliessband.h), while the caller goes on deciding what to draw. For
 // tests and diagnosis these shortcuts can be switched off (Abkuerzungen) and the stencils'
 // memory shrunk (SchablonenbudgetSetzen), so the same drawing can be compared pixel for pixel
 // without them.
 #include "view/Fliessband.h"
+#include "view/Glyphensatz.h"
 #include "view/Schablonenvorrat.h"
 
 #include <QColor>
@@ -168,6 +170,7 @@ class Leinwand {
     std::optional<QFontMetrics> metrik_;
     std::optional<QFontMetrics> metrikFett_;
     mutable Schablonenvorrat vorrat_;
+    mutable Glyphensatz glyphensatz_;
     std::unique_ptr<QPainter> painter_;
     int stapelTiefe_ = 0;
     bool veraendert_ = false;

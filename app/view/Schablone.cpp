@@ -45,6 +45,56 @@ std::optional<Schablone> Schablone::Aufnehmen(const QImage& bild, QRect bereich,
     return s;
 }
 
+std::optional<Schablone> Schablone::Zusammensetzen(const std::vector<Teil>& teile) {
+    Schablone s;
+    for (const Teil& t : teile)
+        if (!t.schablone->laeufe_.empty()) s.umriss_ |= t.schablone->umriss_.translated(t.ort);
+    if (s.umriss_.width() > 0xFFFF || s.umriss_.height() > 0xFFFF) return std::nullopt;
+    if (s.umriss_.isNull()) return s;
+    // The runs go to their rows by counting; within a row they come in the order of the parts,
+    // left to right for a text, so joining them needs only an occasional step back.
+    static thread_local std::vector<std::uint32_t> zeilen;
+    zeilen.assign(static_cast<std::size_t>(s.umriss_.height()) + 1, 0);
+    const auto versatz = [&s](const Teil& t) {
+        return t.schablone->umriss_.topLeft() + t.ort - s.umriss_.topLeft();
+    };
+    for (const Teil& t : teile) {
+        const int dy = versatz(t).y();
+        for (const Lauf& l : t.schablone->laeufe_)
+            ++zeilen[static_cast<std::size_t>(l.zeile + dy) + 1];
+    }
+    for (std::size_t i = 1; i < zeilen.size(); ++i)
+        zeilen[i] += zeilen[i - 1];
+    static thread_local std::vector<Lauf> alle;
+    alle.resize(zeilen.back());
+    for (const Teil& t : teile) {
+        const QPoint d = versatz(t);
+        for (const Lauf& l : t.schablone->laeufe_)
+            alle[zeilen[static_cast<std::size_t>(l.zeile + d.y())]++] = {
+                static_cast<std::uint16_t>(l.zeile + d.y()), static_cast<std::uint16_t>(l.spalte + d.x()),
+                l.laenge};
+    }
+    s.laeufe_.reserve(alle.size());
+    for (std::size_t i = 0; i < alle.size(); ++i) {
+        // Back into order among the runs of its row (insertion: they are nearly sorted).
+        for (std::size_t j = i;
+             j > 0 && alle[j - 1].zeile == alle[j].zeile && alle[j - 1].spalte > alle[j].spalte; --j)
+            std::swap(alle[j - 1], alle[j]);
+    }
+    for (const Lauf& l : alle) {
+        if (!s.laeufe_.empty()) {
+            Lauf& vorher = s.laeufe_.back();
+            if (vorher.zeile == l.zeile && l.spalte <= vorher.spalte + vorher.laenge) {
+                vorher.laenge = static_cast<std::uint16_t>(
+                    std::max(vorher.spalte + vorher.laenge, l.spalte + l.laenge) - vorher.spalte);
+                continue;
+            }
+        }
+        s.laeufe_.push_back(l);
+    }
+    return s;
+}
+
 void Schablone::Setzen(QImage& bild, QPoint anker, QRgb farbe, bool umkehren) const {
     const QRect ziel = umriss_.translated(anker);
     const QRect sichtbar = ziel & bild.rect();

@@ -23,8 +23,8 @@ std::size_t Schablonenvorrat::Groesse(const Schluessel& k, const Eintrag& e) {
 }
 
 Schablonenvorrat::Eintrag& Schablonenvorrat::Text(const QString& s, bool fett,
-                                                  const std::function<int()>& messen) {
-    return Holen({0, s, fett ? 1u : 0u, 0}, messen);
+                                                  const std::function<void(Eintrag&)>& anlegen) {
+    return Holen({0, s, fett ? 1u : 0u, 0}, anlegen);
 }
 
 Schablonenvorrat::Eintrag& Schablonenvorrat::Ellipse(QSize kasten, int stiftbreite, bool gefuellt) {
@@ -40,7 +40,8 @@ Schablonenvorrat::Eintrag& Schablonenvorrat::Linie(QPoint weg, int stiftbreite) 
     return Holen({0, QString(), masse, static_cast<std::uint32_t>(stiftbreite) << 3 | 2u}, {});
 }
 
-Schablonenvorrat::Eintrag& Schablonenvorrat::Holen(Schluessel k, const std::function<int()>& messen) {
+Schablonenvorrat::Eintrag& Schablonenvorrat::Holen(Schluessel k,
+                                                   const std::function<void(Eintrag&)>& anlegen) {
     // A text is measured and then drawn, and a drag draws the same lines one after the other:
     // the second look-up finds it without hashing.
     const Schluessel* l = letzter_ ? &letzter_->first : nullptr;
@@ -50,10 +51,14 @@ Schablonenvorrat::Eintrag& Schablonenvorrat::Holen(Schluessel k, const std::func
             letzter_ = &*it;
         } else {
             Eintrag neu;
-            if (messen) neu.breite = messen();
-            const std::size_t groesse = Groesse(k, neu);
-            // Without room the entry is kept all the same: the map then holds at most the entries in use.
-            Platz(groesse);
+            if (anlegen) anlegen(neu);
+            std::size_t groesse = Groesse(k, neu);
+            // Without room the entry is kept all the same, without its stencil: the map then holds
+            // at most the entries in use.
+            if (!Platz(groesse) && neu.bild) {
+                neu.bild.reset();
+                groesse = Groesse(k, neu);
+            }
             bytes_ += groesse;
             letzter_ = &*eintraege_.emplace(std::move(k), std::move(neu)).first;
         }

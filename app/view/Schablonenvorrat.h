@@ -29,8 +29,8 @@ class Schablonenvorrat {
         bool benutzt = true;
     };
 
-    // The entry of a text; `messen` gives its width when it is new.
-    Eintrag& Text(const QString& s, bool fett, const std::function<int()>& messen);
+    // The entry of a text; `anlegen` gives a new one its width, and may give it its stencil.
+    Eintrag& Text(const QString& s, bool fett, const std::function<void(Eintrag&)>& anlegen);
     // The entry of an ellipse in a box of the given logical size.
     Eintrag& Ellipse(QSize kasten, int stiftbreite, bool gefuellt);
     // The entry of a line from its start to the start plus `weg`, in logical pixels.
@@ -66,7 +66,7 @@ class Schablonenvorrat {
         std::size_t operator()(const Schluessel& k) const noexcept;
     };
 
-    Eintrag& Holen(Schluessel k, const std::function<int()>& messen);
+    Eintrag& Holen(Schluessel k, const std::function<void(Eintrag&)>& anlegen);
     // Makes room for `bytes` more; false when the entries in use already fill the budget.
     bool Platz(std::size_t bytes);
     static std::size_t Groesse(const Schluessel& k, const Eintrag& e);

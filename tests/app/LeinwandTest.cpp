@@ -1,12 +1,15 @@
 // The canvas's primitives on plain and scaled screens: filled figures in not-xor, pens and fills on
-// whole device pixels, and one repaint per batch. Not-xor undoing itself is NeuzeichnenTest's.
+// whole device pixels, one repaint per batch, and stencils put together. Not-xor undoing itself is
+// NeuzeichnenTest's.
 #include "MalerHilfen.h"
 #include "Testprogramm.h"
+#include "view/Schablone.h"
 
 #include <QtTest>
 
 #include <array>
 #include <optional>
+#include <random>
 
 class LeinwandTest : public QObject {
     Q_OBJECT
@@ -65,6 +68,40 @@ class LeinwandTest : public QObject {
             QCOMPARE(std::pair(Zaehlen(l.Image(), Weiss),
                                Zaehlen(l.Image(), Weiss, QRect(von, von, bis - von, bis - von))),
                      std::pair(n, n));
+        }
+    }
+
+    void schablonenZusammensetzen() {
+        // Stencils of random blots put together at random places, overlapping, one inside another,
+        // some empty: set, the pixels any part sets; inverted, each of those once.
+        std::mt19937 z(7);
+        for (int fall = 0; fall < 200; ++fall) {
+            std::vector<Schablone> teile;
+            std::vector<Schablone::Teil> orte;
+            QImage soll(60, 40, QImage::Format_RGB32);
+            soll.fill(Qt::white);
+            const int anzahl = 1 + int(z() % 5);
+            teile.reserve(anzahl);
+            for (int i = 0; i < anzahl; ++i) {
+                QImage blot(20, 12, QImage::Format_RGB32);
+                blot.fill(Qt::white);
+                for (int k = int(z() % 40); k > 0; --k)
+                    blot.setPixel(1 + int(z() % 18), 1 + int(z() % 10), 0xFF000000);
+                teile.push_back(
+                    *Schablone::Aufnehmen(blot, blot.rect(), QPoint(int(z() % 20), int(z() % 12))));
+                orte.push_back({nullptr, QPoint(int(z() % 30), int(z() % 20))});
+                teile.back().Setzen(soll, orte.back().ort + QPoint(10, 10), 0xFF000000);
+            }
+            for (int i = 0; i < anzahl; ++i)
+                orte[i].schablone = &teile[i];
+            const std::optional<Schablone> ganz = Schablone::Zusammensetzen(orte);
+            QVERIFY(ganz);
+            QImage gesetzt(soll.size(), soll.format()), umgekehrt(soll.size(), soll.format());
+            gesetzt.fill(Qt::white), umgekehrt.fill(Qt::white);
+            ganz->Setzen(gesetzt, QPoint(10, 10), 0xFF000000);
+            ganz->Setzen(umgekehrt, QPoint(10, 10), 0xFF000000, true);
+            QCOMPARE(gesetzt, soll);
+            QCOMPARE(umgekehrt, soll);
         }
     }
 

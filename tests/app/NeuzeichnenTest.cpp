@@ -2,6 +2,7 @@
 // without them, and drawn again in not-xor.
 #include "MalerHilfen.h"
 #include "Testprogramm.h"
+#include "text/Cp1252.h"
 
 #include <QtTest>
 
@@ -127,6 +128,51 @@ class NeuzeichnenTest : public QObject {
                 QFAIL(qPrintable(QString::asprintf("Linie %d: (%d,%d)-(%d,%d), Breite %d", i, a.x(), a.y(),
                                                    b.x(), b.y(), breite)));
         }
+    }
+
+    void texte() {
+        // Random texts of every character a drawing holds, in fonts with and without kerning, plain
+        // and bold, at the ratios 1 and 2, many across the edges: the same widths and the same
+        // pixels with the shortcuts as the painter gives, the first time and the next.
+        std::mt19937 z(11);
+        const std::pair<const char*, int> schriften[] = {
+            {"", 0}, {"C059", 13}, {"Latin Modern Roman", 17}, {"DejaVu Serif", 31}};
+        for (const auto& [familie, groesse] : schriften)
+            for (const qreal verhaeltnis : {1.0, 2.0}) {
+                QFont schrift;
+                if (*familie) schrift.setFamily(familie);
+                if (groesse) schrift.setPixelSize(groesse);
+                Leinwand mit, ohne;
+                for (Leinwand* l : {&mit, &ohne}) {
+                    l->Resize(300, 200, verhaeltnis);
+                    l->SchriftSetzen(schrift);
+                }
+                ohne.Abkuerzungen = false;
+                std::vector<QString> texte;
+                for (int i = 0; i < 300; ++i) {
+                    std::string s(1 + z() % 12, ' ');
+                    for (char& c : s)
+                        c = static_cast<char>(z() % 8 == 0 ? ' ' : z() % 60 == 0 ? '\t' : 0x21 + z() % 0xDF);
+                    texte.push_back(QString::fromStdString(vektra::Cp1252NachUtf8(s)));
+                }
+                for (int i = 0; i < 900; ++i) {
+                    const QString& s = texte[z() % texte.size()];
+                    const QPoint p(int(z() % 340) - 40, int(z() % 240) - 20);
+                    const Stift stift{.Schriftfarbe = QColor::fromRgb(z() | 0xFF000000),
+                                      .Fett = z() % 3 == 0};
+                    for (Leinwand* l : {&mit, &ohne})
+                        l->Zustand = stift;
+                    QCOMPARE(mit.TextExtent(s), ohne.TextExtent(s));
+                    for (Leinwand* l : {&mit, &ohne})
+                        l->TextOut(p.x(), p.y(), s);
+                    if (mit.Image() != ohne.Image())
+                        QFAIL(qPrintable(QStringLiteral("%1 bei %2: Text %3 \"%4\"")
+                                             .arg(QFontInfo(schrift).family())
+                                             .arg(verhaeltnis)
+                                             .arg(i)
+                                             .arg(s)));
+                }
+            }
     }
 
     void langerStapel() {
