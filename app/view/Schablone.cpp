@@ -16,21 +16,32 @@ std::optional<Schablone> Schablone::Aufnehmen(const QImage& bild, QRect bereich,
     // reused, so taking a stencil allocates once, for the stencil itself.
     static thread_local std::vector<Lauf> gefunden;
     gefunden.clear();
-    const auto weiss = [](QRgb p) { return p == Weiss; };
     const auto farbig = [](QRgb p) { return p != Weiss; };
-    QRect tinte;
+    const auto weiss = [](QRgb p) { return p == Weiss; };
+    // White is all ones, so four pixels are all white when their AND is.
+    const auto farbigAb = [&](const QRgb* p, const QRgb* ende) {
+        for (; ende - p >= 4; p += 4)
+            if ((p[0] & p[1] & p[2] & p[3]) != Weiss) break;
+        return std::find_if(p, ende, farbig);
+    };
+    int links = bereich.right() + 1, rechts = -1, oben = bereich.bottom() + 1, unten = -1;
     for (int y = bereich.top(); y <= bereich.bottom(); ++y) {
         const QRgb* const z = reinterpret_cast<const QRgb*>(bild.constScanLine(y));
         const QRgb* const ende = z + bereich.right() + 1;
-        for (const QRgb* p = std::find_if(z + bereich.left(), ende, farbig); p != ende;) {
+        for (const QRgb* p = farbigAb(z + bereich.left(), ende); p != ende;) {
             const QRgb* const bis = std::find_if(p, ende, weiss);
+            const int von = static_cast<int>(p - z);
             gefunden.push_back({static_cast<std::uint16_t>(y - bereich.top()),
-                                static_cast<std::uint16_t>(p - z - bereich.left()),
+                                static_cast<std::uint16_t>(von - bereich.left()),
                                 static_cast<std::uint16_t>(bis - p)});
-            tinte |= QRect(static_cast<int>(p - z), y, static_cast<int>(bis - p), 1);
-            p = std::find_if(bis, ende, farbig);
+            links = std::min(links, von);
+            rechts = std::max(rechts, static_cast<int>(bis - z) - 1);
+            oben = std::min(oben, y);
+            unten = y;
+            p = farbigAb(bis, ende);
         }
     }
+    const QRect tinte = unten < 0 ? QRect() : QRect(QPoint(links, oben), QPoint(rechts, unten));
     if (!tinte.isNull() && (tinte.left() == bereich.left() || tinte.right() == bereich.right() ||
                             tinte.top() == bereich.top() || tinte.bottom() == bereich.bottom()))
         return std::nullopt;

@@ -90,19 +90,23 @@ void Schablonenvorrat::Aufnehmen(Eintrag& e, QSize flaeche, QPoint anker,
     const QRect bereich(0, 0, flaeche.width() * v, flaeche.height() * v);
     if (bereich.isEmpty() || qint64(bereich.width()) * bereich.height() > GroessteFlaeche) return;
     if (kratz_.width() < bereich.width() || kratz_.height() < bereich.height()) {
+        maler_.reset();
         kratz_ = QImage(std::max(kratz_.width(), bereich.width()),
                         std::max(kratz_.height(), bereich.height()), QImage::Format_RGB32);
         kratz_.setDevicePixelRatio(verhaeltnis_);
     }
-    {
-        QPainter p(&kratz_);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.fillRect(QRect(QPoint(0, 0), flaeche), Qt::white);
-        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setRenderHint(QPainter::TextAntialiasing, false);
-        malen(p);
+    // One painter stays open on the scratch: opening one for each figure would cost as much as
+    // drawing it. Each figure starts from a black pen and no brush.
+    if (!maler_) {
+        maler_ = std::make_unique<QPainter>(&kratz_);
+        maler_->setRenderHint(QPainter::Antialiasing, false);
+        maler_->setRenderHint(QPainter::TextAntialiasing, false);
     }
+    QPainter& p = *maler_;
+    p.fillRect(QRect(QPoint(0, 0), flaeche), Qt::white);
+    p.setPen(Qt::black);
+    p.setBrush(Qt::NoBrush);
+    malen(p);
     std::optional<Schablone> bild = Schablone::Aufnehmen(kratz_, bereich, anker * v);
     if (!bild || !Platz(bild->Bytes())) return;
     bytes_ += bild->Bytes();
@@ -115,5 +119,6 @@ void Schablonenvorrat::Leeren(qreal pixelverhaeltnis) {
     letzter_ = nullptr;
     bytes_ = 0;
     verhaeltnis_ = pixelverhaeltnis;
+    maler_.reset();
     kratz_ = QImage();
 }

@@ -9,15 +9,15 @@
 #include "view/Schablone.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <unordered_map>
-
-class QPainter;
 
 class Schablonenvorrat {
   public:
@@ -74,6 +74,7 @@ class Schablonenvorrat {
     std::unordered_map<Schluessel, Eintrag, Streuung> eintraege_;
     std::pair<const Schluessel, Eintrag>* letzter_ = nullptr;
     QImage kratz_;
+    std::unique_ptr<QPainter> maler_; // open on kratz_
     std::size_t budget_ = 48u << 20;
     std::size_t bytes_ = 0;
     qreal verhaeltnis_ = 1;
