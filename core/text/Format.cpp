@@ -110,6 +110,29 @@ char* FestkommaSchreiben(char* ziel, double wert, int breite, int stellen) {
         }
         if (minus) *ziel++ = '-';
         char* const ende = ziel + ziffern + (stellen > 0);
+        if (std::endian::native == std::endian::little && skaliert < 100000000) {
+            // Up to eight digits, as two halves of four whose digit pairs are worked out side by
+            // side rather than one after the other, gathered in one word in the order they are
+            // written; the whole part and the decimals are then stored eight bytes at a time
+            // (the room behind the number takes what is over).
+            const auto s = static_cast<std::uint32_t>(skaliert);
+            const std::uint32_t hoch = s / 10000, tief = s % 10000;
+            const auto paar = [](std::uint32_t n) {
+                std::uint16_t p = 0;
+                std::memcpy(&p, &Ziffernpaare[2 * n], 2);
+                return std::uint64_t{p};
+            };
+            const std::uint64_t acht =
+                paar(hoch / 100) | paar(hoch % 100) << 16 | paar(tief / 100) << 32 | paar(tief % 100) << 48;
+            const std::uint64_t ganz = acht >> (8 * (8 - ziffern));
+            std::memcpy(ziel, &ganz, 8);
+            if (stellen > 0) {
+                const std::uint64_t nach = acht >> (8 * (8 - stellen));
+                ziel[ziffern - stellen] = '.';
+                std::memcpy(ziel + ziffern - stellen + 1, &nach, 8);
+            }
+            return ende;
+        }
         auto [z, ganz] = ZiffernVor(ende, skaliert, stellen);
         if (stellen > 0) *--z = '.';
         ZiffernVor(z, ganz, ziffern - stellen);
