@@ -40,7 +40,7 @@ bool BreitlinieMoeglich(const QImage& bild, QPoint von, QPoint bis, int breite) 
     return Enthaelt(QRect(0, 0, bild.width(), bild.height()), Umriss(von, bis, rand));
 }
 
-void BreitlinieSetzen(QImage& bild, QPoint von, QPoint bis, int breite, QRgb farbe, bool umkehren) {
+void BreitlinieSetzen(const Pixelfeld& bild, QPoint von, QPoint bis, int breite, QRgb farbe, bool umkehren) {
     const double dx = bis.x() - von.x(), dy = bis.y() - von.y();
     const double laenge = std::hypot(dx, dy), halb = breite / 2.0;
     // Along the line and across it, each half the pen long.
@@ -80,15 +80,13 @@ void BreitlinieSetzen(QImage& bild, QPoint von, QPoint bis, int breite, QRgb far
     }
     std::sort(grenzen.begin(), grenzen.end());
 
-    uchar* const bits = bild.bits();
-    const qsizetype zeilenlaenge = bild.bytesPerLine();
-    const int breiteBild = bild.width(), hoeheBild = bild.height();
+    const int breiteBild = bild.breite, hoeheBild = bild.hoehe;
     const auto zeile = [&](int y, Fest links, Fest rechts) {
         if (y < 0 || y >= hoeheBild) return;
         const int erstes = std::max(BisMitte(links) + 1, 0);
         const int letztes = std::min(BisMitte(rechts), breiteBild - 1);
         if (letztes < erstes) return;
-        QRgb* p = reinterpret_cast<QRgb*>(bits + y * zeilenlaenge) + erstes;
+        QRgb* p = bild.Zeile(y) + erstes;
         QRgb* const ende = p + (letztes - erstes + 1);
         if (umkehren)
             for (; p < ende; ++p)

@@ -8,6 +8,8 @@
 // first row, then stepping by its truncated slope. A pixel is set when its centre lies right of
 // the leftmost crossing and not right of the rightmost. The canvas's redraw test holds it to the
 // painter's pixels.
+#include "view/Pixelfeld.h"
+
 #include <QImage>
 #include <QPoint>
 
@@ -17,4 +19,4 @@
 bool BreitlinieMoeglich(const QImage& bild, QPoint von, QPoint bis, int breite);
 
 // Sets such a line in `farbe`, or with `umkehren` combines each pixel with it in not-xor.
-void BreitlinieSetzen(QImage& bild, QPoint von, QPoint bis, int breite, QRgb farbe, bool umkehren);
+void BreitlinieSetzen(const Pixelfeld& bild, QPoint von, QPoint bis, int breite, QRgb farbe, bool umkehren);

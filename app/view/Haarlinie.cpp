@@ -33,12 +33,8 @@ template <class Setzen> void Schreiten(int a1, int b1, int a2, int b2, Setzen&& 
 
 } // namespace
 
-void HaarlinieSetzen(QImage& bild, QPoint von, QPoint bis, QRgb farbe, bool umkehren) {
-    uchar* const bits = bild.bits();
-    const qsizetype zeilenlaenge = bild.bytesPerLine();
-    const auto pixel = [&](int x, int y) -> QRgb& {
-        return reinterpret_cast<QRgb*>(bits + y * zeilenlaenge)[x];
-    };
+void HaarlinieSetzen(const Pixelfeld& bild, QPoint von, QPoint bis, QRgb farbe, bool umkehren) {
+    const auto pixel = [&](int x, int y) -> QRgb& { return bild.Zeile(y)[x]; };
     const auto setzen = [&](int x, int y) {
         QRgb& p = pixel(x, y);
         p = umkehren ? ~(farbe ^ p) : farbe;

@@ -154,7 +154,7 @@ void Leinwand::Ausfuehren(std::vector<Auftrag>& auftraege) {
     // through a header of their own: the band then reads nothing of the canvas object, which
     // the caller keeps changing meanwhile.
     QPainter& p = Painter();
-    QImage pixel(bild_.bits(), bild_.width(), bild_.height(), bild_.bytesPerLine(), bild_.format());
+    const Pixelfeld pixel(bild_);
     for (Auftrag& a : auftraege) {
         switch (a.art) {
         case Auftrag::Art::Haarlinie:

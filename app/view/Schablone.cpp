@@ -1,5 +1,7 @@
 #include "view/Schablone.h"
 
+#include "view/Umriss.h"
+
 #include <algorithm>
 
 namespace {
@@ -106,12 +108,12 @@ std::optional<Schablone> Schablone::Zusammensetzen(const std::vector<Teil>& teil
     return s;
 }
 
-void Schablone::Setzen(QImage& bild, QPoint anker, QRgb farbe, bool umkehren) const {
+void Schablone::Setzen(const Pixelfeld& bild, QPoint anker, QRgb farbe, bool umkehren) const {
     const QRect ziel = umriss_.translated(anker);
-    const QRect sichtbar = ziel & bild.rect();
+    const QRect sichtbar = Schnitt(ziel, QRect(0, 0, bild.breite, bild.hoehe));
     if (sichtbar.isEmpty()) return;
-    uchar* const bits = bild.bits() + ziel.top() * bild.bytesPerLine() + ziel.left() * sizeof(QRgb);
-    const qsizetype zeilenlaenge = bild.bytesPerLine();
+    uchar* const bits = bild.bits + ziel.top() * bild.zeilenlaenge + ziel.left() * qsizetype(sizeof(QRgb));
+    const qsizetype zeilenlaenge = bild.zeilenlaenge;
     const auto fuellen = [&](auto&& pixel) {
         if (sichtbar == ziel) {
             for (const Lauf& l : laeufe_) {

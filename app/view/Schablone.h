@@ -7,6 +7,8 @@
 // colour whatever was there, and in not-xor every pixel it touches is inverted once. The canvas
 // keeps stencils only of figures whose drawing moves by whole device pixels when the figure does
 // (texts, ellipses, and lines between whole pixels that the painter need not clip).
+#include "view/Pixelfeld.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -33,7 +35,7 @@ class Schablone {
 
     // Sets the pixels with the anchor at `anker`, as far as they lie on the image; `umkehren`
     // combines each with `farbe` in not-xor instead, as the painter's inverting pen does.
-    void Setzen(QImage& bild, QPoint anker, QRgb farbe, bool umkehren = false) const;
+    void Setzen(const Pixelfeld& bild, QPoint anker, QRgb farbe, bool umkehren = false) const;
 
     std::size_t Bytes() const { return laeufe_.size() * sizeof(Lauf); }
     bool operator==(const Schablone&) const = default;

@@ -23,3 +23,9 @@ inline bool Enthaelt(const QRect& aussen, const QRect& innen) {
 inline bool Schneidet(const QRect& a, const QRect& b) {
     return a.left() <= b.right() && b.left() <= a.right() && a.top() <= b.bottom() && b.top() <= a.bottom();
 }
+
+// The pixels both hold; empty when they share none.
+inline QRect Schnitt(const QRect& a, const QRect& b) {
+    return QRect(QPoint(std::max(a.left(), b.left()), std::max(a.top(), b.top())),
+                 QPoint(std::min(a.right(), b.right()), std::min(a.bottom(), b.bottom())));
+}
