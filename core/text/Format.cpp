@@ -56,7 +56,9 @@ bool GanzSkaliert(double wert, int stellen, std::uint64_t& ergebnis) {
     const std::uint64_t rest = n & ((std::uint64_t{1} << schieben) - 1);
     const std::uint64_t halb = std::uint64_t{1} << (schieben - 1);
     ergebnis = n >> schieben;
-    if (rest > halb || (rest == halb && (ergebnis & 1) != 0)) ++ergebnis;
+    // Without a branch: whether a coordinate rounds up is as good as random.
+    ergebnis +=
+        static_cast<std::uint64_t>(rest > halb) | (static_cast<std::uint64_t>(rest == halb) & ergebnis & 1);
     return true;
 }
 
@@ -73,6 +75,38 @@ std::pair<char*, std::uint64_t> ZiffernVor(char* ende, std::uint64_t wert, int a
         wert /= 10;
     }
     return {ende, wert};
+}
+
+// A number of at most eight digits into a field of at most eight characters. Nothing here
+// branches on the value: how many digits a coordinate has changes from one to the next, and the
+// mispredicted branches cost more than the digits. The digits come as two halves of four whose
+// pairs are worked out side by side, gathered in one word in the order they are written; the
+// blanks, the whole part and the decimals are stored eight bytes at a time (the room behind the
+// number takes what is over).
+char* AchtZiffern(char* ziel, std::uint32_t s, bool minus, int breite, int stellen) {
+    // The digits from the bits: log10(2) is about 1233 / 4096, one too many at most.
+    const int zehner = (std::bit_width(s | 1) * 1233) >> 12;
+    const int ziffern =
+        std::max(zehner + 1 - (s < Zehnerpotenz[static_cast<std::size_t>(zehner)]), stellen + 1);
+    std::memcpy(ziel, "        ", 8);
+    ziel += std::max(0, breite - (minus + ziffern + (stellen > 0)));
+    *ziel = '-';
+    ziel += minus;
+    const std::uint32_t hoch = s / 10000, tief = s % 10000;
+    const auto paar = [](std::uint32_t n) {
+        std::uint16_t p = 0;
+        std::memcpy(&p, &Ziffernpaare[2 * n], 2);
+        return std::uint64_t{p};
+    };
+    const std::uint64_t acht =
+        paar(hoch / 100) | paar(hoch % 100) << 16 | paar(tief / 100) << 32 | paar(tief % 100) << 48;
+    const std::uint64_t ganz = acht >> (8 * (8 - ziffern));
+    std::memcpy(ziel, &ganz, 8);
+    if (stellen == 0) return ziel + ziffern;
+    const std::uint64_t nach = acht >> (8 * (8 - stellen));
+    ziel[ziffern - stellen] = '.';
+    std::memcpy(ziel + ziffern - stellen + 1, &nach, 8);
+    return ziel + ziffern + 1;
 }
 
 // The number without padding, the general way, into `puffer` (FestkommaPlatz characters).
@@ -93,6 +127,9 @@ char* Allgemein(char* puffer, double wert, int stellen) {
 char* FestkommaSchreiben(char* ziel, double wert, int breite, int stellen) {
     std::uint64_t skaliert = 0;
     if (GanzSkaliert(wert, stellen, skaliert)) {
+        if (std::endian::native == std::endian::little && skaliert < 100000000 && breite <= 8)
+            return AchtZiffern(ziel, static_cast<std::uint32_t>(skaliert), std::signbit(wert), breite,
+                               stellen);
         // As many digits as the number has, and at least one before the point.
         int ziffern = stellen + 1;
         while (ziffern < 20 && skaliert >= Zehnerpotenz[static_cast<std::size_t>(ziffern)])
@@ -110,29 +147,6 @@ char* FestkommaSchreiben(char* ziel, double wert, int breite, int stellen) {
         }
         if (minus) *ziel++ = '-';
         char* const ende = ziel + ziffern + (stellen > 0);
-        if (std::endian::native == std::endian::little && skaliert < 100000000) {
-            // Up to eight digits, as two halves of four whose digit pairs are worked out side by
-            // side rather than one after the other, gathered in one word in the order they are
-            // written; the whole part and the decimals are then stored eight bytes at a time
-            // (the room behind the number takes what is over).
-            const auto s = static_cast<std::uint32_t>(skaliert);
-            const std::uint32_t hoch = s / 10000, tief = s % 10000;
-            const auto paar = [](std::uint32_t n) {
-                std::uint16_t p = 0;
-                std::memcpy(&p, &Ziffernpaare[2 * n], 2);
-                return std::uint64_t{p};
-            };
-            const std::uint64_t acht =
-                paar(hoch / 100) | paar(hoch % 100) << 16 | paar(tief / 100) << 32 | paar(tief % 100) << 48;
-            const std::uint64_t ganz = acht >> (8 * (8 - ziffern));
-            std::memcpy(ziel, &ganz, 8);
-            if (stellen > 0) {
-                const std::uint64_t nach = acht >> (8 * (8 - stellen));
-                ziel[ziffern - stellen] = '.';
-                std::memcpy(ziel + ziffern - stellen + 1, &nach, 8);
-            }
-            return ende;
-        }
         auto [z, ganz] = ZiffernVor(ende, skaliert, stellen);
         if (stellen > 0) *--z = '.';
         ZiffernVor(z, ganz, ziffern - stellen);
