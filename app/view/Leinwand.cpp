@@ -65,6 +65,7 @@ void Leinwand::Resize(int w, int h, qreal pixelverhaeltnis) {
     const qreal v = pixelverhaeltnis > 0 ? pixelverhaeltnis : 1;
     if (v != vorrat_.Pixelverhaeltnis()) {
         vorrat_.Leeren(v);
+        ellipsen_.Leeren(v);
         glyphensatz_.Einrichten(schrift_, schriftFett_, v);
     }
     bild_ = QImage(static_cast<int>(std::ceil(breite_ * v)), static_cast<int>(std::ceil(hoehe_ * v)),
@@ -86,6 +87,7 @@ void Leinwand::SchriftSetzen(const QFont& schrift) {
     metrikFett_.emplace(schriftFett_, &bild_);
     angewandt_.reset();
     vorrat_.Leeren(Pixelverhaeltnis());
+    ellipsen_.Leeren(Pixelverhaeltnis());
     glyphensatz_.Einrichten(schrift_, schriftFett_, Pixelverhaeltnis());
 }
 
@@ -139,8 +141,11 @@ void Leinwand::Weiterreichen() {
 void Leinwand::Abarbeiten() {
     if (imBand_) {
         if (!block_.empty()) Weiterreichen();
-        // The band's painter ends on the band, where it began.
-        band_.Auflegen([this] { painter_.reset(); });
+        // The band's painters end on the band, where they began.
+        band_.Auflegen([this] {
+            painter_.reset();
+            ellipsen_.Ruhen();
+        });
         band_.Abwarten();
         imBand_ = false;
     }
@@ -165,6 +170,9 @@ void Leinwand::Ausfuehren(std::vector<Auftrag>& auftraege) {
             break;
         case Auftrag::Art::Schablone:
             a.schablone->Setzen(pixel, a.von, a.farbe, a.umkehren);
+            break;
+        case Auftrag::Art::Ellipse:
+            EllipseSetzen(p, pixel, a);
             break;
         case Auftrag::Art::Maler:
         case Auftrag::Art::Schrift:
@@ -208,6 +216,37 @@ void Leinwand::Anwenden(QPainter& p, Art art, const Stift& z) {
         p.setBrush(Qt::NoBrush);
     angewandt_ = z;
     angewandteArt_ = art;
+}
+
+void Leinwand::EllipseSetzen(QPainter& p, const Pixelfeld& pixel, const Auftrag& a) {
+    const QSize kasten(a.bis.x(), a.bis.y());
+    const int v = static_cast<int>(ellipsen_.Pixelverhaeltnis());
+    Schablonenvorrat::Eintrag& e = ellipsen_.Ellipse(kasten, a.breite, a.gefuellt);
+    if (!e.aufgenommen) {
+        // Room for the pen beyond the box on every side.
+        const int rand = std::max(a.breite, 1) + 2;
+        ellipsen_.Aufnehmen(e, kasten + QSize(2 * rand + 1, 2 * rand + 1), QPoint(rand, rand),
+                            [&](QPainter& k) {
+                                k.setPen(Linienstift(Qt::black, Stift{.Breite = a.breite}, v));
+                                if (a.gefuellt) k.setBrush(Qt::black);
+                                k.drawEllipse(QRect(QPoint(rand, rand), kasten));
+                            });
+    }
+    if (e.bild) {
+        e.bild->Setzen(pixel, a.von * v, a.farbe);
+        return;
+    }
+    // Too large for a stencil: the painter draws it, with the pen and brush it was given.
+    const QColor farbe = QColor::fromRgb(a.farbe);
+    Anwenden(p, Art::Flaeche,
+             Stift{.Farbe = farbe, .Breite = a.breite, .Pinselfarbe = farbe, .PinselKlar = !a.gefuellt});
+    p.drawEllipse(QRect(a.von, kasten));
+}
+
+void Leinwand::SchablonenbudgetSetzen(std::size_t bytes) {
+    Abarbeiten();
+    vorrat_.BudgetSetzen(bytes);
+    ellipsen_.BudgetSetzen(bytes);
 }
 
 void Leinwand::MoveTo(int x, int y) {
@@ -315,21 +354,12 @@ void Leinwand::Ellipse(int x1, int y1, int x2, int y2) {
     if (r.width() < 0 || r.height() < 0 || Ausserhalb(r)) return;
     if (Gestempelt(Zustand.Farbe) && !Zustand.Gepunktet &&
         (Zustand.PinselKlar || Zustand.Pinselfarbe == Zustand.Farbe)) {
-        Schablonenvorrat::Eintrag& e = vorrat_.Ellipse(r.size(), Zustand.Breite, !Zustand.PinselKlar);
-        if (!e.aufgenommen) {
-            // Room for the pen beyond the box on every side.
-            const int rand = std::max(Zustand.Breite, 1) + 2;
-            vorrat_.Aufnehmen(e, r.size() + QSize(2 * rand + 1, 2 * rand + 1), QPoint(rand, rand),
-                              [&](QPainter& p) {
-                                  p.setPen(Linienstift(Qt::black, Zustand, Pixelverhaeltnis()));
-                                  p.setBrush(Zustand.PinselKlar ? QBrush() : QBrush(Qt::black));
-                                  p.drawEllipse(QRect(QPoint(rand, rand), r.size()));
-                              });
-        }
-        if (e.bild) {
-            Stempeln(*e.bild, r.topLeft(), Zustand.Farbe, false);
-            return;
-        }
+        Auftrag a = Pixelauftrag(Auftrag::Art::Ellipse, Zustand.Farbe.rgb(), false, r.topLeft(),
+                                 QPoint(r.width(), r.height()));
+        a.breite = Zustand.Breite;
+        a.gefuellt = !Zustand.PinselKlar;
+        Vormerken(std::move(a));
+        return;
     }
     if (!(Zustand.NichtXor && !Zustand.PinselKlar)) {
         Malen([this, z = Zustand, r](QPainter& p) {

@@ -11,14 +11,15 @@
 // wide, and wider ones neither horizontal nor vertical, are set directly (view/Haarlinie.h,
 // view/Breitlinie.h); texts and ellipses drawn in copy mode, and other wide solid lines drawn in
 // not-xor, are set from stencils of an earlier drawing (view/Schablonenvorrat.h); a text's first
-// stencil is put together from those of its glyphs (view/Glyphensatz.h). Within a
-// batch, the pixel work (all but texts drawn by the painter) is gathered and done in order on a
-// thread of its own (view/Fliessband.h), while the caller goes on deciding what to draw. For
-// tests and diagnosis these shortcuts can be switched off (Abkuerzungen) and the stencils'
-// memory shrunk (SchablonenbudgetSetzen), so the same drawing can be compared pixel for pixel
-// without them.
+// stencil is put together from those of its glyphs (view/Glyphensatz.h). Within a batch, the
+// pixel work (all but texts drawn by the painter) is gathered and done in order on a thread of
+// its own (view/Fliessband.h), while the caller goes on deciding what to draw; that thread also
+// looks up and makes the ellipses' stencils, while the caller lays out the texts. For tests and
+// diagnosis these shortcuts can be switched off (Abkuerzungen) and the stencils' memory shrunk
+// (SchablonenbudgetSetzen), so the same drawing can be compared pixel for pixel without them.
 #include "view/Fliessband.h"
 #include "view/Glyphensatz.h"
+#include "view/Pixelfeld.h"
 #include "view/Schablonenvorrat.h"
 
 #include <QColor>
@@ -102,8 +103,9 @@ class Leinwand {
 
     // False draws every figure with the painter and measures every text anew, skipping nothing.
     bool Abkuerzungen = true;
-    // The memory the stencils may take, in bytes; a tiny budget keeps the store evicting.
-    void SchablonenbudgetSetzen(std::size_t bytes) { vorrat_.BudgetSetzen(bytes); }
+    // The memory the stencils of ellipses may take, and those of texts and lines, each, in
+    // bytes; a tiny budget keeps the stores evicting.
+    void SchablonenbudgetSetzen(std::size_t bytes);
 
     // Called after drawing changed the image (once per batch), so a widget can repaint.
     std::function<void()> Geaendert;
@@ -125,13 +127,17 @@ class Leinwand {
 
   private:
     enum class Art;
-    // A piece of pixel work: a line set directly, a stencil, or the painter's work.
+    // A piece of pixel work: a line set directly, a stencil, an ellipse from the stencils of
+    // ellipses, or the painter's work.
     struct Auftrag {
-        enum class Art : std::uint8_t { Haarlinie, Breitlinie, Schablone, Maler, Schrift } art;
+        enum class Art : std::uint8_t { Haarlinie, Breitlinie, Schablone, Ellipse, Maler, Schrift } art;
         bool umkehren = false;
-        int breite = 0;
+        bool gefuellt = false; // an ellipse's
+        int breite = 0;        // pen width
         QRgb farbe = 0;
-        QPoint von, bis; // a line's ends, or where a stencil's anchor goes (device pixels)
+        // A line's ends, or where a stencil's anchor goes (device pixels); an ellipse's box as
+        // its top left and its size (logical pixels).
+        QPoint von, bis;
         const Schablone* schablone = nullptr;
         std::unique_ptr<std::function<void(QPainter&)>> malen; // kept apart: most work has none
     };
@@ -142,6 +148,8 @@ class Leinwand {
     // Returns when all work so far is on the image.
     void Abarbeiten();
     void Ausfuehren(std::vector<Auftrag>& auftraege);
+    // Sets an ellipse from its stencil, made here when it is new, else draws it with `p`.
+    void EllipseSetzen(QPainter& p, const Pixelfeld& pixel, const Auftrag& a);
     static Auftrag Pixelauftrag(Auftrag::Art art, QRgb farbe, bool umkehren, QPoint von, QPoint bis);
     // The painter's work, with texts kept on this thread.
     void Malen(std::function<void(QPainter&)> malen, bool schrift = false);
@@ -170,6 +178,9 @@ class Leinwand {
     std::optional<QFontMetrics> metrik_;
     std::optional<QFontMetrics> metrikFett_;
     mutable Schablonenvorrat vorrat_;
+    // Ellipses' stencils are looked up and made where the pixel work is done: on the band within
+    // a long batch, in parallel with the texts this thread lays out.
+    Schablonenvorrat ellipsen_;
     mutable Glyphensatz glyphensatz_;
     std::unique_ptr<QPainter> painter_;
     int stapelTiefe_ = 0;

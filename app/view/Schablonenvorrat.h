@@ -40,6 +40,9 @@ class Schablonenvorrat {
     // its pixels around the logical point `anker` in the entry, if it is not too large.
     void Aufnehmen(Eintrag& e, QSize flaeche, QPoint anker, const std::function<void(QPainter&)>& malen);
 
+    // Ends the scratch's painter, so that the next figure opens one on the thread that draws it.
+    void Ruhen() { maler_.reset(); }
+
     // Called before entries are forgotten, for a user that may still hold their stencils.
     std::function<void()> VorDemRaeumen;
 
