@@ -125,10 +125,11 @@ void Leinwand::Vormerken(Auftrag a) {
 
 void Leinwand::Weiterreichen() {
     if (!imBand_) {
-        // The band paints from now on, with a painter of its own on the image. The image is
-        // unshared here, so that opening that painter does not replace its pixels under this
-        // thread's feet.
+        // The band paints from now on, with painters of its own on the image and on the
+        // ellipses' scratch. The image is unshared here, so that opening that painter does not
+        // replace its pixels under this thread's feet.
         painter_.reset();
+        ellipsen_.Ruhen();
         bild_.detach();
         imBand_ = true;
     }
@@ -236,7 +237,8 @@ void Leinwand::EllipseSetzen(QPainter& p, const Pixelfeld& pixel, const Auftrag&
         e.bild->Setzen(pixel, a.von * v, a.farbe);
         return;
     }
-    // Too large for a stencil: the painter draws it, with the pen and brush it was given.
+    // Without a stencil (too large, or no room left): the painter draws it, with the pen and
+    // brush it was given.
     const QColor farbe = QColor::fromRgb(a.farbe);
     Anwenden(p, Art::Flaeche,
              Stift{.Farbe = farbe, .Breite = a.breite, .Pinselfarbe = farbe, .PinselKlar = !a.gefuellt});
