@@ -1,8 +1,10 @@
 #pragma once
 // The element store: elements 1..Anzahl in creation order, at most 32000 of them.
 // The store reserves its whole capacity up front, so a pointer into it stays valid until
-// the next compaction or clearing.
+// the next compaction or clearing; the pages of that capacity are claimed as elements arrive,
+// in huge pages where the system offers them (model/Grossseiten.h).
 #include "model/Element.h"
+#include "model/Grossseiten.h"
 
 #include <vector>
 
@@ -50,7 +52,7 @@ class Elementspeicher {
     auto end() const { return daten_.end(); }
 
   private:
-    std::vector<TElement> daten_;
+    std::vector<TElement, Grossseiten<TElement>> daten_;
 };
 
 } // namespace vektra
