@@ -10,8 +10,6 @@ namespace {
 
 constexpr std::size_t Seite = 4096;
 constexpr std::size_t Grossseite = std::size_t{2} << 20;
-// Below this an array is left to the heap: a huge page for it would be mostly empty.
-constexpr std::size_t Ab = std::size_t{1} << 20;
 
 std::size_t AufSeiten(std::size_t bytes) {
     return (bytes + Seite - 1) / Seite * Seite;
@@ -20,7 +18,7 @@ std::size_t AufSeiten(std::size_t bytes) {
 } // namespace
 
 void* Anfordern(std::size_t bytes) {
-    if (bytes < Ab) return ::operator new(bytes);
+    if (bytes < Grossseite) return ::operator new(bytes);
     // Room to move the start to the next 2 MiB boundary; what lies before and after is given back.
     const std::size_t laenge = AufSeiten(bytes);
     void* roh =
@@ -40,7 +38,7 @@ void* Anfordern(std::size_t bytes) {
 }
 
 void Freigeben(void* p, std::size_t bytes) {
-    if (bytes < Ab)
+    if (bytes < Grossseite)
         ::operator delete(p);
     else
         ::munmap(p, AufSeiten(bytes));

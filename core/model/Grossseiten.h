@@ -1,9 +1,10 @@
 #pragma once
 // An allocator for large arrays that are filled from front to back, such as the element store:
-// from a megabyte on, the memory is mapped on its own, aligned to 2 MiB and offered to the
-// kernel for huge pages. Filling the 2.3 MB of a full store then takes two trips into the kernel
-// instead of some 560, one for each small page first touched, which is what made reading a large
-// drawing slow on machines where fresh memory is expensive. Smaller arrays come from the heap.
+// an array of a huge page (2 MiB) or more is mapped on its own, aligned to 2 MiB and offered to
+// the kernel for huge pages. Filling the 2.3 MB of a full store then takes a few trips into the
+// kernel instead of some 560, one for each small page first touched, which is what made reading
+// a large drawing slow on machines where fresh memory is expensive. Smaller arrays, which would not
+// fill a huge page, come from the heap.
 #include <cstddef>
 #include <new>
 
