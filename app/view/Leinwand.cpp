@@ -86,6 +86,8 @@ void Leinwand::SchriftSetzen(const QFont& schrift) {
     metrik_.emplace(schrift_, &bild_);
     metrikFett_.emplace(schriftFett_, &bild_);
     angewandt_.reset();
+    // A new font starts every store afresh, the ellipses' too: the canvas is then in the state
+    // of its first redraw, whatever it drew before.
     vorrat_.Leeren(Pixelverhaeltnis());
     ellipsen_.Leeren(Pixelverhaeltnis());
     glyphensatz_.Einrichten(schrift_, schriftFett_, Pixelverhaeltnis());
@@ -157,7 +159,7 @@ void Leinwand::Abarbeiten() {
 void Leinwand::Ausfuehren(std::vector<Auftrag>& auftraege) {
     if (auftraege.empty()) return;
     // The open painter holds the image unshared, so its pixels are written in place, here
-    // through a header of their own: the band then reads nothing of the canvas object, which
+    // through a view taken once: the band then reads nothing more of the canvas object, which
     // the caller keeps changing meanwhile.
     QPainter& p = Painter();
     const Pixelfeld pixel(bild_);
